@@ -1,0 +1,60 @@
+#include "core/wheels.h"
+
+#include "core/strips.h"
+
+namespace core {
+
+namespace {
+int Col(int w) { return w % 3; }
+int Row(int w) { return w / 3; }
+bool Large(const GameState& g) { return g.CellSize == 96; }
+}  // namespace
+
+Box SymbolSquare(const GameState& g, int w) {
+  if (Large(g)) return {g.OriginX + 79 + 124 * Col(w), g.OriginY + 94 + 173 * Row(w), 96, 96};
+  return {g.OriginX + 49 + 81 * Col(w), g.OriginY + 59 + 112 * Row(w), 64, 64};
+}
+
+Box WheelWindow(const GameState& g, int w) {
+  if (Large(g)) return {g.OriginX + 75 + 124 * Col(w), g.OriginY + 70 + 173 * Row(w), 99, 150};
+  return {g.OriginX + 49 + 81 * Col(w), g.OriginY + 45 + 112 * Row(w), 64, 97};
+}
+
+Box MotionWindow(const GameState& g, int w) {
+  if (Large(g)) return {g.OriginX + 79 + 124 * Col(w), g.OriginY + 70 + 173 * Row(w), 96, 150};
+  return {g.OriginX + 49 + 81 * Col(w), g.OriginY + 45 + 112 * Row(w), 64, 97};
+}
+
+Box BounceArea(const GameState& g, int w) {
+  if (Large(g)) return {g.OriginX + 79 + 124 * Col(w), g.OriginY + 90 + 173 * Row(w), 96, 104};
+  return {g.OriginX + 45 + 81 * Col(w), g.OriginY + 59 + 112 * Row(w), 64, 72};
+}
+
+void DrawCell(Machine& m, int w) {
+  int code = CellSymbol(m.g, w);
+  int size = m.g.CellSize;
+  Box b = SymbolSquare(m.g, w);
+  m.canvas->Blit(m.art.SymbolSheet, (code % 4) * size, (code / 4) * size, size, size, b.x, b.y);
+}
+
+void ClearCell(Machine& m, int w) {
+  Box b = WheelWindow(m.g, w);
+  m.canvas->Fill(b.x, b.y, b.w, b.h, platform::kWhite);
+}
+
+void DrawMotion(Machine& m, int w, int offset) {
+  Box b = MotionWindow(m.g, w);
+  // Rows offset .. offset + h - 1 of the strip, wrapping from 575 back to 0, are
+  // assembled off screen and shown in one piece.
+  platform::Bitmap scratch(b.w, b.h);
+  int first = kMotionStripHeight - offset;
+  if (first >= b.h) {
+    platform::Blit(scratch, 0, 0, m.art.MotionStrip, 0, offset, b.w, b.h);
+  } else {
+    platform::Blit(scratch, 0, 0, m.art.MotionStrip, 0, offset, b.w, first);
+    platform::Blit(scratch, 0, first, m.art.MotionStrip, 0, 0, b.w, b.h - first);
+  }
+  m.canvas->Blit(scratch, 0, 0, b.w, b.h, b.x, b.y);
+}
+
+}  // namespace core

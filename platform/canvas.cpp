@@ -1,0 +1,82 @@
+#include "platform/canvas.h"
+
+#include <algorithm>
+
+namespace platform {
+
+Canvas::Canvas(int width, int height, TextRenderer* text) : pixels_(width, height), text_(text) {}
+
+void Canvas::Resize(int width, int height) {
+  Bitmap bigger(width, height);
+  platform::Blit(bigger, 0, 0, pixels_, 0, 0, pixels_.Width(), pixels_.Height());
+  pixels_ = std::move(bigger);
+}
+
+void Canvas::Note(Call::Kind kind, int x, int y, int w, int h, Color c, std::string_view text) {
+  if (recording_) calls_.push_back(Call{kind, x, y, w, h, c, std::string(text)});
+}
+
+void Canvas::Blit(const Bitmap& src, int sx, int sy, int w, int h, int dx, int dy, RasterOp op) {
+  Note(Call::kBlit, dx, dy, w, h, 0);
+  platform::Blit(pixels_, dx, dy, src, sx, sy, w, h, op);
+  Damage(dx, dy, w, h);
+}
+
+void Canvas::Fill(int x, int y, int w, int h, Color c) {
+  Note(Call::kFill, x, y, w, h, c);
+  FillRect(pixels_, x, y, w, h, c);
+  Damage(x, y, w, h);
+}
+
+void Canvas::Hatch(int x, int y, int w, int h, Color c) {
+  Note(Call::kHatch, x, y, w, h, c);
+  HatchRect(pixels_, x, y, w, h, c);
+  Damage(x, y, w, h);
+}
+
+void Canvas::Text(int x, int y, std::string_view text, int points, Color c, bool bold) {
+  Note(Call::kText, x, y, 0, 0, c, text);
+  if (!text_ || text.empty()) return;
+  text_->Draw(pixels_, x, y, text, points, c, bold);
+  Damage(x, y, text_->Width(text, points, bold), text_->Height(points, bold));
+}
+
+int Canvas::TextWidth(std::string_view text, int points, bool bold) {
+  return text_ ? text_->Width(text, points, bold) : 0;
+}
+
+int Canvas::TextHeight(int points, bool bold) { return text_ ? text_->Height(points, bold) : 0; }
+
+Bitmap Canvas::Grab(int x, int y, int w, int h) {
+  Note(Call::kGrab, x, y, w, h, 0);
+  Bitmap out(w, h);
+  platform::Blit(out, 0, 0, pixels_, x, y, w, h);
+  return out;
+}
+
+void Canvas::Hold() { ++hold_depth_; }
+
+void Canvas::Release() {
+  if (hold_depth_ == 0) return;
+  if (--hold_depth_ == 0 && held_damage_) {
+    held_damage_ = false;
+    if (on_damage_) on_damage_(held_x0_, held_y0_, held_x1_ - held_x0_, held_y1_ - held_y0_);
+  }
+}
+
+void Canvas::Damage(int x, int y, int w, int h) {
+  if (w <= 0 || h <= 0) return;
+  if (hold_depth_ > 0) {
+    if (!held_damage_) {
+      held_x0_ = x, held_y0_ = y, held_x1_ = x + w, held_y1_ = y + h;
+      held_damage_ = true;
+    } else {
+      held_x0_ = std::min(held_x0_, x), held_y0_ = std::min(held_y0_, y);
+      held_x1_ = std::max(held_x1_, x + w), held_y1_ = std::max(held_y1_, y + h);
+    }
+    return;
+  }
+  if (on_damage_) on_damage_(x, y, w, h);
+}
+
+}  // namespace platform

@@ -1,0 +1,70 @@
+// The services the game asks of the desktop, as small interfaces. The real ones sit
+// over FLTK and SDL2 (platform/fltk); tests use the fakes of platform/testing.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Time and the message loop. Pacing compares elapsed ticks, never absolute values.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  // Milliseconds from a monotonic 64-bit clock.
+  virtual uint64_t TickMs() = 0;
+  // Milliseconds since midnight, UTC: the random seed.
+  virtual uint32_t TimeOfDayMs() = 0;
+  // Handles the window messages that are waiting (input, painting, timers) and returns.
+  virtual void PumpMessages() = 0;
+};
+
+// Waits the given seconds on the tick count, pumping messages meanwhile.
+void Pause(Clock& clock, double seconds);
+
+// Periodic timers that fire on the window's thread while messages are pumped.
+class Timers {
+ public:
+  virtual ~Timers() = default;
+  virtual void Start(int id, int interval_ms, std::function<void()> tick) = 0;
+  virtual void Stop(int id) = 0;
+  virtual bool Running(int id) const = 0;
+};
+
+// WAV playback. A new sound cuts off the one playing; a file that cannot be played
+// gives a short built-in default sound; with no audio device everything is silent.
+class SoundPlayer {
+ public:
+  virtual ~SoundPlayer() = default;
+  virtual void PlayFile(const std::string& path, bool wait) = 0;
+  virtual void PlayMemory(const std::vector<uint8_t>& wav) = 0;
+};
+
+// Modal boxes and the text-input box.
+class MessageBoxes {
+ public:
+  virtual ~MessageBoxes() = default;
+  // "Information" box with one OK button.
+  virtual void Information(const std::string& text) = 0;
+  // "Confirm" box with Yes and No; true for Yes.
+  virtual bool Confirm(const std::string& text) = 0;
+  // Plain notice titled with the game's name.
+  virtual void Notice(const std::string& text) = 0;
+  // Error box.
+  virtual void Error(const std::string& text) = 0;
+  // Text-input box: the edited text when OK was pressed, nothing on Cancel.
+  virtual std::optional<std::string> Input(const std::string& caption, const std::string& prompt,
+                                           const std::string& initial) = 0;
+};
+
+struct ScreenInfo {
+  int width = 0;
+  int height = 0;
+  int depth = 24;   // bits per pixel
+  int dpi = 96;     // logical pixels per inch
+};
+
+}  // namespace platform

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what building, playing and testing the game need, from Debian's packages.
+# Does nothing when everything is there already.
+set -euo pipefail
+packages=(
+  build-essential cmake pkg-config
+  libfltk1.3-dev libsdl2-dev libcairo2-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth x11-utils xdotool imagemagick
+  clang-14 libclang-rt-14-dev
+  desktop-file-utils appstream
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/spin_cycle.h"
+#include "core/spin_rules.h"
+#include "core/strips.h"
+#include "payoffs/rolls.h"
+#include "tests/test_machine.h"
+
+namespace {
+
+using testing_support::TestMachine;
+
+// A time of day whose spin starts the chaser in the given state.
+uint32_t SeedFor(int pos, int dir) {
+  for (uint32_t t = 0;; ++t) {
+    platform::Rng rng(t);
+    core::SpinSetup s = core::DrawSpinSetup(rng);
+    if (s.ChaserPos == pos && s.ChaserDir == dir) return t;
+  }
+}
+
+int ChaserDraws(TestMachine& t) {
+  int lamp_top = t.m.art.BackgroundImage.Height() + t.m.g.OriginY;
+  int n = 0;
+  for (const auto& c : t.canvas.Recorded())
+    n += c.kind == platform::Canvas::Call::kBlit && c.y == lamp_top && c.h == 30;
+  return n;
+}
+
+int Clicks(const TestMachine& t) { return static_cast<int>(std::count(t.fake.sounds.begin(), t.fake.sounds.end(), "click")); }
+
+TEST(SpinCycle, FullSpinRuns101PacedStepsAndTheChaserMoves97Times) {
+  TestMachine t;
+  std::vector<uint64_t> draw_times;
+  t.canvas.OnDamage([&](int, int, int, int) {
+    if (draw_times.empty() || draw_times.back() != t.fake.TickMs()) draw_times.push_back(t.fake.TickMs());
+  });
+  t.fake.pump_step_ms = 7;  // steps fall due late, as on a busy machine
+  t.canvas.Record(true);
+  uint64_t start = t.fake.TickMs();
+  core::SpinCycle(t.m);
+  // The set-up draws at the start; after it, one drawing moment per step.
+  ASSERT_EQ(draw_times.front(), start);
+  ASSERT_EQ(draw_times.size(), 1u + 101u);
+  for (size_t i = 1; i < draw_times.size(); ++i) EXPECT_GE(draw_times[i] - draw_times[i - 1], 25u);
+  EXPECT_EQ(ChaserDraws(t), 97);
+  EXPECT_EQ(Clicks(t), 9);
+  EXPECT_FALSE(t.m.g.SpinInProgress);
+}
+
+TEST(SpinCycle, BonusLampOnlyForOneStartingStateOfTwelve) {
+  int lit = 0;
+  for (int pos = 0; pos < 6; ++pos)
+    for (int dir : {-1, 1}) lit += core::BonusLampAfterFullSpin(pos, dir);
+  EXPECT_EQ(lit, 1);
+  EXPECT_TRUE(core::BonusLampAfterFullSpin(4, 1));
+
+  TestMachine win, lose;
+  win.fake.time_of_day_ = SeedFor(4, 1);
+  lose.fake.time_of_day_ = SeedFor(4, -1);
+  core::SpinCycle(win.m);
+  core::SpinCycle(lose.m);
+  EXPECT_TRUE(win.m.g.BonusLamp);
+  EXPECT_TRUE(win.fake.Running(core::Timer1));
+  EXPECT_NE(std::find(win.fake.sounds.begin(), win.fake.sounds.end(), "Cherry2.wav"), win.fake.sounds.end());
+  EXPECT_FALSE(lose.m.g.BonusLamp);
+}
+
+TEST(SpinCycle, StopQueuedBeforeTheFirstStepStopsEverythingAtOnce) {
+  TestMachine t;
+  t.m.g.StopRequested = true;  // an old request is forgotten by the set-up...
+  t.fake.OnPump(0, [&] { t.m.g.StopRequested = true; });  // ...a queued Space is not
+  t.canvas.Record(true);
+  uint64_t start = t.fake.TickMs();
+  core::SpinCycle(t.m);
+  EXPECT_EQ(ChaserDraws(t), 0);
+  EXPECT_EQ(Clicks(t), 9);
+  // Nine frames with a 20 ms pause after each.
+  EXPECT_GE(t.fake.TickMs() - start, 9u * 20u);
+  EXPECT_LT(t.fake.TickMs() - start, 25u * 10u);
+  // No wheel was drawn spinning.
+  for (const auto& c : t.canvas.Recorded()) {
+    if (c.kind == platform::Canvas::Call::kBlit) EXPECT_NE(c.h, 97) << "motion drawn at " << c.x;
+  }
+}
+
+TEST(SpinCycle, StopWhileAllSixLampsAreLitWinsTheBonusLamp) {
+  for (int dir : {-1, 1}) {
+    TestMachine t;
+    t.fake.time_of_day_ = SeedFor(0, dir);  // a start that would not win on its own
+    t.fake.on_pump = [&] {
+      auto& l = t.m.g.ChaserLamps;
+      if (t.m.g.SpinInProgress && std::all_of(l.begin(), l.end(), [](bool b) { return b; }))
+        t.m.g.StopRequested = true;
+    };
+    core::SpinCycle(t.m);
+    EXPECT_TRUE(t.m.g.BonusLamp) << dir;
+  }
+}
+
+TEST(SpinCycle, RegularSpinTakesTheBetRollsDoNot) {
+  TestMachine t;
+  t.m.g.LinesPlayed = 5;
+  t.m.g.CoinsPerLine = 3;
+  core::SpinCycle(t.m);
+  EXPECT_EQ(t.m.g.Credits, 1000 - 15);
+  EXPECT_EQ(t.m.g.TotalBets, 15);
+  EXPECT_EQ(t.m.g.Spins, 1);
+  for (int roll = 0; roll < 2; ++roll) {
+    (roll ? t.m.g.BarRollMode : t.m.g.CherryRollMode) = true;
+    core::SpinCycle(t.m);
+    t.m.g.BarRollMode = t.m.g.CherryRollMode = false;
+  }
+  EXPECT_EQ(t.m.g.Credits, 1000 - 15);
+  EXPECT_EQ(t.m.g.TotalBets, 15);
+  EXPECT_EQ(t.m.g.Spins, 1);
+}
+
+TEST(SpinCycle, SevenBarRollsNestAndTheNextSpinRestoresTheStrips) {
+  TestMachine t;
+  int depth = 0, deepest = 0;
+  t.fake.on_pump = [&] {
+    // Earn seven Bar Rolls during the first (regular) spin.
+    if (t.m.g.Spins == 1 && t.m.g.NumberOfBarRolls == 0 && t.m.g.SpinInProgress) t.m.g.BarRollsLeft = 7;
+    if (t.m.g.SpinInProgress) deepest = std::max(deepest, depth);
+  };
+  t.canvas.OnDamage([&](int, int, int, int) { depth = t.m.g.BarRollMode ? 7 - t.m.g.BarRollsLeft : 0; });
+  core::SpinCycle(t.m);
+  std::array<int32_t, 9> after_regular = t.m.g.SavedStops;
+  EXPECT_EQ(t.m.g.NumberOfBarRolls, 7);
+  EXPECT_EQ(t.m.g.Spins, 1);
+  EXPECT_EQ(t.m.g.Credits, 992);
+  EXPECT_EQ(deepest, 7);
+  EXPECT_TRUE(t.m.g.RestoreStrips);
+  EXPECT_FALSE(t.m.g.BarRollMode);
+  EXPECT_EQ(t.m.g.Strips[0], payoffs::BarRollStrip());  // the roll strip stays on show
+  EXPECT_FALSE(t.fake.Running(core::Timer5));
+
+  std::array<int32_t, 9> stops_at_repaint{};
+  t.view.calls.clear();
+  t.fake.on_pump = nullptr;
+  t.canvas.OnDamage(nullptr);
+  struct Spy : testing_support::RecordingView {
+    std::array<int32_t, 9>* out;
+    core::GameState* g;
+    void RepaintAll() override { *out = g->Stops; RecordingView::RepaintAll(); }
+  } spy;
+  spy.out = &stops_at_repaint;
+  spy.g = &t.m.g;
+  t.m.view = &spy;
+  core::SpinCycle(t.m);
+  EXPECT_EQ(stops_at_repaint, after_regular);
+  EXPECT_EQ(spy.Count("Repaint"), 1);
+  EXPECT_EQ(t.m.g.Strips, core::RegularStrips());
+  EXPECT_FALSE(t.m.g.RestoreStrips);
+}
+
+TEST(SpinCycle, TheSeedFixesTheSpin) {
+  TestMachine a, b, c;
+  a.fake.time_of_day_ = b.fake.time_of_day_ = 4242;
+  c.fake.time_of_day_ = 4243;
+  core::SpinCycle(a.m);
+  core::SpinCycle(b.m);
+  core::SpinCycle(c.m);
+  EXPECT_EQ(a.m.g.Stops, b.m.g.Stops);
+  EXPECT_EQ(a.m.g.ChaserLamps, b.m.g.ChaserLamps);
+  EXPECT_NE(a.m.g.Stops, c.m.g.Stops);
+}
+
+TEST(SpinCycle, ClosingFinishesTheSpinWithoutWaiting) {
+  TestMachine t;
+  t.fake.OnPump(200, [&] { t.m.Closing = true; });
+  uint64_t start = t.fake.TickMs();
+  core::SpinCycle(t.m);
+  EXPECT_LT(t.fake.TickMs() - start, 1000u);
+  EXPECT_FALSE(t.m.g.SpinInProgress);
+  EXPECT_EQ(t.m.g.Credits, 992);
+}
+
+}  // namespace

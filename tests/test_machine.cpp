@@ -1,0 +1,39 @@
+#include "tests/test_machine.h"
+
+#include "core/strips.h"
+
+namespace testing_support {
+
+TestMachine::TestMachine(int screen_width, int cell_size) : canvas(screen_width, 768, &text) {
+  core::GameState& g = m.g;
+  core::ApplyStartupValues(g);
+  g.ScreenWidth = screen_width;
+  g.CellSize = cell_size;
+  bool large = cell_size == 96;
+  m.art.BackgroundImage = platform::Bitmap(large ? 498 : 324, large ? 600 : 380, 0x202020);
+  m.art.SymbolSheet = platform::Bitmap(4 * cell_size, 3 * cell_size, 0x00FF00);
+  m.art.MotionStrip = platform::Bitmap(cell_size, 576, 0x808080);
+  m.art.LampsOnImage = platform::Bitmap(large ? 498 : 318, large ? 100 : 30, 0xFFFF00);
+  m.art.LampsOffImage = platform::Bitmap(large ? 498 : 318, large ? 100 : 30, 0x404000);
+  m.art.SideLampImage = platform::Bitmap(40, 160, 0xFF8000);
+  g.OriginX = (screen_width - m.art.BackgroundImage.Width()) / 2;
+  g.OriginY = large ? 2 : 0;
+  m.canvas = &canvas;
+  m.clock = &fake;
+  m.timers = &fake;
+  m.sound = &fake;
+  m.boxes = &fake;
+  m.view = &view;
+  m.ProgramFolder = "/game/";
+  m.ClickSoundData = {1, 2, 3};
+}
+
+void TestMachine::ShowWindow(const std::array<int, 9>& codes) {
+  for (int w = 0; w < 9; ++w) {
+    m.g.Strips[w].fill(core::Symbol8);
+    m.g.Strips[w][0] = static_cast<uint8_t>(codes[w]);
+    m.g.Stops[w] = 0;
+  }
+}
+
+}  // namespace testing_support
