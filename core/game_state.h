@@ -61,6 +61,8 @@ struct GameState {
   std::array<Strip, 9> Strips{};
   std::array<int32_t, 9> Stops{4, 1, 6, 7, 10, 9, 3, 0, 12};
   std::array<int32_t, 9> SavedStops{};
+  // The row of the motion strip a spinning wheel shows; -1 while it shows its symbol.
+  std::array<int32_t, 9> MotionOffset{-1, -1, -1, -1, -1, -1, -1, -1, -1};
 
   // Result of the last spin. With SpinWin and ScreenBonus, LineWins forms the ten
   // result items that the win flash walks (see ResultItem).

@@ -38,6 +38,7 @@ void GrabBounce(Machine& m, int w, Wheel& wheel) {
 }
 
 void StopWheel(Machine& m, int w) {
+  m.g.MotionOffset[w] = -1;
   PlayClick(m);
   ClearCell(m, w);
   DrawCell(m, w);
@@ -47,6 +48,7 @@ void StopWheel(Machine& m, int w) {
 void AnimateWheel(Machine& m, int w, Wheel& wheel, int k) {
   if (k <= 20) {
     DrawMotion(m, w, wheel.offset);
+    m.g.MotionOffset[w] = wheel.offset;
     wheel.offset -= 61;
     if (wheel.offset < 0) wheel.offset += kMotionStripHeight;
   } else if (k == 21) {

@@ -82,7 +82,8 @@ TEST(SpinCycle, StopQueuedBeforeTheFirstStepStopsEverythingAtOnce) {
   EXPECT_LT(t.fake.TickMs() - start, 25u * 10u);
   // No wheel was drawn spinning.
   for (const auto& c : t.canvas.Recorded()) {
-    if (c.kind == platform::Canvas::Call::kBlit) EXPECT_NE(c.h, 97) << "motion drawn at " << c.x;
+    if (c.kind != platform::Canvas::Call::kBlit) continue;
+    EXPECT_NE(c.h, 97) << "motion drawn at " << c.x;
   }
 }
 
@@ -131,7 +132,7 @@ TEST(SpinCycle, SevenBarRollsNestAndTheNextSpinRestoresTheStrips) {
   std::array<int32_t, 9> after_regular = t.m.g.SavedStops;
   EXPECT_EQ(t.m.g.NumberOfBarRolls, 7);
   EXPECT_EQ(t.m.g.Spins, 1);
-  EXPECT_EQ(t.m.g.Credits, 992);
+  EXPECT_EQ(t.m.g.TotalBets, 8);
   EXPECT_EQ(deepest, 7);
   EXPECT_TRUE(t.m.g.RestoreStrips);
   EXPECT_FALSE(t.m.g.BarRollMode);
@@ -176,7 +177,7 @@ TEST(SpinCycle, ClosingFinishesTheSpinWithoutWaiting) {
   core::SpinCycle(t.m);
   EXPECT_LT(t.fake.TickMs() - start, 1000u);
   EXPECT_FALSE(t.m.g.SpinInProgress);
-  EXPECT_EQ(t.m.g.Credits, 992);
+  EXPECT_EQ(t.m.g.TotalBets, 8);
 }
 
 }  // namespace

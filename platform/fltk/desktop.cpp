@@ -1,0 +1,362 @@
+#include "platform/fltk/desktop.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Help_Dialog.H>
+#include <FL/Fl_Tooltip.H>
+#include <FL/Fl_Window.H>
+#include <FL/filename.H>
+#include <FL/fl_ask.H>
+#include <FL/fl_draw.H>
+#include <FL/x.H>
+#include <signal.h>
+#include <sys/time.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <climits>
+#include <filesystem>
+#include <map>
+#include <vector>
+
+#include "platform/fltk/fltk_parts.h"
+
+namespace platform::fltk {
+
+// ---- Start-up ---------------------------------------------------------------
+
+void OpenDisplay(const std::string& app_title) {
+  static std::string title;
+  title = app_title;
+  fl_open_display();
+  Fl::visual(FL_RGB);
+  fl_message_font(FL_HELVETICA, 13);
+  Fl_Tooltip::delay(0.05f);
+  Fl_Tooltip::hoverdelay(0.05f);
+  fl_message_title_default(title.c_str());
+}
+
+ScreenInfo ReadScreen() {
+  ScreenInfo s;
+  int x, y;
+  Fl::screen_xywh(x, y, s.width, s.height, 0);
+  s.depth = fl_visual ? fl_visual->depth : 24;
+  float h = 96, v = 96;
+  Fl::screen_dpi(h, v, 0);
+  s.dpi = h > 0 ? static_cast<int>(h + 0.5f) : 96;
+  return s;
+}
+
+std::string ProgramFolder() {
+  std::error_code ec;
+  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec) return "./";
+  std::string folder = self.parent_path().string();
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  return folder;
+}
+
+void RunMessageLoop() { Fl::run(); }
+
+namespace {
+int signal_pipe[2] = {-1, -1};
+std::function<void()> signal_handler;
+
+void SignalArrived(int) {
+  char byte = 1;
+  ssize_t ignored = write(signal_pipe[1], &byte, 1);
+  (void)ignored;
+}
+
+void SignalReadable(int fd, void*) {
+  char bytes[16];
+  ssize_t ignored = read(fd, bytes, sizeof bytes);
+  (void)ignored;
+  if (signal_handler) signal_handler();
+}
+}  // namespace
+
+// The signal only writes a byte to a pipe; the window's loop reads it and runs the
+// handler on its own thread, where the game's state may be touched.
+void OnTerminationSignal(std::function<void()> handler) {
+  signal_handler = std::move(handler);
+  if (signal_pipe[0] < 0 && pipe(signal_pipe) != 0) return;
+  Fl::add_fd(signal_pipe[0], FL_READ, SignalReadable);
+  struct sigaction action {};
+  action.sa_handler = SignalArrived;
+  sigemptyset(&action.sa_mask);
+  for (int sig : {SIGTERM, SIGINT, SIGHUP}) sigaction(sig, &action, nullptr);
+}
+
+// ---- Timers -----------------------------------------------------------------
+
+struct Desktop::TimerSlot {
+  bool running = false;
+  double interval = 0;
+  std::function<void()> tick;
+  Desktop* owner = nullptr;
+  int id = 0;
+};
+
+namespace {
+
+constexpr int kTimerCount = 8;
+
+void TimerFired(void* data) {
+  auto* slot = static_cast<Desktop::TimerSlot*>(data);
+  if (!slot->running) return;
+  Fl::repeat_timeout(slot->interval, TimerFired, data);
+  auto tick = slot->tick;  // the tick may stop or restart its own timer
+  tick();
+}
+
+}  // namespace
+
+Desktop::Desktop()
+    : text_(MakeTextRenderer()),
+      dialogs_(MakeDialogFactory(*this, *text_)),
+      timers_(std::make_unique<TimerSlot[]>(kTimerCount)) {}
+
+Desktop::~Desktop() {
+  for (int i = 0; i < kTimerCount; ++i) Stop(i);
+  delete static_cast<Fl_Help_Dialog*>(help_dialog_);
+}
+
+uint64_t Desktop::TickMs() {
+  using namespace std::chrono;
+  return static_cast<uint64_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+uint32_t Desktop::TimeOfDayMs() {
+  timeval tv{};
+  gettimeofday(&tv, nullptr);
+  return static_cast<uint32_t>((tv.tv_sec % 86400) * 1000 + tv.tv_usec / 1000);
+}
+
+void Desktop::PumpMessages() { Fl::check(); }
+
+void Desktop::Start(int id, int interval_ms, std::function<void()> tick) {
+  if (id < 0 || id >= kTimerCount) return;
+  Stop(id);
+  TimerSlot& slot = timers_[id];
+  slot.running = true;
+  slot.interval = interval_ms / 1000.0;
+  slot.tick = std::move(tick);
+  slot.owner = this;
+  slot.id = id;
+  Fl::add_timeout(slot.interval, TimerFired, &slot);
+}
+
+void Desktop::Stop(int id) {
+  if (id < 0 || id >= kTimerCount) return;
+  timers_[id].running = false;
+  Fl::remove_timeout(TimerFired, &timers_[id]);
+}
+
+bool Desktop::Running(int id) const { return id >= 0 && id < kTimerCount && timers_[id].running; }
+
+// ---- Boxes ------------------------------------------------------------------
+
+void Desktop::Information(const std::string& text) {
+  fl_message_title("Information");
+  fl_message("%s", text.c_str());
+}
+
+bool Desktop::Confirm(const std::string& text) {
+  fl_message_title("Confirm");
+  return fl_choice("%s", "&No", "&Yes", nullptr, text.c_str()) == 1;
+}
+
+void Desktop::Notice(const std::string& text) {
+  fl_message_title("Vantello");
+  fl_message("%s", text.c_str());
+}
+
+void Desktop::Error(const std::string& text) {
+  fl_message_title("Error");
+  fl_alert("%s", text.c_str());
+}
+
+std::optional<std::string> Desktop::Input(const std::string& caption, const std::string& prompt,
+                                          const std::string& initial) {
+  fl_message_title(caption.c_str());
+  const char* answer = fl_input("%s", initial.c_str(), prompt.c_str());
+  if (!answer) return std::nullopt;
+  return std::string(answer).substr(0, 255);
+}
+
+// ---- Help and the web ---------------------------------------------------------
+
+void Desktop::ShowHelp(const std::string& file, const std::string& topic) {
+  std::string name = file.empty() ? help_file_ : file;
+  std::error_code ec;
+  if (name.empty() || !std::filesystem::is_regular_file(name, ec)) {
+    Information("The help file " + name + " could not be found.");
+    return;
+  }
+  auto* dialog = static_cast<Fl_Help_Dialog*>(help_dialog_);
+  if (!dialog) {
+    dialog = new Fl_Help_Dialog();
+    help_dialog_ = dialog;
+  }
+  std::string target = topic.empty() ? name : name + "#" + topic;
+  dialog->load(target.c_str());
+  dialog->show();
+}
+
+bool Desktop::OpenUrl(const std::string& url) {
+  char message[256];
+  return fl_open_uri(url.c_str(), message, sizeof message) != 0;
+}
+
+TextRenderer& Desktop::Text() { return *text_; }
+DialogFactory& Desktop::Dialogs() { return *dialogs_; }
+
+// ---- The main window ------------------------------------------------------------
+
+namespace {
+
+int GameKey(int fl_key) {
+  if (fl_key == FL_Enter || fl_key == FL_KP_Enter) return 13;
+  if (fl_key == ' ') return 32;
+  if (fl_key >= 'a' && fl_key <= 'z') return fl_key - 'a' + 'A';
+  return 0;
+}
+
+class Hotspot : public Fl_Box {
+ public:
+  Hotspot(int x, int y, int w, int h, std::function<void()> click)
+      : Fl_Box(FL_NO_BOX, x, y, w, h, nullptr), click_(std::move(click)) {}
+  int handle(int event) override {
+    switch (event) {
+      case FL_PUSH: return 1;
+      case FL_RELEASE:
+        if (Fl::event_inside(this) && click_) click_();
+        return 1;
+      case FL_ENTER:
+      case FL_LEAVE: return 1;
+      default: return Fl_Box::handle(event);
+    }
+  }
+
+ private:
+  std::function<void()> click_;
+};
+
+}  // namespace
+
+struct GameWindow::Impl : public Fl_Window {
+  Impl(const std::string& title, int w, int h, TextRenderer& text)
+      : Fl_Window(w, h), canvas(w, h, &text) {
+    copy_label(title.c_str());
+    color(FL_BLACK);
+    end();
+    callback(WindowCallback, this);
+    canvas.OnDamage([this](int x, int y, int cw, int ch) { damage(FL_DAMAGE_USER1, x, y, cw, ch); });
+  }
+
+  static void WindowCallback(Fl_Widget*, void* data) {
+    auto* self = static_cast<Impl*>(data);
+    // Escape does not close the machine.
+    if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
+    if (self->handlers.close) self->handlers.close();
+  }
+
+  void draw() override {
+    int x, y, w, h;
+    fl_clip_box(0, 0, this->w(), this->h(), x, y, w, h);
+    DrawCanvas(canvas, x, y, w, h);
+    draw_children();
+  }
+
+  int handle(int event) override {
+    switch (event) {
+      case FL_FOCUS:
+      case FL_UNFOCUS: return 1;
+      case FL_KEYDOWN:
+      case FL_SHORTCUT: {
+        if (Fl::event_key() == FL_F + 1) {
+          if (handlers.help) handlers.help();
+          return 1;
+        }
+        int key = GameKey(Fl::event_key());
+        if (key && event == FL_KEYDOWN && handlers.key_down) {
+          handlers.key_down(key);
+          return 1;
+        }
+        break;
+      }
+      case FL_PUSH: {
+        if (Fl_Window::handle(event)) return 1;  // a hotspot took it
+        if (handlers.mouse_down) handlers.mouse_down(Fl::event_x(), Fl::event_y());
+        return 1;
+      }
+      default: break;
+    }
+    return Fl_Window::handle(event);
+  }
+
+  void resize(int x, int y, int w, int h) override {
+    bool grew = w != this->w() || h != this->h();
+    Fl_Window::resize(x, y, w, h);
+    if (grew) {
+      canvas.Resize(w, h);
+      if (handlers.resized) handlers.resized();
+      redraw();
+    }
+  }
+
+  Canvas canvas;
+  Handlers handlers;
+  std::vector<Hotspot*> hotspots;
+};
+
+GameWindow::GameWindow(const std::string& title, int width, int height, TextRenderer& text)
+    : impl_(std::make_unique<Impl>(title, width, height, text)) {}
+
+GameWindow::~GameWindow() = default;
+
+Canvas& GameWindow::Surface() { return impl_->canvas; }
+void GameWindow::SetHandlers(Handlers handlers) { impl_->handlers = std::move(handlers); }
+
+int GameWindow::AddHotspot(int x, int y, int w, int h, const std::string& tooltip,
+                           std::function<void()> click) {
+  impl_->begin();
+  auto* spot = new Hotspot(x, y, w, h, std::move(click));
+  impl_->end();
+  spot->copy_tooltip(tooltip.c_str());
+  impl_->hotspots.push_back(spot);
+  return static_cast<int>(impl_->hotspots.size()) - 1;
+}
+
+void GameWindow::SetHotspotTooltip(int id, const std::string& tooltip) {
+  if (id >= 0 && id < static_cast<int>(impl_->hotspots.size()))
+    impl_->hotspots[id]->copy_tooltip(tooltip.c_str());
+}
+
+void GameWindow::SetTooltipDelay(double seconds) {
+  Fl_Tooltip::delay(static_cast<float>(seconds));
+  Fl_Tooltip::hoverdelay(static_cast<float>(seconds));
+}
+
+void GameWindow::Place(int x, int y, int w, int h) {
+  impl_->resize(x, y, w, h);
+  impl_->size_range(w, h, w, h);
+}
+
+void GameWindow::Maximize() {
+  int x, y, w, h;
+  Fl::screen_work_area(x, y, w, h, 0);
+  impl_->size_range(w, h, w, h);
+  impl_->resize(x, y, w, h);
+}
+
+void GameWindow::Show() {
+  impl_->show();
+  impl_->take_focus();
+}
+
+void GameWindow::Hide() { impl_->hide(); }
+bool GameWindow::Shown() const { return impl_->shown() != 0; }
+
+}  // namespace platform::fltk

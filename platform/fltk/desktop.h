@@ -1,0 +1,102 @@
+// The real desktop: FLTK for windows, drawing, timers, boxes and help, SDL2 for sound.
+// Only ui/main.cpp sees this header; the game talks to the interfaces it implements.
+#pragma once
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/canvas.h"
+#include "platform/dialog.h"
+#include "platform/services.h"
+#include "platform/window_shell.h"
+
+namespace platform::fltk {
+
+// Opens the display; call once before anything else.
+void OpenDisplay(const std::string& app_title);
+ScreenInfo ReadScreen();
+// The folder of the running program file, with a trailing '/'.
+std::string ProgramFolder();
+
+// Runs the message loop until every window has closed.
+void RunMessageLoop();
+
+// Runs `handler` on the window's thread when SIGTERM, SIGINT or SIGHUP arrives.
+void OnTerminationSignal(std::function<void()> handler);
+
+class Desktop : public Clock, public Timers, public MessageBoxes, public HelpViewer,
+                public WebBrowser {
+ public:
+  Desktop();
+  ~Desktop() override;
+
+  uint64_t TickMs() override;
+  uint32_t TimeOfDayMs() override;
+  void PumpMessages() override;
+
+  void Start(int id, int interval_ms, std::function<void()> tick) override;
+  void Stop(int id) override;
+  bool Running(int id) const override;
+
+  void Information(const std::string& text) override;
+  bool Confirm(const std::string& text) override;
+  void Notice(const std::string& text) override;
+  void Error(const std::string& text) override;
+  std::optional<std::string> Input(const std::string& caption, const std::string& prompt,
+                                   const std::string& initial) override;
+
+  void ShowHelp(const std::string& file, const std::string& topic) override;
+  bool OpenUrl(const std::string& url) override;
+
+  TextRenderer& Text();
+  DialogFactory& Dialogs();
+  // Where F1 in a dialog finds the help file.
+  void SetHelpFile(const std::string& file) { help_file_ = file; }
+
+  struct TimerSlot;
+
+ private:
+  std::unique_ptr<TextRenderer> text_;
+  std::unique_ptr<DialogFactory> dialogs_;
+  std::unique_ptr<TimerSlot[]> timers_;
+  std::string help_file_;
+  void* help_dialog_ = nullptr;
+  std::string game_title_;
+};
+
+// The main window: a fixed-size window whose client area shows a Canvas, with
+// "hotspots" (areas with a tool tip that answer clicks) for the command buttons.
+class GameWindow : public WindowShell {
+ public:
+  struct Handlers {
+    std::function<void(int key)> key_down;        // Enter 13, Space 32, letters upper case
+    std::function<void(int x, int y)> mouse_down;
+    std::function<void()> close;                  // close box, Alt+F4, window manager
+    std::function<void()> help;                   // F1
+    std::function<void()> resized;                // the canvas changed size: repaint it all
+  };
+
+  GameWindow(const std::string& title, int width, int height, TextRenderer& text);
+  ~GameWindow() override;
+
+  Canvas& Surface();
+  void SetHandlers(Handlers handlers);
+  int AddHotspot(int x, int y, int w, int h, const std::string& tooltip,
+                 std::function<void()> click) override;
+  void SetHotspotTooltip(int id, const std::string& tooltip) override;
+  void SetTooltipDelay(double seconds);
+
+  void Place(int x, int y, int w, int h) override;
+  // Fills the screen's work area; done by the window itself, so no window manager is needed.
+  void Maximize() override;
+  void Close() override { Hide(); }
+  void Show();
+  void Hide();
+  bool Shown() const;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace platform::fltk

@@ -1,0 +1,297 @@
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_RGB_Image.H>
+#include <FL/Fl_Return_Button.H>
+#include <FL/Fl_Round_Button.H>
+#include <FL/fl_draw.H>
+
+#include <map>
+#include <vector>
+
+#include "platform/fltk/desktop.h"
+#include "platform/fltk/fltk_parts.h"
+
+namespace platform::fltk {
+
+namespace {
+
+// FLTK reads '@' in labels as a symbol and '&' as an underline mark: plain text keeps both.
+std::string PlainLabel(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '@' || c == '&') out += c;
+    out += c;
+  }
+  return out;
+}
+
+Fl_Color FlColor(Color c) { return fl_rgb_color((c >> 16) & 255, (c >> 8) & 255, c & 255); }
+
+Fl_Align FlAlign(const LabelStyle& style) {
+  Fl_Align a = FL_ALIGN_INSIDE | FL_ALIGN_CLIP;
+  if (style.align == Align::Left) a |= FL_ALIGN_LEFT;
+  if (style.align == Align::Right) a |= FL_ALIGN_RIGHT;
+  if (style.wrap) a |= FL_ALIGN_WRAP | FL_ALIGN_TOP;
+  return a;
+}
+
+class FltkDialog;
+
+// The client area's painted picture, under the controls.
+class Background : public Fl_Box {
+ public:
+  Background(FltkDialog* owner, int w, int h) : Fl_Box(FL_NO_BOX, 0, 0, w, h, nullptr), owner_(owner) {}
+  void draw() override;
+  int handle(int event) override;
+
+ private:
+  FltkDialog* owner_;
+};
+
+class Window : public Fl_Double_Window {
+ public:
+  Window(int w, int h, FltkDialog* owner) : Fl_Double_Window(w, h), owner_(owner) {}
+  int handle(int event) override;
+
+ private:
+  FltkDialog* owner_;
+};
+
+class FltkDialog : public Dialog {
+ public:
+  FltkDialog(Desktop& desktop, TextRenderer& text, const std::string& caption, int w, int h, Color bg)
+      : desktop_(desktop), surface_(w, h, &text) {
+    surface_.Fill(0, 0, w, h, bg);
+    window_ = std::make_unique<Window>(w, h, this);
+    window_->copy_label(caption.c_str());
+    window_->color(FlColor(bg));
+    background_ = new Background(this, w, h);
+    window_->end();
+    window_->callback(
+        [](Fl_Widget*, void* data) { static_cast<FltkDialog*>(data)->Close(); }, this);
+    window_->position((Fl::w() - w) / 2, (Fl::h() - h) / 2);
+    surface_.OnDamage([this](int, int, int, int) { background_->redraw(); });
+  }
+
+  ~FltkDialog() override {
+    for (auto* image : images_) delete image;
+  }
+
+  int AddLabel(int x, int y, int w, int h, const std::string& text, const LabelStyle& style) override {
+    window_->begin();
+    auto* box = new Fl_Box(FL_NO_BOX, x, y, w, h, nullptr);
+    window_->end();
+    box->copy_label(PlainLabel(text).c_str());
+    box->labelfont(style.bold ? FL_HELVETICA_BOLD : FL_HELVETICA);
+    box->labelsize(PointsToPixels(style.points));
+    box->labelcolor(FlColor(style.color));
+    box->align(FlAlign(style));
+    return Add(box, false);
+  }
+
+  int AddButton(int x, int y, int w, int h, const std::string& caption, ButtonKind kind,
+                std::function<void()> on_click, const Bitmap* picture) override {
+    window_->begin();
+    Fl_Button* button = kind == ButtonKind::Ok ? new Fl_Return_Button(x, y, w, h)
+                                               : new Fl_Button(x, y, w, h);
+    window_->end();
+    button->copy_label(caption.c_str());
+    if (kind == ButtonKind::Cancel) button->shortcut(FL_Escape);
+    if (picture && !picture->Empty()) {
+      button->image(ToImage(*picture));
+      if (caption.empty()) button->align(FL_ALIGN_CENTER | FL_ALIGN_INSIDE);
+      else button->align(FL_ALIGN_IMAGE_NEXT_TO_TEXT | FL_ALIGN_INSIDE);
+    }
+    int id = Add(button, false);
+    clicks_[id] = {std::move(on_click), kind};
+    button->callback(ButtonPressed, this);
+    return id;
+  }
+
+  int AddEdit(int x, int y, int w, int h, const std::string& text, bool frameless) override {
+    window_->begin();
+    auto* input = new Fl_Input(x, y, w, h);
+    window_->end();
+    input->value(text.c_str());
+    input->maximum_size(255);
+    if (frameless) {
+      input->box(FL_FLAT_BOX);
+      input->color(FL_BACKGROUND_COLOR);
+    }
+    return Add(input, true);
+  }
+
+  int AddRadio(int x, int y, int w, int h, const std::string& text, int points, bool on) override {
+    window_->begin();
+    auto* radio = new Fl_Round_Button(x, y, w, h);
+    window_->end();
+    radio->type(FL_RADIO_BUTTON);
+    radio->copy_label(PlainLabel(text).c_str());
+    radio->labelsize(PointsToPixels(points));
+    radio->value(on ? 1 : 0);
+    return Add(radio, false);
+  }
+
+  int AddFrame(int x, int y, int w, int h) override {
+    window_->begin();
+    auto* frame = new Fl_Box(FL_ENGRAVED_FRAME, x, y, w, h, nullptr);
+    window_->end();
+    return Add(frame, false);
+  }
+
+  void SetText(int id, const std::string& text) override {
+    Fl_Widget* w = controls_.at(id).widget;
+    if (controls_[id].is_input) static_cast<Fl_Input*>(w)->value(text.c_str());
+    else w->copy_label(PlainLabel(text).c_str());
+    w->redraw();
+    window_->redraw();
+  }
+
+  std::string Text(int id) const override {
+    const Control& c = controls_.at(id);
+    if (c.is_input) return static_cast<Fl_Input*>(c.widget)->value();
+    const char* label = c.widget->label();
+    return label ? label : "";
+  }
+
+  bool Checked(int id) const override {
+    return static_cast<Fl_Button*>(controls_.at(id).widget)->value() != 0;
+  }
+
+  void SetTooltip(int id, const std::string& text) override {
+    controls_.at(id).widget->copy_tooltip(text.c_str());
+  }
+
+  Canvas& Surface() override { return surface_; }
+  void OnPaint(std::function<void()> paint) override { paint_ = std::move(paint); }
+  void Repaint() override {
+    if (paint_) paint_();
+    window_->redraw();
+  }
+  void OnMouseUp(std::function<void(int, int)> handler) override { mouse_up_ = std::move(handler); }
+  void OnClose(std::function<void()> handler) override { close_ = std::move(handler); }
+  void SetHelpTopic(int topic) override { help_topic_ = topic; }
+  void MoveTo(int x, int y) override { window_->position(x, y); }
+
+  void ShowModal() override {
+    Repaint();
+    window_->set_modal();
+    window_->show();
+    while (window_->shown()) Fl::wait();
+  }
+
+  void Close() override {
+    if (closed_) return;
+    closed_ = true;
+    if (close_) close_();
+    window_->hide();
+  }
+
+  void MouseUp(int x, int y) {
+    if (mouse_up_) mouse_up_(x, y);
+  }
+  void Help() {
+    if (help_topic_) desktop_.ShowHelp("", std::to_string(help_topic_));
+  }
+  const Canvas& Picture() const { return surface_; }
+
+ private:
+  struct Control {
+    Fl_Widget* widget;
+    bool is_input;
+  };
+  struct Click {
+    std::function<void()> on_click;
+    ButtonKind kind;
+  };
+
+  static void ButtonPressed(Fl_Widget* w, void* data) {
+    auto* self = static_cast<FltkDialog*>(data);
+    for (size_t i = 0; i < self->controls_.size(); ++i) {
+      if (self->controls_[i].widget != w) continue;
+      Click click = self->clicks_[static_cast<int>(i)];
+      if (click.on_click) click.on_click();
+      if (click.kind != ButtonKind::Plain) self->Close();
+      return;
+    }
+  }
+
+  int Add(Fl_Widget* w, bool is_input) {
+    controls_.push_back({w, is_input});
+    return static_cast<int>(controls_.size()) - 1;
+  }
+
+  Fl_RGB_Image* ToImage(const Bitmap& b) {
+    auto* bytes = new uchar[static_cast<size_t>(b.Width()) * b.Height() * 3];
+    for (int y = 0; y < b.Height(); ++y)
+      for (int x = 0; x < b.Width(); ++x) {
+        Color c = b.Pixel(x, y);
+        uchar* p = bytes + (static_cast<size_t>(y) * b.Width() + x) * 3;
+        p[0] = (c >> 16) & 255, p[1] = (c >> 8) & 255, p[2] = c & 255;
+      }
+    auto* image = new Fl_RGB_Image(bytes, b.Width(), b.Height(), 3);
+    image->alloc_array = 1;
+    images_.push_back(image);
+    return image;
+  }
+
+  Desktop& desktop_;
+  Canvas surface_;
+  std::unique_ptr<Window> window_;
+  Background* background_ = nullptr;
+  std::vector<Control> controls_;
+  std::map<int, Click> clicks_;
+  std::vector<Fl_RGB_Image*> images_;
+  std::function<void()> paint_;
+  std::function<void(int, int)> mouse_up_;
+  std::function<void()> close_;
+  int help_topic_ = 0;
+  bool closed_ = false;
+};
+
+void Background::draw() {
+  int x, y, w, h;
+  fl_clip_box(0, 0, this->w(), this->h(), x, y, w, h);
+  DrawCanvas(owner_->Picture(), x, y, w, h);
+}
+
+int Background::handle(int event) {
+  if (event == FL_PUSH) return 1;
+  if (event == FL_RELEASE) {
+    owner_->MouseUp(Fl::event_x(), Fl::event_y());
+    return 1;
+  }
+  return Fl_Box::handle(event);
+}
+
+int Window::handle(int event) {
+  if ((event == FL_KEYDOWN || event == FL_SHORTCUT) && Fl::event_key() == FL_F + 1) {
+    owner_->Help();
+    return 1;
+  }
+  return Fl_Double_Window::handle(event);
+}
+
+class FltkDialogFactory : public DialogFactory {
+ public:
+  FltkDialogFactory(Desktop& desktop, TextRenderer& text) : desktop_(desktop), text_(text) {}
+  std::unique_ptr<Dialog> NewDialog(const std::string& caption, int width, int height,
+                                    Color background) override {
+    return std::make_unique<FltkDialog>(desktop_, text_, caption, width, height, background);
+  }
+
+ private:
+  Desktop& desktop_;
+  TextRenderer& text_;
+};
+
+}  // namespace
+
+std::unique_ptr<DialogFactory> MakeDialogFactory(Desktop& desktop, TextRenderer& text) {
+  return std::make_unique<FltkDialogFactory>(desktop, text);
+}
+
+}  // namespace platform::fltk

@@ -1,0 +1,21 @@
+// What the game asks of its main window beyond drawing: placement, and the areas of
+// the command buttons with their tool tips.
+#pragma once
+#include <functional>
+#include <string>
+
+namespace platform {
+
+class WindowShell {
+ public:
+  virtual ~WindowShell() = default;
+  virtual int AddHotspot(int x, int y, int w, int h, const std::string& tooltip,
+                         std::function<void()> click) = 0;
+  virtual void SetHotspotTooltip(int id, const std::string& tooltip) = 0;
+  virtual void Place(int x, int y, int w, int h) = 0;
+  virtual void Maximize() = 0;
+  // Hides the window; with it gone the program ends.
+  virtual void Close() = 0;
+};
+
+}  // namespace platform

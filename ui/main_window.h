@@ -1,0 +1,75 @@
+// TForm1, the machine's window: its start-up, its handlers and its shutdown.
+#pragma once
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "core/machine.h"
+#include "platform/dialog.h"
+#include "platform/services.h"
+#include "platform/window_shell.h"
+#include "ui/main_view.h"
+#include "ui/pictures.h"
+
+namespace ui {
+
+// The desktop services the window works with.
+struct Desk {
+  platform::Canvas* canvas = nullptr;
+  platform::Clock* clock = nullptr;
+  platform::Timers* timers = nullptr;
+  platform::SoundPlayer* sound = nullptr;
+  platform::MessageBoxes* boxes = nullptr;
+  platform::DialogFactory* dialogs = nullptr;
+  platform::HelpViewer* help = nullptr;
+  platform::WebBrowser* web = nullptr;
+  platform::WindowShell* shell = nullptr;
+  platform::ScreenInfo screen;
+  std::string program_folder;
+  PictureSource pictures;
+};
+
+constexpr const char* kGameTitle = "Vantello";
+constexpr const char* kVersion = "2.0";
+constexpr const char* kMissingArtwork =
+    "There are BMP files missing which may cause this program to not function properly!";
+
+class TForm1 {
+ public:
+  explicit TForm1(const Desk& desk);
+  ~TForm1();
+
+  // The start-up sequence, once, before the window is shown.
+  void FormCreate();
+  void FormPaint() { view_.FormPaint(); }
+  void FormKeyDown(int key);
+  void FormMouseDown(int x, int y);
+  // The close box: auto spin off, the wheels stopped, the game saved, the window gone.
+  // In the middle of a spin the spin is finished first and its wins paid.
+  void FormClose();
+  // A termination signal: the same, without asking anything.
+  void CloseOnSignal();
+  void Help(const std::string& topic = "41004");
+  void LogoClick();
+
+  core::Machine& Machine() { return m_; }
+  MainView& View() { return view_; }
+  Pictures& Pics() { return pictures_; }
+  bool Closed() const { return closed_; }
+  std::string HelpFile() const { return m_.ProgramFolder + "Vantello.hlp"; }
+
+ private:
+  // Runs a handler that may spin, then finishes a close that waited for the spin.
+  void Handle(const std::function<void()>& handler);
+  void FinishClose(bool ask_when_save_fails);
+
+  Desk desk_;
+  core::Machine m_;
+  Pictures pictures_;
+  MainView view_;
+  bool close_pending_ = false;
+  bool closed_ = false;
+  bool signalled_ = false;
+};
+
+}  // namespace ui
