@@ -15,6 +15,7 @@
 
 namespace platform {
 class DialogFactory;
+class HelpViewer;
 }
 
 namespace core {
@@ -75,6 +76,12 @@ struct Machine {
   std::function<bool()> SaveCurrentGame;
   // Opens the Double or Nothing table on SpinWin, when the game has one.
   std::function<void()> PlayDoubleOrNothing;
+  // Set while a dialog is open inside a spin (the card table): closes it, keeping
+  // what it stands at, when the window closes.
+  std::function<void()> CloseOpenDialog;
+  // The help file, for the dialogs' Help buttons and F1.
+  platform::HelpViewer* help = nullptr;
+  std::string HelpFile;
 };
 
 // Starts or stops one of the window's five timers with its interval and tick handler.
