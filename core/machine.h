@@ -71,6 +71,8 @@ struct Machine {
   bool Closing = false;
   // A spin request (and its auto-spin loop) is running; requests never nest.
   bool RequestRunning = false;
+  // Spin cycles on the stack: a spin, its count-off or its rolls are under way.
+  int CycleDepth = 0;
 
   // Saves the live game to "CurrentGame"; false when the save failed.
   std::function<bool()> SaveCurrentGame;

@@ -122,6 +122,7 @@ void PlayEarnedRolls(Machine& m) {
 
 void SpinCycle(Machine& m) {
   GameState& g = m.g;
+  ++m.CycleDepth;
 
   // Set-up.
   m.rng.Seed(m.clock->TimeOfDayMs());
@@ -198,6 +199,7 @@ void SpinCycle(Machine& m) {
   g.SpinInProgress = false;
   PlayEarnedRolls(m);
   StopTimer(m, Timer5);
+  --m.CycleDepth;
 }
 
 }  // namespace core

@@ -13,6 +13,7 @@ TForm1::TForm1(const Desk& desk) : desk_(desk), view_(m_, pictures_, desk.screen
   m_.boxes = desk.boxes;
   m_.dialogs = desk.dialogs;
   m_.view = &view_;
+  m_.help = desk.help;
 }
 
 TForm1::~TForm1() {
@@ -23,6 +24,7 @@ TForm1::~TForm1() {
 void TForm1::FormCreate() {
   core::GameState& g = m_.g;
   m_.ProgramFolder = desk_.program_folder;
+  m_.HelpFile = HelpFile();
   g.ScreenWidth = desk_.screen.width;
   g.SpinInProgress = false;
   g.Spins = 0;
@@ -41,6 +43,11 @@ void TForm1::FormCreate() {
   view_.logo = ComputeLayout(g, m_.art, pictures_);
   desk_.shell->AddHotspot(view_.logo.x, view_.logo.y, pictures_.Logo.Width(), pictures_.Logo.Height(),
                           "", [this] { LogoClick(); });
+  bar_ = BuildCommandBar(g, pictures_.Options);
+  for (int i = 0; i < kCommandCount; ++i)
+    hotspots_[i] = desk_.shell->AddHotspot(bar_[i].x, bar_[i].y, bar_[i].w, bar_[i].h, bar_[i].tooltip,
+                                           [this, i] { CommandClick(i); });
+  view_.draw_captions = [this] { DrawCommandCaptions(); };
 
   g.CoinsPerLine = 1;
   g.LinesPlayed = 8;
@@ -105,6 +112,96 @@ void TForm1::FinishClose(bool ask_when_save_fails) {
 
 void TForm1::Help(const std::string& topic) {
   if (desk_.help) desk_.help->ShowHelp(HelpFile(), topic);
+}
+
+void TForm1::CommandClick(int i) {
+  Handle([&] { RunCommand(i); });
+}
+
+bool TForm1::RefuseWhileSpinning() {
+  if (m_.CycleDepth == 0 && !m_.g.SpinInProgress) return false;
+  desk_.boxes->Information("Please wait until the wheels have stopped.");
+  return true;
+}
+
+void TForm1::SetTooltip(int i, const std::string& text) {
+  bar_[i].tooltip = text;
+  desk_.shell->SetHotspotTooltip(hotspots_[i], text);
+}
+
+void TForm1::RunCommand(int i) {
+  core::GameState& g = m_.g;
+  switch (i) {
+    case CmdHelp: Help(""); break;
+    case CmdPayMode:
+      g.PayMode = !g.PayMode;
+      SetTooltip(i, g.PayMode ? "Paymode is Count Off Credits" : "Paymode is Instant Payoff");
+      DrawCommandCaptions();
+      break;
+    case CmdPayChart: break;
+    case CmdBorrow:
+      if (RefuseWhileSpinning()) break;
+      view_.FormPaint();
+      break;
+    case CmdNewGame:
+      if (RefuseWhileSpinning()) break;
+      if (desk_.boxes->Confirm("Start a New Game?")) {
+        core::NewGameReset(g);
+        view_.FormPaint();
+      }
+      break;
+    case CmdSummary:
+      desk_.boxes->Information(g.LastSpinSummary.empty()
+                                   ? "You must spin before viewing a summary of the last spin."
+                                   : g.LastSpinSummary);
+      break;
+    case CmdAutoSpin:
+      g.AutoSpin = !g.AutoSpin;
+      SetTooltip(i, std::string("Auto Spin Mode") + (g.AutoSpin ? ": On" : ": Off"));
+      DrawCommandCaptions();
+      if (g.AutoSpin && !g.SpinInProgress) core::RequestSpin(m_);
+      break;
+    case CmdExit:
+      if (desk_.boxes->Confirm("Are you sure you want to exit the game?")) FormClose();
+      break;
+    case CmdSound:
+      g.Sound = !g.Sound;
+      SetTooltip(i, g.Sound ? "Sound is On" : "Sound is Off");
+      DrawCommandCaptions();
+      break;
+    case CmdWebSite: ShowWebSite(); break;
+    case CmdDouble:
+      g.Double = !g.Double;
+      SetTooltip(i, g.Double ? "Double or Nothing Game is On" : "Double or Nothing Game is Off");
+      DrawCommandCaptions();
+      break;
+    case CmdSaveGame:
+      if (RefuseWhileSpinning()) break;
+      break;
+    case CmdLoadGame:
+      if (RefuseWhileSpinning()) break;
+      view_.FormPaint();
+      break;
+    case CmdStats: break;
+    default: break;
+  }
+}
+
+void TForm1::ShowWebSite() {
+  if (!m_.dialogs) return;
+  auto d = m_.dialogs->NewDialog("Vantello on the Web", 360, 150, platform::Rgb(0xE8, 0xE8, 0xE8));
+  platform::LabelStyle text;
+  text.points = 10;
+  text.wrap = true;
+  d->AddLabel(16, 14, 328, 70,
+              "News, tips and new versions of Vantello are on our web site. Open it in your web browser?",
+              text);
+  d->AddButton(150, 100, 110, 34, "&Visit the Site", platform::ButtonKind::Ok, [this] {
+    if (desk_.web && !desk_.web->OpenUrl(kWebSite))
+      desk_.boxes->Information(std::string("No web browser could be started. The address is ") + kWebSite);
+  });
+  d->AddButton(270, 100, 74, 34, "&Cancel", platform::ButtonKind::Cancel, nullptr);
+  d->ShowModal();
 }
 
 void TForm1::LogoClick() { desk_.boxes->Information(std::string(kGameTitle) + " Version " + kVersion); }

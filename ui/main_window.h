@@ -8,6 +8,7 @@
 #include "platform/dialog.h"
 #include "platform/services.h"
 #include "platform/window_shell.h"
+#include "ui/command_bar.h"
 #include "ui/main_view.h"
 #include "ui/pictures.h"
 
@@ -31,6 +32,7 @@ struct Desk {
 
 constexpr const char* kGameTitle = "Vantello";
 constexpr const char* kVersion = "2.0";
+constexpr const char* kWebSite = "https://vantello.example.org/";
 constexpr const char* kMissingArtwork =
     "There are BMP files missing which may cause this program to not function properly!";
 
@@ -51,6 +53,10 @@ class TForm1 {
   void CloseOnSignal();
   void Help(const std::string& topic = "41004");
   void LogoClick();
+  // A click on command button i.
+  void CommandClick(int i);
+  void DrawCommandCaptions() { ui::DrawCommandCaptions(m_, pictures_.Options, bar_); }
+  const std::array<CommandButton, kCommandCount>& Bar() const { return bar_; }
 
   core::Machine& Machine() { return m_; }
   MainView& View() { return view_; }
@@ -62,11 +68,18 @@ class TForm1 {
   // Runs a handler that may spin, then finishes a close that waited for the spin.
   void Handle(const std::function<void()>& handler);
   void FinishClose(bool ask_when_save_fails);
+  void RunCommand(int i);
+  // New Game, Load Game, Save Game and Borrow wait for the wheels.
+  bool RefuseWhileSpinning();
+  void SetTooltip(int i, const std::string& text);
+  void ShowWebSite();
 
   Desk desk_;
   core::Machine m_;
   Pictures pictures_;
   MainView view_;
+  std::array<CommandButton, kCommandCount> bar_{};
+  std::array<int, kCommandCount> hotspots_{};
   bool close_pending_ = false;
   bool closed_ = false;
   bool signalled_ = false;
