@@ -1,0 +1,217 @@
+#include "persistence/saved_game.h"
+
+#include <langinfo.h>
+#include <locale.h>
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <limits>
+#include <utility>
+#include <vector>
+
+namespace persistence {
+namespace {
+
+using core::GameState;
+namespace fs = std::filesystem;
+
+constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+
+// The numeric keys in the order they stand in a section, with the value a missing or
+// broken key reads as and the range a value must lie in to be believed.
+struct CounterKey {
+  const char* key;
+  int32_t GameState::*field;
+  int32_t fallback;
+  int32_t low;
+  int32_t high;
+};
+
+constexpr CounterKey kCounters[] = {
+    {"Credits", &GameState::Credits, 1000, 0, kMax},
+    {"Borrowed", &GameState::Borrowed, 1000, 0, kMax},
+    {"Cherries", &GameState::Cherries, 6, 1, 6},
+    {"Bells", &GameState::Bells, 3, 1, 3},
+    // A section without a Bell Pool starts with an empty one, unlike a new game.
+    {"BellPool", &GameState::BellPool, 0, 0, kMax},
+    {"Spins", &GameState::Spins, 0, 0, kMax},
+    {"LinesPlayed", &GameState::LinesPlayed, 8, 0, 8},
+    {"CoinsPerLine", &GameState::CoinsPerLine, 1, 0, 8},
+    // Won amounts stay signed: Double or Nothing, above all, can lose more than it wins.
+    {"BellPoolWon", &GameState::BellPoolWon, 0, kMin, kMax},
+    {"CherryRollsWon", &GameState::CherryRollsWon, 0, kMin, kMax},
+    {"DoubleOrNothingWon", &GameState::DoubleOrNothingWon, 0, kMin, kMax},
+    {"BarRollWon", &GameState::BarRollWon, 0, kMin, kMax},
+    {"NumberOfCherryRolls", &GameState::NumberOfCherryRolls, 0, 0, kMax},
+    {"NumberOfBarRolls", &GameState::NumberOfBarRolls, 0, 0, kMax},
+    {"GotBonusCount", &GameState::GotBonusCount, 0, 0, kMax},
+    {"SevensWon", &GameState::SevensWon, 0, kMin, kMax},
+    {"FruitWon", &GameState::FruitWon, 0, kMin, kMax},
+    {"TotalBets", &GameState::TotalBets, 0, 0, kMax},
+};
+
+struct SwitchKey {
+  const char* key;
+  bool GameState::*field;
+};
+
+constexpr SwitchKey kSwitches[] = {
+    {"Sound", &GameState::Sound},
+    {"Double", &GameState::Double},
+    {"PayMode", &GameState::PayMode},
+    {"AutoSave", &GameState::AutoSave},
+};
+
+constexpr size_t kNameChars = 30;
+constexpr size_t kDateChars = 10;
+
+int DigitValue(char c, int base) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (base == 16 && c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (base == 16 && c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+int32_t ReadInteger(const platform::ProfileText& text, const std::string& section, const char* key,
+                    int32_t fallback, int32_t low, int32_t high) {
+  auto value = text.Read(section, key);
+  if (!value) return fallback;
+  auto number = ParseSavedInteger(*value);
+  if (!number || *number < low || *number > high) return fallback;
+  return *number;
+}
+
+// A line break in a name would end its line and start keys or sections of its own.
+std::string WithoutControls(const std::string& name) {
+  std::string clean;
+  for (char c : name)
+    if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) clean += c;
+  return clean;
+}
+
+fs::path HomeFolder() {
+  const char* home = std::getenv("HOME");
+  if (home && fs::path(home).is_absolute()) return home;
+  struct passwd entry;
+  struct passwd* found = nullptr;
+  char buffer[4096];
+  if (getpwuid_r(getuid(), &entry, buffer, sizeof buffer, &found) == 0 && found &&
+      found->pw_dir && fs::path(found->pw_dir).is_absolute())
+    return found->pw_dir;
+  return "/tmp";
+}
+
+}  // namespace
+
+std::string SectionName(int slot) {
+  if (slot >= 0 && slot < kCurrentGameSlot) return "GameNo" + std::to_string(slot + 1);
+  if (slot == kCurrentGameSlot) return "CurrentGame";
+  return {};
+}
+
+std::string SavedGamePath() {
+  const char* xdg = std::getenv("XDG_DATA_HOME");
+  fs::path base = (xdg && fs::path(xdg).is_absolute()) ? fs::path(xdg)
+                                                       : HomeFolder() / ".local" / "share";
+  fs::path folder = base / "vantello";
+  std::error_code ec;
+  fs::create_directories(folder, ec);  // a folder that cannot be made shows when saving
+  return (folder / "Vantello.ini").string();
+}
+
+std::optional<int32_t> ParseSavedInteger(std::string_view text) {
+  int base = 10;
+  bool negative = false;
+  if (text.starts_with('$')) {
+    base = 16;
+    text.remove_prefix(1);
+  } else if (text.size() > 2 && (text.starts_with("0x") || text.starts_with("0X"))) {
+    base = 16;
+    text.remove_prefix(2);
+  } else if (text.starts_with('+') || text.starts_with('-')) {
+    negative = text[0] == '-';
+    text.remove_prefix(1);
+  }
+  if (text.empty()) return std::nullopt;
+  const int64_t limit = negative ? -int64_t{kMin} : int64_t{kMax};
+  int64_t value = 0;
+  for (char c : text) {
+    int digit = DigitValue(c, base);
+    if (digit < 0) return std::nullopt;
+    value = value * base + digit;
+    if (value > limit) return std::nullopt;
+  }
+  return static_cast<int32_t>(negative ? -value : value);
+}
+
+char DateSeparatorOf(std::string_view format) {
+  size_t i = format.find('%');
+  if (i == std::string_view::npos) return '/';
+  ++i;
+  while (i < format.size() && std::string_view("-_0^#EO").find(format[i]) != std::string_view::npos) ++i;
+  if (i >= format.size()) return '/';
+  if (format[i] == 'F') return '-';  // %F is %Y-%m-%d
+  if (format[i] == 'D' || i + 1 >= format.size()) return '/';
+  unsigned char next = static_cast<unsigned char>(format[i + 1]);
+  // One plain character between the first two fields, or the usual slash.
+  bool plain = next == ' ' || (next < 0x80 && std::ispunct(next) && next != '%');
+  return plain ? static_cast<char>(next) : '/';
+}
+
+std::string FormatGameDate(int year, int month, int day, char separator) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d%c%02d%c%02d", month % 100, separator, day % 100, separator,
+                ((year % 100) + 100) % 100);
+  return text;
+}
+
+std::string TodayDate() {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char separator = '/';
+  // The user's own locale, read without changing the program's.
+  if (locale_t user = newlocale(LC_TIME_MASK, "", static_cast<locale_t>(0))) {
+    separator = DateSeparatorOf(nl_langinfo_l(D_FMT, user));
+    freelocale(user);
+  }
+  return FormatGameDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, separator);
+}
+
+bool SaveGameSection(const GameState& g, platform::ProfileFile& file, int slot,
+                     const std::string& name, platform::MessageBoxes* boxes,
+                     const std::string& today) {
+  const std::string section = SectionName(slot);
+  std::vector<std::pair<std::string, std::string>> keys;
+  keys.emplace_back("GameName", WithoutControls(name));
+  keys.emplace_back("GameDate", today);
+  for (const CounterKey& k : kCounters) keys.emplace_back(k.key, std::to_string(g.*k.field));
+  for (const SwitchKey& s : kSwitches) keys.emplace_back(s.key, g.*s.field ? "1" : "0");
+  if (!section.empty() && file.WriteSection(section, keys)) return true;
+  if (boxes) boxes->Error("Unable to write to " + file.Path());
+  return false;
+}
+
+void LoadGameSection(GameState& g, const platform::ProfileText& text, int slot,
+                     const std::string& today) {
+  const std::string section = SectionName(slot);
+  if (section.empty()) return;
+  g.GameName = platform::CutToChars(text.ReadString(section, "GameName", section), kNameChars);
+  g.GameDate = platform::CutToChars(text.ReadString(section, "GameDate", today), kDateChars);
+  for (const CounterKey& k : kCounters)
+    g.*k.field = ReadInteger(text, section, k.key, k.fallback, k.low, k.high);
+  for (const SwitchKey& s : kSwitches) g.*s.field = ReadInteger(text, section, s.key, 1, kMin, kMax) != 0;
+}
+
+void LoadGameSection(GameState& g, const platform::ProfileFile& file, int slot,
+                     const std::string& today) {
+  LoadGameSection(g, file.Read(), slot, today);
+}
+
+}  // namespace persistence

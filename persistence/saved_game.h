@@ -1,0 +1,51 @@
+// The saved games: one section of Vantello.ini per game, 24 keys each. Slots 0..7 are
+// the player's save slots "GameNo1".."GameNo8", slot 8 is "CurrentGame", the game the
+// next start carries on with.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/game_state.h"
+#include "platform/profile_file.h"
+#include "platform/services.h"
+
+namespace persistence {
+
+constexpr int kCurrentGameSlot = 8;
+
+// "GameNo1".."GameNo8" for slots 0..7, "CurrentGame" for slot 8, "" for anything else.
+std::string SectionName(int slot);
+
+// Where the saved games live: $XDG_DATA_HOME/vantello/Vantello.ini, or under
+// ~/.local/share when XDG_DATA_HOME is not an absolute path. Creates the folder.
+std::string SavedGamePath();
+
+// A saved integer: decimal with an optional sign, or hexadecimal after "$" or "0x".
+// Nothing when the text is anything else or lies outside the signed 32-bit range.
+std::optional<int32_t> ParseSavedInteger(std::string_view text);
+
+// The date separator of a strftime date format such as "%m/%d/%y"; '/' when none shows.
+char DateSeparatorOf(std::string_view date_format);
+// "mm/dd/yy" with the given separator.
+std::string FormatGameDate(int year, int month, int day, char separator);
+// Today in the user's locale's separator.
+std::string TodayDate();
+
+// Writes the whole game into the slot's section as one replacement of the file. On
+// failure shows "Unable to write to <path>" (when boxes is given) and returns false;
+// the file then stays as it was.
+bool SaveGameSection(const core::GameState& g, platform::ProfileFile& file, int slot,
+                     const std::string& name, platform::MessageBoxes* boxes,
+                     const std::string& today = TodayDate());
+
+// Overwrites every saved field of the live game from the slot's section; missing keys,
+// values that do not parse and values out of range take their defaults. Wheels, earned
+// rolls, AutoSpin and the last spin's result stay as they are.
+void LoadGameSection(core::GameState& g, const platform::ProfileFile& file, int slot,
+                     const std::string& today = TodayDate());
+void LoadGameSection(core::GameState& g, const platform::ProfileText& text, int slot,
+                     const std::string& today);
+
+}  // namespace persistence

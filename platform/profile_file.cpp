@@ -1,0 +1,263 @@
+#include "platform/profile_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+
+namespace platform {
+namespace {
+
+std::string_view Trim(std::string_view s) {
+  constexpr std::string_view kBlanks = " \t\r";
+  size_t first = s.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
+}
+
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (Lower(a[i]) != Lower(b[i])) return false;
+  return true;
+}
+
+struct Line {
+  size_t begin;  // first byte of the line
+  size_t end;    // end of its text, before the line break
+  size_t next;   // first byte of the next line; equals `end` when the line has no break
+};
+
+Line LineAt(const std::string& t, size_t pos) {
+  size_t nl = t.find('\n', pos);
+  if (nl == std::string::npos) return {pos, t.size(), t.size()};
+  size_t end = (nl > pos && t[nl - 1] == '\r') ? nl - 1 : nl;
+  return {pos, end, nl + 1};
+}
+
+// A new line takes the break the file already uses, so a CR LF file stays CR LF.
+std::string LineBreakOf(const std::string& t) {
+  size_t nl = t.find('\n');
+  return (nl != std::string::npos && nl > 0 && t[nl - 1] == '\r') ? "\r\n" : "\n";
+}
+
+struct Parsed {
+  enum Kind { Other, Section, Key } kind = Other;
+  std::string_view name;
+  size_t value_begin = 0;  // for a key: where its value starts
+};
+
+Parsed ParseLine(const std::string& t, const Line& line) {
+  std::string_view s(t.data() + line.begin, line.end - line.begin);
+  // Some editors start a file with the UTF-8 byte order mark.
+  size_t skip = (line.begin == 0 && s.starts_with("\xEF\xBB\xBF")) ? 3 : 0;
+  s.remove_prefix(skip);
+  size_t first = s.find_first_not_of(" \t");
+  if (first == std::string_view::npos || s[first] == ';' || s[first] == '#') return {};
+  if (s[first] == '[') {
+    std::string_view rest = s.substr(first + 1);
+    return {Parsed::Section, Trim(rest.substr(0, rest.find(']'))), 0};
+  }
+  size_t eq = s.find('=');
+  if (eq == std::string_view::npos) return {};
+  std::string_view key = Trim(s.substr(0, eq));
+  if (key.empty()) return {};
+  // A value written over this one keeps the blanks that lead up to it.
+  size_t value = s.find_first_not_of(" \t", eq + 1);
+  if (value == std::string_view::npos) value = s.size();
+  return {Parsed::Key, key, line.begin + skip + value};
+}
+
+struct Lookup {
+  bool section = false;
+  bool key = false;
+  size_t value_begin = 0, value_end = 0;  // the value as it stands, blanks and all
+  size_t insert_at = 0;                   // where a new key of the section goes
+  bool insert_needs_break = false;        // the line before it lacks a line break
+};
+
+Lookup Find(const std::string& t, std::string_view section, std::string_view key) {
+  Lookup found;
+  bool inside = false;
+  for (size_t pos = 0; pos < t.size();) {
+    Line line = LineAt(t, pos);
+    Parsed p = ParseLine(t, line);
+    if (p.kind == Parsed::Section) {
+      if (inside) break;  // only the first section of that name counts
+      inside = SameName(p.name, section);
+    }
+    if (inside && p.kind == Parsed::Key && SameName(p.name, key)) {
+      found.key = true;
+      found.value_begin = p.value_begin;
+      found.value_end = line.end;
+      return found;
+    }
+    if (inside && p.kind != Parsed::Other) {
+      found.section = true;
+      found.insert_at = line.next;
+      found.insert_needs_break = line.next == line.end;
+    }
+    pos = line.next;
+  }
+  return found;
+}
+
+}  // namespace
+
+std::string CutToChars(std::string_view text, size_t count) {
+  size_t chars = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    bool starts_char = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+    if (starts_char && chars++ == count) return std::string(text.substr(0, i));
+  }
+  return std::string(text);
+}
+
+std::optional<std::string> ProfileText::Read(std::string_view section, std::string_view key) const {
+  Lookup f = Find(text_, section, key);
+  if (!f.key) return std::nullopt;
+  std::string_view value(text_.data() + f.value_begin, f.value_end - f.value_begin);
+  return CutToChars(Trim(value), kMaxProfileValueChars);
+}
+
+std::string ProfileText::ReadString(std::string_view section, std::string_view key,
+                                    std::string_view fallback) const {
+  auto value = Read(section, key);
+  return value ? *value : std::string(fallback);
+}
+
+void ProfileText::Write(std::string_view section, std::string_view key, std::string_view value) {
+  std::string one_line;
+  for (char c : value)
+    if (c != '\r' && c != '\n') one_line += c;
+
+  Lookup f = Find(text_, section, key);
+  if (f.key) {
+    text_.replace(f.value_begin, f.value_end - f.value_begin, one_line);
+    return;
+  }
+  const std::string br = LineBreakOf(text_);
+  std::string key_line = std::string(key) + "=" + one_line + br;
+  if (f.section) {
+    text_.insert(f.insert_at, (f.insert_needs_break ? br : std::string()) + key_line);
+    return;
+  }
+  if (!text_.empty() && text_.back() != '\n') text_ += br;
+  text_ += "[" + std::string(section) + "]" + br + key_line;
+}
+
+FileOps::ReadResult FileOps::ReadAll(const std::string& path, size_t limit, std::string& out) {
+  // Non-blocking, so that a pipe put in the file's place cannot hang the game.
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) return (errno == ENOENT || errno == ENOTDIR) ? ReadResult::Missing : ReadResult::Refused;
+  ReadResult result = ReadResult::Refused;
+  struct stat st;
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<size_t>(st.st_size) <= limit) {
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+      ssize_t got = ::read(fd, buffer, sizeof buffer);
+      if (got < 0 && errno == EINTR) continue;
+      if (got < 0) break;
+      if (got == 0) {
+        result = ReadResult::Ok;
+        break;
+      }
+      if (bytes.size() + static_cast<size_t>(got) > limit) break;  // it grew meanwhile
+      bytes.append(buffer, static_cast<size_t>(got));
+    }
+    if (result == ReadResult::Ok) out = std::move(bytes);
+  }
+  ::close(fd);
+  return result;
+}
+
+int FileOps::CreateTemp(const std::string& path, std::string& temp_path) {
+  std::string name = path + ".XXXXXX";
+  int fd = ::mkostemp(name.data(), O_CLOEXEC);
+  if (fd < 0) return -1;
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
+  temp_path = name;
+  return fd;
+}
+
+bool FileOps::Write(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    ssize_t put = ::write(fd, bytes.data(), bytes.size());
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) return false;
+    bytes.remove_prefix(static_cast<size_t>(put));
+  }
+  return true;
+}
+
+bool FileOps::Sync(int fd) { return ::fsync(fd) == 0; }
+
+bool FileOps::Close(int fd) { return ::close(fd) == 0; }
+
+bool FileOps::Rename(const std::string& from, const std::string& to) {
+  if (::rename(from.c_str(), to.c_str()) != 0) return false;
+  // The new name is on disk only once its folder is; the file is in place either way.
+  std::string folder = std::filesystem::path(to).parent_path().string();
+  int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+  return true;
+}
+
+void FileOps::Remove(const std::string& path) { ::unlink(path.c_str()); }
+
+FileOps& SystemFileOps() {
+  static FileOps ops;
+  return ops;
+}
+
+ProfileFile::ProfileFile(std::string path, FileOps* ops)
+    : path_(std::move(path)), ops_(ops ? ops : &SystemFileOps()) {}
+
+ProfileText ProfileFile::Read() const {
+  std::string text;
+  if (ops_->ReadAll(path_, kMaxProfileFileBytes, text) != FileOps::ReadResult::Ok) return ProfileText();
+  return ProfileText(std::move(text));
+}
+
+bool ProfileFile::WriteSection(std::string_view section,
+                               const std::vector<std::pair<std::string, std::string>>& keys) {
+  // A renamed file would replace a symbolic link with a plain file: write where it points.
+  std::string target = path_;
+  std::error_code ec;
+  if (std::filesystem::is_symlink(path_, ec)) {
+    target = std::filesystem::canonical(path_, ec).string();
+    if (ec) return false;
+  }
+
+  std::string old;
+  switch (ops_->ReadAll(target, kMaxProfileFileBytes, old)) {
+    case FileOps::ReadResult::Ok: break;
+    case FileOps::ReadResult::Missing: old.clear(); break;
+    case FileOps::ReadResult::Refused: return false;  // merging would lose what is there
+  }
+  ProfileText text(std::move(old));
+  for (const auto& [key, value] : keys) text.Write(section, key, value);
+  // Never write a file that the next start would refuse to read.
+  if (text.Text().size() > kMaxProfileFileBytes) return false;
+
+  std::string temp;
+  int fd = ops_->CreateTemp(target, temp);
+  if (fd < 0) return false;
+  bool ok = ops_->Write(fd, text.Text()) && ops_->Sync(fd);
+  ok = ops_->Close(fd) && ok;
+  ok = ok && ops_->Rename(temp, target);
+  if (!ok) ops_->Remove(temp);
+  return ok;
+}
+
+}  // namespace platform

@@ -1,0 +1,90 @@
+// The INI profile file the saved games live in. ProfileText is the file's text in
+// memory, edited so that only the values written change and every other byte (other
+// sections, comments, unknown keys, line ends) stays as it was. ProfileFile reads the
+// file from disk for each use and replaces it whole on a write, through a temporary
+// file that is renamed over the old one, so a failed write never leaves it half done.
+#pragma once
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace platform {
+
+// A longer value is cut to its first 1023 characters on reading.
+constexpr size_t kMaxProfileValueChars = 1023;
+// A file larger than this is not ours: it reads as missing and is never overwritten.
+constexpr size_t kMaxProfileFileBytes = 4u * 1024 * 1024;
+
+// The first `count` characters of UTF-8 text, never splitting a character.
+std::string CutToChars(std::string_view text, size_t count);
+
+// Section and key names match without regard to letter case. Lines starting with ';' or
+// '#' are comments, lines before the first section are ignored, and where a section or a
+// key appears twice the first one counts, for reading and for writing alike.
+class ProfileText {
+ public:
+  explicit ProfileText(std::string text = {}) : text_(std::move(text)) {}
+
+  // The value with the blanks around it dropped; nothing when the section or key is missing.
+  std::optional<std::string> Read(std::string_view section, std::string_view key) const;
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view fallback) const;
+
+  // Replaces the value of a key where it stands, or adds the key at the end of its
+  // section, or adds the section at the end of the text. Line breaks in the value are
+  // dropped: a value is one line.
+  void Write(std::string_view section, std::string_view key, std::string_view value);
+
+  const std::string& Text() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
+// The file-system steps of reading and replacing a file. Tests make single steps fail.
+class FileOps {
+ public:
+  enum class ReadResult { Ok, Missing, Refused };
+  virtual ~FileOps() = default;
+  // Reads a regular file of at most `limit` bytes. Refused for anything else: a
+  // directory, a device, a larger file, a read error.
+  virtual ReadResult ReadAll(const std::string& path, size_t limit, std::string& out);
+  // Creates an empty temporary file in the folder of `path`, with the permissions of
+  // `path` when that exists. Returns an open descriptor and the file's name, or -1.
+  virtual int CreateTemp(const std::string& path, std::string& temp_path);
+  virtual bool Write(int fd, std::string_view bytes);
+  virtual bool Sync(int fd);
+  virtual bool Close(int fd);
+  // Renames `from` over `to` and makes the rename itself durable.
+  virtual bool Rename(const std::string& from, const std::string& to);
+  virtual void Remove(const std::string& path);
+};
+
+// The real file system.
+FileOps& SystemFileOps();
+
+class ProfileFile {
+ public:
+  explicit ProfileFile(std::string path, FileOps* ops = nullptr);
+
+  const std::string& Path() const { return path_; }
+
+  // The file as it is now; empty when it is missing or refused.
+  ProfileText Read() const;
+
+  // Writes the keys into the section, in order, as one replacement of the whole file:
+  // either all of them land or the file stays exactly as it was. A missing file is
+  // created; a file that cannot be read safely first (too large, unreadable, not a
+  // regular file) is left alone and the write fails.
+  bool WriteSection(std::string_view section,
+                    const std::vector<std::pair<std::string, std::string>>& keys);
+
+ private:
+  std::string path_;
+  FileOps* ops_;
+};
+
+}  // namespace platform

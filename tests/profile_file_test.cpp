@@ -1,0 +1,167 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/profile_file.h"
+#include "tests/profile_test_support.h"
+
+namespace {
+
+using platform::ProfileFile;
+using platform::ProfileText;
+using testing_support::FailingFileOps;
+using testing_support::ReadBytes;
+using testing_support::TempFolder;
+using testing_support::WriteBytes;
+
+TEST(ProfileText, ReadsNamesWithoutCaseAndValuesWithoutBlanks) {
+  ProfileText t("[CurrentGame]\n  Credits =  250 \t\nGameName=\nSpins=7\r\n[Other]\nBells=2\n");
+  EXPECT_EQ(t.Read("currentgame", "CREDITS"), "250");
+  EXPECT_EQ(t.Read("CurrentGame", "Spins"), "7");
+  // Present but empty is the empty text; missing is nothing at all.
+  EXPECT_EQ(t.Read("CurrentGame", "GameName"), "");
+  EXPECT_EQ(t.Read("CurrentGame", "Bells"), std::nullopt);
+  EXPECT_EQ(t.ReadString("CurrentGame", "Bells", "3"), "3");
+  EXPECT_EQ(t.ReadString("Missing", "Bells", "3"), "3");
+  EXPECT_EQ(t.Read("Other", "Bells"), "2");
+}
+
+TEST(ProfileText, CommentsDuplicatesAndStrayLinesFollowTheCommonRules) {
+  ProfileText t(
+      "Credits=1\n"           // before any section: ignored
+      "[A]\n"
+      "; Credits=2\n"
+      "# Credits=3\n"
+      "a line without an equals sign\n"
+      "Credits=4\n"
+      "credits=5\n"
+      "[a]\n"
+      "Spins=6\n");
+  EXPECT_EQ(t.Read("A", "Credits"), "4");
+  // Only the first section of a name is read and written.
+  EXPECT_EQ(t.Read("A", "Spins"), std::nullopt);
+  t.Write("A", "CREDITS", "9");
+  EXPECT_EQ(t.Text(),
+            "Credits=1\n[A]\n; Credits=2\n# Credits=3\na line without an equals sign\n"
+            "Credits=9\ncredits=5\n[a]\nSpins=6\n");
+}
+
+TEST(ProfileText, ValuesAreCutTo1023CharactersWithoutSplittingOne) {
+  std::string long_value(1100, 'x');
+  ProfileText t("[A]\nK=" + long_value + "\nU=" + std::string(1022, 'y') + "\xC3\xA9z\n");
+  EXPECT_EQ(t.Read("A", "K"), std::string(1023, 'x'));
+  EXPECT_EQ(t.Read("A", "U"), std::string(1022, 'y') + "\xC3\xA9");
+}
+
+TEST(ProfileText, WritesInPlaceAtTheSectionEndOrInANewSection) {
+  ProfileText t("; saved games\n[A]\nx = 1 ; note\ny=2\n\n; about B\n[B]\nz=3");
+  t.Write("a", "X", "10");
+  t.Write("A", "w", "4");
+  t.Write("B", "v", "5");
+  t.Write("C", "u", "6");
+  EXPECT_EQ(t.Text(),
+            "; saved games\n[A]\nx = 10\ny=2\nw=4\n\n; about B\n[B]\nz=3\nv=5\n[C]\nu=6\n");
+  ProfileText empty;
+  empty.Write("CurrentGame", "Spins", "0");
+  EXPECT_EQ(empty.Text(), "[CurrentGame]\nSpins=0\n");
+}
+
+TEST(ProfileText, CrLfTextStaysCrLf) {
+  ProfileText t("[A]\r\nx=1\r\n\r\n[B]\r\ny=2");
+  t.Write("A", "x", "7");
+  t.Write("A", "n", "8");
+  t.Write("B", "m", "9");
+  t.Write("C", "k", "0");
+  EXPECT_EQ(t.Text(), "[A]\r\nx=7\r\nn=8\r\n\r\n[B]\r\ny=2\r\nm=9\r\n[C]\r\nk=0\r\n");
+}
+
+TEST(ProfileText, ALineBreakInAValueCannotStartANewLine) {
+  ProfileText t;
+  t.Write("A", "Name", "Bob\r\n[B]\nCredits=99999");
+  EXPECT_EQ(t.Text(), "[A]\nName=Bob[B]Credits=99999\n");
+  EXPECT_EQ(t.Read("B", "Credits"), std::nullopt);
+}
+
+TEST(ProfileFile, CreatesAMissingFileAndKeepsTheOldPermissions) {
+  TempFolder folder;
+  ProfileFile file(folder.File("Vantello.ini"));
+  EXPECT_EQ(file.Read().Text(), "");
+  ASSERT_TRUE(file.WriteSection("CurrentGame", {{"Credits", "5"}, {"Spins", "6"}}));
+  EXPECT_EQ(ReadBytes(file.Path()), "[CurrentGame]\nCredits=5\nSpins=6\n");
+
+  chmod(file.Path().c_str(), 0640);
+  ASSERT_TRUE(file.WriteSection("CurrentGame", {{"Credits", "7"}}));
+  struct stat st;
+  ASSERT_EQ(stat(file.Path().c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  EXPECT_EQ(file.Read().Read("CurrentGame", "Credits"), "7");
+  EXPECT_EQ(folder.Names(), std::vector<std::string>{"Vantello.ini"});
+}
+
+TEST(ProfileFile, LeavesHugeFilesDirectoriesAndPipesAlone) {
+  TempFolder folder;
+  // 100 MB, sparse, with a marker at the start.
+  std::string huge = folder.File("huge.ini");
+  WriteBytes(huge, "[CurrentGame]\nCredits=5\n");
+  ASSERT_EQ(truncate(huge.c_str(), 100L * 1024 * 1024), 0);
+  ProfileFile big(huge);
+  EXPECT_EQ(big.Read().Text(), "");
+  EXPECT_FALSE(big.WriteSection("CurrentGame", {{"Credits", "6"}}));
+  EXPECT_EQ(std::filesystem::file_size(huge), 100u * 1024 * 1024);
+  std::ifstream head(huge);
+  std::string first;
+  std::getline(head, first);
+  EXPECT_EQ(first, "[CurrentGame]");
+
+  std::string dir = folder.File("dir.ini");
+  std::filesystem::create_directory(dir);
+  std::filesystem::create_directory(dir + "/inside");
+  ProfileFile directory(dir);
+  EXPECT_EQ(directory.Read().Text(), "");
+  EXPECT_FALSE(directory.WriteSection("CurrentGame", {{"Credits", "6"}}));
+  EXPECT_TRUE(std::filesystem::is_directory(dir + "/inside"));
+
+  std::string pipe = folder.File("pipe.ini");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  ProfileFile fifo(pipe);
+  EXPECT_EQ(fifo.Read().Text(), "");  // returns instead of waiting for a writer
+  EXPECT_FALSE(fifo.WriteSection("CurrentGame", {{"Credits", "6"}}));
+  EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+}
+
+TEST(ProfileFile, AFailedStepLeavesTheOldFileWhole) {
+  const std::string old = "; mine\r\n[CurrentGame]\r\nCredits=5\r\n[Mine]\r\nkeep=me\r\n";
+  for (std::string step : {"ReadAll", "CreateTemp", "Write", "Sync", "Close", "Rename"}) {
+    SCOPED_TRACE(step);
+    TempFolder folder;
+    WriteBytes(folder.File("Vantello.ini"), old);
+    FailingFileOps ops(step);
+    ProfileFile file(folder.File("Vantello.ini"), &ops);
+    EXPECT_FALSE(file.WriteSection("CurrentGame", {{"Credits", "6"}, {"Spins", "1"}}));
+    EXPECT_EQ(ReadBytes(file.Path()), old);
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"Vantello.ini"});  // no stray temporaries
+  }
+}
+
+TEST(ProfileFile, ManyKeysAreOneReplacementOfTheFile) {
+  TempFolder folder;
+  FailingFileOps counting;
+  ProfileFile file(folder.File("Vantello.ini"), &counting);
+  ASSERT_TRUE(file.WriteSection("GameNo1", {{"A", "1"}, {"B", "2"}, {"C", "3"}}));
+  EXPECT_EQ(counting.temps, 1);
+  EXPECT_EQ(counting.renames, 1);
+}
+
+TEST(ProfileFile, WritesThroughASymbolicLink) {
+  TempFolder folder;
+  std::filesystem::create_directory(folder.path / "real");
+  WriteBytes(folder.File("real/games.ini"), "[Mine]\nkeep=me\n");
+  std::filesystem::create_symlink("real/games.ini", folder.path / "Vantello.ini");
+  ProfileFile file(folder.File("Vantello.ini"));
+  ASSERT_TRUE(file.WriteSection("CurrentGame", {{"Spins", "3"}}));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.path / "Vantello.ini"));
+  EXPECT_EQ(ReadBytes(folder.File("real/games.ini")), "[Mine]\nkeep=me\n[CurrentGame]\nSpins=3\n");
+}
+
+}  // namespace

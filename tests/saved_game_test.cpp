@@ -1,0 +1,310 @@
+#include <stdlib.h>
+
+#include <gtest/gtest.h>
+
+#include "persistence/saved_game.h"
+#include "platform/testing/fake_platform.h"
+#include "tests/profile_test_support.h"
+
+namespace {
+
+using core::GameState;
+using persistence::LoadGameSection;
+using persistence::SaveGameSection;
+using platform::ProfileFile;
+using platform::ProfileText;
+using testing_support::FailingFileOps;
+using testing_support::ReadBytes;
+using testing_support::TempFolder;
+using testing_support::WriteBytes;
+
+const std::string kToday = "06/15/24";
+
+const std::vector<std::string> kKeys = {
+    "GameName",    "GameDate",       "Credits",        "Borrowed",           "Cherries",
+    "Bells",       "BellPool",       "Spins",          "LinesPlayed",        "CoinsPerLine",
+    "BellPoolWon", "CherryRollsWon", "DoubleOrNothingWon", "BarRollWon",     "NumberOfCherryRolls",
+    "NumberOfBarRolls", "GotBonusCount", "SevensWon",  "FruitWon",           "TotalBets",
+    "Sound",       "Double",         "PayMode",        "AutoSave"};
+
+// A game as far away from every default as the ranges allow.
+GameState PlayedGame() {
+  GameState g;
+  g.Credits = 4321;
+  g.Borrowed = 0;
+  g.Cherries = 2;
+  g.Bells = 1;
+  g.BellPool = 777;
+  g.Spins = 120;
+  g.LinesPlayed = 3;
+  g.CoinsPerLine = 5;
+  g.BellPoolWon = 11;
+  g.CherryRollsWon = 12;
+  g.DoubleOrNothingWon = -13;
+  g.BarRollWon = 14;
+  g.NumberOfCherryRolls = 15;
+  g.NumberOfBarRolls = 16;
+  g.GotBonusCount = 17;
+  g.SevensWon = 18;
+  g.FruitWon = 19;
+  g.TotalBets = 2000;
+  g.Sound = false;
+  g.Double = false;
+  g.PayMode = false;
+  g.AutoSave = false;
+  return g;
+}
+
+// The saved fields, for comparing two games.
+std::vector<int64_t> SavedFields(const GameState& g) {
+  return {g.Credits,        g.Borrowed,       g.Cherries,           g.Bells,        g.BellPool,
+          g.Spins,          g.LinesPlayed,    g.CoinsPerLine,       g.BellPoolWon,  g.CherryRollsWon,
+          g.DoubleOrNothingWon, g.BarRollWon, g.NumberOfCherryRolls, g.NumberOfBarRolls,
+          g.GotBonusCount,  g.SevensWon,      g.FruitWon,           g.TotalBets,    g.Sound,
+          g.Double,         g.PayMode,        g.AutoSave};
+}
+
+// The game that a section holding just these lines loads as.
+GameState LoadFrom(const std::string& lines, int slot = 8) {
+  GameState g = PlayedGame();
+  LoadGameSection(g, ProfileText("[" + persistence::SectionName(slot) + "]\n" + lines), slot, kToday);
+  return g;
+}
+
+TEST(SavedGame, SavesTheKeysInOrderAndLoadsThemBack) {
+  TempFolder folder;
+  ProfileFile file(folder.File("Vantello.ini"));
+  GameState played = PlayedGame();
+  ASSERT_TRUE(SaveGameSection(played, file, 2, "Sunday game", nullptr, kToday));
+
+  std::istringstream lines(ReadBytes(file.Path()));
+  std::string line;
+  std::getline(lines, line);
+  EXPECT_EQ(line, "[GameNo3]");
+  std::vector<std::string> keys;
+  while (std::getline(lines, line)) keys.push_back(line.substr(0, line.find('=')));
+  EXPECT_EQ(keys, kKeys);
+
+  GameState loaded;
+  LoadGameSection(loaded, file, 2, "01/01/99");
+  EXPECT_EQ(SavedFields(loaded), SavedFields(played));
+  EXPECT_EQ(loaded.GameName, "Sunday game");
+  EXPECT_EQ(loaded.GameDate, kToday);
+}
+
+TEST(SavedGame, ANeverSavedSlotReadsTheDefaults) {
+  TempFolder folder;
+  ProfileFile file(folder.File("Vantello.ini"));
+  ASSERT_TRUE(SaveGameSection(PlayedGame(), file, 8, "CurrentGame", nullptr, kToday));
+  GameState g = PlayedGame();
+  LoadGameSection(g, file, 4, kToday);
+  EXPECT_EQ(g.GameName, "GameNo5");
+  EXPECT_EQ(g.GameDate, kToday);
+  GameState defaults;
+  defaults.BellPool = 0;  // a section without a Bell Pool has an empty one
+  EXPECT_EQ(SavedFields(g), SavedFields(defaults));
+}
+
+TEST(SavedGame, IntegersReadInDecimalAndHexadecimal) {
+  struct Case {
+    std::string text;
+    int32_t credits;
+  } cases[] = {
+      {"0x1F4", 500},  {"$1F4", 500},       {"0X1f4", 500},   {"+42", 42},        {"007", 7},
+      {"12abc", 1000}, {"", 1000},          {"0x", 1000},     {"$", 1000},        {"-", 1000},
+      {"- 5", 1000},   {"$-1", 1000},       {"-0x10", 1000},  {"1 000", 1000},    {"2147483647", 2147483647},
+      {"2147483648", 1000}, {"$7FFFFFFF", 2147483647}, {"$80000000", 1000},
+      {"99999999999999999999999", 1000}, {"0x00000000000000001F4", 500}};
+  for (const Case& c : cases)
+    EXPECT_EQ(LoadFrom("Credits=" + c.text).Credits, c.credits) << '"' << c.text << '"';
+  EXPECT_EQ(LoadFrom("DoubleOrNothingWon=-2147483648").DoubleOrNothingWon, INT32_MIN);
+  EXPECT_EQ(LoadFrom("DoubleOrNothingWon=-2147483649").DoubleOrNothingWon, 0);
+  EXPECT_EQ(LoadFrom("FruitWon=-5").FruitWon, -5);
+}
+
+TEST(SavedGame, ValuesOutOfRangeReadAsTheirDefaults) {
+  struct Case {
+    std::string line;
+    int32_t GameState::*field;
+    int32_t expected;
+  } cases[] = {
+      {"LinesPlayed=9", &GameState::LinesPlayed, 8},   {"LinesPlayed=0", &GameState::LinesPlayed, 0},
+      {"CoinsPerLine=-1", &GameState::CoinsPerLine, 1}, {"CoinsPerLine=8", &GameState::CoinsPerLine, 8},
+      {"Cherries=0", &GameState::Cherries, 6},         {"Cherries=7", &GameState::Cherries, 6},
+      {"Cherries=1", &GameState::Cherries, 1},         {"Bells=4", &GameState::Bells, 3},
+      {"Bells=0", &GameState::Bells, 3},               {"Credits=-5", &GameState::Credits, 1000},
+      {"Borrowed=-1", &GameState::Borrowed, 1000},     {"BellPool=-1", &GameState::BellPool, 0},
+      {"Spins=-1", &GameState::Spins, 0},              {"TotalBets=-8", &GameState::TotalBets, 0},
+      {"NumberOfCherryRolls=-1", &GameState::NumberOfCherryRolls, 0},
+      {"NumberOfBarRolls=-1", &GameState::NumberOfBarRolls, 0},
+      {"GotBonusCount=-1", &GameState::GotBonusCount, 0},
+  };
+  for (const Case& c : cases) EXPECT_EQ(LoadFrom(c.line).*c.field, c.expected) << c.line;
+}
+
+TEST(SavedGame, SwitchesAreOnUnlessZero) {
+  GameState g = LoadFrom("Sound=2\nDouble=0\nPayMode=abc\n");
+  EXPECT_TRUE(g.Sound);
+  EXPECT_FALSE(g.Double);
+  EXPECT_TRUE(g.PayMode);
+  EXPECT_TRUE(g.AutoSave);  // missing
+  EXPECT_FALSE(LoadFrom("AutoSave=0x0").AutoSave);
+  EXPECT_FALSE(LoadFrom("AutoSave= 0 ").AutoSave);
+}
+
+TEST(SavedGame, NamesAndDatesComeBackCut) {
+  TempFolder folder;
+  ProfileFile file(folder.File("Vantello.ini"));
+  std::string forty = "0123456789abcdefghijklmnopqrstuvwxyzABCD";
+  ASSERT_TRUE(SaveGameSection(GameState(), file, 0, forty, nullptr, kToday));
+  EXPECT_NE(ReadBytes(file.Path()).find("GameName=" + forty + "\n"), std::string::npos);
+  GameState g;
+  LoadGameSection(g, file, 0, kToday);
+  EXPECT_EQ(g.GameName, forty.substr(0, 30));
+
+  // Thirty letters of two bytes each come back whole, not cut in a letter.
+  std::string umlauts;
+  for (int i = 0; i < 35; ++i) umlauts += "\xC3\xBC";
+  EXPECT_EQ(LoadFrom("GameName=" + umlauts).GameName, umlauts.substr(0, 60));
+  EXPECT_EQ(LoadFrom("GameDate=2024-06-15 morning").GameDate, "2024-06-15");
+
+  ASSERT_TRUE(SaveGameSection(GameState(), file, 0, "", nullptr, kToday));
+  EXPECT_NE(ReadBytes(file.Path()).find("GameName=\n"), std::string::npos);
+  LoadGameSection(g, file, 0, kToday);
+  EXPECT_EQ(g.GameName, "");
+}
+
+TEST(SavedGame, ControlCharactersNeverReachTheFile) {
+  TempFolder folder;
+  ProfileFile file(folder.File("Vantello.ini"));
+  ASSERT_TRUE(SaveGameSection(GameState(), file, 1, "Bob\r\n[GameNo3]\nCredits=99999\tx\x7F", nullptr, kToday));
+  ProfileText text = file.Read();
+  EXPECT_EQ(text.Read("GameNo2", "GameName"), "Bob[GameNo3]Credits=99999x");
+  EXPECT_EQ(text.Read("GameNo3", "Credits"), std::nullopt);
+}
+
+TEST(SavedGame, LoadingLeavesTheWheelsRollsAndAutoSpinAlone) {
+  GameState g;
+  g.Stops = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+  g.CherryRollsLeft = 2;
+  g.BarRollsLeft = 7;
+  g.AutoSpin = true;
+  g.SpinWin = 40;
+  g.LineWins[3] = 40;
+  g.LastSpinSummary = "Line 4 pays 40";
+  GameState before = g;
+  LoadGameSection(g, ProfileText("[CurrentGame]\nCredits=5\n"), 8, kToday);
+  EXPECT_EQ(g.Credits, 5);
+  EXPECT_EQ(g.Stops, before.Stops);
+  EXPECT_EQ(g.CherryRollsLeft, 2);
+  EXPECT_EQ(g.BarRollsLeft, 7);
+  EXPECT_TRUE(g.AutoSpin);
+  EXPECT_EQ(g.SpinWin, 40);
+  EXPECT_EQ(g.LineWins, before.LineWins);
+  EXPECT_EQ(g.LastSpinSummary, before.LastSpinSummary);
+}
+
+TEST(SavedGame, ASaveKeepsEverythingElseInTheFileByteForByte) {
+  TempFolder folder;
+  ProfileFile file(folder.File("Vantello.ini"));
+  ASSERT_TRUE(SaveGameSection(PlayedGame(), file, 8, "CurrentGame", nullptr, kToday));
+  // The player's own additions, in CR LF: comments, an unknown key, another section.
+  std::string saved = ReadBytes(file.Path());
+  std::string crlf;
+  for (char c : saved) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  std::string own = "; my slot machine\r\n[Window]\r\nX = 10\r\n\r\n";
+  std::string mine = own + crlf.insert(crlf.find("Spins="), "Lucky=yes\r\n# keep this\r\n");
+  WriteBytes(file.Path(), mine);
+
+  GameState g = PlayedGame();
+  g.Credits = 99;
+  ASSERT_TRUE(SaveGameSection(g, file, 8, "CurrentGame", nullptr, "06/16/24"));
+  std::string expected = mine;
+  expected.replace(expected.find("Credits=4321"), 12, "Credits=99");
+  expected.replace(expected.find("06/15/24"), 8, "06/16/24");
+  EXPECT_EQ(ReadBytes(file.Path()), expected);
+
+  // A new section goes after all that, still in CR LF.
+  ASSERT_TRUE(SaveGameSection(g, file, 7, "Eight", nullptr, kToday));
+  std::string after = ReadBytes(file.Path());
+  EXPECT_EQ(after.substr(0, expected.size()), expected);
+  EXPECT_EQ(after.substr(expected.size(), 11), "[GameNo8]\r\n");
+  for (size_t i = 0; i < after.size(); ++i) {
+    if (after[i] == '\n') ASSERT_EQ(after[i - 1], '\r') << "bare line feed at byte " << i;
+  }
+}
+
+TEST(SavedGame, AFailedSaveShowsTheErrorAndKeepsTheOldFile) {
+  for (std::string step : {"ReadAll", "CreateTemp", "Write", "Sync", "Close", "Rename"}) {
+    SCOPED_TRACE(step);
+    TempFolder folder;
+    FailingFileOps ops;
+    ProfileFile file(folder.File("Vantello.ini"), &ops);
+    ASSERT_TRUE(SaveGameSection(PlayedGame(), file, 8, "CurrentGame", nullptr, kToday));
+    std::string old = ReadBytes(file.Path());
+
+    ops.fail = step;
+    platform::testing::FakePlatform fake;
+    EXPECT_FALSE(SaveGameSection(GameState(), file, 8, "CurrentGame", &fake, kToday));
+    EXPECT_EQ(fake.boxes, std::vector<std::string>{"Error: Unable to write to " + file.Path()});
+    EXPECT_EQ(ReadBytes(file.Path()), old);
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"Vantello.ini"});
+  }
+}
+
+TEST(SavedGame, AFileTooLargeToReadIsNeitherLoadedNorOverwritten) {
+  TempFolder folder;
+  std::string path = folder.File("Vantello.ini");
+  WriteBytes(path, "[CurrentGame]\nCredits=5\n" + std::string(platform::kMaxProfileFileBytes, ';'));
+  ProfileFile file(path);
+  GameState g = PlayedGame();
+  LoadGameSection(g, file, 8, kToday);
+  EXPECT_EQ(g.Credits, 1000);
+  platform::testing::FakePlatform fake;
+  EXPECT_FALSE(SaveGameSection(g, file, 8, "CurrentGame", &fake, kToday));
+  EXPECT_EQ(fake.boxes.size(), 1u);
+  EXPECT_EQ(std::filesystem::file_size(path), platform::kMaxProfileFileBytes + 24);
+}
+
+TEST(SavedGamePath, FollowsXdgDataHomeOrHome) {
+  TempFolder folder;
+  std::string old_home = getenv("HOME") ? getenv("HOME") : "";
+  setenv("HOME", folder.File("home").c_str(), 1);
+
+  setenv("XDG_DATA_HOME", folder.File("data").c_str(), 1);
+  EXPECT_EQ(persistence::SavedGamePath(), folder.File("data/vantello/Vantello.ini"));
+  EXPECT_TRUE(std::filesystem::is_directory(folder.path / "data/vantello"));
+
+  const std::string in_home = folder.File("home/.local/share/vantello/Vantello.ini");
+  setenv("XDG_DATA_HOME", "relative/data", 1);
+  EXPECT_EQ(persistence::SavedGamePath(), in_home);
+  setenv("XDG_DATA_HOME", "", 1);
+  EXPECT_EQ(persistence::SavedGamePath(), in_home);
+  unsetenv("XDG_DATA_HOME");
+  EXPECT_EQ(persistence::SavedGamePath(), in_home);
+  EXPECT_TRUE(std::filesystem::is_directory(folder.path / "home/.local/share/vantello"));
+
+  setenv("HOME", old_home.c_str(), 1);
+}
+
+TEST(GameDate, UsesTheLocaleSeparatorInMonthDayYearOrder) {
+  EXPECT_EQ(persistence::DateSeparatorOf("%m/%d/%y"), '/');
+  EXPECT_EQ(persistence::DateSeparatorOf("%d.%m.%Y"), '.');
+  EXPECT_EQ(persistence::DateSeparatorOf("%-d.%-m.%Y"), '.');
+  EXPECT_EQ(persistence::DateSeparatorOf("%Y-%m-%d"), '-');
+  EXPECT_EQ(persistence::DateSeparatorOf("%F"), '-');
+  EXPECT_EQ(persistence::DateSeparatorOf("%D"), '/');
+  EXPECT_EQ(persistence::DateSeparatorOf("%Y\xE5\xB9\xB4%m\xE6\x9C\x88%d\xE6\x97\xA5"), '/');
+  EXPECT_EQ(persistence::DateSeparatorOf(""), '/');
+  EXPECT_EQ(persistence::FormatGameDate(1996, 12, 1, '/'), "12/01/96");
+  EXPECT_EQ(persistence::FormatGameDate(2005, 3, 9, '.'), "03.09.05");
+
+  setenv("LC_ALL", "C", 1);
+  std::string today = persistence::TodayDate();
+  unsetenv("LC_ALL");
+  ASSERT_EQ(today.size(), 8u);
+  EXPECT_EQ(today[2], '/');
+  EXPECT_EQ(today[5], '/');
+}
+
+}  // namespace
