@@ -1,0 +1,86 @@
+// The manual as the game ships it: the copy in the program folder, its topics for the
+// windows' Help, internal links and the block structure the help viewer lays out.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string ShippedManual() { return ReadFile(std::string(VANTELLO_PROGRAM_DIR) + "Vantello.hlp"); }
+
+// Comments may mention tags or anchors that are not part of the page.
+std::string WithoutComments(std::string html) {
+  for (size_t start; (start = html.find("<!--")) != std::string::npos;) {
+    size_t end = html.find("-->", start);
+    html.erase(start, end == std::string::npos ? std::string::npos : end + 3 - start);
+  }
+  return html;
+}
+
+std::map<std::string, int> AnchorCounts(const std::string& html) {
+  std::map<std::string, int> counts;
+  static const std::regex anchor(R"re(<a\s+name\s*=\s*"([^"]*)")re", std::regex::icase);
+  for (std::sregex_iterator it(html.begin(), html.end(), anchor), end; it != end; ++it)
+    ++counts[(*it)[1]];
+  return counts;
+}
+
+TEST(HelpFile, ProgramFolderHoldsTheCurrentManual) {
+  std::string shipped = ShippedManual();
+  ASSERT_FALSE(shipped.empty()) << "Vantello.hlp is missing from the program folder";
+  EXPECT_TRUE(shipped == ReadFile(std::string(VANTELLO_SOURCE_DIR) + "assets/help/Vantello.hlp"))
+      << "the program folder holds a stale copy of the manual";
+}
+
+TEST(HelpFile, EveryWindowTopicIsThereOnce) {
+  std::map<std::string, int> anchors = AnchorCounts(WithoutComments(ShippedManual()));
+  for (const char* topic : {"contents", "41004", "41005", "41006", "41008", "41010"})
+    EXPECT_EQ(anchors[topic], 1) << "topic " << topic;
+  for (const auto& [name, count] : anchors) EXPECT_EQ(count, 1) << "anchor " << name << " repeats";
+}
+
+TEST(HelpFile, InternalLinksLeadToTopics) {
+  std::string html = WithoutComments(ShippedManual());
+  std::map<std::string, int> anchors = AnchorCounts(html);
+  static const std::regex link(R"re(href\s*=\s*"#([^"]*)")re", std::regex::icase);
+  int links = 0;
+  for (std::sregex_iterator it(html.begin(), html.end(), link), end; it != end; ++it, ++links)
+    EXPECT_TRUE(anchors.count((*it)[1])) << "link to #" << (*it)[1] << " leads nowhere";
+  EXPECT_GT(links, 0);
+}
+
+TEST(HelpFile, ListsAndTablesAreClosedInOrder) {
+  std::string html = WithoutComments(ShippedManual());
+  static const std::regex tag(R"(<(/?)([A-Za-z]+)[^>]*>)");
+  const std::vector<std::string> blocks{"table", "tr", "ul", "ol", "dl"};
+  std::vector<std::string> open;
+  for (std::sregex_iterator it(html.begin(), html.end(), tag), end; it != end; ++it) {
+    std::string name = (*it)[2];
+    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (std::find(blocks.begin(), blocks.end(), name) == blocks.end()) continue;
+    if ((*it)[1].length() == 0) {
+      open.push_back(name);
+    } else {
+      ASSERT_FALSE(open.empty()) << "</" << name << "> closes nothing";
+      ASSERT_EQ(open.back(), name) << "</" << name << "> closes <" << open.back() << ">";
+      open.pop_back();
+    }
+  }
+  EXPECT_TRUE(open.empty()) << open.size() << " blocks left open, the last <" << open.back() << ">";
+}
+
+}  // namespace
