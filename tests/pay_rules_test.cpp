@@ -1,0 +1,258 @@
+#include "payoffs/pay_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <utility>
+#include <vector>
+
+#include "core/strips.h"
+
+namespace {
+
+using namespace core;
+using payoffs::EventKind;
+using payoffs::SpinInput;
+using payoffs::SpinKind;
+using payoffs::SpinOutcome;
+using Lines = std::array<int32_t, 8>;
+
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+
+// A window of Symbol8, which pays nothing anywhere, with the given cells set.
+SpinInput Window(std::initializer_list<std::pair<int, int>> cells, int32_t coins = 1) {
+  SpinInput in;
+  in.Cells.fill(Symbol8);
+  for (auto [cell, code] : cells) in.Cells[cell] = static_cast<uint8_t>(code);
+  in.CoinsPerLine = coins;
+  return in;
+}
+
+SpinInput Filled(int code) {
+  SpinInput in;
+  in.Cells.fill(static_cast<uint8_t>(code));
+  return in;
+}
+
+SpinOutcome Regular(const SpinInput& in) { return payoffs::EvaluateWindow(SpinKind::Regular, in); }
+
+std::vector<std::pair<EventKind, int32_t>> Events(const SpinOutcome& out) {
+  std::vector<std::pair<EventKind, int32_t>> v;
+  for (int i = 0; i < out.EventCount; ++i) v.emplace_back(out.Events[i].Kind, out.Events[i].Value);
+  return v;
+}
+
+TEST(PayTables, FirstMatchingRuleDecides) {
+  struct Case { int a, b, c, regular, cherry_roll, bar_roll; };
+  const Case cases[] = {
+      {Seven, Seven, Seven, 300, 0, 0},        {Bar1, Bar1, Bar1, 150, 0, 40},
+      {Bar2, Bar2, Bar2, 100, 0, 20},          {Bar3, Bar3, Bar3, 50, 0, 10},
+      {Fruit4, Fruit4, Fruit4, 20, 0, 0},      {Bell, Bell, Bell, 15, 0, 0},
+      {Fruit6, Fruit6, Fruit6, 14, 0, 0},      {Fruit7, Fruit7, Fruit7, 12, 0, 0},
+      {Bar1, Bar3, Bar2, 10, 0, 5},            {Bar3, Bar3, Bar1, 10, 0, 5},
+      {Cherry, Cherry, Cherry, 10, 20, 0},     {Cherry, Cherry, Bell, 5, 10, 0},
+      {Cherry, Fruit11, Cherry, 2, 5, 0},      {Bell, Cherry, Cherry, 0, 0, 0},
+      {Symbol8, Symbol8, Symbol8, 0, 0, 0},    {Fruit11, Fruit11, Fruit11, 0, 0, 0},
+      {RollSeven, RollSeven, RollSeven, 0, 50, 50}, {Seven, Seven, Bell, 0, 0, 0},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(testing::Message() << k.a << " " << k.b << " " << k.c);
+    EXPECT_EQ(payoffs::RegularLineMultiplier(k.a, k.b, k.c), k.regular);
+    EXPECT_EQ(payoffs::CherryRollLineMultiplier(k.a, k.b, k.c), k.cherry_roll);
+    EXPECT_EQ(payoffs::BarRollLineMultiplier(k.a, k.b, k.c), k.bar_roll);
+  }
+}
+
+TEST(RegularSpin, CherriesPayByTheOrderOfTheLineAndLineEightAddsUp) {
+  // Cell 2 starts line 6 but ends line 8.
+  SpinOutcome right = Regular(Window({{2, Cherry}}, 3));
+  EXPECT_EQ(right.LineWins, (Lines{0, 0, 0, 0, 0, 6, 0, 0}));
+  EXPECT_EQ(right.WinItem, 5);
+  // Cell 6 starts lines 3 and 8.
+  SpinOutcome left = Regular(Window({{6, Cherry}}, 3));
+  EXPECT_EQ(left.LineWins, (Lines{0, 0, 6, 0, 0, 0, 0, 6}));
+  EXPECT_EQ(left.SpinWin, 12);
+  EXPECT_EQ(payoffs::SummaryText(left), "Line 3 paid 6.\r\nLine 8 paid 6.\r\n");
+  // Fruit4 across the rising diagonal and a Cherry leading three lines.
+  SpinOutcome mixed = Regular(Window({{0, Cherry}, {2, Fruit4}, {4, Fruit4}, {6, Fruit4}}));
+  EXPECT_EQ(mixed.LineWins, (Lines{2, 0, 0, 2, 0, 0, 2, 20}));
+  EXPECT_EQ(mixed.SpinWin, 26);
+}
+
+TEST(RegularSpin, CherryStepsEarnARollEachTimeTheMeterIsEmpty) {
+  SpinInput in = Window({{0, Cherry}, {1, Cherry}, {2, Cherry}});
+  in.Cherries = 1;
+  SpinOutcome out = Regular(in);
+  using E = EventKind;
+  EXPECT_EQ(Events(out), (std::vector<std::pair<E, int32_t>>{
+                             {E::CherryStep, 0}, {E::CherryStep, -1}, {E::CherryStep, -2},
+                             {E::CherryRefill, 1}, {E::CherryRefill, 2}, {E::CherryRefill, 3},
+                             {E::CherryRefill, 4}, {E::CherryRefill, 5}, {E::CherryRefill, 6}}));
+  EXPECT_EQ(out.CherryRollsEarned, 3);
+  EXPECT_EQ(out.Cherries, 6);
+  EXPECT_EQ(out.LineWins[0], 10);
+
+  in.Cherries = 3;
+  EXPECT_EQ(Regular(in).CherryRollsEarned, 1);
+
+  // Nine Cherries: 24 steps from 6 earn 19 rolls, and the window is all fruit.
+  SpinOutcome nine = Regular(Filled(Cherry));
+  EXPECT_EQ(nine.CherryRollsEarned, 19);
+  EXPECT_EQ(nine.FruitWon, 160);
+  EXPECT_EQ(nine.ScreenBonus, payoffs::kScreenBonusAllFruit);
+  EXPECT_EQ(nine.SpinWin, 8 * 10 + 160);
+  EXPECT_EQ(nine.Events[24].Kind, EventKind::AllFruit);
+}
+
+TEST(RegularSpin, BellPoolIsWonOnceHoweverFarTheMeterFalls) {
+  SpinInput in = Filled(Bell);  // eight Bell lines
+  in.BellPool = 137;
+  SpinOutcome out = Regular(in);
+  EXPECT_EQ(out.BellPoolWon, 137);
+  EXPECT_EQ(out.SpinWin, 8 * 15 + 137);
+  EXPECT_EQ(out.Bells, 3);
+  EXPECT_EQ(out.BellPool, 100);
+  using E = EventKind;
+  auto events = Events(out);
+  std::vector<std::pair<E, int32_t>> tail(events.begin() + 8, events.end());
+  EXPECT_EQ(tail, (std::vector<std::pair<E, int32_t>>{
+                      {E::BellRefill, 1}, {E::BellRefill, 2}, {E::BellRefill, 3}, {E::BellPoolReset, 100}}));
+  EXPECT_EQ(out.Events[7].Value, -5);
+
+  in.BonusLamp = true;
+  EXPECT_EQ(Regular(in).BellPoolWon, 274);
+}
+
+TEST(RegularSpin, ScreenBonusesAndPoolGrowthNeedAllEightLines) {
+  SpinInput centre = Window({{4, Seven}});
+  SpinOutcome grown = Regular(centre);
+  EXPECT_EQ(grown.BellPool, 107);
+  EXPECT_EQ(grown.SpinWin, 0);
+  EXPECT_EQ(grown.WinItem, -1);
+  EXPECT_EQ(payoffs::SummaryText(grown), "7 Credits were added to the Bell Pool.\r\n");
+  EXPECT_EQ(Regular(Window({{0, Seven}})).BellPool, 100);
+  EXPECT_EQ(Regular(Window({{0, Seven}, {8, Seven}})).BellPool, 110);
+  centre.BonusLamp = true;  // the contribution is never doubled
+  EXPECT_EQ(Regular(centre).BellPool, 107);
+
+  EXPECT_EQ(Regular(centre).GotBonusCount, 1);
+  centre.LinesPlayed = 7;
+  EXPECT_EQ(Regular(centre).GotBonusCount, 0);
+  centre.BonusLamp = false;
+  SpinOutcome seven_lines = Regular(centre);
+  EXPECT_EQ(seven_lines.BellPool, 100);
+  EXPECT_EQ(payoffs::SummaryText(seven_lines), "There were no winning lines on the last spin.");
+
+  SpinInput sevens = Filled(Seven);
+  sevens.LinesPlayed = 7;
+  SpinOutcome no_bonus = Regular(sevens);
+  EXPECT_EQ(no_bonus.SpinWin, 7 * 300);
+  EXPECT_EQ(no_bonus.ScreenBonus, 0);
+  EXPECT_EQ(no_bonus.SevensWon, 0);
+}
+
+TEST(RegularSpin, SevensBonusGrowsWithTheSevensInTheWindow) {
+  const int32_t per_coin[] = {16, 40, 80, 200, 400, 800, 1600};  // for 3 to 9 Sevens
+  for (int n = 3; n <= 9; ++n) {
+    SpinInput in = Window({}, 2);
+    for (int w = 0; w < n; ++w) in.Cells[w] = Seven;
+    SpinOutcome out = Regular(in);
+    EXPECT_EQ(out.SevensWon, per_coin[n - 3] * 2) << n << " Sevens";
+    EXPECT_EQ(out.ScreenBonus, n);
+    EXPECT_EQ(out.BellPool, 100);
+  }
+}
+
+TEST(RegularSpin, BonusLampDoublesThePaysAndReturnsTheBet) {
+  SpinInput in = Window({{2, Cherry}}, 3);
+  in.BonusLamp = true;
+  SpinOutcome out = Regular(in);
+  EXPECT_EQ(out.LineWins[5], 12);
+  EXPECT_EQ(out.SpinWin, 12 + 24);
+  EXPECT_EQ(payoffs::SummaryText(out),
+            "Return Bet of 24 Credits.\r\nAll Winnings Lines are Doubled.\r\nLine 6 paid 12.\r\n");
+
+  SpinInput fruit = Filled(Fruit11);
+  fruit.BonusLamp = true;
+  SpinOutcome all_fruit = Regular(fruit);
+  EXPECT_EQ(all_fruit.FruitWon, 320);
+  EXPECT_EQ(all_fruit.SpinWin, 320 + 8);
+  EXPECT_EQ(all_fruit.WinItem, payoffs::kWinItemScreen);
+
+  SpinOutcome nothing = Regular(Window({}, 2));
+  EXPECT_EQ(nothing.SpinWin, 0);
+  SpinInput lamp_only = Window({}, 2);
+  lamp_only.BonusLamp = true;
+  EXPECT_EQ(Regular(lamp_only).SpinWin, 16);
+  EXPECT_EQ(Regular(lamp_only).WinItem, -1);
+}
+
+TEST(RegularSpin, SummaryIsCutAt255Characters) {
+  // Every line wins, three Sevens pay the screen bonus and a Bell line wins the pool.
+  SpinInput in = Window({{0, Cherry}, {1, Seven}, {2, Bell}, {3, Cherry}, {4, Seven}, {5, Bell},
+                         {6, Cherry}, {7, Seven}, {8, Bell}}, 8);
+  in.BonusLamp = true;
+  in.Bells = 1;
+  const std::string full =
+      "Return Bet of 64 Credits.\r\nAll Winnings Lines are Doubled.\r\n"
+      "Line 1 paid 32.\r\nLine 2 paid 32.\r\nLine 3 paid 32.\r\nLine 4 paid 160.\r\n"
+      "Line 5 paid 4800.\r\nLine 6 paid 240.\r\nLine 7 paid 32.\r\nLine 8 paid 32.\r\n"
+      "Screen Bonus for 3 Sevens paid 256.\r\nWon the Bell Pool Worth 200\r\n";
+  ASSERT_GT(full.size(), 255u);
+  EXPECT_EQ(payoffs::SummaryText(Regular(in)), full.substr(0, 255));
+}
+
+TEST(RegularSpin, SumsSaturateInsteadOfWrapping) {
+  SpinInput in = Window({{0, Bell}, {1, Bell}, {2, Bell}}, 8);
+  in.Bells = 1;
+  in.BellPool = 2'000'000'000;
+  in.BonusLamp = true;
+  SpinOutcome out = Regular(in);
+  EXPECT_EQ(out.BellPoolWon, kMax);
+  EXPECT_EQ(out.SpinWin, kMax);
+
+  SpinInput full_pool = Window({{4, Seven}});
+  full_pool.BellPool = kMax - 3;
+  EXPECT_EQ(Regular(full_pool).BellPool, kMax);
+}
+
+TEST(Rolls, PayTheirOwnTablesAndLeaveTheMetersAlone) {
+  SpinInput in = Window({{0, Cherry}, {1, Fruit11}, {2, Cherry}, {3, Cherry}, {4, Cherry}, {5, Cherry}}, 2);
+  in.Cherries = 1;
+  SpinOutcome cherry = payoffs::EvaluateWindow(SpinKind::CherryRoll, in);
+  EXPECT_EQ(cherry.LineWins, (Lines{10, 40, 0, 20, 0, 20, 20, 0}));
+  EXPECT_EQ(cherry.EventCount, 0);
+  EXPECT_EQ(cherry.Cherries, 1);
+  EXPECT_EQ(cherry.CherryRollsEarned, 0);
+
+  SpinOutcome bar = payoffs::EvaluateWindow(
+      SpinKind::BarRoll, Window({{0, Bar3}, {1, Bar3}, {2, Bar3}, {3, Bar1}, {4, Bar3}, {5, Bar2}, {6, Cherry}}));
+  EXPECT_EQ(bar.LineWins, (Lines{10, 5, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(bar.BarRollsEarned, 0);
+}
+
+TEST(Rolls, RollSevensPayOnEveryLineBetWhereverTheyStand) {
+  SpinInput in = Window({{8, RollSeven}}, 2);
+  in.LinesPlayed = 3;
+  SpinOutcome out = payoffs::EvaluateWindow(SpinKind::CherryRoll, in);
+  EXPECT_EQ(out.SpinWin, 12);
+  EXPECT_EQ(out.ScreenBonus, payoffs::kScreenBonusRollSevens);
+  EXPECT_EQ(out.WinItem, payoffs::kWinItemScreen);
+  EXPECT_EQ(payoffs::SummaryText(out), "1 Sevens Paid 12.\r\n");
+
+  SpinInput two = Window({{1, RollSeven}, {6, RollSeven}});
+  EXPECT_EQ(payoffs::EvaluateWindow(SpinKind::BarRoll, two).SpinWin, 32);
+
+  // The lamp doubles a roll's pays but gives no bet back.
+  SpinInput lamp = Window({{0, Bar1}, {1, Bar3}, {2, Bar2}, {4, RollSeven}});
+  lamp.BonusLamp = true;
+  SpinOutcome doubled = payoffs::EvaluateWindow(SpinKind::BarRoll, lamp);
+  EXPECT_EQ(doubled.SpinWin, 10 + 32);
+  EXPECT_EQ(doubled.ReturnedBet, 0);
+  EXPECT_EQ(payoffs::SummaryText(doubled),
+            "All Winnings Lines are Doubled..\r\nLine 1 paid 10.\r\n1 Sevens Paid 32.\r\n");
+  EXPECT_EQ(payoffs::SummaryText(payoffs::EvaluateWindow(SpinKind::BarRoll, Window({}))),
+            "There were no winning lines on the last spin.");
+}
+
+}  // namespace
