@@ -1,0 +1,66 @@
+# Helpers for driving the real game under Xvfb: start it with a throw-away home,
+# press keys, click, and read pixels back from screenshots.
+set -u
+GAME=${GAME:-}
+WORK=$(mktemp -d /tmp/vantello-gui.XXXXXX)
+export HOME=$WORK/home XDG_DATA_HOME=$WORK/data SDL_AUDIODRIVER=dummy
+mkdir -p "$HOME" "$XDG_DATA_HOME"
+GAME_PID=
+failures=0
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+
+start_game() {
+  "$GAME" >"$WORK/game.log" 2>&1 &
+  GAME_PID=$!
+  for _ in $(seq 1 100); do
+    xdotool search --name '^Vantello$' >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  sleep 0.8
+}
+
+stop_game() {
+  [ -n "$GAME_PID" ] || return 0
+  kill -TERM "$GAME_PID" 2>/dev/null
+  wait "$GAME_PID"
+  local status=$?
+  GAME_PID=
+  return $status
+}
+
+key() { xdotool key --clearmodifiers "$@"; }
+click() { xdotool mousemove "$1" "$2" click 1; }
+
+shot() { import -window root "$WORK/$1.png"; echo "$WORK/$1.png"; }
+
+# "r,g,b" of the pixel at x, y of a screenshot.
+pixel() {
+  convert "$1" -crop "1x1+$2+$3" -depth 8 -format '%[fx:int(255*r+.5)],%[fx:int(255*g+.5)],%[fx:int(255*b+.5)]' info:
+}
+
+# Mean brightness 0..255 of a block.
+mean() {
+  convert "$1" -crop "$4x$5+$2+$3" -colorspace gray -format '%[fx:int(255*mean+.5)]' info:
+}
+
+# Whether two screenshots differ inside a block.
+differs() {
+  local a b
+  a=$(convert "$1" -crop "$4x$5+$2+$3" +repage -format '%#' info:)
+  b=$(convert "$6" -crop "$4x$5+$2+$3" +repage -format '%#' info:)
+  [ "$a" != "$b" ]
+}
+
+windows_named() { xdotool search --name "^$1\$" 2>/dev/null | wc -l; }
+
+finish() {
+  stop_game >/dev/null 2>&1
+  if [ "$failures" -gt 0 ]; then
+    echo "$failures check(s) failed; screenshots and log in $WORK"
+    exit 1
+  fi
+  rm -rf "$WORK"
+  exit 0
+}

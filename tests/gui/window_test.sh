@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The real game on a screen of W x H: the machine is painted where the layout puts
+# it, Enter spins and the spin takes the bet, the Spin button spins too.
+# Usage (under Xvfb): window_test.sh GAME W H
+GAME=$1; W=$2; H=$3
+. "$(dirname "$0")/lib.sh"
+
+# The machine front is centred; its wheel windows are white.
+if [ "$W" -ge 1000 ]; then bg_w=498; cell_x=75; cell_y=70; pitch_x=124; pitch_y=173; oy=2
+else bg_w=324; cell_x=49; cell_y=45; pitch_x=81; pitch_y=112; oy=$([ "$W" -ge 691 ] && echo 50 || echo 0); fi
+ox=$(( (W - bg_w) / 2 ))
+
+start_game
+s=$(shot start)
+for w in 0 4 8; do
+  x=$(( ox + cell_x + pitch_x * (w % 3) + 8 )); y=$(( oy + cell_y + pitch_y * (w / 3) + 3 ))
+  [ "$(pixel "$s" $x $y)" = "255,255,255" ] && pass "wheel $w window white" || fail "wheel $w window not white at $x,$y: $(pixel "$s" $x $y)"
+done
+# The Credits meter (red digits at 10,30) is lit.
+dh=$([ "$W" -ge 1000 ] && echo 42 || echo 21)
+[ "$(mean "$s" 5 30 60 "$dh")" -gt 20 ] && pass "credits meter drawn" || fail "credits meter dark"
+
+key Return
+sleep 4.5
+s2=$(shot after-enter)
+differs "$s" 5 30 100 "$dh" "$s2" && pass "credits meter changed after Enter" || fail "credits meter unchanged after Enter"
+
+# The Spin button: centred right of the machine, 10 pixels above the Stop button.
+r=$(( ox + bg_w )); bottom=$(( oy + (W >= 1000 ? 610 : 416) ))
+spin_x=$(( r + (W - r) / 2 )); spin_y=$(( bottom - 72 - 10 - 36 ))
+click $spin_x $spin_y
+sleep 4.5
+s3=$(shot after-click)
+differs "$s2" 5 30 100 "$dh" "$s3" && pass "credits meter changed after a click on Spin" || fail "Spin button did not spin"
+
+stop_game && pass "ends with status 0 on SIGTERM" || fail "exit status not 0"
+cp "$s" "/tmp/vantello-${W}x${H}.png" 2>/dev/null
+finish
