@@ -11,3 +11,10 @@ if(XVFB_RUN AND TARGET vantello)
     set_tests_properties(gui.window_${size} PROPERTIES TIMEOUT 120 RESOURCE_LOCK xserver)
   endforeach()
 endif()
+
+if(XVFB_RUN AND TARGET vantello)
+  add_test(NAME gui.saved_game
+           COMMAND ${XVFB_RUN} -a -s "-screen 0 800x600x24"
+                   bash ${CMAKE_CURRENT_SOURCE_DIR}/gui/saved_game_test.sh $<TARGET_FILE:vantello>)
+  set_tests_properties(gui.saved_game PROPERTIES TIMEOUT 180 RESOURCE_LOCK xserver)
+endif()

@@ -2,6 +2,7 @@
 #include "platform/fltk/desktop.h"
 #include "platform/fltk/sound.h"
 #include "ui/builtin_pictures.h"
+#include "persistence/saved_game.h"
 #include "ui/main_window.h"
 
 int main() {
@@ -25,6 +26,7 @@ int main() {
   desk.screen = screen;
   desk.program_folder = fltk::ProgramFolder();
   desk.pictures = ui::BuiltinPicture;
+  desk.saved_game_path = persistence::SavedGamePath();
 
   ui::TForm1 form(desk);
   desktop.SetHelpFile(form.HelpFile());

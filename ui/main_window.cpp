@@ -2,10 +2,12 @@
 
 #include "core/bets.h"
 #include "core/strips.h"
+#include "persistence/saved_game.h"
 
 namespace ui {
 
-TForm1::TForm1(const Desk& desk) : desk_(desk), view_(m_, pictures_, desk.screen.dpi) {
+TForm1::TForm1(const Desk& desk)
+    : desk_(desk), saved_games_(desk.saved_game_path), view_(m_, pictures_, desk.screen.dpi) {
   m_.canvas = desk.canvas;
   m_.clock = desk.clock;
   m_.timers = desk.timers;
@@ -14,6 +16,7 @@ TForm1::TForm1(const Desk& desk) : desk_(desk), view_(m_, pictures_, desk.screen
   m_.dialogs = desk.dialogs;
   m_.view = &view_;
   m_.help = desk.help;
+  m_.SaveCurrentGame = [this] { return SaveCurrentGame(true); };
 }
 
 TForm1::~TForm1() {
@@ -57,6 +60,7 @@ void TForm1::FormCreate() {
   g.AutoSpin = false;
   g.AutoSave = true;
   g.Double = true;
+  persistence::LoadGameSection(g, saved_games_, persistence::kCurrentGameSlot);
   if (desk_.screen.dpi < 100) desk_.shell->Maximize();
   view_.FormPaint();
   core::StartTimer(m_, core::Timer3);
@@ -65,7 +69,8 @@ void TForm1::FormCreate() {
 void TForm1::Handle(const std::function<void()>& handler) {
   if (closed_) return;
   handler();
-  if (close_pending_ && !m_.g.SpinInProgress && !m_.RequestRunning) FinishClose(!signalled_);
+  if (close_pending_ && !m_.g.SpinInProgress && !m_.RequestRunning && m_.CycleDepth == 0)
+    FinishClose(!signalled_);
 }
 
 void TForm1::FormKeyDown(int key) {
@@ -83,12 +88,18 @@ void TForm1::FormClose() {
   g.StopRequested = true;
   // A spin or its count-off is running further down this very call stack: let it
   // finish at once, paying everything, and close when it has returned.
-  if (g.SpinInProgress || m_.RequestRunning) {
+  if (g.SpinInProgress || m_.RequestRunning || m_.CycleDepth > 0) {
+    if (m_.CloseOpenDialog) m_.CloseOpenDialog();
     m_.Closing = true;
     close_pending_ = true;
     return;
   }
   FinishClose(!signalled_);
+}
+
+bool TForm1::SaveCurrentGame(bool report) {
+  return persistence::SaveGameSection(m_.g, saved_games_, persistence::kCurrentGameSlot,
+                                      "CurrentGame", report ? desk_.boxes : nullptr);
 }
 
 void TForm1::CloseOnSignal() {
@@ -98,8 +109,9 @@ void TForm1::CloseOnSignal() {
 
 void TForm1::FinishClose(bool ask_when_save_fails) {
   close_pending_ = false;
+  if (m_.CloseOpenDialog) m_.CloseOpenDialog();
   m_.Closing = true;
-  if (m_.SaveCurrentGame && !m_.SaveCurrentGame() && ask_when_save_fails &&
+  if (!SaveCurrentGame(ask_when_save_fails) && ask_when_save_fails &&
       !desk_.boxes->Confirm("Your game could not be saved. Close Vantello anyway?")) {
     m_.Closing = false;  // the player stays; nothing was lost
     return;

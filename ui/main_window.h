@@ -6,6 +6,7 @@
 
 #include "core/machine.h"
 #include "platform/dialog.h"
+#include "platform/profile_file.h"
 #include "platform/services.h"
 #include "platform/window_shell.h"
 #include "ui/command_bar.h"
@@ -27,6 +28,7 @@ struct Desk {
   platform::WindowShell* shell = nullptr;
   platform::ScreenInfo screen;
   std::string program_folder;
+  std::string saved_game_path;  // Vantello.ini
   PictureSource pictures;
 };
 
@@ -59,6 +61,7 @@ class TForm1 {
   const std::array<CommandButton, kCommandCount>& Bar() const { return bar_; }
 
   core::Machine& Machine() { return m_; }
+  platform::ProfileFile& SavedGames() { return saved_games_; }
   MainView& View() { return view_; }
   Pictures& Pics() { return pictures_; }
   bool Closed() const { return closed_; }
@@ -68,6 +71,7 @@ class TForm1 {
   // Runs a handler that may spin, then finishes a close that waited for the spin.
   void Handle(const std::function<void()>& handler);
   void FinishClose(bool ask_when_save_fails);
+  bool SaveCurrentGame(bool report);
   void RunCommand(int i);
   // New Game, Load Game, Save Game and Borrow wait for the wheels.
   bool RefuseWhileSpinning();
@@ -75,6 +79,7 @@ class TForm1 {
   void ShowWebSite();
 
   Desk desk_;
+  platform::ProfileFile saved_games_;
   core::Machine m_;
   Pictures pictures_;
   MainView view_;
