@@ -99,7 +99,7 @@ platform::Bitmap PayChart() {
   Header(cr, lx, y, lw, "REGULAR PAYS", Hex(0xB01818));
   const PayLine regular[] = {
       {0, 0, 0, "300", "Sevens"},
-      {1, 1, 1, "150", "BARs"},
+      {1, 1, 1, "150", "Single BARs"},
       {2, 2, 2, "100", "Double BARs"},
       {3, 3, 3, "50", "Triple BARs + 7 FREE Spins"},
       {4, 4, 4, "20", "Oranges"},
