@@ -1,0 +1,148 @@
+#include "payoffs/delivery.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "tests/ordered_view.h"
+#include "tests/test_machine.h"
+
+namespace {
+
+using payoffs::SpinKind;
+using testing_support::OrderedView;
+using testing_support::TestMachine;
+using Log = std::vector<std::string>;
+
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+
+struct Delivery {
+  explicit Delivery(int32_t win, bool count_off = true) : view(t.m, t.fake) {
+    g.SpinWin = win;
+    g.WinItem = 0;
+    g.PayMode = count_off;
+    g.Double = false;
+  }
+  // Credits added at each step of a count-off, read from the Credits meter redraws.
+  std::vector<int32_t> Steps(int32_t from) {
+    std::vector<int32_t> steps;
+    for (const std::string& s : view.Log()) {
+      if (s.rfind("Credits=", 0) != 0) continue;
+      int32_t now = std::stoi(s.substr(8));
+      steps.push_back(now - from);
+      from = now;
+    }
+    return steps;
+  }
+  TestMachine t;
+  OrderedView view;
+  core::GameState& g = t.m.g;
+};
+
+TEST(Delivery, RegularSpinFlashesAfterTheCardGameAndRollsBefore) {
+  for (SpinKind kind : {SpinKind::Regular, SpinKind::CherryRoll}) {
+    Delivery d(40, false);
+    d.g.Double = true;
+    d.t.m.PlayDoubleOrNothing = [&] {
+      d.view.Note(d.t.fake.Running(core::Timer4) ? "cards, flashing" : "cards");
+      d.g.SpinWin = 80;
+    };
+    payoffs::DeliverWinnings(d.t.m, kind);
+    const char* cards = kind == SpinKind::Regular ? "cards" : "cards, flashing";
+    EXPECT_EQ(d.view.Log(), (Log{"ShowWinnings", "Cherry9.wav", cards, "ShowWinnings", "Credits=1080",
+                                 "Cherry6.wav"}));
+    EXPECT_TRUE(d.t.fake.Running(core::Timer4));
+  }
+}
+
+TEST(Delivery, LostCardGamePaysNothingSilently) {
+  Delivery d(40, false);
+  d.g.Double = true;
+  d.t.m.PlayDoubleOrNothing = [&] { d.g.SpinWin = 0; };
+  payoffs::DeliverWinnings(d.t.m, SpinKind::Regular);
+  EXPECT_EQ(d.view.Log(), (Log{"ShowWinnings", "Cherry9.wav", "ShowWinnings", "Credits=1000"}));
+}
+
+TEST(Delivery, NoWinFlashInAutoSpinOrWithoutAWinningItem) {
+  for (SpinKind kind : {SpinKind::Regular, SpinKind::BarRoll}) {
+    Delivery auto_spin(40);
+    auto_spin.g.AutoSpin = true;
+    payoffs::DeliverWinnings(auto_spin.t.m, kind);
+    EXPECT_FALSE(auto_spin.t.fake.Running(core::Timer4));
+  }
+  Delivery returned_bet(8);
+  returned_bet.g.WinItem = -1;
+  payoffs::DeliverWinnings(returned_bet.t.m, SpinKind::Regular);
+  EXPECT_FALSE(returned_bet.t.fake.Running(core::Timer4));
+  EXPECT_EQ(returned_bet.g.Credits, 1008);
+}
+
+TEST(CountOff, StepsOf25Then10Then5Then1) {
+  struct Case { int32_t win; int steps; };
+  for (Case c : {Case{1000, 124}, Case{1234, 137}, Case{30, 22}, Case{4000, 244}}) {
+    Delivery d(c.win);
+    uint64_t start = d.t.fake.TickMs();
+    payoffs::CountOff(d.t.m);
+    std::vector<int32_t> steps = d.Steps(1000);
+    EXPECT_EQ(static_cast<int>(steps.size()), c.steps) << c.win;
+    EXPECT_EQ(d.g.Credits, 1000 + c.win);
+    EXPECT_EQ(d.g.SpinWin, 0);
+    EXPECT_EQ(std::count(d.t.fake.sounds.begin(), d.t.fake.sounds.end(), "Cherry8.wav (async)"), c.steps);
+    EXPECT_EQ(d.t.fake.TickMs() - start, 100u * c.steps);
+  }
+  Delivery d(1000);
+  payoffs::CountOff(d.t.m);
+  std::vector<int32_t> steps = d.Steps(1000);
+  EXPECT_EQ(std::count(steps.begin(), steps.end(), 25), 1);
+  EXPECT_EQ(std::count(steps.begin(), steps.end(), 10), 88);
+  EXPECT_EQ(std::count(steps.begin(), steps.end(), 5), 15);
+  EXPECT_EQ(std::count(steps.begin(), steps.end(), 1), 20);
+  EXPECT_TRUE(std::is_sorted(steps.rbegin(), steps.rend()));
+}
+
+TEST(CountOff, LargeWinsAreCountedWithinHalfAMinute) {
+  for (int32_t win : {6000, 123456, 2'000'000'000}) {
+    Delivery d(win);
+    d.g.Credits = 0;
+    uint64_t start = d.t.fake.TickMs();
+    payoffs::CountOff(d.t.m);
+    EXPECT_LE(d.t.fake.TickMs() - start, 30'000u) << win;
+    EXPECT_EQ(d.g.Credits, win);
+    std::vector<int32_t> steps = d.Steps(0);
+    EXPECT_GT(steps.front(), 25) << win;
+    EXPECT_EQ(std::vector<int32_t>(steps.end() - 20, steps.end()), std::vector<int32_t>(20, 1));
+  }
+}
+
+TEST(CountOff, CreditsSaturateAtTheTop) {
+  for (bool count_off : {true, false}) {
+    Delivery d(kMax, count_off);
+    d.g.Credits = kMax - 1000;
+    payoffs::DeliverWinnings(d.t.m, SpinKind::Regular);
+    EXPECT_EQ(d.g.Credits, kMax);
+  }
+}
+
+TEST(CountOff, ClosingWindowPaysTheRestAtOnce) {
+  Delivery closed(5000);
+  closed.g.Double = true;
+  bool cards = false;
+  closed.t.m.PlayDoubleOrNothing = [&] { cards = true; };
+  closed.t.m.Closing = true;
+  payoffs::DeliverWinnings(closed.t.m, SpinKind::Regular);
+  EXPECT_FALSE(cards);
+  EXPECT_TRUE(closed.t.fake.sounds.empty());
+  EXPECT_EQ(closed.g.Credits, 6000);
+  EXPECT_EQ(closed.t.fake.pumps, 0);
+
+  Delivery closing(5000);
+  closing.t.fake.OnPump(350, [&] { closing.t.m.Closing = true; });
+  payoffs::CountOff(closing.t.m);
+  EXPECT_EQ(closing.g.Credits, 6000);
+  EXPECT_EQ(closing.g.SpinWin, 0);
+  EXPECT_EQ(closing.Steps(1000), (std::vector<int32_t>{25, 25, 25, 25, 4900}));
+}
+
+}  // namespace

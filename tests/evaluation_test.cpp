@@ -1,0 +1,146 @@
+#include "payoffs/evaluation.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "core/lamps.h"
+#include "core/strips.h"
+#include "tests/ordered_view.h"
+#include "tests/test_machine.h"
+
+namespace {
+
+using namespace core;
+using testing_support::OrderedView;
+using testing_support::TestMachine;
+using Log = std::vector<std::string>;
+
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+
+// A machine paying at once, without the card game, showing Symbol8 but in `cells`.
+struct Evaluated {
+  explicit Evaluated(std::initializer_list<std::pair<int, int>> cells) : view(t.m, t.fake) {
+    std::array<int, 9> codes;
+    codes.fill(Symbol8);
+    for (auto [cell, code] : cells) codes[cell] = code;
+    t.ShowWindow(codes);
+    t.m.g.PayMode = false;
+    t.m.g.Double = false;
+  }
+  TestMachine t;
+  OrderedView view;
+  GameState& g = t.m.g;
+};
+
+Log Repeat(const std::string& what, int n) { return Log(n, what); }
+Log Join(std::initializer_list<Log> parts) {
+  Log all;
+  for (const Log& p : parts) all.insert(all.end(), p.begin(), p.end());
+  return all;
+}
+
+TEST(EvaluateRegularSpin, CherryAndBellSpinRedrawsAndSoundsInOrder) {
+  Evaluated e({{0, Cherry}, {1, Cherry}, {6, Bell}, {7, Bell}, {8, Bell}});
+  e.g.Bells = 1;
+  payoffs::EvaluateRegularSpin(e.t.m);
+  EXPECT_EQ(e.view.Log(), (Log{"Cherries=5", "Cherry5.wav", "Bells=0", "Cherry4.wav",
+                               "Bells=1", "Cherry4.wav", "Bells=2", "Cherry4.wav", "Bells=3", "Cherry4.wav",
+                               "Repaint", "ShowWinnings", "Cherry9.wav", "ShowWinnings",
+                               "Credits=1126", "Cherry6.wav"}));
+  // Lines 1, 3, 4, 5, 7 and the pool of 100.
+  EXPECT_EQ(e.g.SpinWin, 5 + 15 + 2 + 2 + 2 + 100);
+  EXPECT_EQ(e.g.BellPool, 100);
+  EXPECT_EQ(e.g.BellPoolWon, 100);
+  EXPECT_TRUE(e.t.fake.Running(Timer4));
+}
+
+TEST(EvaluateRegularSpin, ThreeCherriesOnAnAlmostEmptyMeterEarnThreeRolls) {
+  Evaluated e({{0, Cherry}, {1, Cherry}, {2, Cherry}});
+  e.g.Cherries = 1;
+  payoffs::EvaluateRegularSpin(e.t.m);
+  Log meter;
+  for (const std::string& s : e.view.Log())
+    if (s.rfind("Cherr", 0) == 0) meter.push_back(s);
+  EXPECT_EQ(meter, Join({{"Cherries=0", "Cherry5.wav", "Cherries=-1", "Cherry5.wav", "Cherries=-2", "Cherry5.wav"},
+                         {"Cherries=1", "Cherry5.wav", "Cherries=2", "Cherry5.wav", "Cherries=3", "Cherry5.wav"},
+                         {"Cherries=4", "Cherry5.wav", "Cherries=5", "Cherry5.wav", "Cherries=6", "Cherry5.wav"},
+                         {"Cherry9.wav", "Cherry6.wav"}}));
+  EXPECT_EQ(e.g.CherryRollsLeft, 3);
+  EXPECT_EQ(e.g.Cherries, 6);
+}
+
+TEST(EvaluateRegularSpin, AllFruitIsHeardBetweenTheLinesAndTheRefill) {
+  Evaluated e({});
+  e.t.ShowWindow({Cherry, Cherry, Cherry, Cherry, Cherry, Cherry, Cherry, Cherry, Cherry});
+  payoffs::EvaluateRegularSpin(e.t.m);
+  EXPECT_EQ(e.t.fake.sounds, Join({Repeat("Cherry5.wav", 24), {"Cherry10.wav"}, Repeat("Cherry5.wav", 6),
+                                   {"Cherry9.wav", "Cherry6.wav"}}));
+  EXPECT_EQ(e.g.CherryRollsLeft, 19);
+  EXPECT_EQ(e.g.FruitWon, 160);
+}
+
+TEST(EvaluateRegularSpin, PoolContributionAloneIsShownButNotPaid) {
+  Evaluated e({{4, Seven}});
+  payoffs::EvaluateRegularSpin(e.t.m);
+  EXPECT_EQ(e.view.Log(), (Log{"BellPool=107"}));
+  EXPECT_EQ(e.g.LastSpinSummary, "7 Credits were added to the Bell Pool.\r\n");
+  EXPECT_EQ(e.g.Credits, 1000);
+  EXPECT_FALSE(e.t.fake.Running(Timer4));
+}
+
+TEST(EvaluateRegularSpin, WinFlashWalksTheWinningLinesIncludingLineEight) {
+  Evaluated e({{0, Cherry}, {2, Fruit4}, {4, Fruit4}, {6, Fruit4}});
+  payoffs::EvaluateRegularSpin(e.t.m);
+  EXPECT_EQ(e.g.SpinWin, 2 + 2 + 2 + 20);
+  EXPECT_EQ(e.g.Credits, 1026);
+  std::vector<int> shown{e.g.WinItem};
+  for (int tick = 0; tick < 4 * 6 + 1; ++tick) {
+    Timer4Timer(e.t.m);
+    if (e.g.WinItem != shown.back()) shown.push_back(e.g.WinItem);
+  }
+  EXPECT_EQ(shown, (std::vector<int>{0, 3, 6, 7, 0}));
+}
+
+TEST(EvaluateRegularSpin, StatisticsAndCreditsSaturate) {
+  Evaluated e({{0, Seven}, {1, Seven}, {2, Seven}});
+  e.g.Credits = kMax - 100;
+  e.g.SevensWon = kMax - 1;
+  payoffs::EvaluateRegularSpin(e.t.m);
+  EXPECT_EQ(e.g.SevensWon, kMax);
+  EXPECT_EQ(e.g.Credits, kMax);
+}
+
+TEST(EvaluateRolls, MoveNoMetersAndCountWhatWasDelivered) {
+  Evaluated e({{0, Cherry}, {1, Cherry}, {2, Cherry}, {3, Bell}, {4, Bell}, {5, Bell}});
+  e.g.Cherries = 1;
+  e.g.Bells = 1;
+  e.g.Double = true;
+  e.g.PayMode = true;
+  e.t.m.PlayDoubleOrNothing = [&] {
+    e.view.Note(e.t.fake.Running(Timer4) ? "cards, flashing" : "cards");
+    e.g.SpinWin *= 2;
+  };
+  payoffs::EvaluateCherryRoll(e.t.m);
+  // Line 1 pays 20, lines 4 to 7 (a Cherry over a Bell) 5 each; the card game doubles.
+  EXPECT_EQ(e.g.CherryRollsWon, 2 * 40);
+  EXPECT_EQ(e.g.Credits, 1000 + 80);
+  EXPECT_EQ(e.g.SpinWin, 0);
+  EXPECT_EQ(e.g.Cherries, 1);
+  EXPECT_EQ(e.g.Bells, 1);
+  EXPECT_EQ(e.g.CherryRollsLeft, 0);
+  Log log = e.view.Log();
+  EXPECT_EQ(Log(log.begin(), log.begin() + 4), (Log{"ShowWinnings", "Cherry9.wav", "cards, flashing", "ShowWinnings"}));
+
+  e.t.m.PlayDoubleOrNothing = [&] { e.g.SpinWin = 0; };
+  e.t.ShowWindow({Bar1, Bar1, Bar1, Symbol8, Symbol8, Symbol8, Symbol8, Symbol8, Symbol8});
+  payoffs::EvaluateBarRoll(e.t.m);
+  EXPECT_EQ(e.g.BarRollWon, 0);
+  EXPECT_EQ(e.g.Credits, 1080);
+  EXPECT_EQ(e.g.LastSpinSummary, "Line 1 paid 40.\r\n");
+  EXPECT_EQ(e.g.BarRollsLeft, 0);
+}
+
+}  // namespace
