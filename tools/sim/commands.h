@@ -1,0 +1,18 @@
+// The subcommands of vantello-sim. Each takes the arguments after its own name, writes
+// its answer to standard output and returns the exit code; bad arguments throw
+// UsageError, which main reports with exit code 2.
+#pragma once
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace sim {
+
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+int EvalCommand(const std::vector<std::string>& args);
+
+}  // namespace sim

@@ -1,0 +1,23 @@
+#include "tools/sim/silent_machine.h"
+
+namespace sim {
+
+SilentMachine::SilentMachine() {
+  core::ApplyStartupValues(m.g);
+  m.g.Sound = false;
+  m.g.Double = false;
+  m.g.PayMode = false;
+  m.clock = &platform;
+  m.timers = &platform;
+  m.sound = &platform;
+  m.view = &platform;
+}
+
+void SilentMachine::ShowWindow(const std::array<uint8_t, 9>& codes) {
+  for (int w = 0; w < 9; ++w) {
+    m.g.Strips[w][0] = codes[w];
+    m.g.Stops[w] = 0;
+  }
+}
+
+}  // namespace sim
