@@ -2,6 +2,8 @@
 
 #include "core/strips.h"
 
+#include <unistd.h>
+
 namespace testing_support {
 
 TestMachine::TestMachine(int screen_width, int cell_size) : canvas(screen_width, 768, &text) {
@@ -34,6 +36,36 @@ void TestMachine::ShowWindow(const std::array<int, 9>& codes) {
     m.g.Strips[w][0] = static_cast<uint8_t>(codes[w]);
     m.g.Stops[w] = 0;
   }
+}
+
+}  // namespace testing_support
+
+namespace testing_support {
+
+TestForm::TestForm(int screen_width, int screen_height) : canvas(screen_width - 10, screen_height, &text) {
+  static int counter = 0;
+  folder = std::filesystem::temp_directory_path() /
+           ("vantello-form-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  std::filesystem::create_directories(folder);
+  ui::Desk desk;
+  desk.canvas = &canvas;
+  desk.clock = &fake;
+  desk.timers = &fake;
+  desk.sound = &fake;
+  desk.boxes = &fake;
+  desk.dialogs = &dialogs;
+  desk.shell = &shell;
+  desk.screen = {screen_width, screen_height, 24, 96};
+  desk.program_folder = VANTELLO_PROGRAM_DIR;
+  desk.saved_game_path = (folder / "Vantello.ini").string();
+  form = std::make_unique<ui::TForm1>(desk);
+  form->FormCreate();
+}
+
+TestForm::~TestForm() {
+  form.reset();
+  std::error_code ec;
+  std::filesystem::remove_all(folder, ec);
 }
 
 }  // namespace testing_support

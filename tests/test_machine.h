@@ -44,3 +44,48 @@ struct TestMachine {
 };
 
 }  // namespace testing_support
+
+#include <filesystem>
+
+#include "platform/testing/fake_dialog.h"
+#include "platform/window_shell.h"
+#include "ui/main_window.h"
+
+namespace testing_support {
+
+class FakeShell : public platform::WindowShell {
+ public:
+  struct Spot {
+    int x, y, w, h;
+    std::string tooltip;
+    std::function<void()> click;
+  };
+  int AddHotspot(int x, int y, int w, int h, const std::string& tooltip, std::function<void()> click) override {
+    spots.push_back({x, y, w, h, tooltip, std::move(click)});
+    return static_cast<int>(spots.size()) - 1;
+  }
+  void SetHotspotTooltip(int id, const std::string& tooltip) override { spots.at(id).tooltip = tooltip; }
+  void Place(int, int, int w, int h) override { width = w, height = h; }
+  void Maximize() override { maximized = true; }
+  void Close() override { closed = true; }
+  std::vector<Spot> spots;
+  int width = 0, height = 0;
+  bool maximized = false, closed = false;
+};
+
+// The real main window on the test double, with the generated artwork and a saved-game
+// file in a fresh temporary folder.
+struct TestForm {
+  explicit TestForm(int screen_width = 800, int screen_height = 600);
+  ~TestForm();
+
+  platform::testing::FakePlatform fake;
+  platform::testing::FakeText text;
+  platform::testing::FakeDialogFactory dialogs;
+  FakeShell shell;
+  platform::Canvas canvas;
+  std::filesystem::path folder;
+  std::unique_ptr<ui::TForm1> form;
+};
+
+}  // namespace testing_support

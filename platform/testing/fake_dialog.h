@@ -13,8 +13,8 @@ namespace platform::testing {
 class FakeDialog : public Dialog {
  public:
   struct Control {
-    enum Kind { kLabel, kButton, kEdit, kRadio, kFrame } kind;
-    int x, y, w, h;
+    enum Kind { kLabel, kButton, kEdit, kRadio, kFrame } kind = kLabel;
+    int x = 0, y = 0, w = 0, h = 0;
     std::string text;
     ButtonKind button = ButtonKind::Plain;
     std::function<void()> on_click;
@@ -22,29 +22,35 @@ class FakeDialog : public Dialog {
     std::string tooltip;
   };
 
+  static Control Make(Control::Kind kind, int x, int y, int w, int h, const std::string& text) {
+    Control c;
+    c.kind = kind, c.x = x, c.y = y, c.w = w, c.h = h, c.text = text;
+    return c;
+  }
+
   FakeDialog(std::string caption, int w, int h, TextRenderer* text)
       : caption(std::move(caption)), width(w), height(h), surface(w, h, text) {}
 
   int AddLabel(int x, int y, int w, int h, const std::string& text, const LabelStyle& style) override {
-    styles[Add({Control::kLabel, x, y, w, h, text})] = style;
+    styles[Add(Make(Control::kLabel, x, y, w, h, text))] = style;
     return static_cast<int>(controls.size()) - 1;
   }
   int AddButton(int x, int y, int w, int h, const std::string& caption_text, ButtonKind kind,
                 std::function<void()> on_click, const Bitmap*) override {
-    Control c{Control::kButton, x, y, w, h, caption_text};
+    Control c = Make(Control::kButton, x, y, w, h, caption_text);
     c.button = kind;
     c.on_click = std::move(on_click);
     return Add(std::move(c));
   }
   int AddEdit(int x, int y, int w, int h, const std::string& text, bool) override {
-    return Add({Control::kEdit, x, y, w, h, text});
+    return Add(Make(Control::kEdit, x, y, w, h, text));
   }
   int AddRadio(int x, int y, int w, int h, const std::string& text, int, bool on) override {
-    Control c{Control::kRadio, x, y, w, h, text};
+    Control c = Make(Control::kRadio, x, y, w, h, text);
     c.on = on;
     return Add(std::move(c));
   }
-  int AddFrame(int x, int y, int w, int h) override { return Add({Control::kFrame, x, y, w, h, ""}); }
+  int AddFrame(int x, int y, int w, int h) override { return Add(Make(Control::kFrame, x, y, w, h, "")); }
   void SetText(int id, const std::string& text) override { controls.at(id).text = text; }
   std::string Text(int id) const override { return controls.at(id).text; }
   bool Checked(int id) const override { return controls.at(id).on; }
