@@ -1,0 +1,393 @@
+// The game slot dialog: what it lists, the order in which it parks, lists, saves, opens
+// and brings back games through the saved-game file, and that a failing file never
+// costs the player the game in hand or a slot.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "persistence/saved_game.h"
+#include "persistence/slot_dialog.h"
+#include "platform/testing/fake_dialog.h"
+#include "tests/profile_test_support.h"
+#include "tests/test_machine.h"
+
+namespace {
+
+using platform::ButtonKind;
+using platform::ProfileFile;
+using platform::ProfileText;
+using platform::testing::FakeDialog;
+using platform::testing::FakeDialogFactory;
+using testing_support::ReadBytes;
+using testing_support::TempFolder;
+using testing_support::TestMachine;
+
+constexpr int kOpen = 0, kSave = 1;
+
+// The text of a section as it stands in the file, to tell which sections a write changed.
+std::string SectionText(const std::string& file, const std::string& section) {
+  size_t start = file.find("[" + section + "]");
+  if (start == std::string::npos) return {};
+  std::string text = file.substr(start, file.find("\n[", start) - start);
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+  return text;
+}
+
+// The real file system, keeping a journal of the dialog's work with the file: "load"
+// for a read of a section, "save <sections it changed>" for a write. A save reads the
+// file before replacing it; that read is part of the save.
+struct JournalFileOps : platform::FileOps {
+  ReadResult ReadAll(const std::string& path, size_t limit, std::string& out) override {
+    journal.push_back("load");
+    if (refuse_reads) return ReadResult::Refused;
+    ReadResult result = FileOps::ReadAll(path, limit, out);
+    last_read = result == ReadResult::Ok ? out : "";
+    return result;
+  }
+  int CreateTemp(const std::string& path, std::string& temp_path) override {
+    journal.back() = "save";
+    written.clear();
+    return FileOps::CreateTemp(path, temp_path);
+  }
+  bool Write(int fd, std::string_view bytes) override {
+    written += bytes;
+    return FileOps::Write(fd, bytes);
+  }
+  bool Rename(const std::string& from, const std::string& to) override {
+    ++saves;
+    if (fail_saves_from > 0 && saves >= fail_saves_from) {
+      journal.back() += " failed";
+      return false;
+    }
+    for (int slot = 0; slot <= persistence::kCurrentGameSlot; ++slot) {
+      std::string section = persistence::SectionName(slot);
+      if (SectionText(last_read, section) != SectionText(written, section)) journal.back() += " " + section;
+    }
+    return FileOps::Rename(from, to);
+  }
+
+  std::vector<std::string> journal;
+  int fail_saves_from = 0;  // this save (counted from 1) and every later one fail
+  int saves = 0;
+  bool refuse_reads = false;
+  std::string last_read, written;
+};
+
+struct RecordingHelp : platform::HelpViewer {
+  void ShowHelp(const std::string& file, const std::string& topic) override { shown.push_back(file + "#" + topic); }
+  std::vector<std::string> shown;
+};
+
+// The fields a section holds that the tests tell games apart by.
+auto Saved(const core::GameState& g) {
+  return std::make_tuple(g.Credits, g.Borrowed, g.BellPool, g.Spins, g.Cherries, g.LinesPlayed,
+                         g.CoinsPerLine, g.TotalBets, g.DoubleOrNothingWon, g.Sound, g.PayMode,
+                         g.AutoSave);
+}
+
+std::vector<std::string> Loads(int n) { return std::vector<std::string>(n, "load"); }
+
+std::vector<std::string> Then(std::vector<std::string> a, const std::vector<std::string>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+class SlotDialogTest : public ::testing::Test {
+ protected:
+  SlotDialogTest() : path(folder.File("Vantello.ini")), file(path, &ops) {
+    tm.m.dialogs = &dialogs;
+    tm.m.help = &help;
+    tm.m.HelpFile = "/game/Vantello.hlp";
+    core::GameState& g = tm.m.g;
+    g.GameName = "CurrentGame";
+    g.Credits = 777;
+    g.Borrowed = 500;
+    g.BellPool = 260;
+    g.Spins = 42;
+    g.Cherries = 4;
+    g.TotalBets = 96;
+    g.DoubleOrNothingWon = -30;
+    g.PayMode = false;
+    g.LastSpinSummary = "Line 1: 20";
+    g.CherryRollsLeft = 2;
+  }
+
+  // Writes a game into a slot the way an earlier save would have.
+  void SaveIntoSlot(int slot, const std::string& name, int32_t credits, int32_t borrowed,
+                    const std::string& date) {
+    core::GameState game;
+    game.Credits = credits;
+    game.Borrowed = borrowed;
+    ASSERT_TRUE(persistence::SaveGameSection(game, file, slot, name, nullptr, date));
+  }
+
+  // Writes the live game into "CurrentGame" as the dialog will park it, so that parking
+  // changes no byte of the file and the file can be compared whole.
+  void ParkLiveGameAlready() {
+    ASSERT_TRUE(persistence::SaveGameSection(tm.m.g, file, persistence::kCurrentGameSlot,
+                                             "CurrentGame", nullptr, persistence::TodayDate()));
+  }
+
+  void Show(int mode, std::function<void(FakeDialog&)> script) {
+    ops.journal.clear();
+    dialogs.scripts.push_back(std::move(script));
+    persistence::ShowSlotDialog(tm.m, file, mode);
+  }
+
+  static int ControlAt(const FakeDialog& d, int x, int y) {
+    for (size_t i = 0; i < d.controls.size(); ++i)
+      if (d.controls[i].x == x && d.controls[i].y == y) return static_cast<int>(i);
+    return -1;
+  }
+  // Slot n (1..8): its panel's place, and the controls in it.
+  static int PanelX(int n) { return n <= 4 ? 16 : 312; }
+  static int PanelY(int n) { return 16 + 72 * ((n - 1) % 4); }
+  static int NameField(const FakeDialog& d, int n) { return ControlAt(d, PanelX(n) + 8, PanelY(n) + 8); }
+  static int SlotButton(const FakeDialog& d, int n) { return ControlAt(d, PanelX(n) + 232, PanelY(n) + 16); }
+
+  std::string SlotValue(int slot, const std::string& key) {
+    return ProfileText(ReadBytes(path)).Read(persistence::SectionName(slot), key).value_or("<missing>");
+  }
+
+  TestMachine tm;
+  FakeDialogFactory dialogs;
+  RecordingHelp help;
+  TempFolder folder;
+  std::string path;
+  JournalFileOps ops;
+  ProfileFile file;
+};
+
+TEST_F(SlotDialogTest, ListsEverySlotInItsPanel) {
+  SaveIntoSlot(1, "Weekend", 4321, 2000, "03/04/25");
+  const std::string today = persistence::TodayDate();
+  Show(kOpen, [&](FakeDialog& d) {
+    EXPECT_EQ(d.caption, "Open a Game -- Select Game Slot");
+    EXPECT_EQ(d.width, 616);
+    EXPECT_EQ(d.height, 360);
+    EXPECT_EQ(d.help_topic, 41008);
+
+    int name = NameField(d, 2);
+    ASSERT_GE(name, 0);
+    EXPECT_EQ(d.controls[name].kind, FakeDialog::Control::kEdit);
+    EXPECT_EQ(d.controls[name].text, "Weekend");
+    EXPECT_EQ(d.controls[ControlAt(d, 24, 116)].text, "Vantello");
+    int date = ControlAt(d, 184, 116);
+    EXPECT_EQ(d.controls[date].text, "03/04/25");
+    EXPECT_EQ(d.styles[date].align, platform::Align::Right);
+    EXPECT_EQ(d.controls[ControlAt(d, 24, 136)].text, "4321 Credits");
+    int borrowed = ControlAt(d, 128, 136);
+    EXPECT_EQ(d.controls[borrowed].text, "2000 Borrowed");
+    EXPECT_EQ(d.styles[borrowed].align, platform::Align::Right);
+
+    // A slot never saved: its section's name, today's date, the opening credits.
+    EXPECT_EQ(d.controls[NameField(d, 7)].text, "GameNo7");
+    EXPECT_EQ(d.controls[ControlAt(d, 312 + 168, 160 + 28)].text, today);
+    EXPECT_EQ(d.controls[ControlAt(d, 312 + 8, 160 + 48)].text, "1000 Credits");
+
+    for (int n = 1; n <= 8; ++n) {
+      int button = SlotButton(d, n);
+      ASSERT_GE(button, 0) << "slot " << n;
+      EXPECT_EQ(d.controls[button].text, "OK");
+      EXPECT_EQ(d.controls[button].w, 49);
+      EXPECT_EQ(d.controls[button].h, 37);
+    }
+    int cancel = d.Find("&Cancel");
+    ASSERT_GE(cancel, 0);
+    EXPECT_EQ(d.controls[cancel].button, ButtonKind::Cancel);
+    EXPECT_EQ(d.controls[cancel].x, 508);
+
+    // While the slots are listed the live game is the last slot's.
+    EXPECT_EQ(tm.m.g.GameName, "GameNo8");
+    EXPECT_EQ(tm.m.g.Credits, 1000);
+  });
+  EXPECT_EQ(dialogs.opened.size(), 1u);
+}
+
+TEST_F(SlotDialogTest, SaveModeHasItsOwnCaption) {
+  Show(kSave, [](FakeDialog& d) { EXPECT_EQ(d.caption, "Save a Game -- Select Game Slot"); });
+  ASSERT_EQ(dialogs.opened.size(), 1u);
+}
+
+TEST_F(SlotDialogTest, CancelParksListsAndBringsTheGameBack) {
+  auto before = Saved(tm.m.g);
+  Show(kOpen, [](FakeDialog& d) { d.Click(d.Find("&Cancel")); });
+
+  EXPECT_EQ(ops.journal, Then(Then({"save CurrentGame"}, Loads(8)), Loads(1)));
+  EXPECT_EQ(Saved(tm.m.g), before);
+  EXPECT_EQ(tm.m.g.GameName, "CurrentGame");
+  EXPECT_EQ(SlotValue(persistence::kCurrentGameSlot, "Credits"), "777");
+  // What a section does not hold is not touched.
+  EXPECT_EQ(tm.m.g.LastSpinSummary, "Line 1: 20");
+  EXPECT_EQ(tm.m.g.CherryRollsLeft, 2);
+  EXPECT_TRUE(tm.fake.boxes.empty());
+}
+
+TEST_F(SlotDialogTest, SavingAsksTheNameAndSavesTheLiveGameIntoTheSlot) {
+  SaveIntoSlot(2, "Old save", 50, 50, "01/01/20");
+  tm.fake.input_answer = "Renamed";
+  auto before = Saved(tm.m.g);
+  Show(kSave, [&](FakeDialog& d) {
+    d.Type(NameField(d, 3), "My big win");
+    d.Click(SlotButton(d, 3));
+    EXPECT_FALSE(d.open);
+  });
+
+  EXPECT_EQ(tm.fake.boxes, std::vector<std::string>{"Input: Name for this saved game? [My big win]"});
+  // Parked and listed, then the live game back from CurrentGame, saved, and back again.
+  EXPECT_EQ(ops.journal, Then(Then({"save CurrentGame"}, Loads(9)), {"save GameNo3", "load"}));
+  EXPECT_EQ(SlotValue(2, "GameName"), "Renamed");
+  EXPECT_EQ(SlotValue(2, "Credits"), "777");  // the player's game, not the last one listed
+  EXPECT_EQ(SlotValue(2, "GameDate"), persistence::TodayDate());
+  EXPECT_EQ(Saved(tm.m.g), before);
+}
+
+TEST_F(SlotDialogTest, TheNamePromptOffersTheListedName) {
+  Show(kSave, [](FakeDialog& d) { d.Click(SlotButton(d, 6)); });
+  EXPECT_EQ(tm.fake.boxes, std::vector<std::string>{"Input: Name for this saved game? [GameNo6]"});
+}
+
+TEST_F(SlotDialogTest, AnEmptiedPromptSavesAnEmptyName) {
+  tm.fake.input_answer = "";
+  Show(kSave, [](FakeDialog& d) { d.Click(SlotButton(d, 1)); });
+  EXPECT_EQ(SlotValue(0, "GameName"), "");
+  Show(kOpen, [](FakeDialog& d) { EXPECT_EQ(d.controls[NameField(d, 1)].text, ""); });
+}
+
+TEST_F(SlotDialogTest, CancellingTheNamePromptWritesNothing) {
+  SaveIntoSlot(2, "Keep me", 50, 50, "01/01/20");
+  ParkLiveGameAlready();
+  const std::string file_before = ReadBytes(path);
+  auto before = Saved(tm.m.g);
+  tm.fake.input_answer = std::nullopt;
+  Show(kSave, [](FakeDialog& d) {
+    d.Click(SlotButton(d, 3));
+    EXPECT_FALSE(d.open);
+  });
+
+  EXPECT_EQ(tm.fake.boxes.size(), 1u);
+  EXPECT_EQ(ReadBytes(path), file_before);
+  EXPECT_EQ(Saved(tm.m.g), before);
+}
+
+TEST_F(SlotDialogTest, OpeningANeverSavedSlotStartsItsDefaultGame) {
+  Show(kOpen, [](FakeDialog& d) { d.Click(SlotButton(d, 5)); });
+
+  EXPECT_EQ(ops.journal, Then(Then({"save CurrentGame"}, Loads(9)), {"save CurrentGame", "load"}));
+  const core::GameState& g = tm.m.g;
+  EXPECT_EQ(g.Credits, 1000);
+  EXPECT_EQ(g.Borrowed, 1000);
+  EXPECT_EQ(g.BellPool, 0);
+  EXPECT_EQ(g.LinesPlayed, 8);
+  EXPECT_EQ(g.CoinsPerLine, 1);
+  EXPECT_EQ(g.Spins, 0);
+  EXPECT_TRUE(g.Sound && g.Double && g.PayMode && g.AutoSave);
+  EXPECT_EQ(g.GameName, "CurrentGame");
+  // The opened game is now the one the next start carries on with; the slot stays unsaved.
+  EXPECT_EQ(SlotValue(persistence::kCurrentGameSlot, "Credits"), "1000");
+  EXPECT_EQ(SlotValue(4, "GameName"), "<missing>");
+  EXPECT_TRUE(tm.fake.boxes.empty());
+}
+
+TEST_F(SlotDialogTest, TypingIntoANameFieldWhileOpeningChangesNothing) {
+  SaveIntoSlot(1, "Weekend", 4321, 2000, "03/04/25");
+  Show(kOpen, [](FakeDialog& d) {
+    d.Type(NameField(d, 2), "Scribble");
+    d.Click(SlotButton(d, 2));
+  });
+
+  EXPECT_TRUE(tm.fake.boxes.empty());
+  EXPECT_EQ(SlotValue(1, "GameName"), "Weekend");
+  EXPECT_EQ(tm.m.g.Credits, 4321);
+  EXPECT_EQ(tm.m.g.GameName, "CurrentGame");
+}
+
+TEST_F(SlotDialogTest, HelpShowsItsTopicAndKeepsTheDialogOpen) {
+  Show(kOpen, [&](FakeDialog& d) {
+    d.Click(d.Find("&Help"));
+    EXPECT_TRUE(d.open);
+  });
+  EXPECT_EQ(help.shown, std::vector<std::string>{"/game/Vantello.hlp#41008"});
+}
+
+TEST_F(SlotDialogTest, ClosingTheMachineWindowClosesTheDialogWithTheGameBack) {
+  auto before = Saved(tm.m.g);
+  Show(kOpen, [&](FakeDialog& d) {
+    ASSERT_TRUE(tm.m.CloseOpenDialog);
+    tm.m.CloseOpenDialog();
+    EXPECT_FALSE(d.open);
+    EXPECT_EQ(Saved(tm.m.g), before);
+  });
+  EXPECT_FALSE(tm.m.CloseOpenDialog);
+}
+
+// ---- A file that fails ----
+
+TEST_F(SlotDialogTest, AGameThatCannotBeParkedIsNeverReplaced) {
+  for (int mode : {kOpen, kSave}) {
+    SCOPED_TRACE(mode);
+    ops.fail_saves_from = ops.saves + 1;
+    tm.fake.boxes.clear();
+    const std::string file_before = ReadBytes(path);
+    auto before = Saved(tm.m.g);
+    tm.m.g.GameName = "Mine";
+    Show(mode, [](FakeDialog&) { ADD_FAILURE() << "the dialog opened"; });
+    dialogs.scripts.clear();
+
+    EXPECT_TRUE(dialogs.opened.empty());
+    EXPECT_EQ(tm.fake.boxes, std::vector<std::string>{"Error: Unable to write to " + path});
+    EXPECT_EQ(ops.journal, std::vector<std::string>{"save failed"});
+    EXPECT_EQ(Saved(tm.m.g), before);
+    EXPECT_EQ(tm.m.g.GameName, "Mine");
+    EXPECT_EQ(ReadBytes(path), file_before);
+  }
+}
+
+TEST_F(SlotDialogTest, AFailedSaveIntoASlotKeepsTheSlotAndTheGame) {
+  SaveIntoSlot(3, "Keep me", 50, 60, "01/01/20");
+  ParkLiveGameAlready();
+  const std::string file_before = ReadBytes(path);
+  auto before = Saved(tm.m.g);
+  ops.fail_saves_from = ops.saves + 2;  // parking works, the save into the slot does not
+  tm.fake.input_answer = "New name";
+  Show(kSave, [](FakeDialog& d) { d.Click(SlotButton(d, 4)); });
+
+  EXPECT_EQ(tm.fake.boxes.back(), "Error: Unable to write to " + path);
+  EXPECT_EQ(ReadBytes(path), file_before);
+  EXPECT_EQ(Saved(tm.m.g), before);
+}
+
+TEST_F(SlotDialogTest, AnOpenThatCannotBecomeCurrentKeepsThePlayersGame) {
+  SaveIntoSlot(1, "Weekend", 4321, 2000, "03/04/25");
+  auto before = Saved(tm.m.g);
+  ops.fail_saves_from = ops.saves + 2;
+  Show(kOpen, [](FakeDialog& d) { d.Click(SlotButton(d, 2)); });
+
+  EXPECT_EQ(tm.fake.boxes, std::vector<std::string>{"Error: Unable to write to " + path});
+  EXPECT_EQ(Saved(tm.m.g), before);
+}
+
+TEST_F(SlotDialogTest, AFileThatCannotBeReadBackKeepsThePlayersGame) {
+  SaveIntoSlot(7, "Last", 9, 9, "01/01/20");
+  auto before = Saved(tm.m.g);
+  Show(kOpen, [&](FakeDialog& d) {
+    ops.refuse_reads = true;  // the file went away while the slots were listed
+    d.Click(d.Find("&Cancel"));
+  });
+  EXPECT_EQ(Saved(tm.m.g), before);
+
+  ops.refuse_reads = false;
+  tm.fake.input_answer = "Whatever";
+  Show(kSave, [&](FakeDialog& d) {
+    ops.refuse_reads = true;
+    d.Click(SlotButton(d, 8));
+  });
+  EXPECT_EQ(Saved(tm.m.g), before);
+  ops.refuse_reads = false;
+  EXPECT_EQ(SlotValue(7, "GameName"), "Last");
+}
+
+}  // namespace
