@@ -5,7 +5,7 @@
 GAME=$1
 . "$(dirname "$0")/lib.sh"
 ini=$XDG_DATA_HOME/vantello/Vantello.ini
-meters="5 10 230 110"   # credits and bell pool, left of the machine
+meters="5 10 150 110"   # credits and bell pool, left of the machine (the Winnings meter stays out)
 
 start_game
 fresh=$(shot fresh)
