@@ -1,0 +1,222 @@
+// Draws the pictures of the borrow dialog's buttons (the four money chips, the OK tick
+// and the Help question mark) with Cairo and writes them as BMP bytes into a C++ source.
+//
+//   vantello_gen_dialog_art <dialog_pictures.cpp>
+#include <cairo.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "dialogs/dialog_pictures.h"
+#include "platform/bitmap.h"
+#include "platform/bmp.h"
+
+namespace {
+
+using platform::Bitmap;
+using platform::Color;
+
+struct Rgb {
+  double r, g, b;
+};
+
+Rgb FromColor(Color c) { return {((c >> 16) & 255) / 255.0, ((c >> 8) & 255) / 255.0, (c & 255) / 255.0}; }
+Rgb Shade(Rgb c, double t) { return {c.r * t, c.g * t, c.b * t}; }
+Rgb Tint(Rgb c, double t) { return {c.r + (1 - c.r) * t, c.g + (1 - c.g) * t, c.b + (1 - c.b) * t}; }
+void Use(cairo_t* cr, Rgb c, double alpha = 1.0) { cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha); }
+
+// A Cairo surface painted with the button face, turned into a Bitmap when done.
+class Picture {
+ public:
+  Picture(int width, int height)
+      : surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height)),
+        cr_(cairo_create(surface_)) {
+    Use(cr_, FromColor(dialogs::kButtonFace));
+    cairo_paint(cr_);
+  }
+  ~Picture() {
+    cairo_destroy(cr_);
+    cairo_surface_destroy(surface_);
+  }
+  Picture(const Picture&) = delete;
+  Picture& operator=(const Picture&) = delete;
+
+  cairo_t* cr() const { return cr_; }
+
+  Bitmap ToBitmap() {
+    cairo_surface_flush(surface_);
+    int w = cairo_image_surface_get_width(surface_), h = cairo_image_surface_get_height(surface_);
+    int stride = cairo_image_surface_get_stride(surface_);
+    const unsigned char* data = cairo_image_surface_get_data(surface_);
+    Bitmap out(w, h);
+    for (int y = 0; y < h; ++y) {
+      const uint32_t* row = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
+      for (int x = 0; x < w; ++x) out.SetPixel(x, y, row[x] & 0xFFFFFF);
+    }
+    return out;
+  }
+
+ private:
+  cairo_surface_t* surface_;
+  cairo_t* cr_;
+};
+
+void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, rx, ry);
+  cairo_new_path(cr);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_restore(cr);
+}
+
+// Bold text centred on (cx, cy), made as large as fits in max_width and max_height.
+void CentredText(cairo_t* cr, const std::string& text, double cx, double cy, double max_width,
+                 double max_height, Rgb colour, Rgb outline) {
+  cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+  cairo_text_extents_t e;
+  double size = max_height;
+  for (; size > 6; size -= 0.5) {
+    cairo_set_font_size(cr, size);
+    cairo_text_extents(cr, text.c_str(), &e);
+    if (e.width <= max_width && e.height <= max_height) break;
+  }
+  double x = cx - e.width / 2 - e.x_bearing, y = cy - e.height / 2 - e.y_bearing;
+  cairo_new_path(cr);
+  cairo_move_to(cr, x, y);
+  cairo_text_path(cr, text.c_str());
+  Use(cr, outline);
+  cairo_set_line_width(cr, 1.6);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_stroke_preserve(cr);
+  Use(cr, colour);
+  cairo_fill(cr);
+}
+
+// A money chip: a glossy oval of the chip's colour with its amount written across it.
+Bitmap Chip(const std::string& amount, Color oval_colour, Color text_colour) {
+  const int w = 66, h = 42;
+  Picture p(w, h);
+  cairo_t* cr = p.cr();
+  Rgb oval = FromColor(oval_colour);
+  double cx = w / 2.0, cy = h / 2.0, rx = w / 2.0 - 1.5, ry = h / 2.0 - 1.5;
+
+  // A soft shadow below and to the right lifts the chip off the button.
+  Ellipse(cr, cx + 1.2, cy + 1.4, rx, ry);
+  Use(cr, {0, 0, 0}, 0.35);
+  cairo_fill(cr);
+
+  Ellipse(cr, cx, cy, rx, ry);
+  cairo_pattern_t* body = cairo_pattern_create_radial(cx - rx * 0.3, cy - ry * 0.45, 2, cx, cy, rx);
+  Rgb light = Tint(oval, 0.35), dark = Shade(oval, 0.7);
+  cairo_pattern_add_color_stop_rgb(body, 0, light.r, light.g, light.b);
+  cairo_pattern_add_color_stop_rgb(body, 0.55, oval.r, oval.g, oval.b);
+  cairo_pattern_add_color_stop_rgb(body, 1, dark.r, dark.g, dark.b);
+  cairo_set_source(cr, body);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(body);
+  Use(cr, Shade(oval, 0.45));
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
+
+  // An inner ring, as on a casino chip.
+  Ellipse(cr, cx, cy, rx - 4, ry - 3.5);
+  Use(cr, Tint(oval, 0.5), 0.6);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+
+  CentredText(cr, amount, cx, cy, rx * 2 - 12, ry * 2 - 16, FromColor(text_colour), Shade(oval, 0.35));
+  return p.ToBitmap();
+}
+
+// The OK button's picture: a green tick.
+Bitmap Tick() {
+  Picture p(24, 24);
+  cairo_t* cr = p.cr();
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_move_to(cr, 4, 13);
+  cairo_line_to(cr, 10, 19);
+  cairo_line_to(cr, 20, 5);
+  Use(cr, {0, 0.3, 0});
+  cairo_set_line_width(cr, 5);
+  cairo_stroke_preserve(cr);
+  Use(cr, {0.05, 0.65, 0.1});
+  cairo_set_line_width(cr, 3);
+  cairo_stroke(cr);
+  return p.ToBitmap();
+}
+
+// The Help button's picture: a red question mark on a yellow disc.
+Bitmap QuestionMark() {
+  Picture p(24, 24);
+  cairo_t* cr = p.cr();
+  Ellipse(cr, 12, 12, 10.5, 10.5);
+  Use(cr, {1, 0.92, 0.1});
+  cairo_fill_preserve(cr);
+  Use(cr, {0.55, 0.45, 0});
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+  CentredText(cr, "?", 12, 12.5, 12, 15, {0.85, 0, 0}, {0.6, 0, 0});
+  return p.ToBitmap();
+}
+
+std::string CppSource(const std::vector<std::pair<std::string, Bitmap>>& pictures) {
+  std::string out =
+      "// Generated by vantello_gen_dialog_art: the pictures of the dialogs' buttons.\n"
+      "#include \"dialogs/dialog_pictures.h\"\n\n"
+      "#include <map>\n#include <string_view>\n\n"
+      "namespace dialogs {\n\nnamespace {\n\n";
+  for (const auto& [name, picture] : pictures) {
+    std::vector<uint8_t> bytes = platform::EncodeBmp24(picture);
+    out += "const unsigned char k" + name + "[] = {";
+    for (size_t i = 0; i < bytes.size(); ++i) {
+      out += i % 24 == 0 ? "\n    " : " ";
+      out += std::to_string(bytes[i]) + ",";
+    }
+    out += "\n};\n\n";
+  }
+  out +=
+      "template <size_t N>\n"
+      "std::vector<uint8_t> Bytes(const unsigned char (&data)[N]) {\n"
+      "  return std::vector<uint8_t>(data, data + N);\n"
+      "}\n\n"
+      "}  // namespace\n\n"
+      "const std::vector<uint8_t>* DialogPicture(std::string_view name) {\n"
+      "  static const std::map<std::string_view, std::vector<uint8_t>> pictures = {\n";
+  for (const auto& [name, picture] : pictures)
+    out += "      {\"" + name + "\", Bytes(k" + name + ")},\n";
+  out +=
+      "  };\n"
+      "  auto it = pictures.find(name);\n"
+      "  return it == pictures.end() ? nullptr : &it->second;\n"
+      "}\n\n"
+      "}  // namespace dialogs\n";
+  return out;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s <dialog_pictures.cpp>\n", argv[0]);
+    return 2;
+  }
+  const std::vector<std::pair<std::string, Bitmap>> pictures = {
+      {"Borrow1000", Chip("$1,000", platform::Rgb(0, 0, 224), platform::kAqua)},
+      {"Borrow100", Chip("$100", platform::Rgb(208, 0, 0), platform::kYellow)},
+      {"Borrow10", Chip("$10", platform::Rgb(0, 150, 0), platform::kYellow)},
+      {"Borrow1", Chip("$1", platform::Rgb(16, 16, 16), platform::kWhite)},
+      {"OkTick", Tick()},
+      {"HelpMark", QuestionMark()},
+  };
+  std::string source = CppSource(pictures);
+  if (!platform::SaveFile(argv[1], std::vector<uint8_t>(source.begin(), source.end()))) {
+    std::fprintf(stderr, "vantello_gen_dialog_art: cannot write %s\n", argv[1]);
+    return 1;
+  }
+  return 0;
+}
