@@ -1,0 +1,63 @@
+#include "dialogs/locale_numbers.h"
+
+#include <langinfo.h>
+#include <locale.h>
+
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+namespace dialogs {
+namespace {
+
+// Characters, not bytes: a separator may take several bytes in UTF-8.
+size_t Characters(std::string_view text) {
+  size_t n = 0;
+  for (unsigned char c : text) n += (c & 0xC0) != 0x80;
+  return n;
+}
+
+std::string PadLeft(std::string text, int width) {
+  size_t chars = Characters(text);
+  if (width > 0 && chars < static_cast<size_t>(width)) text.insert(0, width - chars, ' ');
+  return text;
+}
+
+}  // namespace
+
+NumberSeparators UserSeparators() {
+  NumberSeparators s;
+  locale_t user = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(0));
+  if (!user) return s;
+  std::string_view decimal = nl_langinfo_l(RADIXCHAR, user);
+  std::string_view thousands = nl_langinfo_l(THOUSEP, user);
+  if (!decimal.empty()) s.decimal = decimal;
+  if (!thousands.empty()) s.thousands = thousands;
+  freelocale(user);
+  return s;
+}
+
+std::string FormatFixed(double value, int width, int decimals, const NumberSeparators& s) {
+  if (!std::isfinite(value)) value = 0;
+  // to_chars ignores the program's locale, so the only point in the text is ours to replace.
+  char buffer[400];
+  auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                                    decimals);
+  std::string text = error == std::errc() ? std::string(buffer, end) : "0";
+  if (size_t point = text.find('.'); point != std::string::npos) text.replace(point, 1, s.decimal);
+  return PadLeft(std::move(text), width);
+}
+
+std::string FormatCount(int64_t value, int width, const NumberSeparators& s) {
+  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  std::string digits = std::to_string(magnitude);
+  std::string text;
+  for (size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) text += s.thousands;
+    text += digits[i];
+  }
+  if (value < 0) text.insert(0, "-");
+  return PadLeft(std::move(text), width);
+}
+
+}  // namespace dialogs
