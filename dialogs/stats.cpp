@@ -1,0 +1,119 @@
+#include "dialogs/stats.h"
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
+#include "dialogs/dialog_pictures.h"
+
+namespace dialogs {
+namespace {
+
+constexpr int kPoints = 10;
+constexpr int kRowHeight = 16;
+
+// The sums below are taken in 64 bits: sums and differences of 32-bit counters need not
+// fit in 32.
+int64_t AllSpins(const core::GameState& g) {
+  return int64_t{g.Spins} + g.NumberOfCherryRolls + g.NumberOfBarRolls;
+}
+
+// A game starts with all its credits borrowed and borrowing moves both meters alike,
+// so whatever the machine has paid is what the player holds beyond the loan, plus the bets.
+int64_t Payoffs(const core::GameState& g) { return int64_t{g.Credits} - g.Borrowed + g.TotalBets; }
+
+}  // namespace
+
+double SkillStopPercent(const core::GameState& g) {
+  const int64_t spins = AllSpins(g);
+  if (g.Spins <= 0 || spins <= 0) return 0;
+  return static_cast<double>(g.GotBonusCount) / static_cast<double>(spins) * 100;
+}
+
+double OverallPayoffPercent(const core::GameState& g) {
+  if (g.TotalBets <= 0) return 0;
+  return static_cast<double>(Payoffs(g) - g.DoubleOrNothingWon) / g.TotalBets * 100;
+}
+
+void ShowStatsDialog(core::Machine& m) {
+  TStatsForm form(m, UserSeparators());
+  form.ShowModal();
+}
+
+TStatsForm::TStatsForm(core::Machine& m, NumberSeparators separators)
+    : m_(m), separators_(std::move(separators)) {}
+
+void TStatsForm::ShowModal() {
+  if (!m_.dialogs) return;
+  FormCreate();
+  dialog_->ShowModal();
+}
+
+std::string TStatsForm::Count(int64_t value) const { return FormatCount(value, 10, separators_); }
+
+std::string TStatsForm::Percent(double value) const {
+  return FormatFixed(value, 4, 2, separators_) + "%";
+}
+
+void TStatsForm::AddRow(const char* caption, int x, int y, bool caption_bold, int vx, int vy,
+                        int vw, bool bold, const std::string& value) {
+  platform::Canvas& c = dialog_->Surface();
+  platform::LabelStyle left;
+  left.points = kPoints;
+  left.bold = caption_bold;
+  dialog_->AddLabel(x, y, c.TextWidth(caption, kPoints, caption_bold) + 4, kRowHeight, caption, left);
+
+  platform::LabelStyle right;
+  right.points = kPoints;
+  right.bold = bold;
+  right.align = platform::Align::Right;
+  // The column's right edge stays put; a figure too wide for its column grows leftwards
+  // into the gap before it rather than losing its first digits.
+  std::string_view shown = value;
+  shown.remove_prefix(std::min(shown.find_first_not_of(' '), shown.size()));
+  const int width = std::max(vw, c.TextWidth(shown, kPoints, bold) + 2);
+  dialog_->AddLabel(vx + vw - width, vy, width, kRowHeight, value, right);
+}
+
+void TStatsForm::FormCreate() {
+  const core::GameState& g = m_.g;
+  dialog_ = m_.dialogs->NewDialog("Your Game Statistics", 632, 333, kButtonFace);
+
+  const int64_t payoffs = Payoffs(g);
+  const int64_t normal =
+      payoffs - g.DoubleOrNothingWon - g.BellPoolWon - g.CherryRollsWon - g.BarRollWon;
+
+  AddRow("Spins:", 12, 14, false, 225, 14, 56, true, Count(AllSpins(g)));
+  AddRow("Regular Spins:", 28, 38, false, 147, 38, 110, false, Count(g.Spins));
+  AddRow("Cherry Roll Spins:", 28, 62, false, 147, 62, 110, false, Count(g.NumberOfCherryRolls));
+  AddRow("Bar Roll Spins:", 28, 86, false, 147, 86, 110, false, Count(g.NumberOfBarRolls));
+  AddRow("Credits:", 12, 126, false, 225, 126, 56, true, Count(g.Credits));
+  AddRow("Borrowed:", 12, 158, false, 225, 158, 56, true, Count(g.Borrowed));
+  AddRow("Skill Stop Wins:", 12, 206, false, 225, 206, 56, true, Count(g.GotBonusCount));
+  AddRow("Skill Stop Percent:", 12, 238, false, 225, 238, 56, true, Percent(SkillStopPercent(g)));
+  AddRow("Overall Payoff Percentage:", 12, 278, true, 225, 278, 56, true,
+         Percent(OverallPayoffPercent(g)));
+
+  AddRow("Total Bets:", 340, 14, false, 553, 14, 56, true, Count(g.TotalBets));
+  AddRow("Payoffs:", 340, 46, false, 553, 46, 56, true, Count(payoffs));
+  AddRow("Normal:", 364, 70, false, 475, 70, 110, false, Count(normal));
+  AddRow("Regular:", 380, 94, false, 459, 94, 110, false,
+         Count(normal - g.FruitWon - g.SevensWon));
+  AddRow("Sevens:", 380, 118, false, 459, 118, 110, false, Count(g.SevensWon));
+  AddRow("All Fruit:", 380, 142, false, 459, 142, 110, false, Count(g.FruitWon));
+  AddRow("Cherry Rolls:", 364, 166, false, 475, 166, 110, false, Count(g.CherryRollsWon));
+  AddRow("Bar Rolls:", 364, 190, false, 475, 190, 110, false, Count(g.BarRollWon));
+  AddRow("Bell Pool:", 364, 214, false, 475, 214, 110, false, Count(g.BellPoolWon));
+  AddRow("Double or Nothing:", 364, 238, false, 475, 238, 110, false, Count(g.DoubleOrNothingWon));
+
+  platform::LabelStyle note;
+  note.points = kPoints;
+  note.wrap = true;
+  dialog_->AddLabel(16, 296, 465, 41,
+                    "(Does not include money won/lost on the double-or-nothing game).", note);
+
+  tick_ = DialogBitmap("OkTick");
+  dialog_->AddButton(528, 296, 89, 33, "OK", platform::ButtonKind::Ok, nullptr, &tick_);
+}
+
+}  // namespace dialogs

@@ -1,0 +1,240 @@
+// The statistics: every figure in its row, the payout identity and its breakdown, the
+// two percentages with their guards, 64-bit sums, and the count format.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <limits>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "dialogs/locale_numbers.h"
+#include "dialogs/stats.h"
+#include "platform/testing/fake_dialog.h"
+#include "tests/test_machine.h"
+
+namespace {
+
+using platform::testing::FakeDialog;
+using platform::testing::FakeDialogFactory;
+using testing_support::TestMachine;
+
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+
+// Keeps the user's locale out of the figures: the C locale, grouped by ",".
+class ScopedCLocale {
+ public:
+  ScopedCLocale() {
+    if (const char* old = getenv("LC_ALL")) saved_ = old;
+    setenv("LC_ALL", "C", 1);
+  }
+  ~ScopedCLocale() {
+    if (saved_.empty()) unsetenv("LC_ALL");
+    else setenv("LC_ALL", saved_.c_str(), 1);
+  }
+
+ private:
+  std::string saved_;
+};
+
+class StatsTest : public ::testing::Test {
+ protected:
+  StatsTest() { tm.m.dialogs = &dialogs; }
+
+  // Opens the dialog on the game as it stands and keeps what it showed.
+  void Open() {
+    dialogs.scripts.push_back([this](FakeDialog& d) {
+      shown = d.controls;
+      styles = d.styles;
+      caption = d.caption;
+      width = d.width;
+      height = d.height;
+    });
+    dialogs::ShowStatsDialog(tm.m);
+  }
+
+  int Row(const std::string& text) const {
+    for (size_t i = 0; i < shown.size(); ++i)
+      if (shown[i].text == text) return static_cast<int>(i);
+    return -1;
+  }
+  // The figure beside a caption.
+  std::string Value(const std::string& caption_text) const {
+    int i = Row(caption_text);
+    if (i < 0 || i + 1 >= static_cast<int>(shown.size())) return "<no row " + caption_text + ">";
+    return shown[i + 1].text;
+  }
+
+  ScopedCLocale c_locale;
+  TestMachine tm;
+  FakeDialogFactory dialogs;
+  std::vector<FakeDialog::Control> shown;
+  std::map<int, platform::LabelStyle> styles;
+  std::string caption;
+  int width = 0, height = 0;
+};
+
+TEST_F(StatsTest, ANewGame) {
+  core::NewGameReset(tm.m.g);
+  Open();
+  EXPECT_EQ(caption, "Your Game Statistics");
+  EXPECT_EQ(width, 632);
+  EXPECT_EQ(height, 333);
+  EXPECT_EQ(Value("Spins:"), "         0");
+  EXPECT_EQ(Value("Credits:"), "     1,000");
+  EXPECT_EQ(Value("Borrowed:"), "     1,000");
+  EXPECT_EQ(Value("Total Bets:"), "         0");
+  EXPECT_EQ(Value("Payoffs:"), "         0");
+  EXPECT_EQ(Value("Skill Stop Percent:"), "0.00%");
+  EXPECT_EQ(Value("Overall Payoff Percentage:"), "0.00%");
+  EXPECT_GE(Row("(Does not include money won/lost on the double-or-nothing game)."), 0);
+  int ok = Row("OK");
+  ASSERT_GE(ok, 0);
+  EXPECT_EQ(shown[ok].button, platform::ButtonKind::Ok);
+  EXPECT_EQ(shown[ok].x, 528);
+  EXPECT_EQ(shown[ok].y, 296);
+}
+
+TEST_F(StatsTest, RowsStandInTheirColumns) {
+  Open();
+  struct Place {
+    const char* caption;
+    int x, y, value_right;
+    bool bold;
+  } places[] = {
+      {"Spins:", 12, 14, 281, true},           {"Regular Spins:", 28, 38, 257, false},
+      {"Skill Stop Percent:", 12, 238, 281, true}, {"Total Bets:", 340, 14, 609, true},
+      {"Normal:", 364, 70, 585, false},        {"Sevens:", 380, 118, 569, false},
+      {"Double or Nothing:", 364, 238, 585, false},
+  };
+  for (const Place& p : places) {
+    SCOPED_TRACE(p.caption);
+    int i = Row(p.caption);
+    ASSERT_GE(i, 0);
+    EXPECT_EQ(shown[i].x, p.x);
+    EXPECT_EQ(shown[i].y, p.y);
+    const auto& value = shown[i + 1];
+    EXPECT_EQ(value.x + value.w, p.value_right);
+    EXPECT_EQ(value.y, p.y);
+    EXPECT_EQ(styles.at(i + 1).bold, p.bold);
+    EXPECT_EQ(styles.at(i + 1).align, platform::Align::Right);
+  }
+  EXPECT_TRUE(styles.at(Row("Overall Payoff Percentage:")).bold);
+  EXPECT_FALSE(styles.at(Row("Spins:")).bold);
+}
+
+TEST_F(StatsTest, AWideFigureGrowsLeftwardsFromItsColumnsEdge) {
+  tm.m.g.Credits = kMax;
+  Open();
+  const auto& value = shown[Row("Credits:") + 1];
+  EXPECT_EQ(value.x + value.w, 281);
+  EXPECT_GT(value.w, 56);
+}
+
+TEST_F(StatsTest, SpinsAddUpAndTheSkillStopRateCountsThemAll) {
+  core::GameState& g = tm.m.g;
+  g.Spins = 10;
+  g.NumberOfCherryRolls = 3;
+  g.NumberOfBarRolls = 2;
+  g.GotBonusCount = 6;
+  Open();
+  EXPECT_EQ(Value("Spins:"), "        15");
+  EXPECT_EQ(Value("Regular Spins:"), "        10");
+  EXPECT_EQ(Value("Cherry Roll Spins:"), "         3");
+  EXPECT_EQ(Value("Bar Roll Spins:"), "         2");
+  EXPECT_EQ(Value("Skill Stop Wins:"), "         6");
+  EXPECT_EQ(Value("Skill Stop Percent:"), "40.00%");
+}
+
+TEST_F(StatsTest, NoRateWithoutSpinsAndNoDivisionByZero) {
+  core::GameState& g = tm.m.g;
+  g = core::GameState{};
+  g.Credits = g.Borrowed = g.BellPool = 0;
+  g.GotBonusCount = 5;
+  EXPECT_EQ(dialogs::SkillStopPercent(g), 0);
+  EXPECT_EQ(dialogs::OverallPayoffPercent(g), 0);
+  Open();
+  EXPECT_EQ(Value("Skill Stop Percent:"), "0.00%");
+  EXPECT_EQ(Value("Overall Payoff Percentage:"), "0.00%");
+
+  // Rolls without regular spins: still no rate.
+  g.NumberOfCherryRolls = 3;
+  EXPECT_EQ(dialogs::SkillStopPercent(g), 0);
+}
+
+TEST_F(StatsTest, CountersNearTheTopAreSummedIn64Bits) {
+  core::GameState& g = tm.m.g;
+  g.Spins = kMax;
+  g.NumberOfCherryRolls = kMax;
+  g.NumberOfBarRolls = 2;
+  g.GotBonusCount = kMax;
+  g.Credits = kMax;
+  g.Borrowed = 0;
+  g.TotalBets = kMax;
+  Open();
+  EXPECT_EQ(Value("Spins:"), "4,294,967,296");
+  EXPECT_EQ(Value("Payoffs:"), "4,294,967,294");
+  EXPECT_EQ(Value("Skill Stop Percent:"), "50.00%");
+  EXPECT_EQ(Value("Overall Payoff Percentage:"), "200.00%");
+}
+
+TEST_F(StatsTest, PayoffsSplitBySource) {
+  core::GameState& g = tm.m.g;
+  g.Credits = 1200;
+  g.Borrowed = 1000;
+  g.TotalBets = 2000;
+  g.DoubleOrNothingWon = 300;
+  g.BellPoolWon = 100;
+  g.CherryRollsWon = 50;
+  g.BarRollWon = 25;
+  g.SevensWon = 200;
+  g.FruitWon = 75;
+  Open();
+  EXPECT_EQ(Value("Payoffs:"), "     2,200");
+  EXPECT_EQ(Value("Normal:"), "     1,725");
+  EXPECT_EQ(Value("Regular:"), "     1,450");
+  EXPECT_EQ(Value("Sevens:"), "       200");
+  EXPECT_EQ(Value("All Fruit:"), "        75");
+  EXPECT_EQ(Value("Cherry Rolls:"), "        50");
+  EXPECT_EQ(Value("Bar Rolls:"), "        25");
+  EXPECT_EQ(Value("Bell Pool:"), "       100");
+  EXPECT_EQ(Value("Double or Nothing:"), "       300");
+  // Everything but the card game's 300, over the 2,000 bet.
+  EXPECT_EQ(Value("Overall Payoff Percentage:"), "95.00%");
+}
+
+TEST_F(StatsTest, CardGameLossesShowNegative) {
+  core::GameState& g = tm.m.g;
+  g.Credits = 600;
+  g.Borrowed = 1000;
+  g.TotalBets = 2000;
+  g.DoubleOrNothingWon = -400;
+  Open();
+  EXPECT_EQ(Value("Payoffs:"), "     1,600");
+  EXPECT_EQ(Value("Double or Nothing:"), "      -400");
+  EXPECT_EQ(Value("Normal:"), "     2,000");
+  EXPECT_EQ(Value("Overall Payoff Percentage:"), "100.00%");
+}
+
+TEST(StatsCountFormat, GroupsThousandsAndPadsToTen) {
+  dialogs::NumberSeparators common;
+  EXPECT_EQ(dialogs::FormatCount(1234567, 10, common), " 1,234,567");
+  EXPECT_EQ(dialogs::FormatCount(999, 10, common), "       999");
+  EXPECT_EQ(dialogs::FormatCount(1000, 10, common), "     1,000");
+  EXPECT_EQ(dialogs::FormatCount(-1234, 10, common), "    -1,234");
+  EXPECT_EQ(dialogs::FormatCount(-999, 10, common), "      -999");
+  EXPECT_EQ(dialogs::FormatCount(std::numeric_limits<int64_t>::min(), 0, common),
+            "-9,223,372,036,854,775,808");
+  EXPECT_EQ(dialogs::FormatCount(1234567, 10, {",", "."}), " 1.234.567");
+  // A narrow no-break space is three bytes but one character of the width.
+  EXPECT_EQ(dialogs::FormatCount(1234567, 10, {",", "\u202F"}), " 1\u202F234\u202F567");
+}
+
+TEST(StatsCountFormat, TheCLocaleGroupsByComma) {
+  ScopedCLocale c_locale;
+  dialogs::NumberSeparators s = dialogs::UserSeparators();
+  EXPECT_EQ(s.thousands, ",");
+  EXPECT_EQ(s.decimal, ".");
+}
+
+}  // namespace
