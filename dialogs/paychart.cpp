@@ -1,0 +1,51 @@
+#include "dialogs/paychart.h"
+
+#include "dialogs/dialog_pictures.h"
+#include "platform/bmp.h"
+
+namespace dialogs {
+
+void ShowPayChart(core::Machine& m) {
+  TPaychart chart(m);
+  chart.ShowModal();
+}
+
+TPaychart::TPaychart(core::Machine& m) : m_(m) {}
+
+void TPaychart::ShowModal() {
+  if (!m_.dialogs) return;
+  FormCreate();
+  dialog_->ShowModal();
+}
+
+void TPaychart::FormCreate() {
+  const std::string path = m_.ProgramFolder + "Paychart.bmp";
+  if (!platform::LoadBmp(path, Image1) || Image1.Empty()) {
+    ShowUnreadable(path);
+    return;
+  }
+  // The window takes the chart's own size; the chart is all it shows.
+  dialog_ = m_.dialogs->NewDialog("Payoff Chart", Image1.Width(), Image1.Height(), platform::kBlack);
+  dialog_->SetHelpTopic(kPayChartHelpTopic);
+  dialog_->OnPaint([this] { FormPaint(); });
+}
+
+void TPaychart::FormPaint() {
+  platform::Canvas& c = dialog_->Surface();
+  c.Hold();
+  c.Blit(Image1, 0, 0, Image1.Width(), Image1.Height(), 0, 0);
+  c.Release();
+}
+
+// Without its picture the window says why, rather than opening blank.
+void TPaychart::ShowUnreadable(const std::string& path) {
+  dialog_ = m_.dialogs->NewDialog("Payoff Chart", 440, 130, kButtonFace);
+  dialog_->SetHelpTopic(kPayChartHelpTopic);
+  platform::LabelStyle text;
+  text.points = 10;
+  text.wrap = true;
+  dialog_->AddLabel(16, 14, 408, 60, "The payoff chart \"" + path + "\" could not be read.", text);
+  dialog_->AddButton(176, 84, 88, 32, "OK", platform::ButtonKind::Ok, nullptr);
+}
+
+}  // namespace dialogs

@@ -1,0 +1,32 @@
+// TPaychart: the "Payoff Chart" window, which shows the pay table as one picture,
+// "Paychart.bmp" from the program folder, read anew at every opening.
+#pragma once
+#include <memory>
+#include <string>
+
+#include "core/machine.h"
+#include "platform/bitmap.h"
+#include "platform/dialog.h"
+
+namespace dialogs {
+
+constexpr int kPayChartHelpTopic = 41010;
+
+void ShowPayChart(core::Machine& m);
+
+class TPaychart {
+ public:
+  explicit TPaychart(core::Machine& m);
+  void ShowModal();
+
+ private:
+  void FormCreate();
+  void FormPaint();
+  void ShowUnreadable(const std::string& path);
+
+  core::Machine& m_;
+  platform::Bitmap Image1;
+  std::unique_ptr<platform::Dialog> dialog_;
+};
+
+}  // namespace dialogs
