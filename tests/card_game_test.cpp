@@ -1,0 +1,473 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <limits>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "payoffs/card_game.h"
+#include "payoffs/card_table.h"
+#include "platform/testing/fake_dialog.h"
+#include "tests/test_machine.h"
+
+namespace {
+
+using payoffs::Deck;
+using payoffs::SlotLeft;
+using payoffs::SlotTop;
+using platform::testing::FakeDialog;
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+
+Deck DealFor(uint32_t seed) {
+  platform::Rng rng(seed);
+  return payoffs::DealDeck(rng);
+}
+
+// The first table slot holding a card of this value, or -1.
+int SlotOf(const Deck& deck, int32_t value) {
+  for (int i = 0; i < payoffs::kCardSlots; ++i)
+    if (deck[i].value == value) return i;
+  return -1;
+}
+
+// A time of day whose table holds all of these values.
+uint32_t SeedWith(std::initializer_list<int32_t> values) {
+  for (uint32_t seed = 1;; ++seed) {
+    Deck deck = DealFor(seed);
+    if (std::all_of(values.begin(), values.end(), [&](int32_t v) { return SlotOf(deck, v) >= 0; })) return seed;
+  }
+}
+
+class RecordingHelp : public platform::HelpViewer {
+ public:
+  void ShowHelp(const std::string& file, const std::string& topic) override { shown.push_back(file + "#" + topic); }
+  std::vector<std::string> shown;
+};
+
+// A machine with the card table on SpinWin, dealt from the time of day `seed`.
+struct Table {
+  Table(int32_t win, uint32_t seed, int screen_width = 640) : t(screen_width) {
+    t.m.dialogs = &dialogs;
+    t.m.g.SpinWin = win;
+    t.fake.time_of_day_ = seed;
+    deck = DealFor(seed);
+    t.m.rng.Seed(999);  // whatever the generator held before, the deal starts from the clock
+  }
+  void Play(std::function<void(FakeDialog&)> script) {
+    dialogs.scripts.push_back(std::move(script));
+    payoffs::PlayDoubleOrNothing(t.m);
+  }
+  void Turn(FakeDialog& d, int32_t value) { d.MouseUp(SlotLeft(SlotOf(deck, value)) + 30, SlotTop(SlotOf(deck, value)) + 40); }
+
+  testing_support::TestMachine t;
+  platform::testing::FakeDialogFactory dialogs;
+  Deck deck;
+};
+
+std::string Winnings(const FakeDialog& d) {
+  for (const auto& c : d.controls)
+    if (c.kind == FakeDialog::Control::kLabel && c.text.rfind("Winnings: ", 0) == 0) return c.text;
+  return "(no Winnings label)";
+}
+
+// ---- The deal ----
+
+TEST(CardDeal, EveryTableHasOneJokerAndCardsFromOneDeck) {
+  std::set<int> joker_slots;
+  for (uint32_t seed = 0; seed < 2000; ++seed) {
+    Deck deck = DealFor(seed);
+    std::array<int, 14> per_value{};
+    std::set<int32_t> cards;
+    for (int i = 0; i < payoffs::kCardSlots; ++i) {
+      const payoffs::Card& c = deck[i];
+      EXPECT_FALSE(c.turned);
+      per_value[c.value]++;
+      if (c.card == payoffs::kJokerCard) {
+        EXPECT_EQ(c.value, payoffs::kJokerValue);
+        joker_slots.insert(i);
+      } else {
+        EXPECT_EQ(c.value, c.card % 13);
+        EXPECT_EQ(c.suit, c.card / 13);
+        cards.insert(c.card);
+      }
+    }
+    ASSERT_EQ(per_value[payoffs::kJokerValue], 1) << "seed " << seed;
+    EXPECT_EQ(cards.size(), 23u) << "seed " << seed;
+    for (int v = 0; v < 13; ++v) EXPECT_LE(per_value[v], 4);
+  }
+  // The Joker can lie anywhere on the table, the last slot too.
+  EXPECT_EQ(joker_slots.size(), 24u);
+}
+
+TEST(CardDeal, ShufflesInThirtyOnePassesThenPlacesTheJoker) {
+  for (uint32_t seed : {0u, 1u, 12345u, 86'399'999u}) {
+    platform::Rng rng(seed);
+    std::array<int, 52> cards;
+    for (int i = 0; i < 52; ++i) cards[i] = i;
+    for (int pass = 0; pass < 31; ++pass)
+      for (int i = 0; i < 52; ++i) std::swap(cards[i], cards[rng.Random(52)]);
+    int joker = static_cast<int>(rng.Random(24));
+
+    Deck deck = DealFor(seed);
+    for (int i = 0; i < 52; ++i) {
+      int expected = i == joker ? payoffs::kJokerCard : cards[i];
+      ASSERT_EQ(deck[i].card, expected) << "seed " << seed << " record " << i;
+    }
+  }
+}
+
+// ---- Hitting a card ----
+
+TEST(CardGrid, GapsAndTheOutsideTurnNothing) {
+  EXPECT_EQ(payoffs::CardSlotAt(8, 8), 0);
+  EXPECT_EQ(payoffs::CardSlotAt(81, 106), 0);
+  EXPECT_EQ(payoffs::CardSlotAt(82, 50), -1);
+  EXPECT_EQ(payoffs::CardSlotAt(50, 107), -1);
+  EXPECT_EQ(payoffs::CardSlotAt(7, 50), -1);
+  EXPECT_EQ(payoffs::CardSlotAt(50, 7), -1);
+  EXPECT_EQ(payoffs::CardSlotAt(85, 50), -1);
+  EXPECT_EQ(payoffs::CardSlotAt(86, 50), 1);
+  EXPECT_EQ(payoffs::CardSlotAt(50, 108), 8);
+  EXPECT_EQ(payoffs::CardSlotAt(627, 306), 23);
+  EXPECT_EQ(payoffs::CardSlotAt(628, 306), -1);
+  EXPECT_EQ(payoffs::CardSlotAt(627, 307), -1);
+  EXPECT_EQ(payoffs::CardSlotAt(-70, 50), -1);
+  EXPECT_EQ(payoffs::CardSlotAt(50, 400), -1);
+
+  Table table(20, 7);
+  table.Play([&](FakeDialog& d) {
+    d.MouseUp(82, 50);
+    d.MouseUp(50, 107);
+    EXPECT_TRUE(table.t.fake.sounds.empty());
+    d.MouseUp(81, 106);
+    EXPECT_EQ(table.t.fake.sounds.size(), 1u);
+  });
+}
+
+// ---- What the cards do ----
+
+TEST(CardTable, EachValuePaysAsTheRulesSay) {
+  struct Case {
+    int32_t value;
+    int32_t win;
+    const char* sound;
+  };
+  const Case cases[] = {
+      {payoffs::kJokerValue, 200, "Cherry6.wav"}, {0, 60, "Cherry6.wav"},  {10, 40, "Cherry6.wav"},
+      {11, 40, "Cherry6.wav"},  {12, 40, "Cherry6.wav"},  {7, 20, "Cherry1.wav"},  {8, 20, "Cherry1.wav"},
+      {9, 20, "Cherry1.wav"},   {6, 10, "Cherry1.wav"},   {1, 0, "Cherry7.wav (async)"},
+      {2, 0, "Cherry7.wav (async)"}, {3, 0, "Cherry7.wav (async)"}, {4, 0, "Cherry7.wav (async)"},
+      {5, 0, "Cherry7.wav (async)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE("value " + std::to_string(c.value));
+    Table table(20, SeedWith({c.value}));
+    table.Play([&](FakeDialog& d) {
+      EXPECT_EQ(Winnings(d), "Winnings: 20");
+      table.Turn(d, c.value);
+      EXPECT_EQ(table.t.m.g.SpinWin, c.win);
+      EXPECT_EQ(Winnings(d), "Winnings: " + std::to_string(c.win));
+    });
+    EXPECT_EQ(table.t.fake.sounds, std::vector<std::string>{c.sound});
+  }
+}
+
+TEST(CardTable, SevenHalvesDroppingTheFractionAndPlayGoesOn) {
+  // 5, a 7 then a King: 2, then 4.
+  Table table(5, SeedWith({payoffs::kSeven, payoffs::kKing}));
+  table.t.m.g.DoubleOrNothingWon = 100;
+  table.Play([&](FakeDialog& d) {
+    table.Turn(d, payoffs::kSeven);
+    EXPECT_EQ(table.t.m.g.SpinWin, 2);
+    table.Turn(d, payoffs::kKing);
+  });
+  EXPECT_EQ(table.t.m.g.SpinWin, 4);
+  EXPECT_EQ(table.t.m.g.DoubleOrNothingWon, 99);
+
+  // 1 and a 7 leave nothing, but the game is not over: a Joker still turns (and pays 0).
+  Table broke(1, SeedWith({payoffs::kSeven, payoffs::kJokerValue}));
+  broke.Play([&](FakeDialog& d) {
+    broke.Turn(d, payoffs::kSeven);
+    broke.Turn(d, payoffs::kJokerValue);
+  });
+  EXPECT_EQ(broke.t.m.g.SpinWin, 0);
+  EXPECT_EQ(broke.t.fake.sounds, (std::vector<std::string>{"Cherry1.wav", "Cherry6.wav"}));
+}
+
+TEST(CardTable, LosingCardEndsTheGameButHitsStillRefreshTheLabel) {
+  Table table(30, SeedWith({3, payoffs::kJokerValue}));
+  table.t.m.g.DoubleOrNothingWon = 10;
+  table.Play([&](FakeDialog& d) {
+    table.Turn(d, 3);
+    table.t.m.g.SpinWin = 77;  // stands for any change the label has not shown yet
+    table.Turn(d, payoffs::kJokerValue);
+    EXPECT_EQ(table.t.m.g.SpinWin, 77);
+    EXPECT_EQ(Winnings(d), "Winnings: 77");
+    table.t.m.g.SpinWin = 0;
+  });
+  EXPECT_EQ(table.t.fake.sounds, std::vector<std::string>{"Cherry7.wav (async)"});
+  EXPECT_EQ(table.t.m.g.DoubleOrNothingWon, -20);
+}
+
+TEST(CardTable, ACardTurnsOnlyOnce) {
+  Table table(10, SeedWith({payoffs::kAce}));
+  table.Play([&](FakeDialog& d) {
+    table.Turn(d, payoffs::kAce);
+    table.Turn(d, payoffs::kAce);
+  });
+  EXPECT_EQ(table.t.m.g.SpinWin, 30);
+  EXPECT_EQ(table.t.fake.sounds.size(), 1u);
+}
+
+TEST(CardTable, SilentWithSoundOff) {
+  Table table(10, SeedWith({payoffs::kQueen}));
+  table.t.m.g.Sound = false;
+  table.Play([&](FakeDialog& d) { table.Turn(d, payoffs::kQueen); });
+  EXPECT_EQ(table.t.m.g.SpinWin, 20);
+  EXPECT_TRUE(table.t.fake.sounds.empty());
+}
+
+// ---- Closing and the statistic ----
+
+TEST(CardTable, NetResultIsAddedOnceHoweverTheTableCloses) {
+  uint32_t seed = SeedWith({payoffs::kKing, 8, 2});
+  struct Way {
+    const char* name;
+    std::function<void(Table&, FakeDialog&)> close;
+  };
+  // The close box is the desktop closing the dialog when the script has ended.
+  const Way ways[] = {
+      {"OK", [](Table&, FakeDialog& d) { d.Click(d.Find("OK")); }},
+      {"close box", nullptr},
+      {"main window", [](Table& t, FakeDialog&) {
+         ASSERT_TRUE(t.t.m.CloseOpenDialog);
+         t.t.m.CloseOpenDialog();
+       }},
+  };
+  struct Play {
+    std::vector<int32_t> values;
+    int32_t net;
+  };
+  const Play plays[] = {{{}, 0}, {{8}, 0}, {{payoffs::kKing}, 50}, {{payoffs::kKing, 2}, -50}};
+  for (const Way& way : ways)
+    for (const Play& play : plays) {
+      SCOPED_TRACE(std::string(way.name) + ", " + std::to_string(play.values.size()) + " cards");
+      Table table(50, seed);
+      table.t.m.g.DoubleOrNothingWon = 1000;
+      table.Play([&](FakeDialog& d) {
+        for (int32_t v : play.values) table.Turn(d, v);
+        if (!way.close) return;
+        way.close(table, d);
+        EXPECT_FALSE(d.open);
+        EXPECT_EQ(table.t.m.g.DoubleOrNothingWon, 1000 + play.net);
+      });
+      EXPECT_EQ(table.t.m.g.DoubleOrNothingWon, 1000 + play.net);
+      EXPECT_EQ(table.t.m.g.SpinWin, 50 + play.net);
+      EXPECT_FALSE(table.t.m.CloseOpenDialog);
+    }
+}
+
+TEST(CardTable, NotOpenedWhileTheWindowCloses) {
+  Table table(40, 5);
+  table.t.m.Closing = true;
+  table.Play([](FakeDialog& d) { d.MouseUp(40, 40); });
+  EXPECT_TRUE(table.dialogs.opened.empty());
+  EXPECT_EQ(table.t.m.g.SpinWin, 40);
+  EXPECT_EQ(table.t.m.g.DoubleOrNothingWon, 0);
+}
+
+TEST(CardTable, WinningsAndStatisticStopAtTheLargestAmount) {
+  Table table(300'000'000, SeedWith({payoffs::kJokerValue, payoffs::kAce}));
+  table.t.m.g.DoubleOrNothingWon = kMax - 5;
+  table.Play([&](FakeDialog& d) {
+    table.Turn(d, payoffs::kJokerValue);
+    EXPECT_EQ(table.t.m.g.SpinWin, kMax);
+    table.Turn(d, payoffs::kAce);
+  });
+  EXPECT_EQ(table.t.m.g.SpinWin, kMax);
+  EXPECT_EQ(table.t.m.g.DoubleOrNothingWon, kMax);
+
+  Table loser(kMax, SeedWith({4}));
+  loser.t.m.g.DoubleOrNothingWon = kMin + 5;
+  loser.Play([&](FakeDialog& d) { loser.Turn(d, 4); });
+  EXPECT_EQ(loser.t.m.g.SpinWin, 0);
+  EXPECT_EQ(loser.t.m.g.DoubleOrNothingWon, kMin);
+}
+
+// ---- The window ----
+
+TEST(CardTable, WindowHelpAndPlaceOnTheScreen) {
+  RecordingHelp help;
+  Table small(25, 3, 640);
+  small.t.m.help = &help;
+  small.t.m.HelpFile = "/game/Vantello.hlp";
+  small.Play([&](FakeDialog& d) {
+    EXPECT_EQ(d.caption, "Double or Nothing Card Game");
+    EXPECT_EQ(d.width, 640);
+    EXPECT_EQ(d.height, 440);
+    EXPECT_EQ(d.help_topic, 41006);
+    EXPECT_EQ(Winnings(d), "Winnings: 25");
+    EXPECT_GE(d.Find("A Joker Pays 10-1; an Aces Pays 3-1; any Face Card Pays 2-1; an 8-10 is a Push; "
+                     "a 7 Loses Half Your Winnings; and a 2-6 Loses All Your Winnings."),
+              0);
+    EXPECT_EQ(d.controls.at(d.Find("OK")).button, platform::ButtonKind::Ok);
+    d.Click(d.Find("Help"));
+    EXPECT_TRUE(d.open);
+    EXPECT_EQ(d.moved_x, 0);  // a small screen has the table at its top edge
+    EXPECT_EQ(d.moved_y, 0);
+  });
+  EXPECT_EQ(help.shown, std::vector<std::string>{"/game/Vantello.hlp#41006"});
+  EXPECT_EQ(small.dialogs.opened, std::vector<std::string>{"Double or Nothing Card Game"});
+
+  Table large(25, 3, 1024);
+  int moved_x = 0, moved_y = 0;
+  large.Play([&](FakeDialog& d) {
+    d.Click(d.Find("Help"));  // no help viewer: nothing happens
+    moved_x = d.moved_x, moved_y = d.moved_y;
+  });
+  EXPECT_EQ(moved_x, -1);  // left where the desktop centres it
+  EXPECT_EQ(moved_y, -1);
+
+  Table narrow(25, 3, 680);
+  narrow.Play([&](FakeDialog& d) { moved_x = d.moved_x, moved_y = d.moved_y; });
+  EXPECT_EQ(moved_x, 20);
+  EXPECT_EQ(moved_y, 0);
+}
+
+TEST(CardTable, CardsLieOnTheGreenTableWithRoundedCorners) {
+  Table table(10, SeedWith({9}));
+  table.Play([&](FakeDialog& d) {
+    const platform::Bitmap& px = d.surface.Pixels();
+    int turned = SlotOf(table.deck, 9);
+    platform::Bitmap before(payoffs::kCardWidth, payoffs::kCardHeight);
+    platform::Blit(before, 0, 0, px, SlotLeft(turned), SlotTop(turned), payoffs::kCardWidth, payoffs::kCardHeight);
+    table.Turn(d, 9);
+    for (int slot = 0; slot < payoffs::kCardSlots; ++slot) {
+      int x = SlotLeft(slot), y = SlotTop(slot);
+      SCOPED_TRACE("slot " + std::to_string(slot));
+      for (auto [cx, cy] : {std::pair{x, y}, {x + 72, y}, {x, y + 97}, {x + 72, y + 97}})
+        EXPECT_EQ(px.Pixel(cx, cy), platform::kGreen);
+      EXPECT_NE(px.Pixel(x + 36, y + 49), platform::kGreen);
+      EXPECT_EQ(px.Pixel(x + 74, y + 49), platform::kGreen);  // the gap to the next card
+    }
+    int changed = 0;
+    for (int y = 0; y < payoffs::kCardHeight; ++y)
+      for (int x = 0; x < payoffs::kCardWidth; ++x)
+        changed += before.Pixel(x, y) != px.Pixel(SlotLeft(turned) + x, SlotTop(turned) + y);
+    EXPECT_GT(changed, payoffs::kCardWidth * payoffs::kCardHeight / 4);
+  });
+}
+
+// ---- Building a face ----
+
+// Artwork in flat colours, so that each pixel of a face tells where it came from.
+payoffs::CardArt FlatArt() {
+  payoffs::CardArt art;
+  art.Pos = platform::Bitmap(73, 98, 0xFFFFFF);
+  art.Royal = platform::Bitmap(141, 148);
+  for (int row = 0; row < 2; ++row)
+    for (int col = 0; col < 3; ++col) platform::FillRect(art.Royal, 47 * col, 74 * row, 47, 74, 0xA00000 + 0x10 * row + col);
+  art.Suits = platform::Bitmap(60, 30);
+  art.SuitSm = platform::Bitmap(44, 22);
+  art.Black = platform::Bitmap(117, 28);
+  art.Red = platform::Bitmap(117, 28);
+  for (int s = 0; s < 4; ++s)
+    for (int row = 0; row < 2; ++row) {
+      platform::FillRect(art.Suits, 15 * s, 15 * row, 15, 15, 0x00B000 + 0x10 * row + s);
+      platform::FillRect(art.SuitSm, 11 * s, 11 * row, 11, 11, 0x00C000 + 0x10 * row + s);
+    }
+  for (int r = 1; r <= 13; ++r)
+    for (int row = 0; row < 2; ++row) {
+      platform::FillRect(art.Black, 9 * r - 9, 14 * row, 9, 14, 0x000100 * r + 0x10 * row);
+      platform::FillRect(art.Red, 9 * r - 9, 14 * row, 9, 14, 0x000100 * r + 0x10 * row + 1);
+    }
+  return art;
+}
+
+TEST(CardFace, CourtPicturesRankSignsAndPipsComeFromTheirPlaces) {
+  payoffs::CardArt art = FlatArt();
+  const platform::Color kPaper = 0xFFFFFF;
+
+  // King of suit 0 (black), Queen of suit 1 (red), Jack of suit 3 (black).
+  platform::Bitmap king = payoffs::CardFace(art, payoffs::kKing, 0);
+  platform::Bitmap queen = payoffs::CardFace(art, payoffs::kQueen, 1);
+  platform::Bitmap jack = payoffs::CardFace(art, payoffs::kJack, 3);
+  EXPECT_EQ(king.Pixel(36, 50), 0xA00000u);
+  EXPECT_EQ(queen.Pixel(36, 50), 0xA00011u);
+  EXPECT_EQ(jack.Pixel(36, 50), 0xA00002u);
+  // The King's upright pip is on the left, the others' on the right; the lower one is turned.
+  EXPECT_EQ(king.Pixel(20, 20), 0x00B000u);
+  EXPECT_EQ(king.Pixel(50, 78), 0x00B010u);
+  EXPECT_EQ(queen.Pixel(50, 20), 0x00B001u);
+  EXPECT_EQ(queen.Pixel(20, 78), 0x00B011u);
+  EXPECT_EQ(jack.Pixel(20, 20), 0xA00002u);
+
+  // Rank signs and small suit signs: red ink for suits 1 and 2, both ways up.
+  platform::Bitmap five = payoffs::CardFace(art, 4, 2);
+  EXPECT_EQ(five.Pixel(7, 9), 0x000501u);
+  EXPECT_EQ(five.Pixel(65, 88), 0x000511u);
+  EXPECT_EQ(five.Pixel(7, 23), 0x00C002u);
+  EXPECT_EQ(five.Pixel(65, 75), 0x00C012u);
+  platform::Bitmap ten = payoffs::CardFace(art, 9, 3);
+  EXPECT_EQ(ten.Pixel(7, 9), 0x000A00u);
+
+  // The right column of pips is 16 wide, but for the middle pip of the 6 and 7.
+  platform::Bitmap eight = payoffs::CardFace(art, 7, 0), six = payoffs::CardFace(art, 5, 0);
+  EXPECT_EQ(eight.Pixel(57, 38), 0x00B000u);
+  EXPECT_EQ(eight.Pixel(57, 48), kPaper);
+  EXPECT_EQ(six.Pixel(56, 48), 0x00B000u);
+  EXPECT_EQ(six.Pixel(57, 48), kPaper);
+  EXPECT_EQ(six.Pixel(57, 15), 0x00B000u);
+  // Pips of every number card, counted down the left, middle and right columns.
+  for (int rank = 1; rank <= 10; ++rank) {
+    platform::Bitmap face = payoffs::CardFace(art, rank - 1, 0);
+    int left = 0, middle = 0, right = 0;
+    for (int y = 0; y < 98; ++y) {
+      left += face.Pixel(14, y) == 0x00B000u;
+      middle += face.Pixel(35, y) == 0x00B000u;
+      right += face.Pixel(50, y) == 0x00B000u;
+    }
+    const int pips_left[] = {0, 0, 0, 0, 2, 2, 3, 3, 4, 4, 4};
+    const int pips_middle[] = {0, 1, 2, 3, 0, 1, 0, 1, 0, 1, 2};
+    EXPECT_EQ(left, 15 * pips_left[rank]) << "rank " << rank;
+    EXPECT_EQ(middle, 15 * pips_middle[rank]) << "rank " << rank;
+    EXPECT_EQ(right, left) << "rank " << rank;
+  }
+}
+
+TEST(CardArtwork, MaskAndPicturesAgreeOnTheCardShape) {
+  payoffs::CardArt art = payoffs::LoadCardArt();
+  for (const platform::Bitmap* b : {&art.Pos, &art.Neg, &art.back, &art.Joker}) {
+    ASSERT_EQ(b->Width(), 73);
+    ASSERT_EQ(b->Height(), 98);
+  }
+  EXPECT_EQ(art.Royal.Width(), 141);
+  EXPECT_EQ(art.Royal.Height(), 148);
+  EXPECT_EQ(art.Suits.Width(), 60);
+  EXPECT_EQ(art.Suits.Height(), 30);
+  EXPECT_EQ(art.SuitSm.Width(), 44);
+  EXPECT_EQ(art.SuitSm.Height(), 22);
+  EXPECT_EQ(art.Black.Width(), 117);
+  EXPECT_EQ(art.Red.Height(), 28);
+
+  int outside = 0;
+  for (int y = 0; y < 98; ++y)
+    for (int x = 0; x < 73; ++x) {
+      platform::Color mask = art.Neg.Pixel(x, y);
+      ASSERT_TRUE(mask == platform::kBlack || mask == platform::kWhite);
+      if (mask == platform::kBlack) continue;
+      ++outside;
+      for (const platform::Bitmap* b : {&art.Pos, &art.back, &art.Joker}) EXPECT_EQ(b->Pixel(x, y), platform::kBlack);
+    }
+  // Only the rounded corners lie outside.
+  EXPECT_GT(outside, 4);
+  EXPECT_LT(outside, 4 * 16);
+  EXPECT_EQ(art.Neg.Pixel(36, 0), platform::kBlack);
+  EXPECT_EQ(art.Neg.Pixel(0, 49), platform::kBlack);
+}
+
+}  // namespace
