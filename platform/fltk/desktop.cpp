@@ -14,6 +14,8 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <climits>
 #include <filesystem>
 #include <map>
@@ -267,7 +269,34 @@ struct GameWindow::Impl : public Fl_Window {
     fl_clip_box(0, 0, this->w(), this->h(), x, y, w, h);
     DrawCanvas(canvas, x, y, w, h);
     draw_children();
+    if (!painted) {
+      painted = true;
+      ReportFirstPaint();
+    }
   }
+
+  // For the start-up benchmark: with VANTELLO_REPORT_FIRST_PAINT set, the moment of the
+  // first painted machine (wall clock, ms) and the resident memory go to standard error;
+  // "exit" as its value ends the program there.
+  static void ReportFirstPaint() {
+    const char* report = getenv("VANTELLO_REPORT_FIRST_PAINT");
+    if (!report) return;
+    XSync(fl_display, False);
+    timeval tv{};
+    gettimeofday(&tv, nullptr);
+    long rss_kb = 0;
+    if (FILE* f = fopen("/proc/self/status", "r")) {
+      char line[256];
+      while (fgets(line, sizeof line, f))
+        if (sscanf(line, "VmRSS: %ld kB", &rss_kb) == 1) break;
+      fclose(f);
+    }
+    fprintf(stderr, "first-paint-ms=%lld rss-kb=%ld\n",
+            static_cast<long long>(tv.tv_sec) * 1000 + tv.tv_usec / 1000, rss_kb);
+    if (std::string(report) == "exit") _exit(0);
+  }
+
+  bool painted = false;
 
   int handle(int event) override {
     switch (event) {

@@ -3,7 +3,9 @@
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 
+#include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/fltk/fltk_parts.h"
@@ -19,35 +21,15 @@ class FltkText : public TextRenderer {
  public:
   void Draw(Bitmap& dst, int x, int y, std::string_view text, int points, Color color,
             bool bold) override {
-    std::string s(text);
-    Use(points, bold);
-    int w = static_cast<int>(fl_width(s.c_str())) + 2;
-    int h = fl_height() + 1;
-    if (w <= 0 || h <= 0) return;
-    Window saved = fl_window;
-    if (!fl_window) fl_window = RootWindow(fl_display, fl_screen);
-    Fl_Offscreen off = fl_create_offscreen(w, h);
-    fl_begin_offscreen(off);
-    fl_color(FL_BLACK);
-    fl_rectf(0, 0, w, h);
-    fl_color(FL_WHITE);
-    Use(points, bold);
-    fl_draw(s.c_str(), 0, fl_height() - fl_descent());
-    std::vector<uchar> pixels(static_cast<size_t>(w) * h * 3);
-    fl_read_image(pixels.data(), 0, 0, w, h);
-    fl_end_offscreen();
-    fl_delete_offscreen(off);
-    fl_window = saved;
+    const Coverage& cover = Render(std::string(text), points, bold);
     int cr = (color >> 16) & 255, cg = (color >> 8) & 255, cb = color & 255;
-    for (int row = 0; row < h; ++row) {
+    for (int row = 0; row < cover.h; ++row) {
       int ty = y + row;
       if (ty < 0 || ty >= dst.Height()) continue;
-      for (int col = 0; col < w; ++col) {
+      for (int col = 0; col < cover.w; ++col) {
         int tx = x + col;
-        if (tx < 0 || tx >= dst.Width()) continue;
-        const uchar* p = &pixels[(static_cast<size_t>(row) * w + col) * 3];
-        int a = (p[0] + p[1] + p[2]) / 3;
-        if (a == 0) continue;
+        int a = cover.alpha[static_cast<size_t>(row) * cover.w + col];
+        if (a == 0 || tx < 0 || tx >= dst.Width()) continue;
         Color under = dst.Pixel(tx, ty);
         int ur = (under >> 16) & 255, ug = (under >> 8) & 255, ub = under & 255;
         dst.SetPixel(tx, ty, Rgb(ur + (cr - ur) * a / 255, ug + (cg - ug) * a / 255,
@@ -68,7 +50,45 @@ class FltkText : public TextRenderer {
   }
 
  private:
+  struct Coverage {
+    int w = 0, h = 0;
+    std::vector<uchar> alpha;
+  };
+
+  // The grey levels of a text drawn white on black; kept, since the same labels and
+  // captions are drawn again at every paint.
+  const Coverage& Render(const std::string& s, int points, bool bold) {
+    auto key = std::make_tuple(s, points, bold);
+    auto found = cache_.find(key);
+    if (found != cache_.end()) return found->second;
+    Coverage cover;
+    Use(points, bold);
+    cover.w = static_cast<int>(fl_width(s.c_str())) + 2;
+    cover.h = fl_height() + 1;
+    Window saved = fl_window;
+    if (!fl_window) fl_window = RootWindow(fl_display, fl_screen);
+    Fl_Offscreen off = fl_create_offscreen(cover.w, cover.h);
+    fl_begin_offscreen(off);
+    fl_color(FL_BLACK);
+    fl_rectf(0, 0, cover.w, cover.h);
+    fl_color(FL_WHITE);
+    Use(points, bold);
+    fl_draw(s.c_str(), 0, fl_height() - fl_descent());
+    std::vector<uchar> pixels(static_cast<size_t>(cover.w) * cover.h * 3);
+    fl_read_image(pixels.data(), 0, 0, cover.w, cover.h);
+    fl_end_offscreen();
+    fl_delete_offscreen(off);
+    fl_window = saved;
+    cover.alpha.resize(static_cast<size_t>(cover.w) * cover.h);
+    for (size_t i = 0; i < cover.alpha.size(); ++i)
+      cover.alpha[i] = static_cast<uchar>((pixels[3 * i] + pixels[3 * i + 1] + pixels[3 * i + 2]) / 3);
+    if (cache_.size() > 512) cache_.clear();  // run-time texts (the free-spin count) stay few
+    return cache_.emplace(key, std::move(cover)).first->second;
+  }
+
   void Use(int points, bool bold) { fl_font(bold ? FL_HELVETICA_BOLD : FL_HELVETICA, PointsToPixels(points)); }
+
+  std::map<std::tuple<std::string, int, bool>, Coverage> cache_;
 };
 
 }  // namespace

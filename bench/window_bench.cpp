@@ -1,0 +1,57 @@
+// What the machine's window costs to draw: one spinning frame (nine motion windows and
+// a chaser lamp) and a full paint, on the 1024 x 768 layout with the real artwork, in
+// memory. Showing the changed parts on the screen is measured by scripts/bench-startup.
+#include <benchmark/benchmark.h>
+
+#include "core/lamps.h"
+#include "core/wheels.h"
+#include "platform/testing/fake_platform.h"
+#include "ui/builtin_pictures.h"
+#include "ui/main_view.h"
+#include "ui/pictures.h"
+
+namespace {
+
+struct Window {
+  Window() : canvas(1014, 768, &text), view(m, pictures, 96) {
+    m.canvas = &canvas;
+    m.clock = &fake;
+    m.timers = &fake;
+    m.view = &view;
+    m.ProgramFolder = VANTELLO_PROGRAM_DIR;
+    m.g.ScreenWidth = 1024;
+    ui::LoadBuiltinPictures(pictures, ui::BuiltinPicture);
+    ui::LoadArtwork(m, pictures, 24);
+    core::ApplyStartupValues(m.g);
+    view.logo = ui::ComputeLayout(m.g, m.art, pictures);
+  }
+  platform::testing::FakePlatform fake;
+  platform::testing::FakeText text;
+  platform::Canvas canvas;
+  core::Machine m;
+  ui::Pictures pictures;
+  ui::MainView view;
+};
+
+void SpinningFrame(benchmark::State& state) {
+  Window w;
+  int offset = 0;
+  for (auto _ : state) {
+    for (int wheel = 0; wheel < 9; ++wheel) core::DrawMotion(w.m, wheel, (offset + 61 * wheel) % 576);
+    core::DrawChaserLamp(w.m, offset % 6, offset & 1);
+    offset = (offset + 61) % 576;
+    benchmark::DoNotOptimize(w.canvas.Pixels().Pixel(0, 0));
+  }
+}
+BENCHMARK(SpinningFrame)->Unit(benchmark::kMicrosecond);
+
+void PaintHandler(benchmark::State& state) {
+  Window w;
+  for (auto _ : state) {
+    w.view.FormPaint();
+    benchmark::DoNotOptimize(w.canvas.Pixels().Pixel(0, 0));
+  }
+}
+BENCHMARK(PaintHandler)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
