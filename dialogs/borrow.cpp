@@ -54,7 +54,8 @@ void TBorrowC::FormCreate() {
   mode.points = 14;
   mode.color = platform::kRed;
   platform::Canvas& c = dialog_->Surface();
-  dialog_->AddLabel(56, 192, c.TextWidth("Mode:", 14) + 4, c.TextHeight(14), "Mode:", mode);
+  // A label keeps a few pixels clear at its sides.
+  dialog_->AddLabel(56, 192, c.TextWidth("Mode:", 14) + 8, c.TextHeight(14), "Mode:", mode);
   RadioButton1 = dialog_->AddRadio(147, 192, 190, 33, "Borrow Credits", 12, true);
   RadioButton2 = dialog_->AddRadio(355, 192, 190, 33, "Pay Back Credits", 12, false);
 

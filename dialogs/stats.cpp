@@ -11,6 +11,8 @@ namespace {
 
 constexpr int kPoints = 10;
 constexpr int kRowHeight = 16;
+// A label keeps a few pixels clear at its sides; room for the text is its width plus these.
+constexpr int kLabelMargins = 8;
 
 // The sums below are taken in 64 bits: sums and differences of 32-bit counters need not
 // fit in 32.
@@ -61,7 +63,8 @@ void TStatsForm::AddRow(const char* caption, int x, int y, bool caption_bold, in
   platform::LabelStyle left;
   left.points = kPoints;
   left.bold = caption_bold;
-  dialog_->AddLabel(x, y, c.TextWidth(caption, kPoints, caption_bold) + 4, kRowHeight, caption, left);
+  const int caption_width = c.TextWidth(caption, kPoints, caption_bold) + kLabelMargins;
+  dialog_->AddLabel(x, y, caption_width, kRowHeight, caption, left);
 
   platform::LabelStyle right;
   right.points = kPoints;
@@ -71,7 +74,7 @@ void TStatsForm::AddRow(const char* caption, int x, int y, bool caption_bold, in
   // into the gap before it rather than losing its first digits.
   std::string_view shown = value;
   shown.remove_prefix(std::min(shown.find_first_not_of(' '), shown.size()));
-  const int width = std::max(vw, c.TextWidth(shown, kPoints, bold) + 2);
+  const int width = std::max(vw, c.TextWidth(shown, kPoints, bold) + kLabelMargins);
   dialog_->AddLabel(vx + vw - width, vy, width, kRowHeight, value, right);
 }
 
