@@ -18,3 +18,17 @@ if(XVFB_RUN AND TARGET vantello)
                    bash ${CMAKE_CURRENT_SOURCE_DIR}/gui/saved_game_test.sh $<TARGET_FILE:vantello>)
   set_tests_properties(gui.saved_game PROPERTIES TIMEOUT 180 RESOURCE_LOCK xserver)
 endif()
+
+# A fixed time of day makes the spins of a window test known in advance.
+add_library(vantello_fixed_time SHARED ${CMAKE_CURRENT_SOURCE_DIR}/gui/fixed_time.c)
+target_link_libraries(vantello_fixed_time PRIVATE dl)
+add_executable(vantello_find_seed ${CMAKE_CURRENT_SOURCE_DIR}/gui/find_seed.cpp)
+target_link_libraries(vantello_find_seed PRIVATE vantello_game)
+set_target_properties(vantello_find_seed PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+if(XVFB_RUN AND TARGET vantello)
+  add_test(NAME gui.bar_rolls
+           COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24"
+                   bash ${CMAKE_CURRENT_SOURCE_DIR}/gui/bar_rolls_test.sh $<TARGET_FILE:vantello>
+                   $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
+  set_tests_properties(gui.bar_rolls PROPERTIES TIMEOUT 180 RESOURCE_LOCK xserver)
+endif()

@@ -2,6 +2,7 @@
 
 #include "core/bets.h"
 #include "core/strips.h"
+#include "payoffs/card_table.h"
 #include "persistence/saved_game.h"
 
 namespace ui {
@@ -17,6 +18,7 @@ TForm1::TForm1(const Desk& desk)
   m_.view = &view_;
   m_.help = desk.help;
   m_.SaveCurrentGame = [this] { return SaveCurrentGame(true); };
+  m_.PlayDoubleOrNothing = [this] { payoffs::PlayDoubleOrNothing(m_); };
 }
 
 TForm1::~TForm1() {

@@ -11,6 +11,7 @@
 #include <FL/x.H>
 #include <signal.h>
 #include <sys/time.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -130,9 +131,9 @@ uint64_t Desktop::TickMs() {
 }
 
 uint32_t Desktop::TimeOfDayMs() {
-  timeval tv{};
-  gettimeofday(&tv, nullptr);
-  return static_cast<uint32_t>((tv.tv_sec % 86400) * 1000 + tv.tv_usec / 1000);
+  timespec ts{};
+  clock_gettime(CLOCK_REALTIME, &ts);
+  return static_cast<uint32_t>((ts.tv_sec % 86400) * 1000 + ts.tv_nsec / 1'000'000);
 }
 
 void Desktop::PumpMessages() { Fl::check(); }

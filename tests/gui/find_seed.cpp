@@ -1,0 +1,28 @@
+// Finds a time of day whose regular spin of 8 lines x 1 coin, run out without a skill
+// stop, gives what a window test needs: "bar" earns Bar Rolls, "line" pays a line.
+#include <cstdio>
+#include <cstring>
+
+#include "core/spin_rules.h"
+#include "core/strips.h"
+#include "payoffs/pay_rules.h"
+
+int main(int argc, char** argv) {
+  const char* want = argc > 1 ? argv[1] : "line";
+  auto strips = core::RegularStrips();
+  for (uint32_t t = 1000; t < 86'400'000; ++t) {
+    platform::Rng rng(t);
+    core::SpinSetup s = core::DrawSpinSetup(rng);
+    payoffs::SpinInput in;
+    for (int w = 0; w < 9; ++w) in.Cells[w] = strips[w][s.Stops[w]];
+    in.BonusLamp = core::BonusLampAfterFullSpin(s.ChaserPos, s.ChaserDir);
+    payoffs::SpinOutcome r = payoffs::EvaluateWindow(payoffs::SpinKind::Regular, in);
+    bool line_win = r.WinItem >= 0 && r.WinItem < 8 && !in.BonusLamp && r.CherryRollsEarned == 0;
+    if ((std::strcmp(want, "bar") == 0 && r.BarRollsEarned > 0) ||
+        (std::strcmp(want, "line") == 0 && line_win)) {
+      std::printf("%u\n", t);
+      return 0;
+    }
+  }
+  return 1;
+}
