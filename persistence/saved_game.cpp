@@ -78,9 +78,9 @@ int DigitValue(char c, int base) {
   return -1;
 }
 
-int32_t ReadInteger(const platform::ProfileText& text, const std::string& section, const char* key,
-                    int32_t fallback, int32_t low, int32_t high) {
-  auto value = text.Read(section, key);
+// The value of a numeric key, or its fallback when it is missing, broken or out of range.
+int32_t IntegerOr(const std::optional<std::string>& value, int32_t fallback, int32_t low,
+                  int32_t high) {
   if (!value) return fallback;
   auto number = ParseSavedInteger(*value);
   if (!number || *number < low || *number > high) return fallback;
@@ -184,16 +184,22 @@ std::string TodayDate() {
   return FormatGameDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, separator);
 }
 
-bool SaveGameSection(const GameState& g, platform::ProfileFile& file, int slot,
-                     const std::string& name, platform::MessageBoxes* boxes,
-                     const std::string& today) {
-  const std::string section = SectionName(slot);
+std::vector<std::pair<std::string, std::string>> GameSectionKeys(const GameState& g,
+                                                                 const std::string& name,
+                                                                 const std::string& today) {
   std::vector<std::pair<std::string, std::string>> keys;
   keys.emplace_back("GameName", WithoutControls(name));
   keys.emplace_back("GameDate", today);
   for (const CounterKey& k : kCounters) keys.emplace_back(k.key, std::to_string(g.*k.field));
   for (const SwitchKey& s : kSwitches) keys.emplace_back(s.key, g.*s.field ? "1" : "0");
-  if (!section.empty() && file.WriteSection(section, keys)) return true;
+  return keys;
+}
+
+bool SaveGameSection(const GameState& g, platform::ProfileFile& file, int slot,
+                     const std::string& name, platform::MessageBoxes* boxes,
+                     const std::string& today) {
+  const std::string section = SectionName(slot);
+  if (!section.empty() && file.WriteSection(section, GameSectionKeys(g, name, today))) return true;
   if (boxes) boxes->Error("Unable to write to " + file.Path());
   return false;
 }
@@ -202,11 +208,16 @@ void LoadGameSection(GameState& g, const platform::ProfileText& text, int slot,
                      const std::string& today) {
   const std::string section = SectionName(slot);
   if (section.empty()) return;
-  g.GameName = platform::CutToChars(text.ReadString(section, "GameName", section), kNameChars);
-  g.GameDate = platform::CutToChars(text.ReadString(section, "GameDate", today), kDateChars);
-  for (const CounterKey& k : kCounters)
-    g.*k.field = ReadInteger(text, section, k.key, k.fallback, k.low, k.high);
-  for (const SwitchKey& s : kSwitches) g.*s.field = ReadInteger(text, section, s.key, 1, kMin, kMax) != 0;
+  std::vector<std::string_view> names = {"GameName", "GameDate"};
+  for (const CounterKey& k : kCounters) names.push_back(k.key);
+  for (const SwitchKey& s : kSwitches) names.push_back(s.key);
+  const auto values = text.Read(section, names);
+
+  g.GameName = platform::CutToChars(values[0].value_or(section), kNameChars);
+  g.GameDate = platform::CutToChars(values[1].value_or(today), kDateChars);
+  size_t i = 2;
+  for (const CounterKey& k : kCounters) g.*k.field = IntegerOr(values[i++], k.fallback, k.low, k.high);
+  for (const SwitchKey& s : kSwitches) g.*s.field = IntegerOr(values[i++], 1, kMin, kMax) != 0;
 }
 
 void LoadGameSection(GameState& g, const platform::ProfileFile& file, int slot,

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/game_state.h"
 #include "platform/profile_file.h"
@@ -32,6 +34,11 @@ char DateSeparatorOf(std::string_view date_format);
 std::string FormatGameDate(int year, int month, int day, char separator);
 // Today in the user's locale's separator.
 std::string TodayDate();
+
+// The 24 keys of a section with their texts, in the order they stand in the file.
+std::vector<std::pair<std::string, std::string>> GameSectionKeys(const core::GameState& g,
+                                                                 const std::string& name,
+                                                                 const std::string& today);
 
 // Writes the whole game into the slot's section as one replacement of the file. On
 // failure shows "Unable to write to <path>" (when boxes is given) and returns false;

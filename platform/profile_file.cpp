@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 
@@ -72,38 +73,53 @@ Parsed ParseLine(const std::string& t, const Line& line) {
   return {Parsed::Key, key, line.begin + skip + value};
 }
 
-struct Lookup {
-  bool section = false;
-  bool key = false;
-  size_t value_begin = 0, value_end = 0;  // the value as it stands, blanks and all
-  size_t insert_at = 0;                   // where a new key of the section goes
-  bool insert_needs_break = false;        // the line before it lacks a line break
+struct Span {
+  bool found = false;
+  size_t begin = 0, end = 0;  // the value as it stands, blanks and all
 };
 
-Lookup Find(const std::string& t, std::string_view section, std::string_view key) {
-  Lookup found;
+struct SectionScan {
+  bool found = false;
+  size_t insert_at = 0;             // where a new key of the section goes
+  bool insert_needs_break = false;  // the line before it lacks a line break
+  std::vector<Span> values;         // one for each key asked for
+};
+
+// One pass over the first section of the name finds every key asked for (names are
+// distinct), so a whole game costs one reading of the file however long it is.
+SectionScan Scan(const std::string& t, std::string_view section,
+                 const std::vector<std::string_view>& keys) {
+  SectionScan scan;
+  scan.values.resize(keys.size());
   bool inside = false;
   for (size_t pos = 0; pos < t.size();) {
     Line line = LineAt(t, pos);
     Parsed p = ParseLine(t, line);
+    pos = line.next;
     if (p.kind == Parsed::Section) {
       if (inside) break;  // only the first section of that name counts
       inside = SameName(p.name, section);
     }
-    if (inside && p.kind == Parsed::Key && SameName(p.name, key)) {
-      found.key = true;
-      found.value_begin = p.value_begin;
-      found.value_end = line.end;
-      return found;
+    if (!inside || p.kind == Parsed::Other) continue;
+    scan.found = true;
+    scan.insert_at = line.next;
+    scan.insert_needs_break = line.next == line.end;
+    if (p.kind != Parsed::Key) continue;
+    for (size_t i = 0; i < keys.size(); ++i) {
+      if (SameName(p.name, keys[i])) {
+        if (!scan.values[i].found) scan.values[i] = {true, p.value_begin, line.end};
+        break;
+      }
     }
-    if (inside && p.kind != Parsed::Other) {
-      found.section = true;
-      found.insert_at = line.next;
-      found.insert_needs_break = line.next == line.end;
-    }
-    pos = line.next;
   }
-  return found;
+  return scan;
+}
+
+std::string OneLine(std::string_view value) {
+  std::string line;
+  for (char c : value)
+    if (c != '\r' && c != '\n') line += c;
+  return line;
 }
 
 }  // namespace
@@ -117,11 +133,21 @@ std::string CutToChars(std::string_view text, size_t count) {
   return std::string(text);
 }
 
+std::vector<std::optional<std::string>> ProfileText::Read(
+    std::string_view section, const std::vector<std::string_view>& keys) const {
+  SectionScan scan = Scan(text_, section, keys);
+  std::vector<std::optional<std::string>> values(keys.size());
+  for (size_t i = 0; i < keys.size(); ++i) {
+    const Span& v = scan.values[i];
+    if (v.found)
+      values[i] = CutToChars(Trim(std::string_view(text_).substr(v.begin, v.end - v.begin)),
+                             kMaxProfileValueChars);
+  }
+  return values;
+}
+
 std::optional<std::string> ProfileText::Read(std::string_view section, std::string_view key) const {
-  Lookup f = Find(text_, section, key);
-  if (!f.key) return std::nullopt;
-  std::string_view value(text_.data() + f.value_begin, f.value_end - f.value_begin);
-  return CutToChars(Trim(value), kMaxProfileValueChars);
+  return Read(section, std::vector<std::string_view>{key})[0];
 }
 
 std::string ProfileText::ReadString(std::string_view section, std::string_view key,
@@ -130,24 +156,50 @@ std::string ProfileText::ReadString(std::string_view section, std::string_view k
   return value ? *value : std::string(fallback);
 }
 
-void ProfileText::Write(std::string_view section, std::string_view key, std::string_view value) {
-  std::string one_line;
-  for (char c : value)
-    if (c != '\r' && c != '\n') one_line += c;
-
-  Lookup f = Find(text_, section, key);
-  if (f.key) {
-    text_.replace(f.value_begin, f.value_end - f.value_begin, one_line);
-    return;
-  }
+void ProfileText::Write(std::string_view section, const std::vector<std::pair<std::string, std::string>>& keys) {
+  std::vector<std::string_view> names;
+  for (const auto& key : keys) names.push_back(key.first);
+  SectionScan scan = Scan(text_, section, names);
   const std::string br = LineBreakOf(text_);
-  std::string key_line = std::string(key) + "=" + one_line + br;
-  if (f.section) {
-    text_.insert(f.insert_at, (f.insert_needs_break ? br : std::string()) + key_line);
-    return;
+
+  std::vector<size_t> in_place;  // keys already there, in the order they stand
+  std::string added;             // lines of the keys the section lacks
+  for (size_t i = 0; i < keys.size(); ++i) {
+    if (scan.values[i].found)
+      in_place.push_back(i);
+    else
+      added += keys[i].first + "=" + OneLine(keys[i].second) + br;
   }
-  if (!text_.empty() && text_.back() != '\n') text_ += br;
-  text_ += "[" + std::string(section) + "]" + br + key_line;
+  std::sort(in_place.begin(), in_place.end(),
+            [&](size_t a, size_t b) { return scan.values[a].begin < scan.values[b].begin; });
+
+  std::string out;
+  out.reserve(text_.size() + added.size() + section.size() + 8);
+  size_t copied = 0;
+  auto copy_to = [&](size_t end) {
+    out.append(text_, copied, end - copied);
+    copied = end;
+  };
+  for (size_t i : in_place) {
+    copy_to(scan.values[i].begin);
+    out += OneLine(keys[i].second);
+    copied = scan.values[i].end;
+  }
+  if (scan.found && !added.empty()) {
+    copy_to(scan.insert_at);
+    if (scan.insert_needs_break) out += br;
+    out += added;
+  }
+  copy_to(text_.size());
+  if (!scan.found && !added.empty()) {
+    if (!out.empty() && out.back() != '\n') out += br;
+    out += "[" + std::string(section) + "]" + br + added;
+  }
+  text_ = std::move(out);
+}
+
+void ProfileText::Write(std::string_view section, std::string_view key, std::string_view value) {
+  Write(section, {{std::string(key), std::string(value)}});
 }
 
 FileOps::ReadResult FileOps::ReadAll(const std::string& path, size_t limit, std::string& out) {
@@ -246,7 +298,7 @@ bool ProfileFile::WriteSection(std::string_view section,
     case FileOps::ReadResult::Refused: return false;  // merging would lose what is there
   }
   ProfileText text(std::move(old));
-  for (const auto& [key, value] : keys) text.Write(section, key, value);
+  text.Write(section, keys);
   // Never write a file that the next start would refuse to read.
   if (text.Text().size() > kMaxProfileFileBytes) return false;
 

@@ -32,11 +32,17 @@ class ProfileText {
   std::optional<std::string> Read(std::string_view section, std::string_view key) const;
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view fallback) const;
+  // Several keys of one section at once, in one pass over the text.
+  std::vector<std::optional<std::string>> Read(std::string_view section,
+                                               const std::vector<std::string_view>& keys) const;
 
   // Replaces the value of a key where it stands, or adds the key at the end of its
   // section, or adds the section at the end of the text. Line breaks in the value are
   // dropped: a value is one line.
   void Write(std::string_view section, std::string_view key, std::string_view value);
+  // Several keys of one section at once, as if written one after the other; the names
+  // must differ from each other.
+  void Write(std::string_view section, const std::vector<std::pair<std::string, std::string>>& keys);
 
   const std::string& Text() const { return text_; }
 

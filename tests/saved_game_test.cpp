@@ -229,8 +229,10 @@ TEST(SavedGame, ASaveKeepsEverythingElseInTheFileByteForByte) {
   std::string after = ReadBytes(file.Path());
   EXPECT_EQ(after.substr(0, expected.size()), expected);
   EXPECT_EQ(after.substr(expected.size(), 11), "[GameNo8]\r\n");
-  for (size_t i = 0; i < after.size(); ++i) {
-    if (after[i] == '\n') ASSERT_EQ(after[i - 1], '\r') << "bare line feed at byte " << i;
+  for (size_t i = 1; i < after.size(); ++i) {
+    if (after[i] == '\n') {
+      ASSERT_EQ(after[i - 1], '\r') << "bare line feed at byte " << i;
+    }
   }
 }
 
