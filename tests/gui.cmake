@@ -32,3 +32,10 @@ if(XVFB_RUN AND TARGET vantello)
                    $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
   set_tests_properties(gui.bar_rolls PROPERTIES TIMEOUT 180 RESOURCE_LOCK xserver)
 endif()
+
+if(XVFB_RUN AND TARGET vantello)
+  add_test(NAME gui.missing_artwork
+           COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24"
+                   bash ${CMAKE_CURRENT_SOURCE_DIR}/gui/missing_art_test.sh $<TARGET_FILE:vantello>)
+  set_tests_properties(gui.missing_artwork PROPERTIES TIMEOUT 120 RESOURCE_LOCK xserver)
+endif()

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# With one artwork file gone the game says so once, then starts and plays.
+# Usage (under Xvfb, 1024x768): missing_art_test.sh GAME
+. "$(dirname "$0")/lib.sh"
+folder=$WORK/program
+mkdir -p "$folder"
+cp -r "$(dirname "$1")"/. "$folder"/
+rm "$folder/Cherry96.bmp"
+GAME=$folder/vantello
+
+"$GAME" >"$WORK/game.log" 2>&1 &
+GAME_PID=$!
+for _ in $(seq 1 50); do [ "$(windows_named Vantello)" -ge 1 ] && break; sleep 0.1; done
+sleep 0.5
+notice=$(shot notice)
+# The notice comes before the machine: one window, a small one.
+[ "$(windows_named Vantello)" -eq 1 ] && pass "one window before the machine: the notice" || fail "expected the notice alone"
+key Return
+sleep 1.5
+[ "$(windows_named Vantello)" -eq 1 ] && pass "no second notice" || fail "a notice came again"
+s=$(shot machine)
+key Return
+sleep 4.5
+s2=$(shot after-spin)
+differs "$s" 5 30 140 42 "$s2" && pass "the game plays without the file" || fail "no spin without the file"
+stop_game
+finish
