@@ -156,7 +156,8 @@ std::string ProfileText::ReadString(std::string_view section, std::string_view k
   return value ? *value : std::string(fallback);
 }
 
-void ProfileText::Write(std::string_view section, const std::vector<std::pair<std::string, std::string>>& keys) {
+void ProfileText::Write(std::string_view section,
+                        const std::vector<std::pair<std::string, std::string>>& keys) {
   std::vector<std::string_view> names;
   for (const auto& key : keys) names.push_back(key.first);
   SectionScan scan = Scan(text_, section, names);

@@ -42,7 +42,8 @@ class ProfileText {
   void Write(std::string_view section, std::string_view key, std::string_view value);
   // Several keys of one section at once, as if written one after the other; the names
   // must differ from each other.
-  void Write(std::string_view section, const std::vector<std::pair<std::string, std::string>>& keys);
+  void Write(std::string_view section,
+             const std::vector<std::pair<std::string, std::string>>& keys);
 
   const std::string& Text() const { return text_; }
 
