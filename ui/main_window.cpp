@@ -2,8 +2,12 @@
 
 #include "core/bets.h"
 #include "core/strips.h"
+#include "dialogs/borrow.h"
+#include "dialogs/paychart.h"
+#include "dialogs/stats.h"
 #include "payoffs/card_table.h"
 #include "persistence/saved_game.h"
+#include "persistence/slot_dialog.h"
 
 namespace ui {
 
@@ -152,9 +156,10 @@ void TForm1::RunCommand(int i) {
       SetTooltip(i, g.PayMode ? "Paymode is Count Off Credits" : "Paymode is Instant Payoff");
       DrawCommandCaptions();
       break;
-    case CmdPayChart: break;
+    case CmdPayChart: dialogs::ShowPayChart(m_); break;
     case CmdBorrow:
       if (RefuseWhileSpinning()) break;
+      dialogs::ShowBorrowDialog(m_, pictures_);
       view_.FormPaint();
       break;
     case CmdNewGame:
@@ -191,12 +196,14 @@ void TForm1::RunCommand(int i) {
       break;
     case CmdSaveGame:
       if (RefuseWhileSpinning()) break;
+      persistence::ShowSlotDialog(m_, saved_games_, 1);
       break;
     case CmdLoadGame:
       if (RefuseWhileSpinning()) break;
+      persistence::ShowSlotDialog(m_, saved_games_, 0);
       view_.FormPaint();
       break;
-    case CmdStats: break;
+    case CmdStats: dialogs::ShowStatsDialog(m_); break;
     default: break;
   }
 }

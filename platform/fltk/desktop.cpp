@@ -160,24 +160,51 @@ bool Desktop::Running(int id) const { return id >= 0 && id < kTimerCount && time
 
 // ---- Boxes ------------------------------------------------------------------
 
+namespace {
+
+// A box shows its text as given, with CR LF as a line break and long lines wrapped at
+// a blank, so that no box grows wider than the screen.
+std::string BoxText(const std::string& text) {
+  std::string out;
+  size_t column = 0, last_blank = std::string::npos;
+  for (char c : text) {
+    if (c == '\r') continue;
+    out += c;
+    if (c == '\n') {
+      column = 0;
+      last_blank = std::string::npos;
+      continue;
+    }
+    if (c == ' ') last_blank = out.size() - 1;
+    if (++column > 70 && last_blank != std::string::npos) {
+      out[last_blank] = '\n';
+      column = out.size() - 1 - last_blank;
+      last_blank = std::string::npos;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
 void Desktop::Information(const std::string& text) {
   fl_message_title("Information");
-  fl_message("%s", text.c_str());
+  fl_message("%s", BoxText(text).c_str());
 }
 
 bool Desktop::Confirm(const std::string& text) {
   fl_message_title("Confirm");
-  return fl_choice("%s", "&No", "&Yes", nullptr, text.c_str()) == 1;
+  return fl_choice("%s", "&No", "&Yes", nullptr, BoxText(text).c_str()) == 1;
 }
 
 void Desktop::Notice(const std::string& text) {
   fl_message_title("Vantello");
-  fl_message("%s", text.c_str());
+  fl_message("%s", BoxText(text).c_str());
 }
 
 void Desktop::Error(const std::string& text) {
   fl_message_title("Error");
-  fl_alert("%s", text.c_str());
+  fl_alert("%s", BoxText(text).c_str());
 }
 
 std::optional<std::string> Desktop::Input(const std::string& caption, const std::string& prompt,
