@@ -1,6 +1,8 @@
 // Finds a time of day whose regular spin of 8 lines x 1 coin, run out without a skill
 // stop, gives what a window test needs: "bar" earns Bar Rolls, "line" pays a line.
+// A second argument n asks for the n-th such time instead of the first.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "core/spin_rules.h"
@@ -9,6 +11,7 @@
 
 int main(int argc, char** argv) {
   const char* want = argc > 1 ? argv[1] : "line";
+  int skip = argc > 2 ? std::atoi(argv[2]) : 1;
   auto strips = core::RegularStrips();
   for (uint32_t t = 1000; t < 86'400'000; ++t) {
     platform::Rng rng(t);
@@ -20,6 +23,7 @@ int main(int argc, char** argv) {
     bool line_win = r.WinItem >= 0 && r.WinItem < 8 && !in.BonusLamp && r.CherryRollsEarned == 0;
     if ((std::strcmp(want, "bar") == 0 && r.BarRollsEarned > 0) ||
         (std::strcmp(want, "line") == 0 && line_win)) {
+      if (--skip > 0) continue;
       std::printf("%u\n", t);
       return 0;
     }
