@@ -14,5 +14,7 @@ class UsageError : public std::runtime_error {
 };
 
 int EvalCommand(const std::vector<std::string>& args);
+int ParCommand(const std::vector<std::string>& args);
+int RunCommand(const std::vector<std::string>& args);
 
 }  // namespace sim

@@ -10,7 +10,10 @@ namespace {
 constexpr const char* kUsage =
     "usage: vantello-sim eval --cells \"C0 C1 C2 C3 C4 C5 C6 C7 C8\" [--mode regular|cherry|bar]\n"
     "         [--lines N] [--coins N] [--bonus-lamp] [--credits N] [--cherries N] [--bells N]\n"
-    "         [--bell-pool N]\n";
+    "         [--bell-pool N]\n"
+    "       vantello-sim par [--lines N] [--coins N] [--skill-stop none|perfect] [--json]\n"
+    "       vantello-sim run --spins N [--seed S] [--lines N] [--coins N] [--threads T]\n"
+    "         [--skill-stop none|perfect] [--json]\n";
 
 }  // namespace
 
@@ -25,6 +28,8 @@ int main(int argc, char** argv) {
     const std::string command = args[0];
     args.erase(args.begin());
     if (command == "eval") return sim::EvalCommand(args);
+    if (command == "par") return sim::ParCommand(args);
+    if (command == "run") return sim::RunCommand(args);
     throw sim::UsageError("unknown subcommand '" + command + "'");
   } catch (const sim::UsageError& e) {
     std::cerr << "vantello-sim: " << e.what() << '\n';

@@ -1,0 +1,79 @@
+// The simulator on one core. Target: at least 10 million regular spins a second with
+// the meters, the Bell Pool and every earned roll carried (items_per_second of
+// BM_SimulateOneCore), and the exact pay sheet in well under a second.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "core/spin_rules.h"
+#include "payoffs/par_sheet.h"
+#include "payoffs/simulator.h"
+#include "platform/random.h"
+
+namespace {
+
+constexpr int64_t kSpinsPerRun = 1 << 21;
+
+void Simulate(benchmark::State& state, payoffs::SkillStop skill, bool full) {
+  const payoffs::MachineTables tables = payoffs::DeriveMachineTables(8, 1);
+  payoffs::SimOptions o;
+  o.Spins = kSpinsPerRun;
+  o.Threads = 1;
+  o.Skill = skill;
+  o.FullEvaluation = full;
+  for (auto _ : state) {
+    ++o.Seed;
+    const payoffs::SimResult r = payoffs::Simulate(tables, o);
+    benchmark::DoNotOptimize(r.Money.TotalPaid);
+  }
+  state.SetItemsProcessed(state.iterations() * kSpinsPerRun);
+}
+
+void BM_SimulateOneCore(benchmark::State& state) { Simulate(state, payoffs::SkillStop::None, false); }
+void BM_SimulateOneCorePerfectStop(benchmark::State& state) {
+  Simulate(state, payoffs::SkillStop::Perfect, false);
+}
+// The same play through the full evaluation, for comparison.
+void BM_SimulateOneCoreFullEvaluation(benchmark::State& state) {
+  Simulate(state, payoffs::SkillStop::None, true);
+}
+
+// One regular spin's window through the derived tables, the draws aside.
+void BM_PlayRegularWindow(benchmark::State& state) {
+  const payoffs::MachineTables t = payoffs::DeriveMachineTables(8, 1);
+  platform::Rng rng(7);
+  std::vector<payoffs::Window> windows(4096);
+  for (auto& cells : windows)
+    for (int w = 0; w < 9; ++w) cells[w] = t.RegularStrips[w][rng.Random(20)];
+  payoffs::Meters meters;
+  size_t i = 0;
+  for (auto _ : state) {
+    const bool lamp = (i & 15) == 0;
+    const payoffs::RegularPlay r = payoffs::PlayRegular(t, windows[i++ & 4095], lamp, meters);
+    benchmark::DoNotOptimize(r.Win);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+
+// The spin's set-up draws alone.
+void BM_DrawSpinSetup(benchmark::State& state) {
+  platform::Rng rng(7);
+  for (auto _ : state) benchmark::DoNotOptimize(core::DrawSpinSetup(rng));
+  state.SetItemsProcessed(state.iterations());
+}
+
+void BM_ParSheet(benchmark::State& state) {
+  for (auto _ : state) {
+    const payoffs::MachineTables t = payoffs::DeriveMachineTables(8, 1);
+    benchmark::DoNotOptimize(payoffs::ComputeParSheet(t, payoffs::SkillStop::None).Workings.MeanWin);
+  }
+}
+
+}  // namespace
+
+BENCHMARK(BM_SimulateOneCore)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SimulateOneCorePerfectStop)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SimulateOneCoreFullEvaluation)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlayRegularWindow);
+BENCHMARK(BM_DrawSpinSetup);
+BENCHMARK(BM_ParSheet)->Unit(benchmark::kMillisecond);
