@@ -53,7 +53,7 @@ expect_json '{"line_wins":[20,0,0,0,0,0,0,0],"spin_win":20,"screen_bonus":0,"win
   eval --mode bar --bonus-lamp --cells "3 3 3 8 8 8 8 8 8" --credits 2147483640
 
 expect_refused
-expect_refused par
+expect_refused parlay
 expect_refused eval
 expect_refused eval --cells "8 8 8 8 8 8 8 8"
 expect_refused eval --cells "8 8 8 8 8 8 8 8 8 8"
