@@ -75,6 +75,52 @@ Slots SlotsOf(const std::vector<Figure>& layout, const MachineTables& t) {
   return s;
 }
 
+// Per symbol: 1 for a Seven, 2 for a cell that is not fruit.
+const std::array<uint8_t, core::kSymbolCount> kCellMarks = [] {
+  std::array<uint8_t, core::kSymbolCount> marks{};
+  for (int code = 0; code < core::kSymbolCount; ++code)
+    marks[code] = static_cast<uint8_t>((code == core::Seven) | (core::IsFruit(code) ? 0 : 2));
+  return marks;
+}();
+
+// The regular spin through the tables; inline, for it runs once a spin.
+inline RegularPlay PlayWindow(const MachineTables& t, const Window& cells, bool lamp, Meters& meters) {
+  RegularPlay r;
+  const int32_t factor = lamp ? t.LampFactor : 1;
+  int steps = 0, bell_lines = 0;
+  int32_t win = 0;
+  for (int k = 0; k < t.LinesPlayed; ++k) {
+    const auto& line = kPaylines[k];
+    const LineEffect& e = t.RegularLines.At(cells[line[0]], cells[line[1]], cells[line[2]]);
+    steps += e.CherrySteps;
+    bell_lines += e.BellLines;
+    r.BarRolls += e.BarRolls;
+    r.LineWins[k] = e.Multiplier * t.CoinsPerLine * factor;
+    r.LineCombination[k] = e.Combination;
+    win += r.LineWins[k];
+  }
+  int nonfruit = 0;
+  for (uint8_t code : cells) {
+    r.Sevens += kCellMarks[code] & 1;
+    nonfruit |= kCellMarks[code] >> 1;
+  }
+  const ScreenEffect& screen = t.Screen[r.Sevens][nonfruit][cells[4] == core::Seven];
+  r.SevensBonus = SatMul(screen.SevensBonus, factor);
+  r.FruitBonus = SatMul(screen.FruitBonus, factor);
+  meters.BellPool = SatAdd(meters.BellPool, screen.Contribution);
+  const MeterMove& move = t.Move(meters.Cherries, meters.Bells, steps, bell_lines);
+  meters.Cherries = move.Cherries;
+  meters.Bells = move.Bells;
+  r.CherryRolls = move.CherryRolls;
+  if (move.PoolWon) {
+    r.PoolWon = SatMul(meters.BellPool, factor);
+    meters.BellPool = t.BellPoolStart;
+  }
+  if (lamp) r.ReturnedBet = t.ReturnedBet;
+  r.Win = SatAdd(SatAdd(SatAdd(SatAdd(win, r.SevensBonus), r.FruitBonus), r.PoolWon), r.ReturnedBet);
+  return r;
+}
+
 struct Batch {
   int64_t spins = 0, cherry_rolls = 0, bar_rolls = 0;
   double win = 0, win_square = 0;
@@ -127,7 +173,7 @@ class Player {
 
     Window cells;
     const bool lamp = Draw(t_.RegularStrips, cells);
-    const RegularPlay r = full_ ? PlayRegularFull(t_, cells, lamp, meters_) : PlayRegular(t_, cells, lamp, meters_);
+    const RegularPlay r = full_ ? PlayRegularFull(t_, cells, lamp, meters_) : PlayWindow(t_, cells, lamp, meters_);
     const Slots& s = slots_;
     for (int k = 0; k < t_.LinesPlayed; ++k) {
       const int c = r.LineCombination[k];
@@ -286,51 +332,11 @@ RegularPlay FromOutcome(const MachineTables& t, const Window& cells, const SpinO
   return r;
 }
 
-// Per symbol: 1 for a Seven, 2 for a cell that is not fruit.
-const std::array<uint8_t, core::kSymbolCount> kCellMarks = [] {
-  std::array<uint8_t, core::kSymbolCount> marks{};
-  for (int code = 0; code < core::kSymbolCount; ++code)
-    marks[code] = static_cast<uint8_t>((code == core::Seven) | (core::IsFruit(code) ? 0 : 2));
-  return marks;
-}();
 
 }  // namespace
 
 RegularPlay PlayRegular(const MachineTables& t, const Window& cells, bool lamp, Meters& meters) {
-  RegularPlay r;
-  const int32_t factor = lamp ? t.LampFactor : 1;
-  int steps = 0, bell_lines = 0;
-  int32_t win = 0;
-  for (int k = 0; k < t.LinesPlayed; ++k) {
-    const auto& line = kPaylines[k];
-    const LineEffect& e = t.RegularLines.At(cells[line[0]], cells[line[1]], cells[line[2]]);
-    steps += e.CherrySteps;
-    bell_lines += e.BellLines;
-    r.BarRolls += e.BarRolls;
-    r.LineWins[k] = e.Multiplier * t.CoinsPerLine * factor;
-    r.LineCombination[k] = e.Combination;
-    win += r.LineWins[k];
-  }
-  int nonfruit = 0;
-  for (uint8_t code : cells) {
-    r.Sevens += kCellMarks[code] & 1;
-    nonfruit |= kCellMarks[code] >> 1;
-  }
-  const ScreenEffect& screen = t.Screen[r.Sevens][nonfruit][cells[4] == core::Seven];
-  r.SevensBonus = SatMul(screen.SevensBonus, factor);
-  r.FruitBonus = SatMul(screen.FruitBonus, factor);
-  meters.BellPool = SatAdd(meters.BellPool, screen.Contribution);
-  const MeterMove& move = t.Move(meters.Cherries, meters.Bells, steps, bell_lines);
-  meters.Cherries = move.Cherries;
-  meters.Bells = move.Bells;
-  r.CherryRolls = move.CherryRolls;
-  if (move.PoolWon) {
-    r.PoolWon = SatMul(meters.BellPool, factor);
-    meters.BellPool = t.BellPoolStart;
-  }
-  if (lamp) r.ReturnedBet = t.ReturnedBet;
-  r.Win = SatAdd(SatAdd(SatAdd(SatAdd(win, r.SevensBonus), r.FruitBonus), r.PoolWon), r.ReturnedBet);
-  return r;
+  return PlayWindow(t, cells, lamp, meters);
 }
 
 RollPlay PlayRoll(const MachineTables& t, SpinKind kind, const Window& cells, bool lamp) {
