@@ -17,6 +17,9 @@ bool Fail(std::string* error, const char* why) {
 }
 
 constexpr size_t kMaxWavData = 64u * 1024 * 1024;
+// No sound of the game lasts minutes. A longer one is refused: brought to the output
+// rate, a small file at a low rate would grow more than twentyfold in memory.
+constexpr size_t kMaxWavSeconds = 300;
 
 }  // namespace
 
@@ -46,6 +49,7 @@ bool DecodeWav(const uint8_t* data, size_t size, Pcm& out, std::string* error) {
       if (length > kMaxWavData) return Fail(error, "WAV sound too long");
       size_t frame = static_cast<size_t>(channels) * (bits / 8);
       size_t frames = length / frame;
+      if (frames > kMaxWavSeconds * rate) return Fail(error, "WAV sound too long");
       Pcm pcm;
       pcm.rate = static_cast<int>(rate);
       pcm.samples.resize(frames);
@@ -80,7 +84,10 @@ Pcm Resample(const Pcm& in, int rate) {
     size_t a = static_cast<size_t>(at);
     size_t b = std::min(a + 1, in.samples.size() - 1);
     double f = at - static_cast<double>(a);
-    out.samples[i] = static_cast<int16_t>(in.samples[a] * (1 - f) + in.samples[b] * f);
+    // Rounded, not truncated: truncation pulls every sample toward zero and can step
+    // outside the two samples it lies between.
+    double v = in.samples[a] + (in.samples[b] - in.samples[a]) * f;
+    out.samples[i] = static_cast<int16_t>(std::lround(v));
   }
   return out;
 }

@@ -1,0 +1,154 @@
+// Damaged artwork and sound files: what the readers refuse, what the game then falls
+// back to, and what a sound becomes when it is brought to the player's rate.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "core/machine.h"
+#include "platform/bmp.h"
+#include "platform/wav.h"
+#include "ui/pictures.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void Put16(std::vector<uint8_t>& b, uint32_t v) {
+  b.push_back(v & 0xFF);
+  b.push_back((v >> 8) & 0xFF);
+}
+void Put32(std::vector<uint8_t>& b, uint32_t v) {
+  Put16(b, v & 0xFFFF);
+  Put16(b, v >> 16);
+}
+
+// An 8-bit mono file of `frames` samples of silence.
+std::vector<uint8_t> QuietWav(uint32_t rate, uint32_t frames) {
+  std::vector<uint8_t> b = {'R', 'I', 'F', 'F'};
+  Put32(b, 36 + frames);
+  b.insert(b.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
+  Put32(b, 16);
+  Put16(b, 1);
+  Put16(b, 1);
+  Put32(b, rate);
+  Put32(b, rate);
+  Put16(b, 1);
+  Put16(b, 8);
+  b.insert(b.end(), {'d', 'a', 't', 'a'});
+  Put32(b, frames);
+  b.resize(b.size() + frames, 128);
+  return b;
+}
+
+TEST(MediaFiles, ResampledSoundNeverLeavesItsNeighbours) {
+  for (int from : {1000, 11025, 44100}) {
+    for (int16_t level : {int16_t(-32768), int16_t(-20000), int16_t(-100), int16_t(5), int16_t(32767)}) {
+      platform::Pcm steady;
+      steady.rate = from;
+      steady.samples.assign(500, level);
+      for (int16_t s : platform::Resample(steady, 22050).samples)
+        ASSERT_EQ(s, level) << "from " << from << " Hz";
+    }
+    platform::Pcm ramp;
+    ramp.rate = from;
+    for (int i = 0; i < 400; ++i) ramp.samples.push_back(static_cast<int16_t>(i * 163 - 32768));
+    platform::Pcm out = platform::Resample(ramp, 22050);
+    EXPECT_NEAR(double(out.samples.size()), 400.0 * 22050 / from, 1.0);
+    EXPECT_TRUE(std::is_sorted(out.samples.begin(), out.samples.end())) << from;
+    EXPECT_EQ(out.samples.front(), -32768);
+    EXPECT_LE(out.samples.back(), ramp.samples.back());
+  }
+}
+
+TEST(MediaFiles, SoundLastingMinutesIsRefused) {
+  platform::Pcm pcm;
+  std::vector<uint8_t> two_seconds = QuietWav(1000, 2000);
+  ASSERT_TRUE(platform::DecodeWav(two_seconds.data(), two_seconds.size(), pcm));
+  EXPECT_EQ(pcm.samples.size(), 2000u);
+  // Six hundred kilobytes at 1000 Hz would be ten minutes and 26 MB at the player's rate.
+  std::vector<uint8_t> ten_minutes = QuietWav(1000, 600000);
+  std::string error;
+  EXPECT_FALSE(platform::DecodeWav(ten_minutes.data(), ten_minutes.size(), pcm, &error));
+  EXPECT_EQ(error, "WAV sound too long");
+  EXPECT_EQ(pcm.samples.size(), 2000u);
+}
+
+// The large true-colour artwork in a folder of its own, where one file at a time is broken.
+class BrokenArtwork : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() / ("vantello-media-" + std::to_string(::getpid()));
+    fs::create_directories(folder_);
+    for (const char* name : {"Backlg.bmp", "Backlg2.bmp", "Cherry96.bmp", "Motion.bmp",
+                             "Cher96on.bmp", "Cher96of.bmp", "Cherbut1.bmp", "Spin.bmp"})
+      fs::copy_file(fs::path(VANTELLO_PROGRAM_DIR) / name, folder_ / name,
+                    fs::copy_options::overwrite_existing);
+    m_.g.ScreenWidth = 1024;
+    m_.ProgramFolder = folder_.string() + "/";
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  // Cut to half its length, emptied, or overwritten with bytes that are no picture.
+  void Break(const std::string& name, int how) {
+    fs::path file = folder_ / name;
+    if (how == 0) fs::resize_file(file, fs::file_size(file) / 2);
+    if (how == 1) fs::resize_file(file, 0);
+    if (how == 2) {
+      std::vector<uint8_t> junk(5000);
+      for (size_t i = 0; i < junk.size(); ++i) junk[i] = static_cast<uint8_t>(i * 131 + 7);
+      junk[0] = 'B';  // starts like a picture, all the same
+      ASSERT_TRUE(platform::SaveFile(file.string(), junk));
+    }
+  }
+
+  fs::path folder_;
+  core::Machine m_;
+  ui::Pictures p_;
+};
+
+TEST_F(BrokenArtwork, UnreadablePictureCountsAsMissing) {
+  const char* files[] = {"Cherry96.bmp", "Motion.bmp", "Cher96on.bmp", "Cher96of.bmp", "Cherbut1.bmp"};
+  const platform::Bitmap core::Artwork::*pictures[] = {
+      &core::Artwork::SymbolSheet, &core::Artwork::MotionStrip, &core::Artwork::LampsOnImage,
+      &core::Artwork::LampsOffImage, &core::Artwork::SideLampImage};
+  ASSERT_TRUE(ui::LoadArtwork(m_, p_, 24));
+  for (int i = 0; i < 5; ++i) {
+    std::vector<uint8_t> whole;
+    ASSERT_TRUE(platform::ReadFile((folder_ / files[i]).string(), whole, 16u << 20));
+    for (int how = 0; how < 3; ++how) {
+      Break(files[i], how);
+      EXPECT_FALSE(ui::LoadArtwork(m_, p_, 24)) << files[i] << " broken way " << how;
+      EXPECT_TRUE((m_.art.*pictures[i]).Empty()) << files[i];
+      EXPECT_FALSE(m_.art.BackgroundImage.Empty());
+      ASSERT_TRUE(platform::SaveFile((folder_ / files[i]).string(), whole));
+    }
+  }
+}
+
+TEST_F(BrokenArtwork, SecondBackgroundStandsInForABrokenFirst) {
+  Break("Backlg.bmp", 2);
+  EXPECT_TRUE(ui::LoadArtwork(m_, p_, 24));
+  EXPECT_EQ(m_.art.BackgroundImage.Width(), 498);
+  EXPECT_EQ(m_.g.OriginX, (1024 - 498) / 2);
+  Break("Backlg2.bmp", 0);
+  EXPECT_FALSE(ui::LoadArtwork(m_, p_, 24));
+  EXPECT_TRUE(m_.art.BackgroundImage.Empty());
+  EXPECT_EQ(m_.g.OriginX, 1024 / 2);
+}
+
+TEST_F(BrokenArtwork, BrokenButtonPictureKeepsTheBuiltInOne) {
+  const platform::Bitmap builtin(124, 72, 0x336699);
+  p_.SpinBtn = builtin;
+  Break("Spin.bmp", 0);
+  ui::LoadArtwork(m_, p_, 24);
+  ASSERT_EQ(p_.SpinBtn.Width(), 124);
+  EXPECT_EQ(p_.SpinBtn.Pixel(10, 10), builtin.Pixel(10, 10));
+}
+
+}  // namespace
