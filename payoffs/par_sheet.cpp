@@ -20,25 +20,25 @@ constexpr int32_t kDeepMeter = 1000;
 // ---------------------------------------------------------------------------------------
 // Names for the sheet.
 
+// The symbols as the player knows them.
 struct SymbolWords {
-  const char* Name;
   const char* Key;
   const char* Plural;
 };
 
 constexpr std::array<SymbolWords, core::kSymbolCount> kWords{{
-    {"Seven", "seven", "Sevens"},
-    {"Single BAR", "single_bar", "Single BARs"},
-    {"Double BAR", "double_bar", "Double BARs"},
-    {"Triple BAR", "triple_bar", "Triple BARs"},
-    {"Orange", "orange", "Oranges"},
-    {"Bell", "bell", "Bells"},
-    {"Grapes", "grapes", "Grapes"},
-    {"Lemon", "lemon", "Lemons"},
-    {"Clover", "clover", "Clovers"},
-    {"Cherry", "cherry", "Cherries"},
-    {"Roll Seven", "roll_seven", "Roll Sevens"},
-    {"Melon", "melon", "Melons"},
+    {"seven", "Sevens"},
+    {"single_bar", "Single BARs"},
+    {"double_bar", "Double BARs"},
+    {"triple_bar", "Triple BARs"},
+    {"orange", "Oranges"},
+    {"bell", "Bells"},
+    {"grapes", "Grapes"},
+    {"lemon", "Lemons"},
+    {"clover", "Clovers"},
+    {"cherry", "Cherries"},
+    {"roll_seven", "Roll Sevens"},
+    {"melon", "Melons"},
 }};
 
 // A paying line named by what it shows: three alike, a mix of bars, or the cherries it
@@ -388,6 +388,66 @@ std::vector<double> Solve(std::vector<std::vector<double>> a, std::vector<double
 constexpr int kStates = kCherriesFull * kBellsFull;
 int StateOf(int cherries, int bells) { return (cherries - 1) * kBellsFull + (bells - 1); }
 
+// The long-run chance of each meter state before a regular spin: the stationary
+// distribution of the chain the cherry steps and Bell lines drive.
+std::vector<double> StationaryMeters(const MachineTables& t, const std::map<std::pair<int, int>, double>& steps) {
+  std::vector<std::vector<double>> a(kStates, std::vector<double>(kStates, 0));
+  for (int c = 1; c <= kCherriesFull; ++c)
+    for (int b = 1; b <= kBellsFull; ++b)
+      for (const auto& [kl, chance] : steps) {
+        const MeterMove& mv = t.Move(c, b, kl.first, kl.second);
+        a[StateOf(mv.Cherries, mv.Bells)][StateOf(c, b)] += chance;
+      }
+  // pi = P pi, with one equation traded for the total of 1.
+  for (int s = 0; s < kStates; ++s) a[s][s] -= 1;
+  std::vector<double> rhs(kStates, 0);
+  a[kStates - 1].assign(kStates, 1);
+  rhs[kStates - 1] = 1;
+  return Solve(a, rhs);
+}
+
+// The pool before a regular spin, by meter state: first[s] = E[pool; s] and
+// second[s] = E[pool^2; s]. Each spin it grows by the contribution, or goes back to its
+// start on an award, so both follow from linear equations over the meter states.
+struct PoolMoments {
+  std::vector<double> first, second;
+};
+
+using StepsLinesContribution = std::map<std::tuple<int, int, int32_t>, double>;
+
+PoolMoments PoolBeforeSpin(const MachineTables& t, const std::vector<double>& pi,
+                           const StepsLinesContribution& joint) {
+  const double start = t.BellPoolStart;
+  std::vector<std::vector<double>> keep(kStates, std::vector<double>(kStates, 0));
+  for (int c = 1; c <= kCherriesFull; ++c)
+    for (int b = 1; b <= kBellsFull; ++b)
+      for (const auto& [key, chance] : joint) {
+        const MeterMove& mv = t.Move(c, b, std::get<0>(key), std::get<1>(key));
+        if (!mv.PoolWon) keep[StateOf(mv.Cherries, mv.Bells)][StateOf(c, b)] += chance;
+      }
+  std::vector<std::vector<double>> a(kStates, std::vector<double>(kStates, 0));
+  for (int s = 0; s < kStates; ++s)
+    for (int r = 0; r < kStates; ++r) a[s][r] = (s == r) - keep[s][r];
+
+  // Right-hand sides: what flows into each state besides the kept pool.
+  auto inflow = [&](auto amount) {
+    std::vector<double> rhs(kStates, 0);
+    for (int c = 1; c <= kCherriesFull; ++c)
+      for (int b = 1; b <= kBellsFull; ++b)
+        for (const auto& [key, chance] : joint) {
+          const MeterMove& mv = t.Move(c, b, std::get<0>(key), std::get<1>(key));
+          rhs[StateOf(mv.Cherries, mv.Bells)] += chance * amount(StateOf(c, b), mv.PoolWon, std::get<2>(key));
+        }
+    return rhs;
+  };
+  PoolMoments m;
+  m.first = Solve(a, inflow([&](int s, bool won, double add) { return pi[s] * (won ? start : add); }));
+  m.second = Solve(a, inflow([&](int s, bool won, double add) {
+    return won ? pi[s] * start * start : 2 * add * m.first[s] + add * add * pi[s];
+  }));
+  return m;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -418,10 +478,6 @@ double BonusLampProbability(const LampTable& lamps) {
   int lit = 0;
   for (const auto& row : lamps) lit += static_cast<int>(std::count(row.begin(), row.end(), true));
   return lit / 12.0;
-}
-
-const char* SymbolName(int code) {
-  return code >= 0 && code < core::kSymbolCount ? kWords[code].Name : "?";
 }
 
 LineTable DeriveLineTable(SpinKind kind) {
@@ -675,7 +731,7 @@ ParSheet ComputeParSheet(const MachineTables& t, SkillStop skill) {
   }
 
   // The same joint chance with the Bell Pool contribution, from the full enumeration.
-  std::map<std::tuple<int, int, int32_t>, double> steps_lines_contribution;
+  StepsLinesContribution steps_lines_contribution;
   for (const WindowEntry& e : windows) {
     const Mass& m = e.mass;
     const Part& part = e.part;
@@ -686,63 +742,10 @@ ParSheet ComputeParSheet(const MachineTables& t, SkillStop skill) {
         m.p;
   }
 
-  // The meters' chain and its stationary distribution.
-  std::vector<std::vector<double>> chain(kStates, std::vector<double>(kStates, 0));
-  for (int c = 1; c <= kCherriesFull; ++c)
-    for (int b = 1; b <= kBellsFull; ++b)
-      for (const auto& [kl, chance] : work.StepsFromPatterns) {
-        const MeterMove& mv = t.Move(c, b, kl.first, kl.second);
-        chain[StateOf(mv.Cherries, mv.Bells)][StateOf(c, b)] += chance;
-      }
-  std::vector<double> pi;
-  {
-    auto a = chain;
-    for (int s = 0; s < kStates; ++s) a[s][s] -= 1;
-    std::vector<double> rhs(kStates, 0);
-    a[kStates - 1].assign(kStates, 1);
-    rhs[kStates - 1] = 1;
-    pi = Solve(a, rhs);
-  }
-
-  // The pool before a regular spin, by meter state: q1[s] = E[pool; s], q2[s] = E[pool^2; s].
-  // It grows by the contribution, or goes back to its start on an award.
-  const double start = t.BellPoolStart;
-  std::vector<std::vector<double>> keep(kStates, std::vector<double>(kStates, 0));
-  std::vector<double> b1(kStates, 0);
-  for (int c = 1; c <= kCherriesFull; ++c)
-    for (int b = 1; b <= kBellsFull; ++b) {
-      const int s = StateOf(c, b);
-      for (const auto& [key, chance] : steps_lines_contribution) {
-        const MeterMove& mv = t.Move(c, b, std::get<0>(key), std::get<1>(key));
-        const int next = StateOf(mv.Cherries, mv.Bells);
-        if (mv.PoolWon) {
-          b1[next] += chance * pi[s] * start;
-        } else {
-          keep[next][s] += chance;
-          b1[next] += chance * pi[s] * std::get<2>(key);
-        }
-      }
-    }
-  auto identity_minus = [&] {
-    auto a = keep;
-    for (int s = 0; s < kStates; ++s)
-      for (int r = 0; r < kStates; ++r) a[s][r] = (s == r) - keep[s][r];
-    return a;
-  };
-  const std::vector<double> q1 = Solve(identity_minus(), b1);
-  std::vector<double> b2(kStates, 0);
-  for (int c = 1; c <= kCherriesFull; ++c)
-    for (int b = 1; b <= kBellsFull; ++b) {
-      const int s = StateOf(c, b);
-      for (const auto& [key, chance] : steps_lines_contribution) {
-        const MeterMove& mv = t.Move(c, b, std::get<0>(key), std::get<1>(key));
-        const int next = StateOf(mv.Cherries, mv.Bells);
-        const double add = std::get<2>(key);
-        if (mv.PoolWon) b2[next] += chance * pi[s] * start * start;
-        else b2[next] += chance * (2 * add * q1[s] + add * add * pi[s]);
-      }
-    }
-  const std::vector<double> q2 = Solve(identity_minus(), b2);
+  const std::vector<double> pi = StationaryMeters(t, work.StepsFromPatterns);
+  const PoolMoments pool = PoolBeforeSpin(t, pi, steps_lines_contribution);
+  const std::vector<double>& q1 = pool.first;
+  const std::vector<double>& q2 = pool.second;
 
   // The win of a regular spin is W = m (A + a P) + returned bet + rolls, where m is the
   // lamp's multiplier, A the lines and screen bonus, a whether the pool is won and P the

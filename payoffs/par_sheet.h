@@ -28,9 +28,6 @@ double BonusLampProbability(const LampTable& lamps);
 // Whether a player stopping at the first sight of all six lamps lit wins the lamp.
 bool PerfectStopLightsLamp(int pos, int dir);
 
-// The name the player knows a symbol by.
-const char* SymbolName(int code);
-
 // What one payline showing a, b, c does.
 struct LineEffect {
   int32_t Multiplier = 0;  // per coin, before the bonus lamp

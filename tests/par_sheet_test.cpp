@@ -108,6 +108,12 @@ TEST_F(ParSheetEightLines, WorkingsAgreeWithEachOther) {
       if (f.Group == FigureGroup::ReturnBySource) sources += f.Value;
     EXPECT_NEAR(sources, Summary(*s, "rtp"), 1e-9);
     EXPECT_NEAR(Summary(*s, "rtp"), 100 * w.MeanWin / 8, 1e-9);
+    // Line pays line by line over three wheels, and over the whole window at once.
+    double lines_and_screen = Source(*s, "sevens_bonus") + Source(*s, "all_fruit");
+    for (size_t i = 1; i < tables_->RegularLines.Combinations.size(); ++i)
+      lines_and_screen += Source(*s, tables_->RegularLines.Combinations[i].Key.c_str());
+    const double lamp_mean = 1 + Summary(*s, "bonus_lamp");
+    EXPECT_NEAR(lines_and_screen, 100 * lamp_mean * w.MeanLineAndScreen / 8, 1e-9);
   }
 }
 
