@@ -4,12 +4,20 @@ set -u
 GAME=${GAME:-}
 WORK=$(mktemp -d /tmp/vantello-gui.XXXXXX)
 export HOME=$WORK/home XDG_DATA_HOME=$WORK/data SDL_AUDIODRIVER=dummy
+# In the sanitizer build: the desktop libraries' own leaks are not the game's.
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 mkdir -p "$HOME" "$XDG_DATA_HOME"
 GAME_PID=
 failures=0
 
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; }
+
+# A saved game with the card table switched off, so a win never stops a test.
+no_card_game() {
+  mkdir -p "$XDG_DATA_HOME/vantello"
+  printf '[CurrentGame]\nDouble=0\nBellPool=0\n' > "$XDG_DATA_HOME/vantello/Vantello.ini"
+}
 
 start_game() {
   "$GAME" >"$WORK/game.log" 2>&1 &
@@ -52,6 +60,14 @@ differs() {
   b=$(convert "$6" -crop "$4x$5+$2+$3" +repage -format '%#' info:)
   [ "$a" != "$b" ]
 }
+
+# Every spin seeded alike with a time whose spin pays a line without rolls or the
+# bonus lamp, so a spin's length is known: about four seconds with instant payoff.
+known_spin() {
+  export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
+  export LD_PRELOAD=$1 VANTELLO_TIME_OF_DAY_MS=$("$2" line)
+}
+wait_spin_over() { sleep 7; }
 
 windows_named() { xdotool search --name "^$1\$" 2>/dev/null | wc -l; }
 

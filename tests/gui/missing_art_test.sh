@@ -2,6 +2,7 @@
 # With one artwork file gone the game says so once, then starts and plays.
 # Usage (under Xvfb, 1024x768): missing_art_test.sh GAME
 . "$(dirname "$0")/lib.sh"
+no_card_game
 folder=$WORK/program
 mkdir -p "$folder"
 cp -r "$(dirname "$1")"/. "$folder"/
@@ -20,7 +21,7 @@ sleep 1.5
 [ "$(windows_named Vantello)" -eq 1 ] && pass "no second notice" || fail "a notice came again"
 s=$(shot machine)
 key Return
-sleep 4.5
+wait_spin_over
 s2=$(shot after-spin)
 differs "$s" 5 30 140 42 "$s2" && pass "the game plays without the file" || fail "no spin without the file"
 stop_game

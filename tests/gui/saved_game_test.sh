@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # The game carries over: ended by SIGTERM and started again it shows the same
 # credits, meters and bet. A broken saved-game file never stops it from starting.
-# Usage (under Xvfb, 800x600): saved_game_test.sh GAME
-GAME=$1
+# Usage (under Xvfb, 800x600): saved_game_test.sh GAME FIXED_TIME_LIBRARY FIND_SEED
+GAME=$1; SHIM=$2; FIND=$3
 . "$(dirname "$0")/lib.sh"
+no_card_game
+known_spin "$SHIM" "$FIND"
 ini=$XDG_DATA_HOME/vantello/Vantello.ini
 meters="5 10 150 110"   # credits and bell pool, left of the machine (the Winnings meter stays out)
 
 start_game
 fresh=$(shot fresh)
-key Return; sleep 4.5
+key Return; wait_spin_over
 key k c; sleep 0.5
 before=$(shot before-term)
 stop_game && pass "SIGTERM ends the game with status 0" || fail "exit status not 0 after SIGTERM"

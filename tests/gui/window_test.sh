@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The real game on a screen of W x H: the machine is painted where the layout puts
 # it, Enter spins and the spin takes the bet, the Spin button spins too.
-# Usage (under Xvfb): window_test.sh GAME W H
-GAME=$1; W=$2; H=$3
+# Usage (under Xvfb): window_test.sh GAME W H FIXED_TIME_LIBRARY FIND_SEED
+GAME=$1; W=$2; H=$3; SHIM=$4; FIND=$5
 . "$(dirname "$0")/lib.sh"
+no_card_game
+known_spin "$SHIM" "$FIND"
 
 # The machine front is centred; its wheel windows are white.
 if [ "$W" -ge 1000 ]; then bg_w=498; cell_x=75; cell_y=70; pitch_x=124; pitch_y=173; oy=2
@@ -21,7 +23,7 @@ dh=$([ "$W" -ge 1000 ] && echo 42 || echo 21)
 [ "$(mean "$s" 5 30 60 "$dh")" -gt 20 ] && pass "credits meter drawn" || fail "credits meter dark"
 
 key Return
-sleep 4.5
+wait_spin_over
 s2=$(shot after-enter)
 differs "$s" 5 30 100 "$dh" "$s2" && pass "credits meter changed after Enter" || fail "credits meter unchanged after Enter"
 
@@ -29,7 +31,7 @@ differs "$s" 5 30 100 "$dh" "$s2" && pass "credits meter changed after Enter" ||
 r=$(( ox + bg_w )); bottom=$(( oy + (W >= 1000 ? 610 : 416) ))
 spin_x=$(( r + (W - r) / 2 )); spin_y=$(( bottom - 72 - 10 - 36 ))
 click $spin_x $spin_y
-sleep 4.5
+wait_spin_over
 s3=$(shot after-click)
 differs "$s2" 5 30 100 "$dh" "$s3" && pass "credits meter changed after a click on Spin" || fail "Spin button did not spin"
 
