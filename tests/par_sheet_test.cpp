@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
+#include <tuple>
 
 #include "core/spin_rules.h"
 #include "payoffs/simulator.h"
@@ -48,30 +50,29 @@ TEST(LineTables, EveryPayingLineBelongsToOneNamedCombinationWithOnePay) {
   }
 }
 
+// Working a sheet out enumerates the whole window; each one the tests need is worked
+// out once.
+const ParSheet& Sheet(int32_t lines, int32_t coins, SkillStop skill) {
+  static std::map<std::tuple<int32_t, int32_t, SkillStop>, ParSheet> sheets;
+  auto it = sheets.find({lines, coins, skill});
+  if (it == sheets.end())
+    it = sheets.emplace(std::tuple{lines, coins, skill},
+                        payoffs::ComputeParSheet(payoffs::DeriveMachineTables(lines, coins), skill))
+             .first;
+  return it->second;
+}
+
 class ParSheetEightLines : public testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    tables_ = new MachineTables(payoffs::DeriveMachineTables(8, 1));
-    none_ = new ParSheet(payoffs::ComputeParSheet(*tables_, SkillStop::None));
-    perfect_ = new ParSheet(payoffs::ComputeParSheet(*tables_, SkillStop::Perfect));
-  }
-  static void TearDownTestSuite() {
-    delete tables_;
-    delete none_;
-    delete perfect_;
-  }
-  static MachineTables* tables_;
-  static ParSheet* none_;
-  static ParSheet* perfect_;
+  const ParSheet& none_ = Sheet(8, 1, SkillStop::None);
+  const ParSheet& perfect_ = Sheet(8, 1, SkillStop::Perfect);
+  const MachineTables tables_ = payoffs::DeriveMachineTables(8, 1);
 };
-MachineTables* ParSheetEightLines::tables_ = nullptr;
-ParSheet* ParSheetEightLines::none_ = nullptr;
-ParSheet* ParSheetEightLines::perfect_ = nullptr;
 
 TEST_F(ParSheetEightLines, FiguresWorkedByHandFromTheStrips) {
   // Every regular strip holds exactly one Seven among its 20 stops, so a line shows
   // three of them once in 8000 and the window's Sevens are binomial(9, 1/20).
-  const ParSheet& s = *none_;
+  const ParSheet& s = none_;
   EXPECT_DOUBLE_EQ(Odds(s, "three_seven"), 1.0 / 8000);
   // 300 a coin on each of 8 lines, doubled on one spin in 12, over a bet of 8.
   EXPECT_NEAR(Source(s, "three_seven"), 100 * 300.0 / 8000 * 8 * (13.0 / 12) / 8, 1e-9);
@@ -85,7 +86,7 @@ TEST_F(ParSheetEightLines, FiguresWorkedByHandFromTheStrips) {
 }
 
 TEST_F(ParSheetEightLines, WorkingsAgreeWithEachOther) {
-  for (const ParSheet* s : {none_, perfect_}) {
+  for (const ParSheet* s : {&none_, &perfect_}) {
     const payoffs::ParWorkings& w = s->Workings;
     // The meters' joint steps, from the 3^9 cherry/bell/other patterns and from the
     // full enumeration of the window.
@@ -101,7 +102,7 @@ TEST_F(ParSheetEightLines, WorkingsAgreeWithEachOther) {
     EXPECT_NEAR(total, 1, 1e-12);
     // In the long run the pool pays out what goes in: the contributions and the fresh
     // start after every award.
-    EXPECT_NEAR(w.PoolPaid, w.PoolContribution + tables_->BellPoolStart * w.PoolAwardRate, 1e-9);
+    EXPECT_NEAR(w.PoolPaid, w.PoolContribution + tables_.BellPoolStart * w.PoolAwardRate, 1e-9);
     // The sources add up to the return, worked out from the moments of the win.
     double sources = 0;
     for (const auto& f : s->Figures.Figures)
@@ -110,16 +111,16 @@ TEST_F(ParSheetEightLines, WorkingsAgreeWithEachOther) {
     EXPECT_NEAR(Summary(*s, "rtp"), 100 * w.MeanWin / 8, 1e-9);
     // Line pays line by line over three wheels, and over the whole window at once.
     double lines_and_screen = Source(*s, "sevens_bonus") + Source(*s, "all_fruit");
-    for (size_t i = 1; i < tables_->RegularLines.Combinations.size(); ++i)
-      lines_and_screen += Source(*s, tables_->RegularLines.Combinations[i].Key.c_str());
+    for (size_t i = 1; i < tables_.RegularLines.Combinations.size(); ++i)
+      lines_and_screen += Source(*s, tables_.RegularLines.Combinations[i].Key.c_str());
     const double lamp_mean = 1 + Summary(*s, "bonus_lamp");
     EXPECT_NEAR(lines_and_screen, 100 * lamp_mean * w.MeanLineAndScreen / 8, 1e-9);
   }
 }
 
 TEST_F(ParSheetEightLines, PerfectStopperDoublesEveryWin) {
-  const ParSheet& n = *none_;
-  const ParSheet& p = *perfect_;
+  const ParSheet& n = none_;
+  const ParSheet& p = perfect_;
   EXPECT_DOUBLE_EQ(Summary(p, "bonus_lamp"), 1);
   EXPECT_DOUBLE_EQ(Summary(p, "hit_frequency"), 100);
   EXPECT_NEAR(Source(p, "returned_bet"), 100, 1e-9);
@@ -133,8 +134,8 @@ TEST_F(ParSheetEightLines, PerfectStopperDoublesEveryWin) {
 }
 
 TEST(ParSheet, BellPoolDoesNotGrowWithTheCoins) {
-  const ParSheet one = payoffs::ComputeParSheet(payoffs::DeriveMachineTables(8, 1), SkillStop::None);
-  const ParSheet two = payoffs::ComputeParSheet(payoffs::DeriveMachineTables(8, 2), SkillStop::None);
+  const ParSheet& one = Sheet(8, 1, SkillStop::None);
+  const ParSheet& two = Sheet(8, 2, SkillStop::None);
   // Line pays, screen bonuses and rolls scale with the bet; the pool's credits do not.
   for (const char* key : {"three_seven", "any_bars", "sevens_bonus", "all_fruit", "cherry_rolls", "bar_rolls"})
     EXPECT_NEAR(Source(two, key), Source(one, key), 1e-9) << key;
@@ -143,8 +144,7 @@ TEST(ParSheet, BellPoolDoesNotGrowWithTheCoins) {
 }
 
 TEST(ParSheet, FewerLinesFeedNoScreenBonusAndNoPool) {
-  const MachineTables t = payoffs::DeriveMachineTables(5, 1);
-  const ParSheet s = payoffs::ComputeParSheet(t, SkillStop::None);
+  const ParSheet& s = Sheet(5, 1, SkillStop::None);
   EXPECT_EQ(Source(s, "sevens_bonus"), 0);
   EXPECT_EQ(Source(s, "all_fruit"), 0);
   EXPECT_EQ(s.Figures.Find(FigureGroup::AwardOdds, "sevens_3"), nullptr);
@@ -160,7 +160,7 @@ TEST(ParSheet, FewerLinesFeedNoScreenBonusAndNoPool) {
 void ExpectSheetInsideSimulation(int32_t lines, int32_t coins, SkillStop skill, int64_t spins, uint64_t seed,
                                  int at_least) {
   const MachineTables t = payoffs::DeriveMachineTables(lines, coins);
-  const ParSheet sheet = payoffs::ComputeParSheet(t, skill);
+  const ParSheet& sheet = Sheet(lines, coins, skill);
   payoffs::SimOptions o;
   o.Spins = spins;
   o.Seed = seed;
