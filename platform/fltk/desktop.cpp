@@ -54,9 +54,13 @@ std::string ProgramFolder() {
   std::error_code ec;
   std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (ec) return "./";
-  std::string folder = self.parent_path().string();
-  if (folder.empty() || folder.back() != '/') folder += '/';
-  return folder;
+  std::filesystem::path folder = self.parent_path();
+  // Installed, the game lives in <prefix>/bin and its files in <prefix>/share/vantello.
+  std::filesystem::path installed = folder / ".." / "share" / "vantello";
+  if (std::filesystem::is_directory(installed, ec)) folder = installed.lexically_normal();
+  std::string name = folder.string();
+  if (name.empty() || name.back() != '/') name += '/';
+  return name;
 }
 
 void RunMessageLoop() { Fl::run(); }
