@@ -149,7 +149,7 @@ bool ReadFile(const std::string& path, std::vector<uint8_t>& out, size_t max_byt
 
 bool LoadBmp(const std::string& path, Bitmap& out, std::string* error) {
   std::vector<uint8_t> bytes;
-  if (!ReadFile(path, bytes, 256u * 1024 * 1024)) return Fail(error, "cannot read file");
+  if (!ReadFile(path, bytes, size_t{256} * 1024 * 1024)) return Fail(error, "cannot read file");
   return DecodeBmp(bytes.data(), bytes.size(), out, error);
 }
 

@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "platform/services.h"
@@ -6,7 +8,7 @@ namespace platform {
 
 void Pause(Clock& clock, double seconds) {
   uint64_t start = clock.TickMs();
-  uint64_t wait = static_cast<uint64_t>(seconds * 1000.0 + 0.5);
+  uint64_t wait = static_cast<uint64_t>(std::llround(std::max(0.0, seconds) * 1000.0));
   while (clock.TickMs() - start < wait) clock.PumpMessages();
 }
 

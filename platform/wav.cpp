@@ -16,7 +16,7 @@ bool Fail(std::string* error, const char* why) {
   return false;
 }
 
-constexpr size_t kMaxWavData = 64u * 1024 * 1024;
+constexpr size_t kMaxWavData = size_t{64} * 1024 * 1024;
 // No sound of the game lasts minutes. A longer one is refused: brought to the output
 // rate, a small file at a low rate would grow more than twentyfold in memory.
 constexpr size_t kMaxWavSeconds = 300;
@@ -56,7 +56,7 @@ bool DecodeWav(const uint8_t* data, size_t size, Pcm& out, std::string* error) {
       for (size_t i = 0; i < frames; ++i) {
         int sum = 0;
         for (int c = 0; c < channels; ++c) {
-          const uint8_t* s = data + body + i * frame + c * (bits / 8);
+          const uint8_t* s = data + body + i * frame + static_cast<size_t>(c) * (bits / 8);
           sum += bits == 8 ? (static_cast<int>(s[0]) - 128) * 256 : static_cast<int16_t>(U16(s));
         }
         pcm.samples[i] = static_cast<int16_t>(sum / channels);

@@ -252,7 +252,7 @@ TEST(Assets, DigitStripsHoldTheDigitsInOrder) {
     const std::vector<uint8_t>* bytes = ui::BuiltinPicture(name);
     ASSERT_NE(bytes, nullptr);
     ASSERT_TRUE(platform::DecodeBmp(bytes->data(), bytes->size(), strip));
-    auto lit = [&](int digit) {
+    auto lit = [&, g = g](int digit) {
       int count = 0;
       for (int y = 0; y < strip.Height(); ++y)
         for (int x = digit * g; x < (digit + 1) * g; ++x) {

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <climits>
+#include <cmath>
 #include <filesystem>
 #include <map>
 #include <vector>
@@ -46,7 +47,7 @@ ScreenInfo ReadScreen() {
   s.depth = fl_visual ? fl_visual->depth : 24;
   float h = 96, v = 96;
   Fl::screen_dpi(h, v, 0);
-  s.dpi = h > 0 ? static_cast<int>(h + 0.5f) : 96;
+  s.dpi = h > 0 ? static_cast<int>(std::lround(h)) : 96;
   return s;
 }
 

@@ -58,7 +58,7 @@ Sound::~Sound() {
 
 void Sound::PlayFile(const std::string& path, bool wait) {
   std::vector<uint8_t> bytes;
-  if (!ReadFile(path, bytes, 16u * 1024 * 1024)) bytes.clear();
+  if (!ReadFile(path, bytes, size_t{16} * 1024 * 1024)) bytes.clear();
   impl_->PlayBytes(bytes, wait);
 }
 

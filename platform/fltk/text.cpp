@@ -3,6 +3,7 @@
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 
+#include <cmath>
 #include <map>
 #include <string>
 #include <tuple>
@@ -41,7 +42,7 @@ class FltkText : public TextRenderer {
   int Width(std::string_view text, int points, bool bold) override {
     std::string s(text);
     Use(points, bold);
-    return static_cast<int>(fl_width(s.c_str()) + 0.5);
+    return static_cast<int>(std::lround(fl_width(s.c_str())));
   }
 
   int Height(int points, bool bold) override {
