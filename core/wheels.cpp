@@ -44,17 +44,18 @@ void ClearCell(Machine& m, int w) {
 
 void DrawMotion(Machine& m, int w, int offset) {
   Box b = MotionWindow(m.g, w);
-  // Rows offset .. offset + h - 1 of the strip, wrapping from 575 back to 0, are
-  // assembled off screen and shown in one piece.
-  platform::Bitmap scratch(b.w, b.h);
+  // Rows offset .. offset + h - 1 of the strip, wrapping from 575 back to 0, shown in
+  // one piece: the two parts are drawn under one hold.
   int first = kMotionStripHeight - offset;
+  platform::Canvas& c = *m.canvas;
+  c.Hold();
   if (first >= b.h) {
-    platform::Blit(scratch, 0, 0, m.art.MotionStrip, 0, offset, b.w, b.h);
+    c.Blit(m.art.MotionStrip, 0, offset, b.w, b.h, b.x, b.y);
   } else {
-    platform::Blit(scratch, 0, 0, m.art.MotionStrip, 0, offset, b.w, first);
-    platform::Blit(scratch, 0, first, m.art.MotionStrip, 0, 0, b.w, b.h - first);
+    c.Blit(m.art.MotionStrip, 0, offset, b.w, first, b.x, b.y);
+    c.Blit(m.art.MotionStrip, 0, 0, b.w, b.h - first, b.x, b.y + first);
   }
-  m.canvas->Blit(scratch, 0, 0, b.w, b.h, b.x, b.y);
+  c.Release();
 }
 
 }  // namespace core

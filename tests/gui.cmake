@@ -9,21 +9,6 @@ target_link_options(vantello_fixed_time PRIVATE -fno-sanitize=all)
 add_executable(vantello_find_seed ${CMAKE_CURRENT_SOURCE_DIR}/gui/find_seed.cpp)
 target_link_libraries(vantello_find_seed PRIVATE vantello_game)
 set_target_properties(vantello_find_seed PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-find_program(XVFB_RUN xvfb-run)
-
-# A window test: the script runs under its own Xvfb screen of the given size. Each test
-# starts looking for a free display at its own number, so tests and other X servers
-# starting at the same moment do not race for one display.
-set_property(GLOBAL PROPERTY VANTELLO_NEXT_DISPLAY 120)
-function(vantello_gui_test name size script)
-  get_property(display GLOBAL PROPERTY VANTELLO_NEXT_DISPLAY)
-  math(EXPR next "${display} + 10")
-  set_property(GLOBAL PROPERTY VANTELLO_NEXT_DISPLAY ${next})
-  add_test(NAME ${name}
-           COMMAND ${XVFB_RUN} -a -n ${display} -s "-screen 0 ${size}x24"
-                   bash ${CMAKE_CURRENT_SOURCE_DIR}/gui/${script} ${ARGN})
-  set_tests_properties(${name} PROPERTIES TIMEOUT 240 RESOURCE_LOCK xserver)
-endfunction()
 
 if(XVFB_RUN AND TARGET vantello)
   foreach(size 640x480 800x600 1024x768)

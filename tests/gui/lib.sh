@@ -10,6 +10,12 @@ mkdir -p "$HOME" "$XDG_DATA_HOME"
 GAME_PID=
 failures=0
 
+# The X server of xvfb-run may still be settling on a busy machine: wait until it answers.
+for _ in $(seq 1 100); do
+  xdpyinfo >/dev/null 2>&1 && break
+  sleep 0.1
+done
+
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; }
 
