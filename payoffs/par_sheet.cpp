@@ -507,7 +507,7 @@ LineTable DeriveLineTable(SpinKind kind) {
         auto it = std::find_if(found.begin(), found.end(),
                                [&](const Combination& f) { return f.Key == name.Key; });
         if (it == found.end()) it = found.insert(found.end(), name);
-        first[(a * 12 + b) * 12 + c] = static_cast<int>(it - found.begin());
+        first[static_cast<size_t>((a * 12 + b) * 12 + c)] = static_cast<int>(it - found.begin());
       }
   // Richest first, as a pay table reads.
   std::vector<int> order(found.size());

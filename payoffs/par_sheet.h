@@ -47,7 +47,9 @@ struct Combination {
 struct LineTable {
   std::array<LineEffect, 12 * 12 * 12> Effects{};
   std::vector<Combination> Combinations;  // [0] is "no pay"
-  const LineEffect& At(int a, int b, int c) const { return Effects[(a * 12 + b) * 12 + c]; }
+  const LineEffect& At(int a, int b, int c) const {
+    return Effects[static_cast<size_t>((a * 12 + b) * 12 + c)];
+  }
 };
 
 LineTable DeriveLineTable(SpinKind kind);

@@ -221,15 +221,17 @@ std::string SummaryText(const SpinOutcome& out) {
     std::string a = std::to_string(e.A), b = std::to_string(e.B);
     switch (e.Kind) {
       case EntryKind::ReturnBet:
-        s += "Return Bet of " + a + " Credits.\r\nAll Winnings Lines are Doubled.\r\n";
+        s.append("Return Bet of ").append(a).append(" Credits.\r\nAll Winnings Lines are Doubled.\r\n");
         break;
-      case EntryKind::RollDoubled: s += "All Winnings Lines are Doubled..\r\n"; break;
-      case EntryKind::LinePaid: s += "Line " + a + " paid " + b + ".\r\n"; break;
-      case EntryKind::SevensBonus: s += "Screen Bonus for " + a + " Sevens paid " + b + ".\r\n"; break;
-      case EntryKind::AllFruitBonus: s += "Screen Bonus for All Fruit paid " + b + ".\r\n"; break;
-      case EntryKind::PoolAdded: s += a + " Credits were added to the Bell Pool.\r\n"; break;
-      case EntryKind::PoolWon: s += "Won the Bell Pool Worth " + b + "\r\n"; break;
-      case EntryKind::RollSevens: s += a + " Sevens Paid " + b + ".\r\n"; break;
+      case EntryKind::RollDoubled: s.append("All Winnings Lines are Doubled..\r\n"); break;
+      case EntryKind::LinePaid: s.append("Line ").append(a).append(" paid ").append(b).append(".\r\n"); break;
+      case EntryKind::SevensBonus:
+        s.append("Screen Bonus for ").append(a).append(" Sevens paid ").append(b).append(".\r\n");
+        break;
+      case EntryKind::AllFruitBonus: s.append("Screen Bonus for All Fruit paid ").append(b).append(".\r\n"); break;
+      case EntryKind::PoolAdded: s.append(a).append(" Credits were added to the Bell Pool.\r\n"); break;
+      case EntryKind::PoolWon: s.append("Won the Bell Pool Worth ").append(b).append("\r\n"); break;
+      case EntryKind::RollSevens: s.append(a).append(" Sevens Paid ").append(b).append(".\r\n"); break;
     }
   }
   // The summary box holds 255 characters; later entries are lost.

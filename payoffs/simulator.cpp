@@ -109,9 +109,9 @@ inline RegularPlay PlayWindow(const MachineTables& t, const Window& cells, bool 
   r.FruitBonus = SatMul(screen.FruitBonus, factor);
   meters.BellPool = SatAdd(meters.BellPool, screen.Contribution);
   const MeterMove& move = t.Move(meters.Cherries, meters.Bells, steps, bell_lines);
-  meters.Cherries = move.Cherries;
-  meters.Bells = move.Bells;
-  r.CherryRolls = move.CherryRolls;
+  meters.Cherries = static_cast<int32_t>(move.Cherries);
+  meters.Bells = static_cast<int32_t>(move.Bells);
+  r.CherryRolls = static_cast<int32_t>(move.CherryRolls);
   if (move.PoolWon) {
     r.PoolWon = SatMul(meters.BellPool, factor);
     meters.BellPool = t.BellPoolStart;
@@ -454,6 +454,7 @@ SimResult Simulate(const MachineTables& t, const SimOptions& o) {
     play(0);
   } else {
     std::vector<std::thread> threads;
+    threads.reserve(static_cast<size_t>(o.Threads));
     for (int i = 0; i < o.Threads; ++i) threads.emplace_back(play, i);
     for (auto& th : threads) th.join();
   }

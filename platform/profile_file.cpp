@@ -159,6 +159,7 @@ std::string ProfileText::ReadString(std::string_view section, std::string_view k
 void ProfileText::Write(std::string_view section,
                         const std::vector<std::pair<std::string, std::string>>& keys) {
   std::vector<std::string_view> names;
+  names.reserve(keys.size());
   for (const auto& key : keys) names.push_back(key.first);
   SectionScan scan = Scan(text_, section, names);
   const std::string br = LineBreakOf(text_);

@@ -16,7 +16,7 @@ namespace platform {
 // A longer value is cut to its first 1023 characters on reading.
 constexpr size_t kMaxProfileValueChars = 1023;
 // A file larger than this is not ours: it reads as missing and is never overwritten.
-constexpr size_t kMaxProfileFileBytes = 4u * 1024 * 1024;
+constexpr size_t kMaxProfileFileBytes = size_t{4} * 1024 * 1024;
 
 // The first `count` characters of UTF-8 text, never splitting a character.
 std::string CutToChars(std::string_view text, size_t count);

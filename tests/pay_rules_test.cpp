@@ -38,6 +38,7 @@ SpinOutcome Regular(const SpinInput& in) { return payoffs::EvaluateWindow(SpinKi
 
 std::vector<std::pair<EventKind, int32_t>> Events(const SpinOutcome& out) {
   std::vector<std::pair<EventKind, int32_t>> v;
+  v.reserve(static_cast<size_t>(out.EventCount));
   for (int i = 0; i < out.EventCount; ++i) v.emplace_back(out.Events[i].Kind, out.Events[i].Value);
   return v;
 }

@@ -33,6 +33,7 @@ TEST(Strips, StartupStopsShowBarsSevensAndFruit) {
   core::GameState g;
   core::ApplyStartupValues(g);
   std::vector<int> shown;
+  shown.reserve(9);
   for (int w = 0; w < 9; ++w) shown.push_back(core::CellSymbol(g, w));
   EXPECT_EQ(shown, (std::vector<int>{1, 2, 3, 0, 0, 0, 9, 7, 6}));
 }

@@ -163,6 +163,7 @@ platform::Bitmap MachineFront(int cell) {
 
   // Nine wheel windows: chrome frames, a shadow line, and the white window itself.
   for (int w = 0; w < 9; ++w) {
+    // NOLINTNEXTLINE(bugprone-integer-division): w / 3 is the row, a whole number by design.
     double x = g.win_x + (w % 3) * g.pitch_x, y = g.win_y + (w / 3) * g.pitch_y;
     double ww = g.win_w + (g.extra_column ? 1 : 0);
     double f = 3.5 * k;

@@ -404,6 +404,7 @@ platform::Bitmap SymbolSheet(int cell) {
   cairo_t* cr = canvas.cr();
   Fill(cr, {1, 1, 1});
   for (int code = 0; code < kSymbols; ++code) {
+    // NOLINTNEXTLINE(bugprone-integer-division): code / 4 is the row, a whole number by design.
     double x = (code % 4) * cell, y = (code / 4) * cell;
     cairo_save(cr);
     cairo_rectangle(cr, x, y, cell, cell);

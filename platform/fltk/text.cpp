@@ -107,7 +107,7 @@ void DrawCanvas(const Canvas& canvas, int x, int y, int w, int h) {
   for (int row = 0; row < bh; ++row) {
     const uint32_t* src = px.Row(y + row) + x;
     uchar* out = &rgb[static_cast<size_t>(row) * bw * 3];
-    for (int col = 0; col < bw; ++col) {
+    for (size_t col = 0; col < static_cast<size_t>(bw); ++col) {
       out[3 * col] = (src[col] >> 16) & 255;
       out[3 * col + 1] = (src[col] >> 8) & 255;
       out[3 * col + 2] = src[col] & 255;

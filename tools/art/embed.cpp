@@ -7,7 +7,7 @@ std::string EmbeddedPicturesSource(const EmbeddedPictures& p) {
                     "\"\n\n#include <cstddef>\n#include <map>\n#include <string_view>\n\nnamespace " +
                     p.name_space + " {\n\nnamespace {\n\n";
   for (const auto& [name, bytes] : p.bmps) {
-    out += "const unsigned char k" + name + "[] = {";
+    out.append("const unsigned char k").append(name).append("[] = {");
     for (size_t i = 0; i < bytes.size(); ++i) {
       out += i % 24 == 0 ? "\n    " : " ";
       out += std::to_string(bytes[i]) + ",";
@@ -22,7 +22,8 @@ std::string EmbeddedPicturesSource(const EmbeddedPictures& p) {
       "}  // namespace\n\n"
       "const std::vector<uint8_t>* " + p.function + "(std::string_view name) {\n"
       "  static const std::map<std::string_view, std::vector<uint8_t>> pictures = {\n";
-  for (const auto& [name, bytes] : p.bmps) out += "      {\"" + name + "\", Bytes(k" + name + ")},\n";
+  for (const auto& [name, bytes] : p.bmps)
+    out.append("      {\"").append(name).append("\", Bytes(k").append(name).append(")},\n");
   out +=
       "  };\n"
       "  auto it = pictures.find(name);\n"
