@@ -66,8 +66,10 @@ class FltkText : public TextRenderer {
     Use(points, bold);
     cover.w = static_cast<int>(fl_width(s.c_str())) + 2;
     cover.h = fl_height() + 1;
+    // The root window names the screen for the picture: unlike the last window drawn
+    // (a message box, say), it is never gone.
     Window saved = fl_window;
-    if (!fl_window) fl_window = RootWindow(fl_display, fl_screen);
+    fl_window = RootWindow(fl_display, fl_screen);
     Fl_Offscreen off = fl_create_offscreen(cover.w, cover.h);
     fl_begin_offscreen(off);
     fl_color(FL_BLACK);

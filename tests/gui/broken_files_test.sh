@@ -51,7 +51,7 @@ run() {
 
   start_game
   if ! kill -0 "$GAME_PID" 2>/dev/null; then
-    fail "$label: the game did not start"
+    fail "$label: the game did not start"; tail -n 5 "$WORK/game.log"
     GAME_PID=
     return
   fi

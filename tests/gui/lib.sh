@@ -26,7 +26,8 @@ no_card_game() {
 }
 
 start_game() {
-  "$GAME" >"$WORK/game.log" 2>&1 &
+  echo "== start $(date +%T.%N)" >>"$WORK/game.log"
+  "$GAME" >>"$WORK/game.log" 2>&1 &
   GAME_PID=$!
   for _ in $(seq 1 100); do
     xdotool search --name '^Vantello$' >/dev/null 2>&1 && break
