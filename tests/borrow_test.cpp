@@ -13,6 +13,7 @@
 #include "dialogs/dialog_pictures.h"
 #include "dialogs/locale_numbers.h"
 #include "platform/testing/fake_dialog.h"
+#include "tests/scoped_locale.h"
 #include "tests/test_machine.h"
 
 namespace {
@@ -26,21 +27,7 @@ constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 constexpr Color kRedDigits = 0xE00000, kGreenDigits = 0x00E000;
 constexpr Color kRedLarge = 0xA00000, kGreenLarge = 0x00A000;
 
-// Keeps the user's locale out of the messages: the C locale writes "1000.00".
-class ScopedCLocale {
- public:
-  ScopedCLocale() {
-    if (const char* old = getenv("LC_ALL")) saved_ = old;
-    setenv("LC_ALL", "C", 1);
-  }
-  ~ScopedCLocale() {
-    if (saved_.empty()) unsetenv("LC_ALL");
-    else setenv("LC_ALL", saved_.c_str(), 1);
-  }
-
- private:
-  std::string saved_;
-};
+using testing_support::ScopedCLocale;
 
 class BorrowTest : public ::testing::Test {
  protected:

@@ -11,6 +11,7 @@
 #include "dialogs/locale_numbers.h"
 #include "dialogs/stats.h"
 #include "platform/testing/fake_dialog.h"
+#include "tests/scoped_locale.h"
 #include "tests/test_machine.h"
 
 namespace {
@@ -21,21 +22,7 @@ using testing_support::TestMachine;
 
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
-// Keeps the user's locale out of the figures: the C locale, grouped by ",".
-class ScopedCLocale {
- public:
-  ScopedCLocale() {
-    if (const char* old = getenv("LC_ALL")) saved_ = old;
-    setenv("LC_ALL", "C", 1);
-  }
-  ~ScopedCLocale() {
-    if (saved_.empty()) unsetenv("LC_ALL");
-    else setenv("LC_ALL", saved_.c_str(), 1);
-  }
-
- private:
-  std::string saved_;
-};
+using testing_support::ScopedCLocale;
 
 class StatsTest : public ::testing::Test {
  protected:

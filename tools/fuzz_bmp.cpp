@@ -6,23 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "tools/fuzz_support.h"
+
 #include "platform/bitmap.h"
 #include "platform/bmp.h"
 
 namespace {
 
-void Check(bool holds) {
-  if (!holds) std::abort();
-}
-
-void Put16(std::vector<uint8_t>& b, uint32_t v) {
-  b.push_back(v & 0xFF);
-  b.push_back((v >> 8) & 0xFF);
-}
-void Put32(std::vector<uint8_t>& b, uint32_t v) {
-  Put16(b, v & 0xFFFF);
-  Put16(b, v >> 16);
-}
+using fuzz::Check;
+using fuzz::Put16;
+using fuzz::Put32;
 
 // The bytes as palette and pixels of a well-formed header, so that the fuzzer reaches
 // the pixel decoding of every depth without first having to guess a valid header. The

@@ -8,22 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "tools/fuzz_support.h"
+
 #include "platform/wav.h"
 
 namespace {
 
-void Check(bool holds) {
-  if (!holds) std::abort();
-}
-
-void Put16(std::vector<uint8_t>& b, uint32_t v) {
-  b.push_back(v & 0xFF);
-  b.push_back((v >> 8) & 0xFF);
-}
-void Put32(std::vector<uint8_t>& b, uint32_t v) {
-  Put16(b, v & 0xFFFF);
-  Put16(b, v >> 16);
-}
+using fuzz::Check;
+using fuzz::Put16;
+using fuzz::Put32;
 
 // The bytes as the sound data of a well-formed file, so that the fuzzer reaches the
 // sample decoding without first having to guess a valid header. The first three bytes
