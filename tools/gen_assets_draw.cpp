@@ -83,6 +83,52 @@ void SetChrome(cairo_t* cr, double from, double to, bool vertical) {
   cairo_pattern_destroy(p);
 }
 
+void Sparkle(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, rx, ry);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_restore(cr);
+  SetColor(cr, {1, 1, 1}, alpha);
+  cairo_fill(cr);
+}
+
+void ShieldPath(cairo_t* cr, double x, double y, double w, double h) {
+  cairo_move_to(cr, x, y + h * 0.08);
+  cairo_curve_to(cr, x + w * 0.3, y + h * 0.1, x + w * 0.42, y, x + w * 0.5, y - h * 0.02);
+  cairo_curve_to(cr, x + w * 0.58, y, x + w * 0.7, y + h * 0.1, x + w, y + h * 0.08);
+  cairo_curve_to(cr, x + w, y + h * 0.55, x + w * 0.85, y + h * 0.82, x + w * 0.5, y + h);
+  cairo_curve_to(cr, x + w * 0.15, y + h * 0.82, x, y + h * 0.55, x, y + h * 0.08);
+  cairo_close_path(cr);
+}
+
+void ShieldEmblem(cairo_t* cr, double x, double y, double chrome_height, double ray_alpha) {
+  ShieldPath(cr, x, y, 106, 116);
+  SetChrome(cr, 0, chrome_height, true);
+  cairo_fill(cr);
+  const double cx = x + 53, cy = y + 49;
+  ShieldPath(cr, x + 5, y + 5, 96, 105);
+  cairo_pattern_t* field = cairo_pattern_create_radial(cx, cy - 5, 4, cx, cy + 5, 70);
+  cairo_pattern_add_color_stop_rgb(field, 0, 0.25, 0.35, 0.95);
+  cairo_pattern_add_color_stop_rgb(field, 0.6, 0.06, 0.12, 0.55);
+  cairo_pattern_add_color_stop_rgb(field, 1, 0.02, 0.04, 0.25);
+  cairo_set_source(cr, field);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(field);
+  cairo_save(cr);
+  cairo_clip(cr);
+  for (int i = 0; i < 24; i += 2) {
+    double a0 = 2 * M_PI * i / 24, a1 = 2 * M_PI * (i + 1) / 24;
+    cairo_move_to(cr, cx, cy);
+    cairo_line_to(cr, cx + 120 * std::cos(a0), cy + 120 * std::sin(a0));
+    cairo_line_to(cr, cx + 120 * std::cos(a1), cy + 120 * std::sin(a1));
+    cairo_close_path(cr);
+  }
+  SetColor(cr, {1, 1, 1}, ray_alpha);
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
 void Glow(cairo_t* cr, double cx, double cy, double radius, Rgb c, double alpha) {
   cairo_pattern_t* p = cairo_pattern_create_radial(cx, cy, 0, cx, cy, radius);
   cairo_pattern_add_color_stop_rgba(p, 0, c.r, c.g, c.b, alpha);

@@ -240,16 +240,6 @@ void FillGlass(cairo_t* cr, double cx, double cy, double rx, double ry, Glass gl
   cairo_restore(cr);
 }
 
-void Specular(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
-  SetColor(cr, {1, 1, 1}, alpha);
-  cairo_fill(cr);
-}
-
 void SmallChaserLamp(cairo_t* cr, double x0, int index, bool lit) {
   bool bonus = index == 5;
   double w = 53, h = 30;
@@ -275,7 +265,7 @@ void SmallChaserLamp(cairo_t* cr, double x0, int index, bool lit) {
   SetColor(cr, {0, 0, 0}, 0.6);
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
-  Specular(cr, x0 + w / 2 - 6, 10.5, 10, 2.2, lit ? 0.55 : 0.25);
+  Sparkle(cr, x0 + w / 2 - 6, 10.5, 10, 2.2, lit ? 0.55 : 0.25);
   if (bonus && lit)
     OutlinedText(cr, Font{"DejaVu Sans", 8.5, true}, "BONUS", x0 + w / 2, h / 2 + 0.5,
                  Align::Centre, {1, 1, 1}, Hex(0x8A0000), 0.8);
@@ -323,7 +313,7 @@ void LargeChaserLamp(cairo_t* cr, double x0, int index, bool lit) {
   SetColor(cr, {1, 1, 1}, lit ? 0.16 : 0.03);
   cairo_set_line_width(cr, 1.5);
   cairo_stroke(cr);
-  Specular(cr, cx - 9, cy - 15, 12, 6, lit ? 0.6 : 0.25);
+  Sparkle(cr, cx - 9, cy - 15, 12, 6, lit ? 0.6 : 0.25);
   // Name plate.
   RoundRect(cr, x0 + 12, 77, w - 24, 16, 4);
   SetColor(cr, Hex(0x050505));
@@ -390,7 +380,7 @@ platform::Bitmap SideLamps(int frame) {
     SetColor(cr, {0, 0, 0}, 0.6);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
-    Specular(cr, cx - 4 * s, dome_cy - 4 * s, 2.5 * s, 5 * s, lit ? 0.7 : 0.3);
+    Sparkle(cr, cx - 4 * s, dome_cy - 4 * s, 2.5 * s, 5 * s, lit ? 0.7 : 0.3);
     cairo_restore(cr);
   }
   return canvas.ToBitmap();

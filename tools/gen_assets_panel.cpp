@@ -127,48 +127,13 @@ platform::Bitmap BigBar() {
   return canvas.ToBitmap();
 }
 
-namespace {
-
-void ShieldPath(cairo_t* cr, double x, double y, double w, double h) {
-  cairo_move_to(cr, x, y + h * 0.08);
-  cairo_curve_to(cr, x + w * 0.3, y + h * 0.1, x + w * 0.42, y, x + w * 0.5, y - h * 0.02);
-  cairo_curve_to(cr, x + w * 0.58, y, x + w * 0.7, y + h * 0.1, x + w, y + h * 0.08);
-  cairo_curve_to(cr, x + w, y + h * 0.55, x + w * 0.85, y + h * 0.82, x + w * 0.5, y + h);
-  cairo_curve_to(cr, x + w * 0.15, y + h * 0.82, x, y + h * 0.55, x, y + h * 0.08);
-  cairo_close_path(cr);
-}
-
-}  // namespace
-
 platform::Bitmap Logo() {
   const int w = 142, h = 132;
   Canvas canvas(w, h);
   cairo_t* cr = canvas.cr();
   Fill(cr, {0, 0, 0});
   Glow(cr, w / 2.0, 58, 72, Hex(0xFFB030), 0.35);
-  ShieldPath(cr, 18, 6, 106, 116);
-  SetChrome(cr, 0, h, true);
-  cairo_fill(cr);
-  ShieldPath(cr, 23, 11, 96, 105);
-  cairo_pattern_t* field = cairo_pattern_create_radial(71, 50, 4, 71, 60, 70);
-  cairo_pattern_add_color_stop_rgb(field, 0, 0.25, 0.35, 0.95);
-  cairo_pattern_add_color_stop_rgb(field, 0.6, 0.06, 0.12, 0.55);
-  cairo_pattern_add_color_stop_rgb(field, 1, 0.02, 0.04, 0.25);
-  cairo_set_source(cr, field);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(field);
-  cairo_save(cr);
-  cairo_clip(cr);
-  for (int i = 0; i < 24; i += 2) {
-    double a0 = 2 * M_PI * i / 24, a1 = 2 * M_PI * (i + 1) / 24;
-    cairo_move_to(cr, 71, 55);
-    cairo_line_to(cr, 71 + 120 * std::cos(a0), 55 + 120 * std::sin(a0));
-    cairo_line_to(cr, 71 + 120 * std::cos(a1), 55 + 120 * std::sin(a1));
-    cairo_close_path(cr);
-  }
-  SetColor(cr, {1, 1, 1}, 0.07);
-  cairo_fill(cr);
-  cairo_restore(cr);
+  ShieldEmblem(cr, 18, 6, h, 0.07);
   DrawSymbol(cr, 0, 30, 12, 76);
   DrawSymbol(cr, 9, 74, 44, 46);
 

@@ -25,16 +25,6 @@ void Ball(cairo_t* cr, double cx, double cy, double r, Rgb base, double outline 
   cairo_stroke(cr);
 }
 
-void Sparkle(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha) {
-  cairo_save(cr);
-  cairo_translate(cr, cx, cy);
-  cairo_scale(cr, rx, ry);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_restore(cr);
-  SetColor(cr, {1, 1, 1}, alpha);
-  cairo_fill(cr);
-}
-
 // A leaf from (x0, y0) to (x1, y1), bulging to one side.
 void Leaf(cairo_t* cr, double x0, double y0, double x1, double y1, double width, Rgb c) {
   double dx = x1 - x0, dy = y1 - y0;

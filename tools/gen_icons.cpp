@@ -19,47 +19,12 @@ using namespace art;
 // The icon is drawn in a square of this many units and scaled to each size.
 constexpr double kDesign = 124;
 
-// The logo's shield: a top that rises to the middle, sides curving in to the tip.
-void ShieldPath(cairo_t* cr, double x, double y, double w, double h) {
-  cairo_move_to(cr, x, y + h * 0.08);
-  cairo_curve_to(cr, x + w * 0.3, y + h * 0.1, x + w * 0.42, y, x + w * 0.5, y - h * 0.02);
-  cairo_curve_to(cr, x + w * 0.58, y, x + w * 0.7, y + h * 0.1, x + w, y + h * 0.08);
-  cairo_curve_to(cr, x + w, y + h * 0.55, x + w * 0.85, y + h * 0.82, x + w * 0.5, y + h);
-  cairo_curve_to(cr, x + w * 0.15, y + h * 0.82, x, y + h * 0.55, x, y + h * 0.08);
-  cairo_close_path(cr);
-}
-
 void DrawIcon(cairo_t* cr) {
-  const double cx = kDesign / 2, cy = 52;
   // A soft shadow under the shield lifts it from dark panels.
   ShieldPath(cr, 10, 7, 106, 116);
   SetColor(cr, {0, 0, 0}, 0.35);
   cairo_fill(cr);
-  ShieldPath(cr, 9, 4, 106, 116);
-  SetChrome(cr, 0, kDesign, true);
-  cairo_fill(cr);
-
-  ShieldPath(cr, 14, 9, 96, 105);
-  cairo_pattern_t* field = cairo_pattern_create_radial(cx, cy - 5, 4, cx, cy + 5, 70);
-  cairo_pattern_add_color_stop_rgb(field, 0, 0.25, 0.35, 0.95);
-  cairo_pattern_add_color_stop_rgb(field, 0.6, 0.06, 0.12, 0.55);
-  cairo_pattern_add_color_stop_rgb(field, 1, 0.02, 0.04, 0.25);
-  cairo_set_source(cr, field);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(field);
-  cairo_save(cr);
-  cairo_clip(cr);
-  // Rays from behind the seven, as on the logo.
-  for (int i = 0; i < 24; i += 2) {
-    double a0 = 2 * M_PI * i / 24, a1 = 2 * M_PI * (i + 1) / 24;
-    cairo_move_to(cr, cx, cy);
-    cairo_line_to(cr, cx + 120 * std::cos(a0), cy + 120 * std::sin(a0));
-    cairo_line_to(cr, cx + 120 * std::cos(a1), cy + 120 * std::sin(a1));
-    cairo_close_path(cr);
-  }
-  SetColor(cr, {1, 1, 1}, 0.08);
-  cairo_fill(cr);
-  cairo_restore(cr);
+  ShieldEmblem(cr, 9, 4, kDesign, 0.08);
 
   // Larger than on the logo, with no ribbon below: the icon must read at 48 pixels.
   DrawSymbol(cr, 0, 14, 10, 84);

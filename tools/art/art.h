@@ -48,6 +48,12 @@ void FillVertical(cairo_t* cr, Rgb top, Rgb bottom, double y0, double y1);
 // A brushed chrome band across [y0, y1] (or [x0, x1] when vertical is false).
 cairo_pattern_t* ChromePattern(double from, double to, bool vertical);
 void SetChrome(cairo_t* cr, double from, double to, bool vertical);
+// A soft white highlight: an ellipse at (cx, cy) with radii rx, ry.
+void Sparkle(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha);
+// The logo's shield outline: a top rising to the middle, sides curving in to the tip.
+void ShieldPath(cairo_t* cr, double x, double y, double w, double h);
+// The logo's chrome shield (106 x 116 from x, y) with its blue field and faint rays.
+void ShieldEmblem(cairo_t* cr, double x, double y, double chrome_height, double ray_alpha);
 // Soft coloured light: a radial fade from c at the centre to nothing at radius.
 void Glow(cairo_t* cr, double cx, double cy, double radius, Rgb c, double alpha);
 
