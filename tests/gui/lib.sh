@@ -26,12 +26,23 @@ no_card_game() {
 }
 
 start_game() {
-  echo "== start $(date +%T.%N)" >>"$WORK/game.log"
-  "$GAME" >>"$WORK/game.log" 2>&1 &
-  GAME_PID=$!
-  for _ in $(seq 1 100); do
-    xdotool search --name '^Vantello$' >/dev/null 2>&1 && break
-    sleep 0.1
+  local attempt
+  for attempt in 1 2 3; do
+    echo "== start $(date +%T.%N)" >>"$WORK/game.log"
+    "$GAME" >>"$WORK/game.log" 2>&1 &
+    GAME_PID=$!
+    for _ in $(seq 1 100); do
+      xdotool search --name '^Vantello$' >/dev/null 2>&1 && break
+      kill -0 "$GAME_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    # Now and then a busy X server turns a new client away; that is not the game's doing.
+    if ! kill -0 "$GAME_PID" 2>/dev/null && tail -n 1 "$WORK/game.log" | grep -q "Can't open display"; then
+      wait "$GAME_PID" 2>/dev/null
+      sleep 1
+      continue
+    fi
+    break
   done
   sleep 0.8
 }
