@@ -4,7 +4,8 @@ if(NOT TARGET PkgConfig::CAIRO)
   pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)
 endif()
 
-add_executable(vantello_gen_cards ${CMAKE_CURRENT_SOURCE_DIR}/gen_cards.cpp ${CMAKE_CURRENT_SOURCE_DIR}/art/embed.cpp)
+add_executable(vantello_gen_cards ${CMAKE_CURRENT_SOURCE_DIR}/gen_cards.cpp
+               ${CMAKE_CURRENT_SOURCE_DIR}/art/embed.cpp ${CMAKE_CURRENT_SOURCE_DIR}/gen_assets_draw.cpp)
 target_link_libraries(vantello_gen_cards PRIVATE vantello_platform PkgConfig::CAIRO)
 # Keep the generator out of the program folder.
 set_target_properties(vantello_gen_cards PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)

@@ -4,7 +4,8 @@ if(NOT TARGET PkgConfig::CAIRO)
   pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)
 endif()
 
-add_executable(vantello_gen_dialog_art ${CMAKE_CURRENT_SOURCE_DIR}/gen_dialog_art.cpp ${CMAKE_CURRENT_SOURCE_DIR}/art/embed.cpp)
+add_executable(vantello_gen_dialog_art ${CMAKE_CURRENT_SOURCE_DIR}/gen_dialog_art.cpp
+               ${CMAKE_CURRENT_SOURCE_DIR}/art/embed.cpp ${CMAKE_CURRENT_SOURCE_DIR}/gen_assets_draw.cpp)
 target_link_libraries(vantello_gen_dialog_art PRIVATE vantello_platform PkgConfig::CAIRO)
 # Keep the generator out of the program folder.
 set_target_properties(vantello_gen_dialog_art PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)

@@ -14,6 +14,7 @@
 
 #include "platform/bitmap.h"
 #include "platform/bmp.h"
+#include "tools/art/art.h"
 #include "tools/art/embed.h"
 
 namespace {
@@ -41,39 +42,13 @@ const Color kCardEdge = 0x505050;
 
 void Set(cairo_t* cr, Rgb c) { cairo_set_source_rgb(cr, c.r, c.g, c.b); }
 
-// A Cairo picture that turns into a game Bitmap; painted opaque by its user.
-class Picture {
+// A Cairo picture painted over with its ground colour first, so it is opaque.
+class Picture : public art::Canvas {
  public:
-  Picture(int w, int h)
-      : w_(w), h_(h), surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h)), cr_(cairo_create(surface_)) {
-    Set(cr_, kPaper);
-    cairo_paint(cr_);
+  Picture(int w, int h) : art::Canvas(w, h) {
+    Set(cr(), kPaper);
+    cairo_paint(cr());
   }
-  ~Picture() {
-    cairo_destroy(cr_);
-    cairo_surface_destroy(surface_);
-  }
-  Picture(const Picture&) = delete;
-  Picture& operator=(const Picture&) = delete;
-
-  cairo_t* cr() const { return cr_; }
-
-  Bitmap ToBitmap() {
-    cairo_surface_flush(surface_);
-    Bitmap out(w_, h_);
-    const unsigned char* data = cairo_image_surface_get_data(surface_);
-    int stride = cairo_image_surface_get_stride(surface_);
-    for (int y = 0; y < h_; ++y) {
-      auto* row = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
-      for (int x = 0; x < w_; ++x) out.SetPixel(x, y, row[x] & 0xFFFFFF);
-    }
-    return out;
-  }
-
- private:
-  int w_, h_;
-  cairo_surface_t* surface_;
-  cairo_t* cr_;
 };
 
 // ---- The card's shape ----

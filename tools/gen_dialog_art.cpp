@@ -13,6 +13,7 @@
 #include "dialogs/dialog_pictures.h"
 #include "platform/bitmap.h"
 #include "platform/bmp.h"
+#include "tools/art/art.h"
 #include "tools/art/embed.h"
 
 namespace {
@@ -29,40 +30,13 @@ Rgb Shade(Rgb c, double t) { return {c.r * t, c.g * t, c.b * t}; }
 Rgb Tint(Rgb c, double t) { return {c.r + (1 - c.r) * t, c.g + (1 - c.g) * t, c.b + (1 - c.b) * t}; }
 void Use(cairo_t* cr, Rgb c, double alpha = 1.0) { cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha); }
 
-// A Cairo surface painted with the button face, turned into a Bitmap when done.
-class Picture {
+// A Cairo picture painted over with its ground colour first, so it is opaque.
+class Picture : public art::Canvas {
  public:
-  Picture(int width, int height)
-      : surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height)),
-        cr_(cairo_create(surface_)) {
-    Use(cr_, FromColor(dialogs::kButtonFace));
-    cairo_paint(cr_);
+  Picture(int w, int h) : art::Canvas(w, h) {
+    Use(cr(), FromColor(dialogs::kButtonFace));
+    cairo_paint(cr());
   }
-  ~Picture() {
-    cairo_destroy(cr_);
-    cairo_surface_destroy(surface_);
-  }
-  Picture(const Picture&) = delete;
-  Picture& operator=(const Picture&) = delete;
-
-  cairo_t* cr() const { return cr_; }
-
-  Bitmap ToBitmap() {
-    cairo_surface_flush(surface_);
-    int w = cairo_image_surface_get_width(surface_), h = cairo_image_surface_get_height(surface_);
-    int stride = cairo_image_surface_get_stride(surface_);
-    const unsigned char* data = cairo_image_surface_get_data(surface_);
-    Bitmap out(w, h);
-    for (int y = 0; y < h; ++y) {
-      const uint32_t* row = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
-      for (int x = 0; x < w; ++x) out.SetPixel(x, y, row[x] & 0xFFFFFF);
-    }
-    return out;
-  }
-
- private:
-  cairo_surface_t* surface_;
-  cairo_t* cr_;
 };
 
 void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
