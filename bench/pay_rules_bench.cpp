@@ -8,9 +8,9 @@
 #include <new>
 #include <vector>
 
-#include "core/strips.h"
-#include "payoffs/pay_rules.h"
-#include "payoffs/rolls.h"
+#include "rules/strips.h"
+#include "rules/pay_rules.h"
+#include "rules/rolls.h"
 #include "platform/random.h"
 
 namespace {
@@ -29,11 +29,11 @@ std::atomic<long> g_allocations{0};
 
 namespace {
 
-std::vector<payoffs::SpinInput> Windows(payoffs::SpinKind kind, int n) {
-  auto strips = core::RegularStrips();
-  if (kind == payoffs::SpinKind::CherryRoll) strips.fill(payoffs::CherryRollStrip());
+std::vector<rules::SpinInput> Windows(rules::SpinKind kind, int n) {
+  auto strips = rules::RegularStrips();
+  if (kind == rules::SpinKind::CherryRoll) strips.fill(rules::CherryRollStrip());
   platform::Rng rng(7);
-  std::vector<payoffs::SpinInput> windows(n);
+  std::vector<rules::SpinInput> windows(n);
   for (auto& in : windows) {
     for (int w = 0; w < 9; ++w) in.Cells[w] = strips[w][rng.Random(20)];
     in.BonusLamp = rng.Random(12) == 0;
@@ -43,12 +43,12 @@ std::vector<payoffs::SpinInput> Windows(payoffs::SpinKind kind, int n) {
   return windows;
 }
 
-void Evaluate(benchmark::State& state, payoffs::SpinKind kind) {
+void Evaluate(benchmark::State& state, rules::SpinKind kind) {
   const auto windows = Windows(kind, 4096);
   size_t i = 0;
   long allocations = g_allocations.load();
   for (auto _ : state) {
-    payoffs::SpinOutcome out = payoffs::EvaluateWindow(kind, windows[i++ & 4095]);
+    rules::SpinOutcome out = rules::EvaluateWindow(kind, windows[i++ & 4095]);
     benchmark::DoNotOptimize(out.SpinWin);
   }
   state.SetItemsProcessed(state.iterations());
@@ -56,8 +56,8 @@ void Evaluate(benchmark::State& state, payoffs::SpinKind kind) {
       static_cast<double>(g_allocations.load() - allocations) / static_cast<double>(state.iterations());
 }
 
-void BM_RegularWindow(benchmark::State& state) { Evaluate(state, payoffs::SpinKind::Regular); }
-void BM_CherryRollWindow(benchmark::State& state) { Evaluate(state, payoffs::SpinKind::CherryRoll); }
+void BM_RegularWindow(benchmark::State& state) { Evaluate(state, rules::SpinKind::Regular); }
+void BM_CherryRollWindow(benchmark::State& state) { Evaluate(state, rules::SpinKind::CherryRoll); }
 
 }  // namespace
 

@@ -18,7 +18,7 @@ std::string FullFileOf(const std::string& line) {
 
 void BM_LoadFromFullFile(benchmark::State& state, const std::string& line) {
   const platform::ProfileText text(FullFileOf(line));
-  core::GameState g;
+  rules::GameState g;
   for (auto _ : state) {
     persistence::LoadGameSection(g, text, persistence::kCurrentGameSlot, "01/01/25");
     benchmark::DoNotOptimize(g.Credits);
@@ -27,7 +27,7 @@ void BM_LoadFromFullFile(benchmark::State& state, const std::string& line) {
 
 void BM_SaveIntoFullFile(benchmark::State& state, const std::string& line) {
   const std::string full = FullFileOf(line);
-  const core::GameState g;
+  const rules::GameState g;
   const auto keys = persistence::GameSectionKeys(g, "CurrentGame", "01/01/25");
   for (auto _ : state) {
     platform::ProfileText text(full);

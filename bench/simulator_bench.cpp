@@ -5,51 +5,51 @@
 
 #include <vector>
 
-#include "core/spin_rules.h"
-#include "payoffs/par_sheet.h"
-#include "payoffs/simulator.h"
+#include "rules/spin_rules.h"
+#include "analysis/par_sheet.h"
+#include "analysis/simulator.h"
 #include "platform/random.h"
 
 namespace {
 
 constexpr int64_t kSpinsPerRun = 1 << 21;
 
-void Simulate(benchmark::State& state, payoffs::SkillStop skill, bool full) {
-  const payoffs::MachineTables tables = payoffs::DeriveMachineTables(8, 1);
-  payoffs::SimOptions o;
+void Simulate(benchmark::State& state, analysis::SkillStop skill, bool full) {
+  const analysis::MachineTables tables = analysis::DeriveMachineTables(8, 1);
+  analysis::SimOptions o;
   o.Spins = kSpinsPerRun;
   o.Threads = 1;
   o.Skill = skill;
   o.FullEvaluation = full;
   for (auto _ : state) {
     ++o.Seed;
-    const payoffs::SimResult r = payoffs::Simulate(tables, o);
+    const analysis::SimResult r = analysis::Simulate(tables, o);
     benchmark::DoNotOptimize(r.Money.TotalPaid);
   }
   state.SetItemsProcessed(state.iterations() * kSpinsPerRun);
 }
 
-void BM_SimulateOneCore(benchmark::State& state) { Simulate(state, payoffs::SkillStop::None, false); }
+void BM_SimulateOneCore(benchmark::State& state) { Simulate(state, analysis::SkillStop::None, false); }
 void BM_SimulateOneCorePerfectStop(benchmark::State& state) {
-  Simulate(state, payoffs::SkillStop::Perfect, false);
+  Simulate(state, analysis::SkillStop::Perfect, false);
 }
 // The same play through the full evaluation, for comparison.
 void BM_SimulateOneCoreFullEvaluation(benchmark::State& state) {
-  Simulate(state, payoffs::SkillStop::None, true);
+  Simulate(state, analysis::SkillStop::None, true);
 }
 
 // One regular spin's window through the derived tables, the draws aside.
 void BM_PlayRegularWindow(benchmark::State& state) {
-  const payoffs::MachineTables t = payoffs::DeriveMachineTables(8, 1);
+  const analysis::MachineTables t = analysis::DeriveMachineTables(8, 1);
   platform::Rng rng(7);
-  std::vector<payoffs::Window> windows(4096);
+  std::vector<analysis::Window> windows(4096);
   for (auto& cells : windows)
     for (int w = 0; w < 9; ++w) cells[w] = t.RegularStrips[w][rng.Random(20)];
-  payoffs::Meters meters;
+  analysis::Meters meters;
   size_t i = 0;
   for (auto _ : state) {
     const bool lamp = (i & 15) == 0;
-    const payoffs::RegularPlay r = payoffs::PlayRegular(t, windows[i++ & 4095], lamp, meters);
+    const analysis::RegularPlay r = analysis::PlayRegular(t, windows[i++ & 4095], lamp, meters);
     benchmark::DoNotOptimize(r.Win);
   }
   state.SetItemsProcessed(state.iterations());
@@ -58,14 +58,14 @@ void BM_PlayRegularWindow(benchmark::State& state) {
 // The spin's set-up draws alone.
 void BM_DrawSpinSetup(benchmark::State& state) {
   platform::Rng rng(7);
-  for (auto _ : state) benchmark::DoNotOptimize(core::DrawSpinSetup(rng));
+  for (auto _ : state) benchmark::DoNotOptimize(rules::DrawSpinSetup(rng));
   state.SetItemsProcessed(state.iterations());
 }
 
 void BM_ParSheet(benchmark::State& state) {
   for (auto _ : state) {
-    const payoffs::MachineTables t = payoffs::DeriveMachineTables(8, 1);
-    benchmark::DoNotOptimize(payoffs::ComputeParSheet(t, payoffs::SkillStop::None).Workings.MeanWin);
+    const analysis::MachineTables t = analysis::DeriveMachineTables(8, 1);
+    benchmark::DoNotOptimize(analysis::ComputeParSheet(t, analysis::SkillStop::None).Workings.MeanWin);
   }
 }
 

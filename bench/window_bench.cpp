@@ -3,12 +3,12 @@
 // memory. Showing the changed parts on the screen is measured by scripts/bench-startup.
 #include <benchmark/benchmark.h>
 
-#include "core/lamps.h"
-#include "core/wheels.h"
+#include "machine/lamps.h"
+#include "machine/wheels.h"
 #include "platform/testing/fake_platform.h"
-#include "ui/builtin_pictures.h"
-#include "ui/main_view.h"
-#include "ui/pictures.h"
+#include "view/builtin_pictures.h"
+#include "view/main_view.h"
+#include "view/pictures.h"
 
 namespace {
 
@@ -20,25 +20,25 @@ struct Window {
     m.view = &view;
     m.ProgramFolder = VANTELLO_PROGRAM_DIR;
     m.g.ScreenWidth = 1024;
-    ui::LoadBuiltinPictures(pictures, ui::BuiltinPicture);
-    ui::LoadArtwork(m, pictures, 24);
-    core::ApplyStartupValues(m.g);
-    view.logo = ui::ComputeLayout(m.g, m.art, pictures);
+    view::LoadBuiltinPictures(pictures, view::BuiltinPicture);
+    view::LoadArtwork(m, pictures, 24);
+    rules::ApplyStartupValues(m.g);
+    view.logo = view::ComputeLayout(m.g, m.art, pictures);
   }
   platform::testing::FakePlatform fake;
   platform::testing::FakeText text;
   platform::Canvas canvas;
-  core::Machine m;
-  ui::Pictures pictures;
-  ui::MainView view;
+  machine::Machine m;
+  view::Pictures pictures;
+  view::MainView view;
 };
 
 void SpinningFrame(benchmark::State& state) {
   Window w;
   int offset = 0;
   for (auto _ : state) {
-    for (int wheel = 0; wheel < 9; ++wheel) core::DrawMotion(w.m, wheel, (offset + 61 * wheel) % 576);
-    core::DrawChaserLamp(w.m, offset % 6, offset & 1);
+    for (int wheel = 0; wheel < 9; ++wheel) machine::DrawMotion(w.m, wheel, (offset + 61 * wheel) % 576);
+    machine::DrawChaserLamp(w.m, offset % 6, offset & 1);
     offset = (offset + 61) % 576;
     benchmark::DoNotOptimize(w.canvas.Pixels().Pixel(0, 0));
   }

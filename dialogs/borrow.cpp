@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <string>
 
-#include "core/money.h"
+#include "rules/money.h"
 #include "dialogs/dialog_pictures.h"
 #include "dialogs/locale_numbers.h"
-#include "ui/layout.h"
-#include "ui/main_view.h"
+#include "view/layout.h"
+#include "view/main_view.h"
 
 namespace dialogs {
 namespace {
@@ -24,12 +24,12 @@ constexpr char kHelpText[] =
 
 }  // namespace
 
-void ShowBorrowDialog(core::Machine& m, const ui::Pictures& digits) {
+void ShowBorrowDialog(machine::Machine& m, const view::Pictures& digits) {
   TBorrowC dialog(m, digits);
   dialog.ShowModal();
 }
 
-TBorrowC::TBorrowC(core::Machine& m, const ui::Pictures& digits) : m_(m), digits_(digits) {}
+TBorrowC::TBorrowC(machine::Machine& m, const view::Pictures& digits) : m_(m), digits_(digits) {}
 
 void TBorrowC::ShowModal() {
   if (!m_.dialogs) return;
@@ -68,7 +68,7 @@ void TBorrowC::FormCreate() {
 
 void TBorrowC::FormPaint() {
   platform::Canvas& c = dialog_->Surface();
-  const core::GameState& g = m_.g;
+  const rules::GameState& g = m_.g;
   c.Hold();
   // The whole face is painted anew, so a shorter amount leaves no digits behind.
   c.Fill(0, 0, c.Width(), c.Height(), kButtonFace);
@@ -76,9 +76,9 @@ void TBorrowC::FormPaint() {
   const int right = c.Width() - 30;
   c.Text(right - c.TextWidth("Credits:", 10), 20, "Credits:", 10, platform::kBlack);
   c.Text(20, 20, "Borrowed:", 10, platform::kBlack);
-  const bool large = ui::WidthClassOf(g.ScreenWidth) == ui::WidthClass::Large;
-  ui::DrawNumber(c, digits_, large, g.Credits, right, 40, false, true, false);
-  ui::DrawNumber(c, digits_, large, g.Borrowed, 20, 40, true, false, false);
+  const bool large = view::WidthClassOf(g.ScreenWidth) == view::WidthClass::Large;
+  view::DrawNumber(c, digits_, large, g.Credits, right, 40, false, true, false);
+  view::DrawNumber(c, digits_, large, g.Borrowed, 20, 40, true, false, false);
   c.Release();
 }
 
@@ -89,11 +89,11 @@ void TBorrowC::BitBtn1Click(int tag) {
 }
 
 void TBorrowC::Borrow(int32_t amount) {
-  core::GameState& g = m_.g;
+  rules::GameState& g = m_.g;
   // Both meters are 32-bit: a loan that would carry either past its top is refused
   // rather than wrapping round to a negative balance.
-  if (int64_t{g.Credits} + amount > core::kMaxCredits ||
-      int64_t{g.Borrowed} + amount > core::kMaxCredits) {
+  if (int64_t{g.Credits} + amount > rules::kMaxCredits ||
+      int64_t{g.Borrowed} + amount > rules::kMaxCredits) {
     m_.boxes->Information("You cannot borrow that much: the credit meter would overflow.");
     return;
   }
@@ -103,7 +103,7 @@ void TBorrowC::Borrow(int32_t amount) {
 }
 
 void TBorrowC::PayBack(int32_t amount) {
-  core::GameState& g = m_.g;
+  rules::GameState& g = m_.g;
   if (amount > g.Credits) {
     m_.boxes->Information("You do not have " + FormatFixed(amount, 7, 2, UserSeparators()) +
                           " credits!");

@@ -3,10 +3,10 @@
 #pragma once
 #include <memory>
 
-#include "core/machine.h"
+#include "machine/machine.h"
 #include "platform/bitmap.h"
 #include "platform/dialog.h"
-#include "ui/pictures.h"
+#include "view/pictures.h"
 
 namespace dialogs {
 
@@ -14,11 +14,11 @@ constexpr int kBorrowHelpTopic = 41005;
 
 // Shows the dialog until the player closes it; the caller repaints the machine after.
 // `digits` holds the digit strips the two amounts are painted with.
-void ShowBorrowDialog(core::Machine& m, const ui::Pictures& digits);
+void ShowBorrowDialog(machine::Machine& m, const view::Pictures& digits);
 
 class TBorrowC {
  public:
-  TBorrowC(core::Machine& m, const ui::Pictures& digits);
+  TBorrowC(machine::Machine& m, const view::Pictures& digits);
   void ShowModal();
 
  private:
@@ -30,8 +30,8 @@ class TBorrowC {
   void PayBack(int32_t amount);
   void BitBtn7Click();
 
-  core::Machine& m_;
-  const ui::Pictures& digits_;
+  machine::Machine& m_;
+  const view::Pictures& digits_;
   // The buttons show these; they live as long as the dialog.
   platform::Bitmap amount_pictures_[4], tick_, question_;
   std::unique_ptr<platform::Dialog> dialog_;

@@ -5,12 +5,12 @@
 
 namespace dialogs {
 
-void ShowPayChart(core::Machine& m) {
+void ShowPayChart(machine::Machine& m) {
   TPaychart chart(m);
   chart.ShowModal();
 }
 
-TPaychart::TPaychart(core::Machine& m) : m_(m) {}
+TPaychart::TPaychart(machine::Machine& m) : m_(m) {}
 
 void TPaychart::ShowModal() {
   if (!m_.dialogs) return;

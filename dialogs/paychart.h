@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "core/machine.h"
+#include "machine/machine.h"
 #include "platform/bitmap.h"
 #include "platform/dialog.h"
 
@@ -12,11 +12,11 @@ namespace dialogs {
 
 constexpr int kPayChartHelpTopic = 41010;
 
-void ShowPayChart(core::Machine& m);
+void ShowPayChart(machine::Machine& m);
 
 class TPaychart {
  public:
-  explicit TPaychart(core::Machine& m);
+  explicit TPaychart(machine::Machine& m);
   void ShowModal();
 
  private:
@@ -24,7 +24,7 @@ class TPaychart {
   void FormPaint();
   void ShowUnreadable(const std::string& path);
 
-  core::Machine& m_;
+  machine::Machine& m_;
   platform::Bitmap Image1;
   std::unique_ptr<platform::Dialog> dialog_;
 };

@@ -16,33 +16,33 @@ constexpr int kLabelMargins = 8;
 
 // The sums below are taken in 64 bits: sums and differences of 32-bit counters need not
 // fit in 32.
-int64_t AllSpins(const core::GameState& g) {
+int64_t AllSpins(const rules::GameState& g) {
   return int64_t{g.Spins} + g.NumberOfCherryRolls + g.NumberOfBarRolls;
 }
 
 // A game starts with all its credits borrowed and borrowing moves both meters alike,
 // so whatever the machine has paid is what the player holds beyond the loan, plus the bets.
-int64_t Payoffs(const core::GameState& g) { return int64_t{g.Credits} - g.Borrowed + g.TotalBets; }
+int64_t Payoffs(const rules::GameState& g) { return int64_t{g.Credits} - g.Borrowed + g.TotalBets; }
 
 }  // namespace
 
-double SkillStopPercent(const core::GameState& g) {
+double SkillStopPercent(const rules::GameState& g) {
   const int64_t spins = AllSpins(g);
   if (g.Spins <= 0 || spins <= 0) return 0;
   return static_cast<double>(g.GotBonusCount) / static_cast<double>(spins) * 100;
 }
 
-double OverallPayoffPercent(const core::GameState& g) {
+double OverallPayoffPercent(const rules::GameState& g) {
   if (g.TotalBets <= 0) return 0;
   return static_cast<double>(Payoffs(g) - g.DoubleOrNothingWon) / g.TotalBets * 100;
 }
 
-void ShowStatsDialog(core::Machine& m) {
+void ShowStatsDialog(machine::Machine& m) {
   TStatsForm form(m, UserSeparators());
   form.ShowModal();
 }
 
-TStatsForm::TStatsForm(core::Machine& m, NumberSeparators separators)
+TStatsForm::TStatsForm(machine::Machine& m, NumberSeparators separators)
     : m_(m), separators_(std::move(separators)) {}
 
 void TStatsForm::ShowModal() {
@@ -79,7 +79,7 @@ void TStatsForm::AddRow(const char* caption, int x, int y, bool caption_bold, in
 }
 
 void TStatsForm::FormCreate() {
-  const core::GameState& g = m_.g;
+  const rules::GameState& g = m_.g;
   dialog_ = m_.dialogs->NewDialog("Your Game Statistics", 632, 333, kButtonFace);
 
   const int64_t payoffs = Payoffs(g);

@@ -5,24 +5,24 @@
 #include <memory>
 #include <string>
 
-#include "core/game_state.h"
-#include "core/machine.h"
+#include "rules/game_state.h"
+#include "machine/machine.h"
 #include "dialogs/locale_numbers.h"
 #include "platform/bitmap.h"
 #include "platform/dialog.h"
 
 namespace dialogs {
 
-void ShowStatsDialog(core::Machine& m);
+void ShowStatsDialog(machine::Machine& m);
 
 // Skill-stop wins as a share of all spins, regular and rolls, in percent; 0 before any spin.
-double SkillStopPercent(const core::GameState& g);
+double SkillStopPercent(const rules::GameState& g);
 // Everything paid except by Double or Nothing, as a share of all bets, in percent.
-double OverallPayoffPercent(const core::GameState& g);
+double OverallPayoffPercent(const rules::GameState& g);
 
 class TStatsForm {
  public:
-  TStatsForm(core::Machine& m, NumberSeparators separators);
+  TStatsForm(machine::Machine& m, NumberSeparators separators);
   void ShowModal();
 
  private:
@@ -32,7 +32,7 @@ class TStatsForm {
   std::string Count(int64_t value) const;
   std::string Percent(double value) const;
 
-  core::Machine& m_;
+  machine::Machine& m_;
   NumberSeparators separators_;
   platform::Bitmap tick_;
   std::unique_ptr<platform::Dialog> dialog_;

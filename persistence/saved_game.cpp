@@ -17,7 +17,7 @@
 namespace persistence {
 namespace {
 
-using core::GameState;
+using rules::GameState;
 namespace fs = std::filesystem;
 
 constexpr int32_t kMin = std::numeric_limits<int32_t>::min();

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/game_state.h"
+#include "rules/game_state.h"
 #include "platform/profile_file.h"
 #include "platform/services.h"
 
@@ -36,23 +36,23 @@ std::string FormatGameDate(int year, int month, int day, char separator);
 std::string TodayDate();
 
 // The 24 keys of a section with their texts, in the order they stand in the file.
-std::vector<std::pair<std::string, std::string>> GameSectionKeys(const core::GameState& g,
+std::vector<std::pair<std::string, std::string>> GameSectionKeys(const rules::GameState& g,
                                                                  const std::string& name,
                                                                  const std::string& today);
 
 // Writes the whole game into the slot's section as one replacement of the file. On
 // failure shows "Unable to write to <path>" (when boxes is given) and returns false;
 // the file then stays as it was.
-bool SaveGameSection(const core::GameState& g, platform::ProfileFile& file, int slot,
+bool SaveGameSection(const rules::GameState& g, platform::ProfileFile& file, int slot,
                      const std::string& name, platform::MessageBoxes* boxes,
                      const std::string& today = TodayDate());
 
 // Overwrites every saved field of the live game from the slot's section; missing keys,
 // values that do not parse and values out of range take their defaults. Wheels, earned
 // rolls, AutoSpin and the last spin's result stay as they are.
-void LoadGameSection(core::GameState& g, const platform::ProfileFile& file, int slot,
+void LoadGameSection(rules::GameState& g, const platform::ProfileFile& file, int slot,
                      const std::string& today = TodayDate());
-void LoadGameSection(core::GameState& g, const platform::ProfileText& text, int slot,
+void LoadGameSection(rules::GameState& g, const platform::ProfileText& text, int slot,
                      const std::string& today);
 
 }  // namespace persistence

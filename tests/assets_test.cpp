@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/bmp.h"
-#include "ui/builtin_pictures.h"
+#include "view/builtin_pictures.h"
 
 namespace {
 
@@ -230,7 +230,7 @@ TEST(Assets, BuiltinPicturesHaveTheirSizes) {
       {"PlusSmall", 30, 15, 8},   {"Bonus", 32, 96, 8},       {"Bar", 64, 32, 8}};
   for (const ArtFile& p : pictures) {
     SCOPED_TRACE(p.name);
-    const std::vector<uint8_t>* bytes = ui::BuiltinPicture(p.name);
+    const std::vector<uint8_t>* bytes = view::BuiltinPicture(p.name);
     ASSERT_NE(bytes, nullptr);
     Bitmap picture;
     ASSERT_TRUE(platform::DecodeBmp(bytes->data(), bytes->size(), picture));
@@ -240,8 +240,8 @@ TEST(Assets, BuiltinPicturesHaveTheirSizes) {
       EXPECT_EQ(picture.Pixel(0, 0), platform::kBlack);
     }
   }
-  EXPECT_EQ(ui::BuiltinPicture("Backsm"), nullptr);
-  EXPECT_EQ(ui::BuiltinPicture(""), nullptr);
+  EXPECT_EQ(view::BuiltinPicture("Backsm"), nullptr);
+  EXPECT_EQ(view::BuiltinPicture(""), nullptr);
 }
 
 // Lit segments outnumber dark ones in the right order: 8 has seven, 0 six, 7 three, 1 two.
@@ -249,7 +249,7 @@ TEST(Assets, DigitStripsHoldTheDigitsInOrder) {
   for (auto [name, g] : {std::pair{"DigitsSmall", 16}, std::pair{"GreenSmall", 16},
                          std::pair{"DigitsLarge", 32}, std::pair{"GreenLarge", 32}}) {
     Bitmap strip;
-    const std::vector<uint8_t>* bytes = ui::BuiltinPicture(name);
+    const std::vector<uint8_t>* bytes = view::BuiltinPicture(name);
     ASSERT_NE(bytes, nullptr);
     ASSERT_TRUE(platform::DecodeBmp(bytes->data(), bytes->size(), strip));
     auto lit = [&, g = g](int digit) {

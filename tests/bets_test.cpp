@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "core/bets.h"
+#include "machine/bets.h"
 #include "tests/test_machine.h"
-#include "ui/layout.h"
+#include "view/layout.h"
 
 namespace {
 
@@ -14,88 +14,88 @@ int Count(const std::vector<std::string>& v, const std::string& s) {
 
 TEST(Bets, StepsStayWithinTheirLimitsAndTheCredits) {
   TestMachine t;
-  core::GameState& g = t.m.g;
+  rules::GameState& g = t.m.g;
   g.LinesPlayed = 8;
   g.CoinsPerLine = 8;
-  core::CoinsUp(t.m);
-  core::LinesUp(t.m);
+  machine::CoinsUp(t.m);
+  machine::LinesUp(t.m);
   EXPECT_EQ(g.LinesPlayed * g.CoinsPerLine, 64);
   EXPECT_EQ(Count(t.fake.sounds, "Cherry1.wav"), 2);
 
   g.Credits = 10;
   g.CoinsPerLine = 1;
-  core::CoinsUp(t.m);  // 16 > 10
+  machine::CoinsUp(t.m);  // 16 > 10
   EXPECT_EQ(g.CoinsPerLine, 1);
-  for (int i = 0; i < 3; ++i) core::LinesDown(t.m);
-  core::CoinsUp(t.m);  // 5 x 2 = 10 <= 10
+  for (int i = 0; i < 3; ++i) machine::LinesDown(t.m);
+  machine::CoinsUp(t.m);  // 5 x 2 = 10 <= 10
   EXPECT_EQ(g.LinesPlayed, 5);
   EXPECT_EQ(g.CoinsPerLine, 2);
   EXPECT_EQ(t.view.calls.back(), "CoinsPlayed");
 
   g.CoinsPerLine = 0;
-  core::LinesUp(t.m);  // the raised bet is 0
+  machine::LinesUp(t.m);  // the raised bet is 0
   EXPECT_EQ(g.LinesPlayed, 6);
-  core::CoinsDown(t.m);
+  machine::CoinsDown(t.m);
   EXPECT_EQ(g.CoinsPerLine, 0);
 
   g.SpinInProgress = true;
-  core::LinesDown(t.m);
+  machine::LinesDown(t.m);
   EXPECT_EQ(g.LinesPlayed, 6);
 }
 
 TEST(Bets, RefusedSpinsSayWhyAndEndAutoSpin) {
   TestMachine t;
-  core::GameState& g = t.m.g;
+  rules::GameState& g = t.m.g;
   g.CoinsPerLine = 0;
   g.AutoSpin = true;
-  core::RequestSpin(t.m);
+  machine::RequestSpin(t.m);
   EXPECT_EQ(t.fake.boxes.back(), "Information: You must place a bet first.");
   EXPECT_FALSE(g.AutoSpin);
   EXPECT_EQ(g.Spins, 0);
 
   g.CoinsPerLine = 1;
   g.Credits = 8;
-  core::RequestSpin(t.m);  // a bet equal to the credits is taken
+  machine::RequestSpin(t.m);  // a bet equal to the credits is taken
   EXPECT_EQ(g.Credits, 0);
-  core::RequestSpin(t.m);
+  machine::RequestSpin(t.m);
   EXPECT_EQ(t.fake.boxes.back(), "Information: You do not have enough credits for that bet,");
   EXPECT_EQ(g.Spins, 1);
 }
 
 TEST(Bets, AClickRunsEveryActionWhoseAreaItHits) {
   TestMachine t;
-  core::GameState& g = t.m.g;
+  rules::GameState& g = t.m.g;
   g.StopRect = {500, 300, 624, 372};
   g.SpinRect = {500, 218, 624, 290};
   g.LinesRect = {518, 32, 533, 47};
   g.CoinsRect = {593, 32, 608, 47};
   g.Credits = 1000;
-  core::FormMouseDown(t.m, 500, 372);  // the Stop button's corner, edges included
+  machine::FormMouseDown(t.m, 500, 372);  // the Stop button's corner, edges included
   EXPECT_TRUE(g.StopRequested);
   g.LinesPlayed = 4;
-  core::FormMouseDown(t.m, 533, 47);   // plus key, bottom right corner
+  machine::FormMouseDown(t.m, 533, 47);   // plus key, bottom right corner
   EXPECT_EQ(g.LinesPlayed, 5);
-  core::FormMouseDown(t.m, 538, 40);   // minus key starts 5 pixels right of the plus key
+  machine::FormMouseDown(t.m, 538, 40);   // minus key starts 5 pixels right of the plus key
   EXPECT_EQ(g.LinesPlayed, 4);
-  core::FormMouseDown(t.m, 535, 40);   // the gap between them
+  machine::FormMouseDown(t.m, 535, 40);   // the gap between them
   EXPECT_EQ(g.LinesPlayed, 4);
   g.CoinsPerLine = 3;
-  core::FormMouseDown(t.m, 628, 32);   // coins minus key
+  machine::FormMouseDown(t.m, 628, 32);   // coins minus key
   EXPECT_EQ(g.CoinsPerLine, 2);
-  core::FormMouseDown(t.m, 560, 250);  // Spin
+  machine::FormMouseDown(t.m, 560, 250);  // Spin
   EXPECT_EQ(g.Spins, 1);
-  core::FormMouseDown(t.m, 560, 295);  // between Spin and Stop: nothing
+  machine::FormMouseDown(t.m, 560, 295);  // between Spin and Stop: nothing
   EXPECT_EQ(g.Spins, 1);
   // Overlapping areas: both actions run.
   g.LinesRect = g.CoinsRect;
-  core::FormMouseDown(t.m, 600, 40);
+  machine::FormMouseDown(t.m, 600, 40);
   EXPECT_EQ(g.LinesPlayed, 5);
   EXPECT_EQ(g.CoinsPerLine, 3);
 }
 
 TEST(AutoSpin, SavesAtMultiplesOf25AndStopsOnARefusedBet) {
   TestMachine t;
-  core::GameState& g = t.m.g;
+  rules::GameState& g = t.m.g;
   std::vector<int> saved_at;
   t.m.SaveCurrentGame = [&] {
     saved_at.push_back(g.Spins);
@@ -104,7 +104,7 @@ TEST(AutoSpin, SavesAtMultiplesOf25AndStopsOnARefusedBet) {
   g.Spins = 24;
   g.Credits = 8 * 30;  // thirty spins of 8 and nothing won
   g.AutoSpin = true;
-  core::RequestSpin(t.m);
+  machine::RequestSpin(t.m);
   EXPECT_EQ(g.Spins, 24 + 30);
   EXPECT_EQ(saved_at, (std::vector<int>{25, 50}));
   EXPECT_FALSE(g.AutoSpin);
@@ -115,25 +115,25 @@ TEST(AutoSpin, SavesAtMultiplesOf25AndStopsOnARefusedBet) {
   g.Credits = 8 * 26;
   g.AutoSpin = true;
   saved_at.clear();
-  core::RequestSpin(t.m);
+  machine::RequestSpin(t.m);
   EXPECT_TRUE(saved_at.empty());
 }
 
 TEST(AutoSpin, RequestsNeverNestAndSwitchingOffInThePauseEndsIt) {
   TestMachine t;
-  core::GameState& g = t.m.g;
+  rules::GameState& g = t.m.g;
   int spins_in_pause = 0;
   t.fake.on_pump = [&] {
     // Enter pressed over and over, also in the half-second pause between spins.
     if (!g.SpinInProgress && g.AutoSpin) {
       int before = g.Spins;
-      core::FormKeyDown(t.m, core::KeyEnter);
+      machine::FormKeyDown(t.m, machine::KeyEnter);
       spins_in_pause += g.Spins - before;
       if (g.Spins >= 3) g.AutoSpin = false;  // switched off inside the pause
     }
   };
   g.AutoSpin = true;
-  core::RequestSpin(t.m);
+  machine::RequestSpin(t.m);
   EXPECT_EQ(spins_in_pause, 0);
   EXPECT_EQ(g.Spins, 3);
   EXPECT_FALSE(t.m.RequestRunning);
@@ -144,7 +144,7 @@ TEST(AutoSpin, AFailedSaveEndsAutoSpin) {
   t.m.SaveCurrentGame = [] { return false; };
   t.m.g.Spins = 24;
   t.m.g.AutoSpin = true;
-  core::RequestSpin(t.m);
+  machine::RequestSpin(t.m);
   EXPECT_EQ(t.m.g.Spins, 25);
   EXPECT_FALSE(t.m.g.AutoSpin);
 }

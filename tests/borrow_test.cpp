@@ -74,7 +74,7 @@ class BorrowTest : public ::testing::Test {
   ScopedCLocale c_locale;
   TestMachine tm;
   FakeDialogFactory dialogs;
-  ui::Pictures digits;
+  view::Pictures digits;
 };
 
 TEST_F(BorrowTest, OpensInBorrowModeWithItsControlsInPlace) {

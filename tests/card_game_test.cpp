@@ -8,28 +8,28 @@
 #include <string>
 #include <vector>
 
-#include "payoffs/card_game.h"
-#include "payoffs/card_table.h"
+#include "rules/card_game.h"
+#include "dialogs/card_table.h"
 #include "platform/testing/fake_dialog.h"
 #include "tests/test_machine.h"
 
 namespace {
 
-using payoffs::Deck;
-using payoffs::SlotLeft;
-using payoffs::SlotTop;
+using rules::Deck;
+using rules::SlotLeft;
+using rules::SlotTop;
 using platform::testing::FakeDialog;
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
 
 Deck DealFor(uint32_t seed) {
   platform::Rng rng(seed);
-  return payoffs::DealDeck(rng);
+  return rules::DealDeck(rng);
 }
 
 // The first table slot holding a card of this value, or -1.
 int SlotOf(const Deck& deck, int32_t value) {
-  for (int i = 0; i < payoffs::kCardSlots; ++i)
+  for (int i = 0; i < rules::kCardSlots; ++i)
     if (deck[i].value == value) return i;
   return -1;
 }
@@ -59,7 +59,7 @@ struct Table {
   }
   void Play(std::function<void(FakeDialog&)> script) {
     dialogs.scripts.push_back(std::move(script));
-    payoffs::PlayDoubleOrNothing(t.m);
+    dialogs::PlayDoubleOrNothing(t.m);
   }
   void Turn(FakeDialog& d, int32_t value) { d.MouseUp(SlotLeft(SlotOf(deck, value)) + 30, SlotTop(SlotOf(deck, value)) + 40); }
 
@@ -82,12 +82,12 @@ TEST(CardDeal, EveryTableHasOneJokerAndCardsFromOneDeck) {
     Deck deck = DealFor(seed);
     std::array<int, 14> per_value{};
     std::set<int32_t> cards;
-    for (int i = 0; i < payoffs::kCardSlots; ++i) {
-      const payoffs::Card& c = deck[i];
+    for (int i = 0; i < rules::kCardSlots; ++i) {
+      const rules::Card& c = deck[i];
       EXPECT_FALSE(c.turned);
       per_value[c.value]++;
-      if (c.card == payoffs::kJokerCard) {
-        EXPECT_EQ(c.value, payoffs::kJokerValue);
+      if (c.card == rules::kJokerCard) {
+        EXPECT_EQ(c.value, rules::kJokerValue);
         joker_slots.insert(i);
       } else {
         EXPECT_EQ(c.value, c.card % 13);
@@ -95,7 +95,7 @@ TEST(CardDeal, EveryTableHasOneJokerAndCardsFromOneDeck) {
         cards.insert(c.card);
       }
     }
-    ASSERT_EQ(per_value[payoffs::kJokerValue], 1) << "seed " << seed;
+    ASSERT_EQ(per_value[rules::kJokerValue], 1) << "seed " << seed;
     EXPECT_EQ(cards.size(), 23u) << "seed " << seed;
     for (int v = 0; v < 13; ++v) EXPECT_LE(per_value[v], 4);
   }
@@ -114,7 +114,7 @@ TEST(CardDeal, ShufflesInThirtyOnePassesThenPlacesTheJoker) {
 
     Deck deck = DealFor(seed);
     for (int i = 0; i < 52; ++i) {
-      int expected = i == joker ? payoffs::kJokerCard : cards[i];
+      int expected = i == joker ? rules::kJokerCard : cards[i];
       ASSERT_EQ(deck[i].card, expected) << "seed " << seed << " record " << i;
     }
   }
@@ -123,20 +123,20 @@ TEST(CardDeal, ShufflesInThirtyOnePassesThenPlacesTheJoker) {
 // ---- Hitting a card ----
 
 TEST(CardGrid, GapsAndTheOutsideTurnNothing) {
-  EXPECT_EQ(payoffs::CardSlotAt(8, 8), 0);
-  EXPECT_EQ(payoffs::CardSlotAt(81, 106), 0);
-  EXPECT_EQ(payoffs::CardSlotAt(82, 50), -1);
-  EXPECT_EQ(payoffs::CardSlotAt(50, 107), -1);
-  EXPECT_EQ(payoffs::CardSlotAt(7, 50), -1);
-  EXPECT_EQ(payoffs::CardSlotAt(50, 7), -1);
-  EXPECT_EQ(payoffs::CardSlotAt(85, 50), -1);
-  EXPECT_EQ(payoffs::CardSlotAt(86, 50), 1);
-  EXPECT_EQ(payoffs::CardSlotAt(50, 108), 8);
-  EXPECT_EQ(payoffs::CardSlotAt(627, 306), 23);
-  EXPECT_EQ(payoffs::CardSlotAt(628, 306), -1);
-  EXPECT_EQ(payoffs::CardSlotAt(627, 307), -1);
-  EXPECT_EQ(payoffs::CardSlotAt(-70, 50), -1);
-  EXPECT_EQ(payoffs::CardSlotAt(50, 400), -1);
+  EXPECT_EQ(rules::CardSlotAt(8, 8), 0);
+  EXPECT_EQ(rules::CardSlotAt(81, 106), 0);
+  EXPECT_EQ(rules::CardSlotAt(82, 50), -1);
+  EXPECT_EQ(rules::CardSlotAt(50, 107), -1);
+  EXPECT_EQ(rules::CardSlotAt(7, 50), -1);
+  EXPECT_EQ(rules::CardSlotAt(50, 7), -1);
+  EXPECT_EQ(rules::CardSlotAt(85, 50), -1);
+  EXPECT_EQ(rules::CardSlotAt(86, 50), 1);
+  EXPECT_EQ(rules::CardSlotAt(50, 108), 8);
+  EXPECT_EQ(rules::CardSlotAt(627, 306), 23);
+  EXPECT_EQ(rules::CardSlotAt(628, 306), -1);
+  EXPECT_EQ(rules::CardSlotAt(627, 307), -1);
+  EXPECT_EQ(rules::CardSlotAt(-70, 50), -1);
+  EXPECT_EQ(rules::CardSlotAt(50, 400), -1);
 
   Table table(20, 7);
   table.Play([&](FakeDialog& d) {
@@ -157,7 +157,7 @@ TEST(CardTable, EachValuePaysAsTheRulesSay) {
     const char* sound;
   };
   const Case cases[] = {
-      {payoffs::kJokerValue, 200, "Cherry6.wav"}, {0, 60, "Cherry6.wav"},  {10, 40, "Cherry6.wav"},
+      {rules::kJokerValue, 200, "Cherry6.wav"}, {0, 60, "Cherry6.wav"},  {10, 40, "Cherry6.wav"},
       {11, 40, "Cherry6.wav"},  {12, 40, "Cherry6.wav"},  {7, 20, "Cherry1.wav"},  {8, 20, "Cherry1.wav"},
       {9, 20, "Cherry1.wav"},   {6, 10, "Cherry1.wav"},   {1, 0, "Cherry7.wav (async)"},
       {2, 0, "Cherry7.wav (async)"}, {3, 0, "Cherry7.wav (async)"}, {4, 0, "Cherry7.wav (async)"},
@@ -178,33 +178,33 @@ TEST(CardTable, EachValuePaysAsTheRulesSay) {
 
 TEST(CardTable, SevenHalvesDroppingTheFractionAndPlayGoesOn) {
   // 5, a 7 then a King: 2, then 4.
-  Table table(5, SeedWith({payoffs::kSeven, payoffs::kKing}));
+  Table table(5, SeedWith({rules::kSeven, rules::kKing}));
   table.t.m.g.DoubleOrNothingWon = 100;
   table.Play([&](FakeDialog& d) {
-    table.Turn(d, payoffs::kSeven);
+    table.Turn(d, rules::kSeven);
     EXPECT_EQ(table.t.m.g.SpinWin, 2);
-    table.Turn(d, payoffs::kKing);
+    table.Turn(d, rules::kKing);
   });
   EXPECT_EQ(table.t.m.g.SpinWin, 4);
   EXPECT_EQ(table.t.m.g.DoubleOrNothingWon, 99);
 
   // 1 and a 7 leave nothing, but the game is not over: a Joker still turns (and pays 0).
-  Table broke(1, SeedWith({payoffs::kSeven, payoffs::kJokerValue}));
+  Table broke(1, SeedWith({rules::kSeven, rules::kJokerValue}));
   broke.Play([&](FakeDialog& d) {
-    broke.Turn(d, payoffs::kSeven);
-    broke.Turn(d, payoffs::kJokerValue);
+    broke.Turn(d, rules::kSeven);
+    broke.Turn(d, rules::kJokerValue);
   });
   EXPECT_EQ(broke.t.m.g.SpinWin, 0);
   EXPECT_EQ(broke.t.fake.sounds, (std::vector<std::string>{"Cherry1.wav", "Cherry6.wav"}));
 }
 
 TEST(CardTable, LosingCardEndsTheGameButHitsStillRefreshTheLabel) {
-  Table table(30, SeedWith({3, payoffs::kJokerValue}));
+  Table table(30, SeedWith({3, rules::kJokerValue}));
   table.t.m.g.DoubleOrNothingWon = 10;
   table.Play([&](FakeDialog& d) {
     table.Turn(d, 3);
     table.t.m.g.SpinWin = 77;  // stands for any change the label has not shown yet
-    table.Turn(d, payoffs::kJokerValue);
+    table.Turn(d, rules::kJokerValue);
     EXPECT_EQ(table.t.m.g.SpinWin, 77);
     EXPECT_EQ(Winnings(d), "Winnings: 77");
     table.t.m.g.SpinWin = 0;
@@ -214,19 +214,19 @@ TEST(CardTable, LosingCardEndsTheGameButHitsStillRefreshTheLabel) {
 }
 
 TEST(CardTable, ACardTurnsOnlyOnce) {
-  Table table(10, SeedWith({payoffs::kAce}));
+  Table table(10, SeedWith({rules::kAce}));
   table.Play([&](FakeDialog& d) {
-    table.Turn(d, payoffs::kAce);
-    table.Turn(d, payoffs::kAce);
+    table.Turn(d, rules::kAce);
+    table.Turn(d, rules::kAce);
   });
   EXPECT_EQ(table.t.m.g.SpinWin, 30);
   EXPECT_EQ(table.t.fake.sounds.size(), 1u);
 }
 
 TEST(CardTable, SilentWithSoundOff) {
-  Table table(10, SeedWith({payoffs::kQueen}));
+  Table table(10, SeedWith({rules::kQueen}));
   table.t.m.g.Sound = false;
-  table.Play([&](FakeDialog& d) { table.Turn(d, payoffs::kQueen); });
+  table.Play([&](FakeDialog& d) { table.Turn(d, rules::kQueen); });
   EXPECT_EQ(table.t.m.g.SpinWin, 20);
   EXPECT_TRUE(table.t.fake.sounds.empty());
 }
@@ -234,7 +234,7 @@ TEST(CardTable, SilentWithSoundOff) {
 // ---- Closing and the statistic ----
 
 TEST(CardTable, NetResultIsAddedOnceHoweverTheTableCloses) {
-  uint32_t seed = SeedWith({payoffs::kKing, 8, 2});
+  uint32_t seed = SeedWith({rules::kKing, 8, 2});
   struct Way {
     const char* name;
     std::function<void(Table&, FakeDialog&)> close;
@@ -252,7 +252,7 @@ TEST(CardTable, NetResultIsAddedOnceHoweverTheTableCloses) {
     std::vector<int32_t> values;
     int32_t net;
   };
-  const Play plays[] = {{{}, 0}, {{8}, 0}, {{payoffs::kKing}, 50}, {{payoffs::kKing, 2}, -50}};
+  const Play plays[] = {{{}, 0}, {{8}, 0}, {{rules::kKing}, 50}, {{rules::kKing, 2}, -50}};
   for (const Way& way : ways)
     for (const Play& play : plays) {
       SCOPED_TRACE(std::string(way.name) + ", " + std::to_string(play.values.size()) + " cards");
@@ -281,12 +281,12 @@ TEST(CardTable, NotOpenedWhileTheWindowCloses) {
 }
 
 TEST(CardTable, WinningsAndStatisticStopAtTheLargestAmount) {
-  Table table(300'000'000, SeedWith({payoffs::kJokerValue, payoffs::kAce}));
+  Table table(300'000'000, SeedWith({rules::kJokerValue, rules::kAce}));
   table.t.m.g.DoubleOrNothingWon = kMax - 5;
   table.Play([&](FakeDialog& d) {
-    table.Turn(d, payoffs::kJokerValue);
+    table.Turn(d, rules::kJokerValue);
     EXPECT_EQ(table.t.m.g.SpinWin, kMax);
-    table.Turn(d, payoffs::kAce);
+    table.Turn(d, rules::kAce);
   });
   EXPECT_EQ(table.t.m.g.SpinWin, kMax);
   EXPECT_EQ(table.t.m.g.DoubleOrNothingWon, kMax);
@@ -343,10 +343,10 @@ TEST(CardTable, CardsLieOnTheGreenTableWithRoundedCorners) {
   table.Play([&](FakeDialog& d) {
     const platform::Bitmap& px = d.surface.Pixels();
     int turned = SlotOf(table.deck, 9);
-    platform::Bitmap before(payoffs::kCardWidth, payoffs::kCardHeight);
-    platform::Blit(before, 0, 0, px, SlotLeft(turned), SlotTop(turned), payoffs::kCardWidth, payoffs::kCardHeight);
+    platform::Bitmap before(rules::kCardWidth, rules::kCardHeight);
+    platform::Blit(before, 0, 0, px, SlotLeft(turned), SlotTop(turned), rules::kCardWidth, rules::kCardHeight);
     table.Turn(d, 9);
-    for (int slot = 0; slot < payoffs::kCardSlots; ++slot) {
+    for (int slot = 0; slot < rules::kCardSlots; ++slot) {
       int x = SlotLeft(slot), y = SlotTop(slot);
       SCOPED_TRACE("slot " + std::to_string(slot));
       for (auto [cx, cy] : {std::pair{x, y}, {x + 72, y}, {x, y + 97}, {x + 72, y + 97}})
@@ -355,18 +355,18 @@ TEST(CardTable, CardsLieOnTheGreenTableWithRoundedCorners) {
       EXPECT_EQ(px.Pixel(x + 74, y + 49), platform::kGreen);  // the gap to the next card
     }
     int changed = 0;
-    for (int y = 0; y < payoffs::kCardHeight; ++y)
-      for (int x = 0; x < payoffs::kCardWidth; ++x)
+    for (int y = 0; y < rules::kCardHeight; ++y)
+      for (int x = 0; x < rules::kCardWidth; ++x)
         changed += before.Pixel(x, y) != px.Pixel(SlotLeft(turned) + x, SlotTop(turned) + y);
-    EXPECT_GT(changed, payoffs::kCardWidth * payoffs::kCardHeight / 4);
+    EXPECT_GT(changed, rules::kCardWidth * rules::kCardHeight / 4);
   });
 }
 
 // ---- Building a face ----
 
 // Artwork in flat colours, so that each pixel of a face tells where it came from.
-payoffs::CardArt FlatArt() {
-  payoffs::CardArt art;
+dialogs::CardArt FlatArt() {
+  dialogs::CardArt art;
   art.Pos = platform::Bitmap(73, 98, 0xFFFFFF);
   art.Royal = platform::Bitmap(141, 148);
   for (int row = 0; row < 2; ++row)
@@ -389,13 +389,13 @@ payoffs::CardArt FlatArt() {
 }
 
 TEST(CardFace, CourtPicturesRankSignsAndPipsComeFromTheirPlaces) {
-  payoffs::CardArt art = FlatArt();
+  dialogs::CardArt art = FlatArt();
   const platform::Color kPaper = 0xFFFFFF;
 
   // King of suit 0 (black), Queen of suit 1 (red), Jack of suit 3 (black).
-  platform::Bitmap king = payoffs::CardFace(art, payoffs::kKing, 0);
-  platform::Bitmap queen = payoffs::CardFace(art, payoffs::kQueen, 1);
-  platform::Bitmap jack = payoffs::CardFace(art, payoffs::kJack, 3);
+  platform::Bitmap king = dialogs::CardFace(art, rules::kKing, 0);
+  platform::Bitmap queen = dialogs::CardFace(art, rules::kQueen, 1);
+  platform::Bitmap jack = dialogs::CardFace(art, rules::kJack, 3);
   EXPECT_EQ(king.Pixel(36, 50), 0xA00000u);
   EXPECT_EQ(queen.Pixel(36, 50), 0xA00011u);
   EXPECT_EQ(jack.Pixel(36, 50), 0xA00002u);
@@ -407,16 +407,16 @@ TEST(CardFace, CourtPicturesRankSignsAndPipsComeFromTheirPlaces) {
   EXPECT_EQ(jack.Pixel(20, 20), 0xA00002u);
 
   // Rank signs and small suit signs: red ink for suits 1 and 2, both ways up.
-  platform::Bitmap five = payoffs::CardFace(art, 4, 2);
+  platform::Bitmap five = dialogs::CardFace(art, 4, 2);
   EXPECT_EQ(five.Pixel(7, 9), 0x000501u);
   EXPECT_EQ(five.Pixel(65, 88), 0x000511u);
   EXPECT_EQ(five.Pixel(7, 23), 0x00C002u);
   EXPECT_EQ(five.Pixel(65, 75), 0x00C012u);
-  platform::Bitmap ten = payoffs::CardFace(art, 9, 3);
+  platform::Bitmap ten = dialogs::CardFace(art, 9, 3);
   EXPECT_EQ(ten.Pixel(7, 9), 0x000A00u);
 
   // The right column of pips is 16 wide, but for the middle pip of the 6 and 7.
-  platform::Bitmap eight = payoffs::CardFace(art, 7, 0), six = payoffs::CardFace(art, 5, 0);
+  platform::Bitmap eight = dialogs::CardFace(art, 7, 0), six = dialogs::CardFace(art, 5, 0);
   EXPECT_EQ(eight.Pixel(57, 38), 0x00B000u);
   EXPECT_EQ(eight.Pixel(57, 48), kPaper);
   EXPECT_EQ(six.Pixel(56, 48), 0x00B000u);
@@ -424,7 +424,7 @@ TEST(CardFace, CourtPicturesRankSignsAndPipsComeFromTheirPlaces) {
   EXPECT_EQ(six.Pixel(57, 15), 0x00B000u);
   // Pips of every number card, counted down the left, middle and right columns.
   for (int rank = 1; rank <= 10; ++rank) {
-    platform::Bitmap face = payoffs::CardFace(art, rank - 1, 0);
+    platform::Bitmap face = dialogs::CardFace(art, rank - 1, 0);
     int left = 0, middle = 0, right = 0;
     for (int y = 0; y < 98; ++y) {
       left += face.Pixel(14, y) == 0x00B000u;
@@ -440,7 +440,7 @@ TEST(CardFace, CourtPicturesRankSignsAndPipsComeFromTheirPlaces) {
 }
 
 TEST(CardArtwork, MaskAndPicturesAgreeOnTheCardShape) {
-  payoffs::CardArt art = payoffs::LoadCardArt();
+  dialogs::CardArt art = dialogs::LoadCardArt();
   for (const platform::Bitmap* b : {&art.Pos, &art.Neg, &art.back, &art.Joker}) {
     ASSERT_EQ(b->Width(), 73);
     ASSERT_EQ(b->Height(), 98);

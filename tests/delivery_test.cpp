@@ -1,4 +1,4 @@
-#include "payoffs/delivery.h"
+#include "machine/delivery.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 
 namespace {
 
-using payoffs::SpinKind;
+using rules::SpinKind;
 using testing_support::OrderedView;
 using testing_support::TestMachine;
 using Log = std::vector<std::string>;
@@ -38,7 +38,7 @@ struct Delivery {
   }
   TestMachine t;
   OrderedView view;
-  core::GameState& g = t.m.g;
+  rules::GameState& g = t.m.g;
 };
 
 TEST(Delivery, RegularSpinFlashesAfterTheCardGameAndRollsBefore) {
@@ -46,14 +46,14 @@ TEST(Delivery, RegularSpinFlashesAfterTheCardGameAndRollsBefore) {
     Delivery d(40, false);
     d.g.Double = true;
     d.t.m.PlayDoubleOrNothing = [&] {
-      d.view.Note(d.t.fake.Running(core::Timer4) ? "cards, flashing" : "cards");
+      d.view.Note(d.t.fake.Running(machine::Timer4) ? "cards, flashing" : "cards");
       d.g.SpinWin = 80;
     };
-    payoffs::DeliverWinnings(d.t.m, kind);
+    machine::DeliverWinnings(d.t.m, kind);
     const char* cards = kind == SpinKind::Regular ? "cards" : "cards, flashing";
     EXPECT_EQ(d.view.Log(), (Log{"ShowWinnings", "Cherry9.wav", cards, "ShowWinnings", "Credits=1080",
                                  "Cherry6.wav"}));
-    EXPECT_TRUE(d.t.fake.Running(core::Timer4));
+    EXPECT_TRUE(d.t.fake.Running(machine::Timer4));
   }
 }
 
@@ -61,7 +61,7 @@ TEST(Delivery, LostCardGamePaysNothingSilently) {
   Delivery d(40, false);
   d.g.Double = true;
   d.t.m.PlayDoubleOrNothing = [&] { d.g.SpinWin = 0; };
-  payoffs::DeliverWinnings(d.t.m, SpinKind::Regular);
+  machine::DeliverWinnings(d.t.m, SpinKind::Regular);
   EXPECT_EQ(d.view.Log(), (Log{"ShowWinnings", "Cherry9.wav", "ShowWinnings", "Credits=1000"}));
 }
 
@@ -69,13 +69,13 @@ TEST(Delivery, NoWinFlashInAutoSpinOrWithoutAWinningItem) {
   for (SpinKind kind : {SpinKind::Regular, SpinKind::BarRoll}) {
     Delivery auto_spin(40);
     auto_spin.g.AutoSpin = true;
-    payoffs::DeliverWinnings(auto_spin.t.m, kind);
-    EXPECT_FALSE(auto_spin.t.fake.Running(core::Timer4));
+    machine::DeliverWinnings(auto_spin.t.m, kind);
+    EXPECT_FALSE(auto_spin.t.fake.Running(machine::Timer4));
   }
   Delivery returned_bet(8);
   returned_bet.g.WinItem = -1;
-  payoffs::DeliverWinnings(returned_bet.t.m, SpinKind::Regular);
-  EXPECT_FALSE(returned_bet.t.fake.Running(core::Timer4));
+  machine::DeliverWinnings(returned_bet.t.m, SpinKind::Regular);
+  EXPECT_FALSE(returned_bet.t.fake.Running(machine::Timer4));
   EXPECT_EQ(returned_bet.g.Credits, 1008);
 }
 
@@ -84,7 +84,7 @@ TEST(CountOff, StepsOf25Then10Then5Then1) {
   for (Case c : {Case{1000, 124}, Case{1234, 137}, Case{30, 22}, Case{4000, 244}}) {
     Delivery d(c.win);
     uint64_t start = d.t.fake.TickMs();
-    payoffs::CountOff(d.t.m);
+    machine::CountOff(d.t.m);
     std::vector<int32_t> steps = d.Steps(1000);
     EXPECT_EQ(static_cast<int>(steps.size()), c.steps) << c.win;
     EXPECT_EQ(d.g.Credits, 1000 + c.win);
@@ -93,7 +93,7 @@ TEST(CountOff, StepsOf25Then10Then5Then1) {
     EXPECT_EQ(d.t.fake.TickMs() - start, 100u * c.steps);
   }
   Delivery d(1000);
-  payoffs::CountOff(d.t.m);
+  machine::CountOff(d.t.m);
   std::vector<int32_t> steps = d.Steps(1000);
   EXPECT_EQ(std::count(steps.begin(), steps.end(), 25), 1);
   EXPECT_EQ(std::count(steps.begin(), steps.end(), 10), 88);
@@ -107,7 +107,7 @@ TEST(CountOff, LargeWinsAreCountedWithinHalfAMinute) {
     Delivery d(win);
     d.g.Credits = 0;
     uint64_t start = d.t.fake.TickMs();
-    payoffs::CountOff(d.t.m);
+    machine::CountOff(d.t.m);
     EXPECT_LE(d.t.fake.TickMs() - start, 30'000u) << win;
     EXPECT_EQ(d.g.Credits, win);
     std::vector<int32_t> steps = d.Steps(0);
@@ -120,7 +120,7 @@ TEST(CountOff, CreditsSaturateAtTheTop) {
   for (bool count_off : {true, false}) {
     Delivery d(kMax, count_off);
     d.g.Credits = kMax - 1000;
-    payoffs::DeliverWinnings(d.t.m, SpinKind::Regular);
+    machine::DeliverWinnings(d.t.m, SpinKind::Regular);
     EXPECT_EQ(d.g.Credits, kMax);
   }
 }
@@ -131,7 +131,7 @@ TEST(CountOff, ClosingWindowPaysTheRestAtOnce) {
   bool cards = false;
   closed.t.m.PlayDoubleOrNothing = [&] { cards = true; };
   closed.t.m.Closing = true;
-  payoffs::DeliverWinnings(closed.t.m, SpinKind::Regular);
+  machine::DeliverWinnings(closed.t.m, SpinKind::Regular);
   EXPECT_FALSE(cards);
   EXPECT_TRUE(closed.t.fake.sounds.empty());
   EXPECT_EQ(closed.g.Credits, 6000);
@@ -139,7 +139,7 @@ TEST(CountOff, ClosingWindowPaysTheRestAtOnce) {
 
   Delivery closing(5000);
   closing.t.fake.OnPump(350, [&] { closing.t.m.Closing = true; });
-  payoffs::CountOff(closing.t.m);
+  machine::CountOff(closing.t.m);
   EXPECT_EQ(closing.g.Credits, 6000);
   EXPECT_EQ(closing.g.SpinWin, 0);
   EXPECT_EQ(closing.Steps(1000), (std::vector<int32_t>{25, 25, 25, 25, 4900}));

@@ -1,4 +1,4 @@
-#include "payoffs/evaluation.h"
+#include "machine/evaluation.h"
 
 #include <gtest/gtest.h>
 
@@ -6,14 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "core/lamps.h"
-#include "core/strips.h"
+#include "machine/lamps.h"
+#include "rules/strips.h"
 #include "tests/ordered_view.h"
 #include "tests/test_machine.h"
 
 namespace {
 
-using namespace core;
+using namespace rules;
+using namespace machine;
 using testing_support::OrderedView;
 using testing_support::TestMachine;
 using Log = std::vector<std::string>;
@@ -45,7 +46,7 @@ Log Join(std::initializer_list<Log> parts) {
 TEST(EvaluateRegularSpin, CherryAndBellSpinRedrawsAndSoundsInOrder) {
   Evaluated e({{0, Cherry}, {1, Cherry}, {6, Bell}, {7, Bell}, {8, Bell}});
   e.g.Bells = 1;
-  payoffs::EvaluateRegularSpin(e.t.m);
+  machine::EvaluateRegularSpin(e.t.m);
   EXPECT_EQ(e.view.Log(), (Log{"Cherries=5", "Cherry5.wav", "Bells=0", "Cherry4.wav",
                                "Bells=1", "Cherry4.wav", "Bells=2", "Cherry4.wav", "Bells=3", "Cherry4.wav",
                                "Repaint", "ShowWinnings", "Cherry9.wav", "ShowWinnings",
@@ -60,7 +61,7 @@ TEST(EvaluateRegularSpin, CherryAndBellSpinRedrawsAndSoundsInOrder) {
 TEST(EvaluateRegularSpin, ThreeCherriesOnAnAlmostEmptyMeterEarnThreeRolls) {
   Evaluated e({{0, Cherry}, {1, Cherry}, {2, Cherry}});
   e.g.Cherries = 1;
-  payoffs::EvaluateRegularSpin(e.t.m);
+  machine::EvaluateRegularSpin(e.t.m);
   Log meter;
   for (const std::string& s : e.view.Log())
     if (s.rfind("Cherr", 0) == 0) meter.push_back(s);
@@ -75,7 +76,7 @@ TEST(EvaluateRegularSpin, ThreeCherriesOnAnAlmostEmptyMeterEarnThreeRolls) {
 TEST(EvaluateRegularSpin, AllFruitIsHeardBetweenTheLinesAndTheRefill) {
   Evaluated e({});
   e.t.ShowWindow({Cherry, Cherry, Cherry, Cherry, Cherry, Cherry, Cherry, Cherry, Cherry});
-  payoffs::EvaluateRegularSpin(e.t.m);
+  machine::EvaluateRegularSpin(e.t.m);
   EXPECT_EQ(e.t.fake.sounds, Join({Repeat("Cherry5.wav", 24), {"Cherry10.wav"}, Repeat("Cherry5.wav", 6),
                                    {"Cherry9.wav", "Cherry6.wav"}}));
   EXPECT_EQ(e.g.CherryRollsLeft, 19);
@@ -84,7 +85,7 @@ TEST(EvaluateRegularSpin, AllFruitIsHeardBetweenTheLinesAndTheRefill) {
 
 TEST(EvaluateRegularSpin, PoolContributionAloneIsShownButNotPaid) {
   Evaluated e({{4, Seven}});
-  payoffs::EvaluateRegularSpin(e.t.m);
+  machine::EvaluateRegularSpin(e.t.m);
   EXPECT_EQ(e.view.Log(), (Log{"BellPool=107"}));
   EXPECT_EQ(e.g.LastSpinSummary, "7 Credits were added to the Bell Pool.\r\n");
   EXPECT_EQ(e.g.Credits, 1000);
@@ -93,7 +94,7 @@ TEST(EvaluateRegularSpin, PoolContributionAloneIsShownButNotPaid) {
 
 TEST(EvaluateRegularSpin, WinFlashWalksTheWinningLinesIncludingLineEight) {
   Evaluated e({{0, Cherry}, {2, Fruit4}, {4, Fruit4}, {6, Fruit4}});
-  payoffs::EvaluateRegularSpin(e.t.m);
+  machine::EvaluateRegularSpin(e.t.m);
   EXPECT_EQ(e.g.SpinWin, 2 + 2 + 2 + 20);
   EXPECT_EQ(e.g.Credits, 1026);
   std::vector<int> shown{e.g.WinItem};
@@ -108,7 +109,7 @@ TEST(EvaluateRegularSpin, StatisticsAndCreditsSaturate) {
   Evaluated e({{0, Seven}, {1, Seven}, {2, Seven}});
   e.g.Credits = kMax - 100;
   e.g.SevensWon = kMax - 1;
-  payoffs::EvaluateRegularSpin(e.t.m);
+  machine::EvaluateRegularSpin(e.t.m);
   EXPECT_EQ(e.g.SevensWon, kMax);
   EXPECT_EQ(e.g.Credits, kMax);
 }
@@ -123,7 +124,7 @@ TEST(EvaluateRolls, MoveNoMetersAndCountWhatWasDelivered) {
     e.view.Note(e.t.fake.Running(Timer4) ? "cards, flashing" : "cards");
     e.g.SpinWin *= 2;
   };
-  payoffs::EvaluateCherryRoll(e.t.m);
+  machine::EvaluateCherryRoll(e.t.m);
   // Line 1 pays 20, lines 4 to 7 (a Cherry over a Bell) 5 each; the card game doubles.
   EXPECT_EQ(e.g.CherryRollsWon, 2 * 40);
   EXPECT_EQ(e.g.Credits, 1000 + 80);
@@ -136,7 +137,7 @@ TEST(EvaluateRolls, MoveNoMetersAndCountWhatWasDelivered) {
 
   e.t.m.PlayDoubleOrNothing = [&] { e.g.SpinWin = 0; };
   e.t.ShowWindow({Bar1, Bar1, Bar1, Symbol8, Symbol8, Symbol8, Symbol8, Symbol8, Symbol8});
-  payoffs::EvaluateBarRoll(e.t.m);
+  machine::EvaluateBarRoll(e.t.m);
   EXPECT_EQ(e.g.BarRollWon, 0);
   EXPECT_EQ(e.g.Credits, 1080);
   EXPECT_EQ(e.g.LastSpinSummary, "Line 1 paid 40.\r\n");

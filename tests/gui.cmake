@@ -7,7 +7,7 @@ target_link_libraries(vantello_fixed_time PRIVATE dl)
 target_compile_options(vantello_fixed_time PRIVATE -fno-sanitize=all)
 target_link_options(vantello_fixed_time PRIVATE -fno-sanitize=all)
 add_executable(vantello_find_seed ${CMAKE_CURRENT_SOURCE_DIR}/gui/find_seed.cpp)
-target_link_libraries(vantello_find_seed PRIVATE vantello_game)
+target_link_libraries(vantello_find_seed PRIVATE vantello_rules vantello_platform)
 set_target_properties(vantello_find_seed PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 
 if(XVFB_RUN AND TARGET vantello)

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/lamps.h"
-#include "core/strips.h"
+#include "machine/lamps.h"
+#include "rules/strips.h"
 #include "tests/test_machine.h"
 
 namespace {
@@ -13,35 +13,35 @@ bool AllAgree(const std::array<bool, 6>& l) { return std::all_of(l.begin(), l.en
 TEST(Lamps, CelebrationPatternsTakeTurnsEverySevenTicks) {
   TestMachine t;
   t.m.g.ChaserLamps = {true, false, true, true, false, false};
-  core::StartTimer(t.m, core::Timer1);
+  machine::StartTimer(t.m, machine::Timer1);
   for (int tick = 1; tick <= 7; ++tick) {
-    t.fake.Fire(core::Timer1);
+    t.fake.Fire(machine::Timer1);
     EXPECT_TRUE(AllAgree(t.m.g.ChaserLamps)) << tick;
-    EXPECT_EQ(t.fake.Running(core::Timer1), tick < 7);
+    EXPECT_EQ(t.fake.Running(machine::Timer1), tick < 7);
   }
-  EXPECT_TRUE(t.fake.Running(core::Timer2));
+  EXPECT_TRUE(t.fake.Running(machine::Timer2));
   for (int tick = 1; tick <= 7; ++tick) {
-    t.fake.Fire(core::Timer2);
+    t.fake.Fire(machine::Timer2);
     const auto& l = t.m.g.ChaserLamps;
     EXPECT_TRUE(l[0] == l[2] && l[2] == l[4] && l[1] == l[3] && l[3] == l[5] && l[0] != l[1]) << tick;
   }
-  EXPECT_TRUE(t.fake.Running(core::Timer1));
-  EXPECT_FALSE(t.fake.Running(core::Timer2));
+  EXPECT_TRUE(t.fake.Running(machine::Timer1));
+  EXPECT_FALSE(t.fake.Running(machine::Timer2));
 }
 
 TEST(Lamps, WinFlashWalksTheWinningItemsSixTicksEach) {
   TestMachine t;
-  core::GameState& g = t.m.g;
+  rules::GameState& g = t.m.g;
   g.LineWins[0] = 2;
   g.LineWins[5] = 4;
   g.ScreenBonus = 10;
   g.SpinWin = 166;
   g.WinItem = 0;
   g.FlashTicks = 0;
-  core::StartTimer(t.m, core::Timer4);
+  machine::StartTimer(t.m, machine::Timer4);
   std::vector<int> shown;
   for (int tick = 0; tick < 24; ++tick) {
-    t.fake.Fire(core::Timer4);
+    t.fake.Fire(machine::Timer4);
     shown.push_back(g.WinItem);
   }
   std::vector<int> expected;
@@ -52,13 +52,13 @@ TEST(Lamps, WinFlashWalksTheWinningItemsSixTicksEach) {
 
 TEST(Lamps, ASingleWinKeepsBlinkingAndNoWinStopsTheFlash) {
   TestMachine t;
-  core::GameState& g = t.m.g;
+  rules::GameState& g = t.m.g;
   g.LineWins[3] = 10;
   g.WinItem = 3;
-  core::StartTimer(t.m, core::Timer4);
+  machine::StartTimer(t.m, machine::Timer4);
   t.canvas.Record(true);
   for (int tick = 0; tick < 20; ++tick) {
-    t.fake.Fire(core::Timer4);
+    t.fake.Fire(machine::Timer4);
     EXPECT_EQ(g.WinItem, 3);
   }
   int olive_hatches = 0;
@@ -67,30 +67,30 @@ TEST(Lamps, ASingleWinKeepsBlinkingAndNoWinStopsTheFlash) {
 
   g.LineWins[3] = 0;  // nothing left to flash: the walk must not go round for ever
   g.FlashTicks = 6;
-  t.fake.Fire(core::Timer4);
-  EXPECT_FALSE(t.fake.Running(core::Timer4));
+  t.fake.Fire(machine::Timer4);
+  EXPECT_FALSE(t.fake.Running(machine::Timer4));
 }
 
 TEST(Lamps, ScreenBonusHatchesTheSevensOrEveryCellForAllFruit) {
   TestMachine t;
-  t.ShowWindow({core::Seven, core::Bell, core::Seven, core::Cherry, core::Seven, core::Bar1, core::Fruit4, core::Fruit6, core::RollSeven});
+  t.ShowWindow({rules::Seven, rules::Bell, rules::Seven, rules::Cherry, rules::Seven, rules::Bar1, rules::Fruit4, rules::Fruit6, rules::RollSeven});
   t.m.g.ScreenBonus = 3;
   t.canvas.Record(true);
-  core::HighlightScreenBonus(t.m, true);
+  machine::HighlightScreenBonus(t.m, true);
   std::vector<int> hatched_x;
   for (const auto& c : t.canvas.Recorded())
     if (c.kind == platform::Canvas::Call::kHatch) hatched_x.push_back(c.x - t.m.g.OriginX);
   EXPECT_EQ(hatched_x, (std::vector<int>{49, 49 + 162, 49 + 81, 49 + 162}));
   t.canvas.Recorded().clear();
   t.m.g.ScreenBonus = 10;
-  core::HighlightScreenBonus(t.m, true);
+  machine::HighlightScreenBonus(t.m, true);
   EXPECT_EQ(t.canvas.Recorded().size(), 9u);
 }
 
 TEST(Lamps, HighlightedLinesAreHatchedInTheirColourOverTheirCells) {
   TestMachine t(1024, 96);
   t.canvas.Record(true);
-  core::HighlightLine(t.m, 7, true);  // the rising diagonal: cells 6, 4, 2
+  machine::HighlightLine(t.m, 7, true);  // the rising diagonal: cells 6, 4, 2
   ASSERT_EQ(t.canvas.Recorded().size(), 3u);
   const auto& first = t.canvas.Recorded()[0];
   EXPECT_EQ(first.color, platform::kRed);
@@ -98,7 +98,7 @@ TEST(Lamps, HighlightedLinesAreHatchedInTheirColourOverTheirCells) {
   EXPECT_EQ(first.y - t.m.g.OriginY, 70 + 2 * 173);
   EXPECT_EQ(first.w, 99);
   t.canvas.Recorded().clear();
-  core::HighlightLine(t.m, 8, true);
+  machine::HighlightLine(t.m, 8, true);
   EXPECT_TRUE(t.canvas.Recorded().empty());
 }
 

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "tests/test_machine.h"
-#include "ui/layout.h"
-#include "ui/main_view.h"
-#include "ui/pictures.h"
+#include "view/layout.h"
+#include "view/main_view.h"
+#include "view/pictures.h"
 
 namespace {
 
-ui::Pictures DigitPictures() {
-  ui::Pictures p;
+view::Pictures DigitPictures() {
+  view::Pictures p;
   // Digit d of each strip is a block of colour 0x100 + d (red) or 0x200 + d (green).
   for (auto [strip, base, w, h] : {std::tuple{&p.DigitsSmall, 0x100, 16, 21}, {&p.GreenSmall, 0x200, 16, 21},
                                    {&p.DigitsLarge, 0x100, 32, 42}, {&p.GreenLarge, 0x200, 32, 42}}) {
@@ -22,26 +22,26 @@ ui::Pictures DigitPictures() {
 
 TEST(DrawNumber, ClearsTheCellAShorterNumberLeaves) {
   testing_support::TestMachine t;
-  ui::Pictures p = DigitPictures();
+  view::Pictures p = DigitPictures();
   platform::Canvas& c = t.canvas;
   auto at = [&](int x, int y) { return c.Pixels().Pixel(x, y); };
   platform::FillRect(const_cast<platform::Bitmap&>(c.Pixels()), 0, 0, 400, 100, 0xABCDEF);
-  ui::DrawNumber(c, p, false, 1000, 10, 30, false, false, false);
-  ui::DrawNumber(c, p, false, 999, 10, 30, false, false, false);
+  view::DrawNumber(c, p, false, 1000, 10, 30, false, false, false);
+  view::DrawNumber(c, p, false, 999, 10, 30, false, false, false);
   EXPECT_EQ(at(10, 30), 0x109u);
   EXPECT_EQ(at(10 + 3 * 16 + 5, 35), platform::kBlack);      // old fourth digit wiped
   EXPECT_EQ(at(10 + 5 * 16 + 5, 35), 0xABCDEFu);             // nothing beyond the extra cell
 
   // Right-aligned: 64 and then 8 end at the same edge; the old 6 is wiped.
-  ui::DrawNumber(c, p, false, 64, 300, 60, false, true, false);
-  ui::DrawNumber(c, p, false, 8, 300, 60, false, true, false);
+  view::DrawNumber(c, p, false, 64, 300, 60, false, true, false);
+  view::DrawNumber(c, p, false, 8, 300, 60, false, true, false);
   EXPECT_EQ(at(300 - 16, 61), 0x108u);
   EXPECT_EQ(at(300 - 32, 61), platform::kBlack);
   EXPECT_EQ(at(300 - 49, 61), 0xABCDEFu);
   EXPECT_EQ(at(300, 61), 0xABCDEFu);
 
   // Exact clear touches nothing beside its own digits; large digits are 32 wide.
-  ui::DrawNumber(c, p, true, 7, 100, 0, true, false, true);
+  view::DrawNumber(c, p, true, 7, 100, 0, true, false, true);
   EXPECT_EQ(at(100 + 31, 41), 0x207u);
   EXPECT_EQ(at(100 + 32, 41), 0xABCDEFu);
 }
@@ -59,9 +59,9 @@ TEST(Layout, RectanglesFollowTheWidthClass) {
     t.m.art.BackgroundImage = platform::Bitmap(k.bg_w, k.bg_h);
     t.m.g.OriginX = (k.width - k.bg_w) / 2;
     t.m.g.OriginY = k.origin_y;
-    ui::Pictures p = DigitPictures();
-    ui::Point logo = ui::ComputeLayout(t.m.g, t.m.art, p);
-    const core::GameState& g = t.m.g;
+    view::Pictures p = DigitPictures();
+    view::Point logo = view::ComputeLayout(t.m.g, t.m.art, p);
+    const rules::GameState& g = t.m.g;
     int r = g.OriginX + k.bg_w, bottom = k.origin_y + k.bg_h;
     EXPECT_EQ(g.StopRect.bottom, bottom);
     EXPECT_EQ(g.StopRect.left + 62, r + (k.width - r) / 2);
@@ -75,28 +75,28 @@ TEST(Layout, RectanglesFollowTheWidthClass) {
     EXPECT_EQ(logo.y, bottom - 132);
     EXPECT_EQ(logo.x, (g.OriginX - 142) / 2);
   }
-  EXPECT_EQ(ui::WidthClassOf(699), ui::WidthClass::Small);
-  EXPECT_EQ(ui::WidthClassOf(999), ui::WidthClass::Medium);
-  EXPECT_EQ(ui::WidthClassOf(1000), ui::WidthClass::Large);
-  EXPECT_EQ(ui::WidthClassOf(20000), ui::WidthClass::Large);
+  EXPECT_EQ(view::WidthClassOf(699), view::WidthClass::Small);
+  EXPECT_EQ(view::WidthClassOf(999), view::WidthClass::Medium);
+  EXPECT_EQ(view::WidthClassOf(1000), view::WidthClass::Large);
+  EXPECT_EQ(view::WidthClassOf(20000), view::WidthClass::Large);
 }
 
 TEST(Artwork, FilesAndOriginsFollowTheScreen) {
-  auto small8 = ui::ChooseArtworkFiles(640, 8);
+  auto small8 = view::ChooseArtworkFiles(640, 8);
   EXPECT_EQ(small8.BackgroundImage, "Backs256.bmp");
   EXPECT_EQ(small8.SymbolSheet, "Che64256.bmp");
   EXPECT_EQ(small8.MotionStrip, "Moti2256.bmp");
   EXPECT_EQ(small8.SideLampImage, "Cbut0256.bmp");
-  auto mid16 = ui::ChooseArtworkFiles(800, 16);
+  auto mid16 = view::ChooseArtworkFiles(800, 16);
   EXPECT_EQ(mid16.BackgroundImage, "Backsm.bmp");
   EXPECT_EQ(mid16.SideLampImage, "Cherbut1.bmp");
-  EXPECT_EQ(ui::ChooseArtworkFiles(691, 24).SideLampImage, "Cherbut1.bmp");
-  EXPECT_EQ(ui::ChooseArtworkFiles(690, 24).SideLampImage, "Cherbut0.bmp");
-  auto large = ui::ChooseArtworkFiles(1000, 24);
+  EXPECT_EQ(view::ChooseArtworkFiles(691, 24).SideLampImage, "Cherbut1.bmp");
+  EXPECT_EQ(view::ChooseArtworkFiles(690, 24).SideLampImage, "Cherbut0.bmp");
+  auto large = view::ChooseArtworkFiles(1000, 24);
   EXPECT_EQ(large.BackgroundImage, "Backlg.bmp");
   EXPECT_EQ(large.BackgroundFallback, "Backlg2.bmp");
   EXPECT_EQ(large.SymbolSheet, "Cherry96.bmp");
-  EXPECT_EQ(ui::ChooseArtworkFiles(1024, 8).BackgroundImage, "Backlg2.bmp");
+  EXPECT_EQ(view::ChooseArtworkFiles(1024, 8).BackgroundImage, "Backlg2.bmp");
 }
 
 }  // namespace

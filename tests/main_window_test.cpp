@@ -3,12 +3,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/bets.h"
-#include "core/lamps.h"
-#include "core/spin_cycle.h"
-#include "core/wheels.h"
+#include "machine/bets.h"
+#include "machine/lamps.h"
+#include "machine/spin_cycle.h"
+#include "machine/wheels.h"
 #include "tests/test_machine.h"
-#include "ui/command_bar.h"
+#include "view/command_bar.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ std::pair<uint32_t, int32_t> WinningSeed() {
     probe.m.g.PayMode = false;
     probe.m.g.Double = false;
     probe.fake.time_of_day_ = t;
-    core::SpinCycle(probe.m);
+    machine::SpinCycle(probe.m);
     if (probe.m.g.Credits > 1000 && probe.m.g.NumberOfBarRolls == 0 && probe.m.g.NumberOfCherryRolls == 0)
       return {t, probe.m.g.Credits};
   }
@@ -37,7 +37,7 @@ std::string ReadFile(const std::filesystem::path& p) {
 
 TEST(MainWindow, StartsWithTheSavedGameDefaultsAndPlacesItself) {
   TestForm t;
-  const core::GameState& g = t.form->Machine().g;
+  const rules::GameState& g = t.form->Machine().g;
   EXPECT_EQ(g.Credits, 1000);
   EXPECT_EQ(g.Borrowed, 1000);
   EXPECT_EQ(g.BellPool, 0);  // a first run has no pool yet
@@ -45,20 +45,20 @@ TEST(MainWindow, StartsWithTheSavedGameDefaultsAndPlacesItself) {
   EXPECT_TRUE(g.Sound && g.Double && g.PayMode);
   EXPECT_EQ(t.shell.width, 790);
   EXPECT_TRUE(t.shell.maximized);
-  EXPECT_TRUE(t.fake.Running(core::Timer3));
-  EXPECT_EQ(t.shell.spots.size(), 1u + ui::kCommandCount);
+  EXPECT_TRUE(t.fake.Running(machine::Timer3));
+  EXPECT_EQ(t.shell.spots.size(), 1u + view::kCommandCount);
   EXPECT_EQ(t.fake.boxes.size(), 0u) << t.fake.boxes[0];
 }
 
 TEST(MainWindow, ClosingMidSpinPaysTheWinBeforeTheSave) {
   auto [seed, credits_after_win] = WinningSeed();
   TestForm t;
-  core::Machine& m = t.form->Machine();
+  machine::Machine& m = t.form->Machine();
   m.g.Double = true;   // no card table while closing
   m.g.PayMode = true;  // nor a count-off
   t.fake.time_of_day_ = seed;
   t.fake.OnPump(30, [&] { t.form->FormClose(); });
-  t.form->FormKeyDown(core::KeyEnter);
+  t.form->FormKeyDown(machine::KeyEnter);
   EXPECT_TRUE(t.shell.closed);
   EXPECT_EQ(m.g.Credits, credits_after_win);
   std::string ini = ReadFile(t.folder / "Vantello.ini");
@@ -72,104 +72,104 @@ TEST(MainWindow, TimersDoNotTouchTheLampsDuringASpin) {
   TestMachine t;
   t.fake.OnPump(40, [&] {
     auto lamps = t.m.g.ChaserLamps;
-    core::Timer3Timer(t.m);
-    core::Timer1Timer(t.m);
-    core::Timer2Timer(t.m);
+    machine::Timer3Timer(t.m);
+    machine::Timer1Timer(t.m);
+    machine::Timer2Timer(t.m);
     EXPECT_EQ(lamps, t.m.g.ChaserLamps);
-    EXPECT_FALSE(t.fake.Running(core::Timer1));
+    EXPECT_FALSE(t.fake.Running(machine::Timer1));
   });
-  core::SpinCycle(t.m);
+  machine::SpinCycle(t.m);
 }
 
 TEST(MainWindow, ARepaintMidSpinShowsTheTurningWheelsTurning) {
   TestMachine t;
-  ui::Pictures pics;
-  ui::MainView view(t.m, pics, 96);
+  view::Pictures pics;
+  view::MainView view(t.m, pics, 96);
   t.m.view = &view;
-  core::Box last{};
+  machine::Box last{};
   t.fake.pump_step_ms = 10;
   t.fake.OnPump(90, [&] {  // at step 30 wheel 0 has stopped, wheel 8 still turns
     view.FormPaint();
-    last = core::SymbolSquare(t.m.g, 8);
+    last = machine::SymbolSquare(t.m.g, 8);
     EXPECT_EQ(t.canvas.Pixels().Pixel(last.x + 5, last.y + 5), 0x808080u);
-    core::Box first = core::SymbolSquare(t.m.g, 0);
+    machine::Box first = machine::SymbolSquare(t.m.g, 0);
     EXPECT_EQ(t.canvas.Pixels().Pixel(first.x + 5, first.y + 5), 0x00FF00u);
   });
-  core::SpinCycle(t.m);
+  machine::SpinCycle(t.m);
   EXPECT_EQ(t.canvas.Pixels().Pixel(last.x + 5, last.y + 5), 0x00FF00u);
 }
 
 TEST(Commands, TogglesChangeCaptionColourAndTip) {
   TestForm t;
-  core::GameState& g = t.form->Machine().g;
+  rules::GameState& g = t.form->Machine().g;
   auto tip = [&](int i) { return t.shell.spots[1 + i].tooltip; };
-  t.form->CommandClick(ui::CmdSound);
-  EXPECT_EQ(ui::CaptionColour(g, ui::CmdSound), platform::kSilver);
-  EXPECT_EQ(tip(ui::CmdSound), "Sound is Off");
-  t.form->CommandClick(ui::CmdSound);
-  EXPECT_EQ(ui::CaptionColour(g, ui::CmdSound), platform::kYellow);
-  EXPECT_EQ(tip(ui::CmdSound), "Sound is On");
-  t.form->CommandClick(ui::CmdPayMode);
+  t.form->CommandClick(view::CmdSound);
+  EXPECT_EQ(view::CaptionColour(g, view::CmdSound), platform::kSilver);
+  EXPECT_EQ(tip(view::CmdSound), "Sound is Off");
+  t.form->CommandClick(view::CmdSound);
+  EXPECT_EQ(view::CaptionColour(g, view::CmdSound), platform::kYellow);
+  EXPECT_EQ(tip(view::CmdSound), "Sound is On");
+  t.form->CommandClick(view::CmdPayMode);
   EXPECT_FALSE(g.PayMode);
-  EXPECT_EQ(ui::CaptionColour(g, ui::CmdPayMode), platform::kSilver);
-  EXPECT_EQ(tip(ui::CmdPayMode), "Paymode is Instant Payoff");
-  t.form->CommandClick(ui::CmdDouble);
-  EXPECT_EQ(tip(ui::CmdDouble), "Double or Nothing Game is Off");
-  EXPECT_EQ(ui::CaptionColour(g, ui::CmdDouble), platform::kSilver);
+  EXPECT_EQ(view::CaptionColour(g, view::CmdPayMode), platform::kSilver);
+  EXPECT_EQ(tip(view::CmdPayMode), "Paymode is Instant Payoff");
+  t.form->CommandClick(view::CmdDouble);
+  EXPECT_EQ(tip(view::CmdDouble), "Double or Nothing Game is Off");
+  EXPECT_EQ(view::CaptionColour(g, view::CmdDouble), platform::kSilver);
   g.Credits = 0;  // auto spin switched on spins, is refused and goes off again
-  t.form->CommandClick(ui::CmdAutoSpin);
-  EXPECT_EQ(tip(ui::CmdAutoSpin), "Auto Spin Mode: On");
+  t.form->CommandClick(view::CmdAutoSpin);
+  EXPECT_EQ(tip(view::CmdAutoSpin), "Auto Spin Mode: On");
   EXPECT_FALSE(g.AutoSpin);
-  EXPECT_EQ(ui::CaptionColour(g, ui::CmdAutoSpin), platform::kYellow);
+  EXPECT_EQ(view::CaptionColour(g, view::CmdAutoSpin), platform::kYellow);
   g.AutoSpin = true;
-  EXPECT_EQ(ui::CaptionColour(g, ui::CmdAutoSpin), platform::kWhite);
+  EXPECT_EQ(view::CaptionColour(g, view::CmdAutoSpin), platform::kWhite);
 }
 
 TEST(Commands, NewGameAsksSummaryNeedsASpinAndTheGameWaitsForTheWheels) {
   TestForm t;
-  core::GameState& g = t.form->Machine().g;
+  rules::GameState& g = t.form->Machine().g;
   g.Credits = 5;
   g.BellPool = 7;
   t.fake.confirm_answer = false;
-  t.form->CommandClick(ui::CmdNewGame);
+  t.form->CommandClick(view::CmdNewGame);
   EXPECT_EQ(t.fake.boxes.back(), "Confirm: Start a New Game?");
   EXPECT_EQ(g.Credits, 5);
   t.fake.confirm_answer = true;
-  t.form->CommandClick(ui::CmdNewGame);
+  t.form->CommandClick(view::CmdNewGame);
   EXPECT_EQ(g.Credits, 1000);
   EXPECT_EQ(g.BellPool, 100);
 
-  t.form->CommandClick(ui::CmdSummary);
+  t.form->CommandClick(view::CmdSummary);
   EXPECT_EQ(t.fake.boxes.back(), "Information: You must spin before viewing a summary of the last spin.");
   g.PayMode = false;
   g.Double = false;
-  t.form->FormKeyDown(core::KeyEnter);
-  t.form->CommandClick(ui::CmdSummary);
+  t.form->FormKeyDown(machine::KeyEnter);
+  t.form->CommandClick(view::CmdSummary);
   EXPECT_EQ(t.fake.boxes.back(), "Information: " + g.LastSpinSummary);
 
   // In the middle of a spin: the four game-changing commands wait, the rest work.
   int refused = 0;
   t.fake.OnPump(20, [&] {
     int32_t credits = g.Credits;
-    for (int c : {ui::CmdNewGame, ui::CmdLoadGame, ui::CmdSaveGame, ui::CmdBorrow}) {
+    for (int c : {view::CmdNewGame, view::CmdLoadGame, view::CmdSaveGame, view::CmdBorrow}) {
       t.form->CommandClick(c);
       refused += t.fake.boxes.back() == "Information: Please wait until the wheels have stopped.";
     }
     EXPECT_EQ(g.Credits, credits);
-    t.form->CommandClick(ui::CmdSound);
+    t.form->CommandClick(view::CmdSound);
     EXPECT_FALSE(g.Sound);
   });
-  t.form->FormKeyDown(core::KeyEnter);
+  t.form->FormKeyDown(machine::KeyEnter);
   EXPECT_EQ(refused, 4);
 }
 
 TEST(Commands, ExitAsksThenSavesAndCloses) {
   TestForm t;
   t.fake.confirm_answer = false;
-  t.form->CommandClick(ui::CmdExit);
+  t.form->CommandClick(view::CmdExit);
   EXPECT_FALSE(t.shell.closed);
   t.fake.confirm_answer = true;
-  t.form->CommandClick(ui::CmdExit);
+  t.form->CommandClick(view::CmdExit);
   EXPECT_TRUE(t.shell.closed);
   EXPECT_NE(ReadFile(t.folder / "Vantello.ini").find("[CurrentGame]"), std::string::npos);
   t.form->LogoClick();

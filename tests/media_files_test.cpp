@@ -10,10 +10,10 @@
 
 #include <unistd.h>
 
-#include "core/machine.h"
+#include "machine/machine.h"
 #include "platform/bmp.h"
 #include "platform/wav.h"
-#include "ui/pictures.h"
+#include "view/pictures.h"
 
 namespace {
 
@@ -108,22 +108,22 @@ class BrokenArtwork : public ::testing::Test {
   }
 
   fs::path folder_;
-  core::Machine m_;
-  ui::Pictures p_;
+  machine::Machine m_;
+  view::Pictures p_;
 };
 
 TEST_F(BrokenArtwork, UnreadablePictureCountsAsMissing) {
   const char* files[] = {"Cherry96.bmp", "Motion.bmp", "Cher96on.bmp", "Cher96of.bmp", "Cherbut1.bmp"};
-  const platform::Bitmap core::Artwork::*pictures[] = {
-      &core::Artwork::SymbolSheet, &core::Artwork::MotionStrip, &core::Artwork::LampsOnImage,
-      &core::Artwork::LampsOffImage, &core::Artwork::SideLampImage};
-  ASSERT_TRUE(ui::LoadArtwork(m_, p_, 24));
+  const platform::Bitmap machine::Artwork::*pictures[] = {
+      &machine::Artwork::SymbolSheet, &machine::Artwork::MotionStrip, &machine::Artwork::LampsOnImage,
+      &machine::Artwork::LampsOffImage, &machine::Artwork::SideLampImage};
+  ASSERT_TRUE(view::LoadArtwork(m_, p_, 24));
   for (int i = 0; i < 5; ++i) {
     std::vector<uint8_t> whole;
     ASSERT_TRUE(platform::ReadFile((folder_ / files[i]).string(), whole, 16u << 20));
     for (int how = 0; how < 3; ++how) {
       Break(files[i], how);
-      EXPECT_FALSE(ui::LoadArtwork(m_, p_, 24)) << files[i] << " broken way " << how;
+      EXPECT_FALSE(view::LoadArtwork(m_, p_, 24)) << files[i] << " broken way " << how;
       EXPECT_TRUE((m_.art.*pictures[i]).Empty()) << files[i];
       EXPECT_FALSE(m_.art.BackgroundImage.Empty());
       ASSERT_TRUE(platform::SaveFile((folder_ / files[i]).string(), whole));
@@ -133,11 +133,11 @@ TEST_F(BrokenArtwork, UnreadablePictureCountsAsMissing) {
 
 TEST_F(BrokenArtwork, SecondBackgroundStandsInForABrokenFirst) {
   Break("Backlg.bmp", 2);
-  EXPECT_TRUE(ui::LoadArtwork(m_, p_, 24));
+  EXPECT_TRUE(view::LoadArtwork(m_, p_, 24));
   EXPECT_EQ(m_.art.BackgroundImage.Width(), 498);
   EXPECT_EQ(m_.g.OriginX, (1024 - 498) / 2);
   Break("Backlg2.bmp", 0);
-  EXPECT_FALSE(ui::LoadArtwork(m_, p_, 24));
+  EXPECT_FALSE(view::LoadArtwork(m_, p_, 24));
   EXPECT_TRUE(m_.art.BackgroundImage.Empty());
   EXPECT_EQ(m_.g.OriginX, 1024 / 2);
 }
@@ -146,7 +146,7 @@ TEST_F(BrokenArtwork, BrokenButtonPictureKeepsTheBuiltInOne) {
   const platform::Bitmap builtin(124, 72, 0x336699);
   p_.SpinBtn = builtin;
   Break("Spin.bmp", 0);
-  ui::LoadArtwork(m_, p_, 24);
+  view::LoadArtwork(m_, p_, 24);
   ASSERT_EQ(p_.SpinBtn.Width(), 124);
   EXPECT_EQ(p_.SpinBtn.Pixel(10, 10), builtin.Pixel(10, 10));
 }

@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "core/machine.h"
+#include "machine/machine.h"
 #include "platform/testing/fake_platform.h"
 
 namespace testing_support {
 
-class OrderedView : public core::MachineView {
+class OrderedView : public machine::MachineView {
  public:
-  OrderedView(core::Machine& m, platform::testing::FakePlatform& fake) : m_(m), fake_(fake) {
+  OrderedView(machine::Machine& m, platform::testing::FakePlatform& fake) : m_(m), fake_(fake) {
     m.view = this;
   }
   void DrawCreditsMeter() override { Note("Credits=" + std::to_string(m_.g.Credits)); }
@@ -39,7 +39,7 @@ class OrderedView : public core::MachineView {
   void Flush() {
     for (; sounds_seen_ < fake_.sounds.size(); ++sounds_seen_) log_.push_back(fake_.sounds[sounds_seen_]);
   }
-  core::Machine& m_;
+  machine::Machine& m_;
   platform::testing::FakePlatform& fake_;
   size_t sounds_seen_ = 0;
   std::vector<std::string> log_;

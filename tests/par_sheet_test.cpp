@@ -1,4 +1,4 @@
-#include "payoffs/par_sheet.h"
+#include "analysis/par_sheet.h"
 
 #include <gtest/gtest.h>
 
@@ -6,39 +6,39 @@
 #include <map>
 #include <tuple>
 
-#include "core/spin_rules.h"
-#include "payoffs/simulator.h"
+#include "rules/spin_rules.h"
+#include "analysis/simulator.h"
 
 namespace {
 
-using payoffs::FigureGroup;
-using payoffs::MachineTables;
-using payoffs::ParSheet;
-using payoffs::SkillStop;
+using analysis::FigureGroup;
+using analysis::MachineTables;
+using analysis::ParSheet;
+using analysis::SkillStop;
 
 double Source(const ParSheet& s, const char* key) { return s.Figures.Value(FigureGroup::ReturnBySource, key); }
 double Summary(const ParSheet& s, const char* key) { return s.Figures.Value(FigureGroup::Summary, key); }
 double Odds(const ParSheet& s, const char* key) { return s.Figures.Value(FigureGroup::AwardOdds, key); }
 
 TEST(BonusLamp, RunOutSpinsFollowTheChaserAndThePerfectStopAlwaysWins) {
-  const payoffs::LampTable none = payoffs::BonusLampTable(SkillStop::None);
-  const payoffs::LampTable perfect = payoffs::BonusLampTable(SkillStop::Perfect);
+  const analysis::LampTable none = analysis::BonusLampTable(SkillStop::None);
+  const analysis::LampTable perfect = analysis::BonusLampTable(SkillStop::Perfect);
   for (int up = 0; up < 2; ++up)
     for (int pos = 0; pos < 6; ++pos) {
-      EXPECT_EQ(none[up][pos], core::BonusLampAfterFullSpin(pos, up ? 1 : -1)) << pos << " " << up;
+      EXPECT_EQ(none[up][pos], rules::BonusLampAfterFullSpin(pos, up ? 1 : -1)) << pos << " " << up;
       EXPECT_TRUE(perfect[up][pos]) << pos << " " << up;
     }
-  EXPECT_DOUBLE_EQ(payoffs::BonusLampProbability(none), 1.0 / 12);
-  EXPECT_DOUBLE_EQ(payoffs::BonusLampProbability(perfect), 1.0);
+  EXPECT_DOUBLE_EQ(analysis::BonusLampProbability(none), 1.0 / 12);
+  EXPECT_DOUBLE_EQ(analysis::BonusLampProbability(perfect), 1.0);
 }
 
 TEST(LineTables, EveryPayingLineBelongsToOneNamedCombinationWithOnePay) {
-  for (auto kind : {payoffs::SpinKind::Regular, payoffs::SpinKind::CherryRoll, payoffs::SpinKind::BarRoll}) {
-    const payoffs::LineTable t = payoffs::DeriveLineTable(kind);
+  for (auto kind : {rules::SpinKind::Regular, rules::SpinKind::CherryRoll, rules::SpinKind::BarRoll}) {
+    const analysis::LineTable t = analysis::DeriveLineTable(kind);
     for (int a = 0; a < 12; ++a)
       for (int b = 0; b < 12; ++b)
         for (int c = 0; c < 12; ++c) {
-          const payoffs::LineEffect& e = t.At(a, b, c);
+          const analysis::LineEffect& e = t.At(a, b, c);
           ASSERT_LT(e.Combination, t.Combinations.size());
           EXPECT_EQ(e.Multiplier > 0, e.Combination != 0) << a << " " << b << " " << c;
           EXPECT_EQ(e.Multiplier, t.Combinations[e.Combination].Multiplier) << a << " " << b << " " << c;
@@ -57,7 +57,7 @@ const ParSheet& Sheet(int32_t lines, int32_t coins, SkillStop skill) {
   auto it = sheets.find({lines, coins, skill});
   if (it == sheets.end())
     it = sheets.emplace(std::tuple{lines, coins, skill},
-                        payoffs::ComputeParSheet(payoffs::DeriveMachineTables(lines, coins), skill))
+                        analysis::ComputeParSheet(analysis::DeriveMachineTables(lines, coins), skill))
              .first;
   return it->second;
 }
@@ -66,7 +66,7 @@ class ParSheetEightLines : public testing::Test {
  protected:
   const ParSheet& none_ = Sheet(8, 1, SkillStop::None);
   const ParSheet& perfect_ = Sheet(8, 1, SkillStop::Perfect);
-  const MachineTables tables_ = payoffs::DeriveMachineTables(8, 1);
+  const MachineTables tables_ = analysis::DeriveMachineTables(8, 1);
 };
 
 TEST_F(ParSheetEightLines, FiguresWorkedByHandFromTheStrips) {
@@ -87,7 +87,7 @@ TEST_F(ParSheetEightLines, FiguresWorkedByHandFromTheStrips) {
 
 TEST_F(ParSheetEightLines, WorkingsAgreeWithEachOther) {
   for (const ParSheet* s : {&none_, &perfect_}) {
-    const payoffs::ParWorkings& w = s->Workings;
+    const analysis::ParWorkings& w = s->Workings;
     // The meters' joint steps, from the 3^9 cherry/bell/other patterns and from the
     // full enumeration of the window.
     ASSERT_EQ(w.StepsFromPatterns.size(), w.StepsFromWindows.size());
@@ -159,9 +159,9 @@ TEST(ParSheet, FewerLinesFeedNoScreenBonusAndNoPool) {
 // figures about one seed in twenty would see a miss by chance; the seeds are fixed.
 void ExpectSheetInsideSimulation(int32_t lines, int32_t coins, SkillStop skill, int64_t spins, uint64_t seed,
                                  int at_least) {
-  const MachineTables t = payoffs::DeriveMachineTables(lines, coins);
+  const MachineTables t = analysis::DeriveMachineTables(lines, coins);
   const ParSheet& sheet = Sheet(lines, coins, skill);
-  payoffs::SimOptions o;
+  analysis::SimOptions o;
   o.Spins = spins;
   o.Seed = seed;
   o.Threads = 2;
@@ -169,12 +169,12 @@ void ExpectSheetInsideSimulation(int32_t lines, int32_t coins, SkillStop skill, 
   o.CoinsPerLine = coins;
   o.Skill = skill;
   o.Confidence = 0.999;
-  const payoffs::SimResult sim = payoffs::Simulate(t, o);
+  const analysis::SimResult sim = analysis::Simulate(t, o);
   ASSERT_EQ(sheet.Figures.Figures.size(), sim.Figures.Figures.size());
   int checked = 0;
   for (size_t i = 0; i < sim.Figures.Figures.size(); ++i) {
-    const payoffs::Figure& exact = sheet.Figures.Figures[i];
-    const payoffs::Figure& seen = sim.Figures.Figures[i];
+    const analysis::Figure& exact = sheet.Figures.Figures[i];
+    const analysis::Figure& seen = sim.Figures.Figures[i];
     ASSERT_EQ(exact.Key, seen.Key);
     if (seen.Events < 200) continue;
     const double slack = 1e-9 * std::max(1.0, std::fabs(exact.Value));

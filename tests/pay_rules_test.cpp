@@ -1,4 +1,4 @@
-#include "payoffs/pay_rules.h"
+#include "rules/pay_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -6,15 +6,15 @@
 #include <utility>
 #include <vector>
 
-#include "core/strips.h"
+#include "rules/strips.h"
 
 namespace {
 
-using namespace core;
-using payoffs::EventKind;
-using payoffs::SpinInput;
-using payoffs::SpinKind;
-using payoffs::SpinOutcome;
+using namespace rules;
+using rules::EventKind;
+using rules::SpinInput;
+using rules::SpinKind;
+using rules::SpinOutcome;
 using Lines = std::array<int32_t, 8>;
 
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
@@ -34,7 +34,7 @@ SpinInput Filled(int code) {
   return in;
 }
 
-SpinOutcome Regular(const SpinInput& in) { return payoffs::EvaluateWindow(SpinKind::Regular, in); }
+SpinOutcome Regular(const SpinInput& in) { return rules::EvaluateWindow(SpinKind::Regular, in); }
 
 std::vector<std::pair<EventKind, int32_t>> Events(const SpinOutcome& out) {
   std::vector<std::pair<EventKind, int32_t>> v;
@@ -58,9 +58,9 @@ TEST(PayTables, FirstMatchingRuleDecides) {
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(testing::Message() << k.a << " " << k.b << " " << k.c);
-    EXPECT_EQ(payoffs::RegularLineMultiplier(k.a, k.b, k.c), k.regular);
-    EXPECT_EQ(payoffs::CherryRollLineMultiplier(k.a, k.b, k.c), k.cherry_roll);
-    EXPECT_EQ(payoffs::BarRollLineMultiplier(k.a, k.b, k.c), k.bar_roll);
+    EXPECT_EQ(rules::RegularLineMultiplier(k.a, k.b, k.c), k.regular);
+    EXPECT_EQ(rules::CherryRollLineMultiplier(k.a, k.b, k.c), k.cherry_roll);
+    EXPECT_EQ(rules::BarRollLineMultiplier(k.a, k.b, k.c), k.bar_roll);
   }
 }
 
@@ -73,7 +73,7 @@ TEST(RegularSpin, CherriesPayByTheOrderOfTheLineAndLineEightAddsUp) {
   SpinOutcome left = Regular(Window({{6, Cherry}}, 3));
   EXPECT_EQ(left.LineWins, (Lines{0, 0, 6, 0, 0, 0, 0, 6}));
   EXPECT_EQ(left.SpinWin, 12);
-  EXPECT_EQ(payoffs::SummaryText(left), "Line 3 paid 6.\r\nLine 8 paid 6.\r\n");
+  EXPECT_EQ(rules::SummaryText(left), "Line 3 paid 6.\r\nLine 8 paid 6.\r\n");
   // Fruit4 across the rising diagonal and a Cherry leading three lines.
   SpinOutcome mixed = Regular(Window({{0, Cherry}, {2, Fruit4}, {4, Fruit4}, {6, Fruit4}}));
   EXPECT_EQ(mixed.LineWins, (Lines{2, 0, 0, 2, 0, 0, 2, 20}));
@@ -100,7 +100,7 @@ TEST(RegularSpin, CherryStepsEarnARollEachTimeTheMeterIsEmpty) {
   SpinOutcome nine = Regular(Filled(Cherry));
   EXPECT_EQ(nine.CherryRollsEarned, 19);
   EXPECT_EQ(nine.FruitWon, 160);
-  EXPECT_EQ(nine.ScreenBonus, payoffs::kScreenBonusAllFruit);
+  EXPECT_EQ(nine.ScreenBonus, rules::kScreenBonusAllFruit);
   EXPECT_EQ(nine.SpinWin, 8 * 10 + 160);
   EXPECT_EQ(nine.Events[24].Kind, EventKind::AllFruit);
 }
@@ -130,7 +130,7 @@ TEST(RegularSpin, ScreenBonusesAndPoolGrowthNeedAllEightLines) {
   EXPECT_EQ(grown.BellPool, 107);
   EXPECT_EQ(grown.SpinWin, 0);
   EXPECT_EQ(grown.WinItem, -1);
-  EXPECT_EQ(payoffs::SummaryText(grown), "7 Credits were added to the Bell Pool.\r\n");
+  EXPECT_EQ(rules::SummaryText(grown), "7 Credits were added to the Bell Pool.\r\n");
   EXPECT_EQ(Regular(Window({{0, Seven}})).BellPool, 100);
   EXPECT_EQ(Regular(Window({{0, Seven}, {8, Seven}})).BellPool, 110);
   centre.BonusLamp = true;  // the contribution is never doubled
@@ -142,7 +142,7 @@ TEST(RegularSpin, ScreenBonusesAndPoolGrowthNeedAllEightLines) {
   centre.BonusLamp = false;
   SpinOutcome seven_lines = Regular(centre);
   EXPECT_EQ(seven_lines.BellPool, 100);
-  EXPECT_EQ(payoffs::SummaryText(seven_lines), "There were no winning lines on the last spin.");
+  EXPECT_EQ(rules::SummaryText(seven_lines), "There were no winning lines on the last spin.");
 
   SpinInput sevens = Filled(Seven);
   sevens.LinesPlayed = 7;
@@ -170,7 +170,7 @@ TEST(RegularSpin, BonusLampDoublesThePaysAndReturnsTheBet) {
   SpinOutcome out = Regular(in);
   EXPECT_EQ(out.LineWins[5], 12);
   EXPECT_EQ(out.SpinWin, 12 + 24);
-  EXPECT_EQ(payoffs::SummaryText(out),
+  EXPECT_EQ(rules::SummaryText(out),
             "Return Bet of 24 Credits.\r\nAll Winnings Lines are Doubled.\r\nLine 6 paid 12.\r\n");
 
   SpinInput fruit = Filled(Fruit11);
@@ -178,7 +178,7 @@ TEST(RegularSpin, BonusLampDoublesThePaysAndReturnsTheBet) {
   SpinOutcome all_fruit = Regular(fruit);
   EXPECT_EQ(all_fruit.FruitWon, 320);
   EXPECT_EQ(all_fruit.SpinWin, 320 + 8);
-  EXPECT_EQ(all_fruit.WinItem, payoffs::kWinItemScreen);
+  EXPECT_EQ(all_fruit.WinItem, rules::kWinItemScreen);
 
   SpinOutcome nothing = Regular(Window({}, 2));
   EXPECT_EQ(nothing.SpinWin, 0);
@@ -200,7 +200,7 @@ TEST(RegularSpin, SummaryIsCutAt255Characters) {
       "Line 5 paid 4800.\r\nLine 6 paid 240.\r\nLine 7 paid 32.\r\nLine 8 paid 32.\r\n"
       "Screen Bonus for 3 Sevens paid 256.\r\nWon the Bell Pool Worth 200\r\n";
   ASSERT_GT(full.size(), 255u);
-  EXPECT_EQ(payoffs::SummaryText(Regular(in)), full.substr(0, 255));
+  EXPECT_EQ(rules::SummaryText(Regular(in)), full.substr(0, 255));
 }
 
 TEST(RegularSpin, SumsSaturateInsteadOfWrapping) {
@@ -220,13 +220,13 @@ TEST(RegularSpin, SumsSaturateInsteadOfWrapping) {
 TEST(Rolls, PayTheirOwnTablesAndLeaveTheMetersAlone) {
   SpinInput in = Window({{0, Cherry}, {1, Fruit11}, {2, Cherry}, {3, Cherry}, {4, Cherry}, {5, Cherry}}, 2);
   in.Cherries = 1;
-  SpinOutcome cherry = payoffs::EvaluateWindow(SpinKind::CherryRoll, in);
+  SpinOutcome cherry = rules::EvaluateWindow(SpinKind::CherryRoll, in);
   EXPECT_EQ(cherry.LineWins, (Lines{10, 40, 0, 20, 0, 20, 20, 0}));
   EXPECT_EQ(cherry.EventCount, 0);
   EXPECT_EQ(cherry.Cherries, 1);
   EXPECT_EQ(cherry.CherryRollsEarned, 0);
 
-  SpinOutcome bar = payoffs::EvaluateWindow(
+  SpinOutcome bar = rules::EvaluateWindow(
       SpinKind::BarRoll, Window({{0, Bar3}, {1, Bar3}, {2, Bar3}, {3, Bar1}, {4, Bar3}, {5, Bar2}, {6, Cherry}}));
   EXPECT_EQ(bar.LineWins, (Lines{10, 5, 0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(bar.BarRollsEarned, 0);
@@ -235,24 +235,24 @@ TEST(Rolls, PayTheirOwnTablesAndLeaveTheMetersAlone) {
 TEST(Rolls, RollSevensPayOnEveryLineBetWhereverTheyStand) {
   SpinInput in = Window({{8, RollSeven}}, 2);
   in.LinesPlayed = 3;
-  SpinOutcome out = payoffs::EvaluateWindow(SpinKind::CherryRoll, in);
+  SpinOutcome out = rules::EvaluateWindow(SpinKind::CherryRoll, in);
   EXPECT_EQ(out.SpinWin, 12);
-  EXPECT_EQ(out.ScreenBonus, payoffs::kScreenBonusRollSevens);
-  EXPECT_EQ(out.WinItem, payoffs::kWinItemScreen);
-  EXPECT_EQ(payoffs::SummaryText(out), "1 Sevens Paid 12.\r\n");
+  EXPECT_EQ(out.ScreenBonus, rules::kScreenBonusRollSevens);
+  EXPECT_EQ(out.WinItem, rules::kWinItemScreen);
+  EXPECT_EQ(rules::SummaryText(out), "1 Sevens Paid 12.\r\n");
 
   SpinInput two = Window({{1, RollSeven}, {6, RollSeven}});
-  EXPECT_EQ(payoffs::EvaluateWindow(SpinKind::BarRoll, two).SpinWin, 32);
+  EXPECT_EQ(rules::EvaluateWindow(SpinKind::BarRoll, two).SpinWin, 32);
 
   // The lamp doubles a roll's pays but gives no bet back.
   SpinInput lamp = Window({{0, Bar1}, {1, Bar3}, {2, Bar2}, {4, RollSeven}});
   lamp.BonusLamp = true;
-  SpinOutcome doubled = payoffs::EvaluateWindow(SpinKind::BarRoll, lamp);
+  SpinOutcome doubled = rules::EvaluateWindow(SpinKind::BarRoll, lamp);
   EXPECT_EQ(doubled.SpinWin, 10 + 32);
   EXPECT_EQ(doubled.ReturnedBet, 0);
-  EXPECT_EQ(payoffs::SummaryText(doubled),
+  EXPECT_EQ(rules::SummaryText(doubled),
             "All Winnings Lines are Doubled..\r\nLine 1 paid 10.\r\n1 Sevens Paid 32.\r\n");
-  EXPECT_EQ(payoffs::SummaryText(payoffs::EvaluateWindow(SpinKind::BarRoll, Window({}))),
+  EXPECT_EQ(rules::SummaryText(rules::EvaluateWindow(SpinKind::BarRoll, Window({}))),
             "There were no winning lines on the last spin.");
 }
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "core/spin_cycle.h"
-#include "core/spin_rules.h"
-#include "core/strips.h"
-#include "payoffs/pay_rules.h"
-#include "payoffs/rolls.h"
+#include "machine/spin_cycle.h"
+#include "rules/spin_rules.h"
+#include "rules/strips.h"
+#include "rules/pay_rules.h"
+#include "rules/rolls.h"
 #include "tests/test_machine.h"
 
 namespace {
@@ -12,29 +12,29 @@ namespace {
 // A time of day whose regular spin, from a Cherries meter of 1, earns Bar Rolls and a
 // Cherry Roll together.
 uint32_t SeedEarningBothRolls() {
-  auto strips = core::RegularStrips();
+  auto strips = rules::RegularStrips();
   for (uint32_t t = 0;; ++t) {
     platform::Rng rng(t);
-    core::SpinSetup s = core::DrawSpinSetup(rng);
-    payoffs::SpinInput in;
+    rules::SpinSetup s = rules::DrawSpinSetup(rng);
+    rules::SpinInput in;
     for (int w = 0; w < 9; ++w) in.Cells[w] = strips[w][s.Stops[w]];
     in.Cherries = 1;
-    in.BonusLamp = core::BonusLampAfterFullSpin(s.ChaserPos, s.ChaserDir);
-    payoffs::SpinOutcome out = payoffs::EvaluateWindow(payoffs::SpinKind::Regular, in);
+    in.BonusLamp = rules::BonusLampAfterFullSpin(s.ChaserPos, s.ChaserDir);
+    rules::SpinOutcome out = rules::EvaluateWindow(rules::SpinKind::Regular, in);
     if (out.BarRollsEarned == 7 && out.CherryRollsEarned == 1) return t;
   }
 }
 
 TEST(Rolls, BarRollsGoFirstAndAPendingCherryRollIsPlayedInsideTheLastOne) {
   testing_support::TestMachine t;
-  core::GameState& g = t.m.g;
+  rules::GameState& g = t.m.g;
   g.Cherries = 1;
   g.Double = false;
   g.PayMode = false;
   t.fake.time_of_day_ = SeedEarningBothRolls();
   struct Spin {
     bool cherry, bar;
-    core::Strip strip;
+    rules::Strip strip;
   };
   std::vector<Spin> spins;
   // Each roll is a spin cycle nested in the one before it.
@@ -44,17 +44,17 @@ TEST(Rolls, BarRollsGoFirstAndAPendingCherryRollIsPlayedInsideTheLastOne) {
     depth = t.m.CycleDepth;
   };
   int32_t cherry_won_before = g.CherryRollsWon;
-  core::SpinCycle(t.m);
+  machine::SpinCycle(t.m);
 
   ASSERT_EQ(spins.size(), 1u + 7u + 1u);
   EXPECT_FALSE(spins[0].cherry || spins[0].bar);
   for (int i = 1; i <= 7; ++i) {
     EXPECT_TRUE(spins[i].bar && !spins[i].cherry) << i;
-    EXPECT_EQ(spins[i].strip, payoffs::BarRollStrip());
+    EXPECT_EQ(spins[i].strip, rules::BarRollStrip());
   }
   // Still inside the last Bar Roll: both modes set, the cherry strip and its evaluation.
   EXPECT_TRUE(spins[8].cherry && spins[8].bar);
-  EXPECT_EQ(spins[8].strip, payoffs::CherryRollStrip());
+  EXPECT_EQ(spins[8].strip, rules::CherryRollStrip());
   EXPECT_EQ(g.NumberOfBarRolls, 7);
   EXPECT_EQ(g.NumberOfCherryRolls, 1);
   EXPECT_EQ(g.Spins, 1);

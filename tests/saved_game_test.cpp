@@ -8,7 +8,7 @@
 
 namespace {
 
-using core::GameState;
+using rules::GameState;
 using persistence::LoadGameSection;
 using persistence::SaveGameSection;
 using platform::ProfileFile;

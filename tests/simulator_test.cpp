@@ -1,36 +1,36 @@
-#include "payoffs/simulator.h"
+#include "analysis/simulator.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "core/strips.h"
-#include "payoffs/rolls.h"
+#include "rules/strips.h"
+#include "rules/rolls.h"
 #include "platform/random.h"
 
 namespace {
 
-using payoffs::FigureGroup;
-using payoffs::MachineTables;
-using payoffs::SimOptions;
-using payoffs::SimResult;
-using payoffs::SkillStop;
-using payoffs::SpinKind;
-using payoffs::Window;
+using analysis::FigureGroup;
+using analysis::MachineTables;
+using analysis::SimOptions;
+using analysis::SimResult;
+using analysis::SkillStop;
+using rules::SpinKind;
+using analysis::Window;
 
 // Windows from the strips the wheels carry, and now and then any symbols at all, so that
 // rare and impossible windows are covered too.
-Window RandomWindow(platform::Rng& rng, const std::array<core::Strip, 9>& strips) {
+Window RandomWindow(platform::Rng& rng, const std::array<rules::Strip, 9>& strips) {
   Window cells;
   const bool any = rng.Random(4) == 0;
   for (int w = 0; w < 9; ++w)
-    cells[w] = any ? static_cast<uint8_t>(rng.Random(core::kSymbolCount)) : strips[w][rng.Random(20)];
+    cells[w] = any ? static_cast<uint8_t>(rng.Random(rules::kSymbolCount)) : strips[w][rng.Random(20)];
   return cells;
 }
 
 // Windows that stress the meters and the screen: mostly Cherries, Bells and Sevens.
 Window CrowdedWindow(platform::Rng& rng) {
-  constexpr std::array<uint8_t, 5> kCodes{core::Cherry, core::Bell, core::Seven, core::Bar3, core::Fruit11};
+  constexpr std::array<uint8_t, 5> kCodes{rules::Cherry, rules::Bell, rules::Seven, rules::Bar3, rules::Fruit11};
   Window cells;
   for (auto& c : cells) c = kCodes[rng.Random(kCodes.size())];
   return cells;
@@ -39,17 +39,17 @@ Window CrowdedWindow(platform::Rng& rng) {
 TEST(SimulatorTables, PlayMatchesTheFullEvaluationOnManyWindows) {
   platform::Rng rng(2024);
   for (auto [lines, coins] : {std::pair{8, 1}, {8, 3}, {5, 2}, {1, 8}}) {
-    const MachineTables t = payoffs::DeriveMachineTables(lines, coins);
+    const MachineTables t = analysis::DeriveMachineTables(lines, coins);
     for (int i = 0; i < 20000; ++i) {
       const Window cells = i % 3 == 0 ? CrowdedWindow(rng) : RandomWindow(rng, t.RegularStrips);
       const bool lamp = rng.Random(3) == 0;
-      payoffs::Meters fast;
+      analysis::Meters fast;
       fast.Cherries = 1 + static_cast<int32_t>(rng.Random(6));
       fast.Bells = 1 + static_cast<int32_t>(rng.Random(3));
       fast.BellPool = 100 + static_cast<int32_t>(rng.Random(500));
-      payoffs::Meters full = fast;
-      const payoffs::RegularPlay a = payoffs::PlayRegular(t, cells, lamp, fast);
-      const payoffs::RegularPlay b = payoffs::PlayRegularFull(t, cells, lamp, full);
+      analysis::Meters full = fast;
+      const analysis::RegularPlay a = analysis::PlayRegular(t, cells, lamp, fast);
+      const analysis::RegularPlay b = analysis::PlayRegularFull(t, cells, lamp, full);
       SCOPED_TRACE(testing::Message() << "lines " << lines << " coins " << coins << " window " << i);
       ASSERT_EQ(a.Win, b.Win);
       ASSERT_EQ(a.LineWins, b.LineWins);
@@ -66,11 +66,11 @@ TEST(SimulatorTables, PlayMatchesTheFullEvaluationOnManyWindows) {
       ASSERT_EQ(fast.BellPool, full.BellPool);
 
       for (SpinKind kind : {SpinKind::CherryRoll, SpinKind::BarRoll}) {
-        std::array<core::Strip, 9> roll;
-        roll.fill(kind == SpinKind::CherryRoll ? payoffs::CherryRollStrip() : payoffs::BarRollStrip());
+        std::array<rules::Strip, 9> roll;
+        roll.fill(kind == SpinKind::CherryRoll ? rules::CherryRollStrip() : rules::BarRollStrip());
         const Window rolled = RandomWindow(rng, roll);
-        const payoffs::RollPlay x = payoffs::PlayRoll(t, kind, rolled, lamp);
-        const payoffs::RollPlay y = payoffs::PlayRollFull(t, kind, rolled, lamp);
+        const analysis::RollPlay x = analysis::PlayRoll(t, kind, rolled, lamp);
+        const analysis::RollPlay y = analysis::PlayRollFull(t, kind, rolled, lamp);
         ASSERT_EQ(x.Win, y.Win);
         ASSERT_EQ(x.LineWins, y.LineWins);
         ASSERT_EQ(x.SevensPaid, y.SevensPaid);
@@ -112,31 +112,31 @@ void ExpectSameRun(const SimResult& a, const SimResult& b) {
 }
 
 TEST(Simulator, FixedSeedAndThreadsReproduceTheRunExactly) {
-  const MachineTables t = payoffs::DeriveMachineTables(8, 1);
-  const SimResult a = payoffs::Simulate(t, Options(300000, 77, 2));
-  const SimResult b = payoffs::Simulate(t, Options(300000, 77, 2));
+  const MachineTables t = analysis::DeriveMachineTables(8, 1);
+  const SimResult a = analysis::Simulate(t, Options(300000, 77, 2));
+  const SimResult b = analysis::Simulate(t, Options(300000, 77, 2));
   ExpectSameRun(a, b);
   // Another seed is another run.
-  const SimResult c = payoffs::Simulate(t, Options(300000, 78, 2));
+  const SimResult c = analysis::Simulate(t, Options(300000, 78, 2));
   EXPECT_NE(a.Money.TotalPaid, c.Money.TotalPaid);
 }
 
 TEST(Simulator, TablesPlayTheSameGameAsTheFullEvaluation) {
-  const MachineTables t = payoffs::DeriveMachineTables(6, 2);
+  const MachineTables t = analysis::DeriveMachineTables(6, 2);
   SimOptions o = Options(200000, 5, 2, 6, 2);
   o.Skill = SkillStop::Perfect;
-  const SimResult fast = payoffs::Simulate(t, o);
+  const SimResult fast = analysis::Simulate(t, o);
   o.FullEvaluation = true;
-  const SimResult full = payoffs::Simulate(t, o);
+  const SimResult full = analysis::Simulate(t, o);
   ExpectSameRun(fast, full);
 }
 
 TEST(Simulator, AccountsHoldTheGamesIdentity) {
   // Three lines at two coins pay back less than the bet, so the game runs dry and
   // borrows along the way.
-  const MachineTables t = payoffs::DeriveMachineTables(3, 2);
-  const SimResult r = payoffs::Simulate(t, Options(200001, 9, 3, 3, 2));
-  const payoffs::Accounts& m = r.Money;
+  const MachineTables t = analysis::DeriveMachineTables(3, 2);
+  const SimResult r = analysis::Simulate(t, Options(200001, 9, 3, 3, 2));
+  const analysis::Accounts& m = r.Money;
   EXPECT_TRUE(r.Balanced);
   EXPECT_EQ(m.TotalPaid, m.Credits - m.Borrowed + m.TotalBets);
   EXPECT_EQ(r.Spins, 200001);
@@ -155,34 +155,34 @@ TEST(Simulator, AccountsHoldTheGamesIdentity) {
 }
 
 TEST(Simulator, EveryBonusLampReturnsTheBetForThePerfectPlayer) {
-  const MachineTables t = payoffs::DeriveMachineTables(8, 1);
+  const MachineTables t = analysis::DeriveMachineTables(8, 1);
   SimOptions o = Options(50000, 3, 1);
   o.Skill = SkillStop::Perfect;
-  const SimResult r = payoffs::Simulate(t, o);
+  const SimResult r = analysis::Simulate(t, o);
   EXPECT_EQ(r.Figures.Value(FigureGroup::Summary, "bonus_lamp"), 1.0);
   EXPECT_EQ(r.Figures.Value(FigureGroup::ReturnBySource, "returned_bet"), 100.0);
   EXPECT_EQ(r.Figures.Value(FigureGroup::Summary, "hit_frequency"), 100.0);
 }
 
 TEST(Simulator, IntervalsUseStudentsT) {
-  EXPECT_NEAR(payoffs::NormalQuantile(0.99), 2.5758293, 1e-6);
-  EXPECT_NEAR(payoffs::NormalQuantile(0.95), 1.9599640, 1e-6);
-  EXPECT_NEAR(payoffs::StudentQuantile(0.99, 1), 63.656741, 1e-4);
-  EXPECT_NEAR(payoffs::StudentQuantile(0.99, 2), 9.9248432, 1e-5);
-  EXPECT_NEAR(payoffs::StudentQuantile(0.99, 10), 3.1692727, 2e-3);
-  EXPECT_NEAR(payoffs::StudentQuantile(0.95, 5), 2.5705818, 5e-3);
-  EXPECT_NEAR(payoffs::StudentQuantile(0.99, 399), 2.5882, 1e-3);
+  EXPECT_NEAR(analysis::NormalQuantile(0.99), 2.5758293, 1e-6);
+  EXPECT_NEAR(analysis::NormalQuantile(0.95), 1.9599640, 1e-6);
+  EXPECT_NEAR(analysis::StudentQuantile(0.99, 1), 63.656741, 1e-4);
+  EXPECT_NEAR(analysis::StudentQuantile(0.99, 2), 9.9248432, 1e-5);
+  EXPECT_NEAR(analysis::StudentQuantile(0.99, 10), 3.1692727, 2e-3);
+  EXPECT_NEAR(analysis::StudentQuantile(0.95, 5), 2.5705818, 5e-3);
+  EXPECT_NEAR(analysis::StudentQuantile(0.99, 399), 2.5882, 1e-3);
 }
 
 TEST(Simulator, SmallRunsSplitOverThreadsPlayEverySpin) {
-  const MachineTables t = payoffs::DeriveMachineTables(8, 1);
-  const SimResult r = payoffs::Simulate(t, Options(7, 1, 3));
+  const MachineTables t = analysis::DeriveMachineTables(8, 1);
+  const SimResult r = analysis::Simulate(t, Options(7, 1, 3));
   EXPECT_EQ(r.Spins, 7);
   EXPECT_EQ(r.Money.TotalBets, 7 * 8);
   EXPECT_TRUE(r.Balanced);
   // Three batches of a few spins: an interval, however wide.
   EXPECT_TRUE(std::isfinite(r.Figures.Find(FigureGroup::Summary, "rtp")->High));
-  const SimResult one = payoffs::Simulate(t, Options(1, 1, 1));
+  const SimResult one = analysis::Simulate(t, Options(1, 1, 1));
   EXPECT_EQ(one.Spins, 1);
   EXPECT_FALSE(std::isfinite(one.Figures.Find(FigureGroup::Summary, "rtp")->High));
 }

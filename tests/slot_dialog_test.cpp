@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "persistence/saved_game.h"
-#include "persistence/slot_dialog.h"
+#include "dialogs/slot_dialog.h"
 #include "platform/testing/fake_dialog.h"
 #include "tests/profile_test_support.h"
 #include "tests/test_machine.h"
@@ -82,7 +82,7 @@ struct RecordingHelp : platform::HelpViewer {
 };
 
 // The fields a section holds that the tests tell games apart by.
-auto Saved(const core::GameState& g) {
+auto Saved(const rules::GameState& g) {
   return std::make_tuple(g.Credits, g.Borrowed, g.BellPool, g.Spins, g.Cherries, g.LinesPlayed,
                          g.CoinsPerLine, g.TotalBets, g.DoubleOrNothingWon, g.Sound, g.PayMode,
                          g.AutoSave);
@@ -101,7 +101,7 @@ class SlotDialogTest : public ::testing::Test {
     tm.m.dialogs = &dialogs;
     tm.m.help = &help;
     tm.m.HelpFile = "/game/Vantello.hlp";
-    core::GameState& g = tm.m.g;
+    rules::GameState& g = tm.m.g;
     g.GameName = "CurrentGame";
     g.Credits = 777;
     g.Borrowed = 500;
@@ -118,7 +118,7 @@ class SlotDialogTest : public ::testing::Test {
   // Writes a game into a slot the way an earlier save would have.
   void SaveIntoSlot(int slot, const std::string& name, int32_t credits, int32_t borrowed,
                     const std::string& date) {
-    core::GameState game;
+    rules::GameState game;
     game.Credits = credits;
     game.Borrowed = borrowed;
     ASSERT_TRUE(persistence::SaveGameSection(game, file, slot, name, nullptr, date));
@@ -134,7 +134,7 @@ class SlotDialogTest : public ::testing::Test {
   void Show(int mode, std::function<void(FakeDialog&)> script) {
     ops.journal.clear();
     dialogs.scripts.push_back(std::move(script));
-    persistence::ShowSlotDialog(tm.m, file, mode);
+    dialogs::ShowSlotDialog(tm.m, file, mode);
   }
 
   static int ControlAt(const FakeDialog& d, int x, int y) {
@@ -250,7 +250,7 @@ TEST_F(SlotDialogTest, OpeningANeverSavedSlotStartsItsDefaultGame) {
   Show(kOpen, [](FakeDialog& d) { d.Click(SlotButton(d, 5)); });
 
   EXPECT_EQ(ops.journal, Then(Then({"save CurrentGame"}, Loads(9)), {"save CurrentGame", "load"}));
-  const core::GameState& g = tm.m.g;
+  const rules::GameState& g = tm.m.g;
   EXPECT_EQ(g.Credits, 1000);
   EXPECT_EQ(g.Borrowed, 1000);
   EXPECT_EQ(g.BellPool, 0);

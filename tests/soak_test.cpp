@@ -11,15 +11,15 @@
 #include <sstream>
 #include <string>
 
-#include "core/bets.h"
-#include "core/money.h"
+#include "machine/bets.h"
+#include "rules/money.h"
 #include "persistence/saved_game.h"
 #include "tests/profile_test_support.h"
 #include "tests/test_machine.h"
 
 namespace {
 
-using core::GameState;
+using rules::GameState;
 
 constexpr int kPaidSpins = 100000;
 const std::string kToday = "06/15/24";
@@ -34,11 +34,11 @@ struct UnflushedFileOps : platform::FileOps {
 
 // Watches the Credits meter: every change of Credits must be shown on it, and each
 // change is either a bet taken (down) or a payment (up).
-class MoneyWatch : public core::MachineView {
-  core::Machine& m_;
+class MoneyWatch : public machine::MachineView {
+  machine::Machine& m_;
 
  public:
-  explicit MoneyWatch(core::Machine& m) : m_(m), shown_(m.g.Credits) {}
+  explicit MoneyWatch(machine::Machine& m) : m_(m), shown_(m.g.Credits) {}
 
   void DrawCreditsMeter() override {
     const GameState& g = m_.g;
@@ -88,11 +88,11 @@ std::string SavedFields(const GameState& g) {
 
 TEST(Soak, HundredThousandSpinsKeepTheMoneyAndMetersRight) {
   testing_support::TestMachine t;
-  core::Machine& m = t.m;
+  machine::Machine& m = t.m;
   GameState& g = m.g;
   // The drawing is not under test here: a one-pixel window and no artwork keep it cheap.
   t.canvas.Resize(1, 1);
-  m.art = core::Artwork();
+  m.art = machine::Artwork();
   t.fake.pump_step_ms = 25;
   g.Sound = false;
   g.Double = false;
@@ -139,10 +139,10 @@ TEST(Soak, HundredThousandSpinsKeepTheMoneyAndMetersRight) {
   auto press_bet_key = [&] {
     const int32_t lines = g.LinesPlayed, coins = g.CoinsPerLine;
     const int key = std::uniform_int_distribution<int>(0, 3)(rng);
-    if (key == 0) core::LinesUp(m);
-    if (key == 1) core::LinesDown(m);
-    if (key == 2) core::CoinsUp(m);
-    if (key == 3) core::CoinsDown(m);
+    if (key == 0) machine::LinesUp(m);
+    if (key == 1) machine::LinesDown(m);
+    if (key == 2) machine::CoinsUp(m);
+    if (key == 3) machine::CoinsDown(m);
     const bool changed = lines != g.LinesPlayed || coins != g.CoinsPerLine;
     if (!changed) ++refused_changes;
     if (changed && g.SpinInProgress) watch.Problem("the bet changed while the wheels turned");
@@ -181,13 +181,13 @@ TEST(Soak, HundredThousandSpinsKeepTheMoneyAndMetersRight) {
     }
     if (g.LinesPlayed * g.CoinsPerLine == 0) {
       // An empty bet: start again from one line at one coin.
-      while (g.CoinsPerLine > 1) core::CoinsDown(m);
-      while (g.LinesPlayed > 1) core::LinesDown(m);
-      if (g.LinesPlayed == 0) core::LinesUp(m);
-      if (g.CoinsPerLine == 0) core::CoinsUp(m);
+      while (g.CoinsPerLine > 1) machine::CoinsDown(m);
+      while (g.LinesPlayed > 1) machine::LinesDown(m);
+      if (g.LinesPlayed == 0) machine::LinesUp(m);
+      if (g.CoinsPerLine == 0) machine::CoinsUp(m);
     }
     g.AutoSpin = true;
-    core::RequestSpin(m);
+    machine::RequestSpin(m);
     check_after_spin();
     t.fake.boxes.clear();
 
@@ -197,7 +197,7 @@ TEST(Soak, HundredThousandSpinsKeepTheMoneyAndMetersRight) {
       g.StopRequested = true;
       ASSERT_TRUE(m.SaveCurrentGame());
       GameState fresh;
-      core::ApplyStartupValues(fresh);
+      rules::ApplyStartupValues(fresh);
       persistence::LoadGameSection(fresh, file, persistence::kCurrentGameSlot, kToday);
       GameState expected = g;
       expected.GameName = "CurrentGame";

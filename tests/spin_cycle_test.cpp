@@ -2,10 +2,10 @@
 
 #include <set>
 
-#include "core/spin_cycle.h"
-#include "core/spin_rules.h"
-#include "core/strips.h"
-#include "payoffs/rolls.h"
+#include "machine/spin_cycle.h"
+#include "rules/spin_rules.h"
+#include "rules/strips.h"
+#include "rules/rolls.h"
 #include "tests/test_machine.h"
 
 namespace {
@@ -16,7 +16,7 @@ using testing_support::TestMachine;
 uint32_t SeedFor(int pos, int dir) {
   for (uint32_t t = 0;; ++t) {
     platform::Rng rng(t);
-    core::SpinSetup s = core::DrawSpinSetup(rng);
+    rules::SpinSetup s = rules::DrawSpinSetup(rng);
     if (s.ChaserPos == pos && s.ChaserDir == dir) return t;
   }
 }
@@ -40,7 +40,7 @@ TEST(SpinCycle, FullSpinRuns101PacedStepsAndTheChaserMoves97Times) {
   t.fake.pump_step_ms = 7;  // steps fall due late, as on a busy machine
   t.canvas.Record(true);
   uint64_t start = t.fake.TickMs();
-  core::SpinCycle(t.m);
+  machine::SpinCycle(t.m);
   // The set-up draws at the start; after it, one drawing moment per step.
   ASSERT_EQ(draw_times.front(), start);
   ASSERT_EQ(draw_times.size(), 1u + 101u);
@@ -53,17 +53,17 @@ TEST(SpinCycle, FullSpinRuns101PacedStepsAndTheChaserMoves97Times) {
 TEST(SpinCycle, BonusLampOnlyForOneStartingStateOfTwelve) {
   int lit = 0;
   for (int pos = 0; pos < 6; ++pos)
-    for (int dir : {-1, 1}) lit += core::BonusLampAfterFullSpin(pos, dir);
+    for (int dir : {-1, 1}) lit += rules::BonusLampAfterFullSpin(pos, dir);
   EXPECT_EQ(lit, 1);
-  EXPECT_TRUE(core::BonusLampAfterFullSpin(4, 1));
+  EXPECT_TRUE(rules::BonusLampAfterFullSpin(4, 1));
 
   TestMachine win, lose;
   win.fake.time_of_day_ = SeedFor(4, 1);
   lose.fake.time_of_day_ = SeedFor(4, -1);
-  core::SpinCycle(win.m);
-  core::SpinCycle(lose.m);
+  machine::SpinCycle(win.m);
+  machine::SpinCycle(lose.m);
   EXPECT_TRUE(win.m.g.BonusLamp);
-  EXPECT_TRUE(win.fake.Running(core::Timer1));
+  EXPECT_TRUE(win.fake.Running(machine::Timer1));
   EXPECT_NE(std::find(win.fake.sounds.begin(), win.fake.sounds.end(), "Cherry2.wav"), win.fake.sounds.end());
   EXPECT_FALSE(lose.m.g.BonusLamp);
 }
@@ -78,7 +78,7 @@ TEST(SpinCycle, StopQueuedBeforeTheFirstStepStopsEverythingAtOnce) {
   };
   t.canvas.Record(true);
   uint64_t start = t.fake.TickMs();
-  core::SpinCycle(t.m);
+  machine::SpinCycle(t.m);
   EXPECT_EQ(ChaserDraws(t), 0);
   EXPECT_EQ(Clicks(t), 9);
   // Nine frames with a 20 ms pause after each.
@@ -96,7 +96,7 @@ TEST(SpinCycle, StopWhileAllSixLampsAreLitWinsTheBonusLamp) {
       if (t.m.g.SpinInProgress && std::all_of(l.begin(), l.end(), [](bool b) { return b; }))
         t.m.g.StopRequested = true;
     };
-    core::SpinCycle(t.m);
+    machine::SpinCycle(t.m);
     EXPECT_TRUE(t.m.g.BonusLamp) << dir;
   }
 }
@@ -105,13 +105,13 @@ TEST(SpinCycle, RegularSpinTakesTheBetRollsDoNot) {
   TestMachine t;
   t.m.g.LinesPlayed = 5;
   t.m.g.CoinsPerLine = 3;
-  core::SpinCycle(t.m);
+  machine::SpinCycle(t.m);
   EXPECT_EQ(t.m.g.Credits, 1000 - 15);
   EXPECT_EQ(t.m.g.TotalBets, 15);
   EXPECT_EQ(t.m.g.Spins, 1);
   for (int roll = 0; roll < 2; ++roll) {
     (roll ? t.m.g.BarRollMode : t.m.g.CherryRollMode) = true;
-    core::SpinCycle(t.m);
+    machine::SpinCycle(t.m);
     t.m.g.BarRollMode = t.m.g.CherryRollMode = false;
   }
   EXPECT_EQ(t.m.g.Credits, 1000 - 15);
@@ -128,7 +128,7 @@ TEST(SpinCycle, SevenBarRollsNestAndTheNextSpinRestoresTheStrips) {
     if (t.m.g.SpinInProgress) deepest = std::max(deepest, depth);
   };
   t.canvas.OnDamage([&](int, int, int, int) { depth = t.m.g.BarRollMode ? 7 - t.m.g.BarRollsLeft : 0; });
-  core::SpinCycle(t.m);
+  machine::SpinCycle(t.m);
   std::array<int32_t, 9> after_regular = t.m.g.SavedStops;
   EXPECT_EQ(t.m.g.NumberOfBarRolls, 7);
   EXPECT_EQ(t.m.g.Spins, 1);
@@ -136,8 +136,8 @@ TEST(SpinCycle, SevenBarRollsNestAndTheNextSpinRestoresTheStrips) {
   EXPECT_EQ(deepest, 7);
   EXPECT_TRUE(t.m.g.RestoreStrips);
   EXPECT_FALSE(t.m.g.BarRollMode);
-  EXPECT_EQ(t.m.g.Strips[0], payoffs::BarRollStrip());  // the roll strip stays on show
-  EXPECT_FALSE(t.fake.Running(core::Timer5));
+  EXPECT_EQ(t.m.g.Strips[0], rules::BarRollStrip());  // the roll strip stays on show
+  EXPECT_FALSE(t.fake.Running(machine::Timer5));
 
   std::array<int32_t, 9> stops_at_repaint{};
   t.view.calls.clear();
@@ -145,16 +145,16 @@ TEST(SpinCycle, SevenBarRollsNestAndTheNextSpinRestoresTheStrips) {
   t.canvas.OnDamage(nullptr);
   struct Spy : testing_support::RecordingView {
     std::array<int32_t, 9>* out;
-    core::GameState* g;
+    rules::GameState* g;
     void RepaintAll() override { *out = g->Stops; RecordingView::RepaintAll(); }
   } spy;
   spy.out = &stops_at_repaint;
   spy.g = &t.m.g;
   t.m.view = &spy;
-  core::SpinCycle(t.m);
+  machine::SpinCycle(t.m);
   EXPECT_EQ(stops_at_repaint, after_regular);
   EXPECT_EQ(spy.Count("Repaint"), 1);
-  EXPECT_EQ(t.m.g.Strips, core::RegularStrips());
+  EXPECT_EQ(t.m.g.Strips, rules::RegularStrips());
   EXPECT_FALSE(t.m.g.RestoreStrips);
 }
 
@@ -162,9 +162,9 @@ TEST(SpinCycle, TheSeedFixesTheSpin) {
   TestMachine a, b, c;
   a.fake.time_of_day_ = b.fake.time_of_day_ = 4242;
   c.fake.time_of_day_ = 4243;
-  core::SpinCycle(a.m);
-  core::SpinCycle(b.m);
-  core::SpinCycle(c.m);
+  machine::SpinCycle(a.m);
+  machine::SpinCycle(b.m);
+  machine::SpinCycle(c.m);
   EXPECT_EQ(a.m.g.Stops, b.m.g.Stops);
   EXPECT_EQ(a.m.g.ChaserLamps, b.m.g.ChaserLamps);
   EXPECT_NE(a.m.g.Stops, c.m.g.Stops);
@@ -174,7 +174,7 @@ TEST(SpinCycle, ClosingFinishesTheSpinWithoutWaiting) {
   TestMachine t;
   t.fake.OnPump(200, [&] { t.m.Closing = true; });
   uint64_t start = t.fake.TickMs();
-  core::SpinCycle(t.m);
+  machine::SpinCycle(t.m);
   EXPECT_LT(t.fake.TickMs() - start, 1000u);
   EXPECT_FALSE(t.m.g.SpinInProgress);
   EXPECT_EQ(t.m.g.TotalBets, 8);

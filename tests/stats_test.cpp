@@ -62,7 +62,7 @@ class StatsTest : public ::testing::Test {
 };
 
 TEST_F(StatsTest, ANewGame) {
-  core::NewGameReset(tm.m.g);
+  rules::NewGameReset(tm.m.g);
   Open();
   EXPECT_EQ(caption, "Your Game Statistics");
   EXPECT_EQ(width, 632);
@@ -109,7 +109,7 @@ TEST_F(StatsTest, RowsStandInTheirColumns) {
 }
 
 TEST_F(StatsTest, SpinsAddUpAndTheSkillStopRateCountsThemAll) {
-  core::GameState& g = tm.m.g;
+  rules::GameState& g = tm.m.g;
   g.Spins = 10;
   g.NumberOfCherryRolls = 3;
   g.NumberOfBarRolls = 2;
@@ -124,8 +124,8 @@ TEST_F(StatsTest, SpinsAddUpAndTheSkillStopRateCountsThemAll) {
 }
 
 TEST_F(StatsTest, NoRateWithoutSpinsAndNoDivisionByZero) {
-  core::GameState& g = tm.m.g;
-  g = core::GameState{};
+  rules::GameState& g = tm.m.g;
+  g = rules::GameState{};
   g.Credits = g.Borrowed = g.BellPool = 0;
   g.GotBonusCount = 5;
   EXPECT_EQ(dialogs::SkillStopPercent(g), 0);
@@ -140,7 +140,7 @@ TEST_F(StatsTest, NoRateWithoutSpinsAndNoDivisionByZero) {
 }
 
 TEST_F(StatsTest, CountersNearTheTopAreSummedIn64Bits) {
-  core::GameState& g = tm.m.g;
+  rules::GameState& g = tm.m.g;
   g.Spins = kMax;
   g.NumberOfCherryRolls = kMax;
   g.NumberOfBarRolls = 2;
@@ -160,7 +160,7 @@ TEST_F(StatsTest, CountersNearTheTopAreSummedIn64Bits) {
 }
 
 TEST_F(StatsTest, PayoffsSplitBySource) {
-  core::GameState& g = tm.m.g;
+  rules::GameState& g = tm.m.g;
   g.Credits = 1200;
   g.Borrowed = 1000;
   g.TotalBets = 2000;
@@ -185,7 +185,7 @@ TEST_F(StatsTest, PayoffsSplitBySource) {
 }
 
 TEST_F(StatsTest, CardGameLossesShowNegative) {
-  core::GameState& g = tm.m.g;
+  rules::GameState& g = tm.m.g;
   g.Credits = 600;
   g.Borrowed = 1000;
   g.TotalBets = 2000;

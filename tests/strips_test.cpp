@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "core/strips.h"
-#include "core/wheels.h"
-#include "payoffs/rolls.h"
+#include "rules/strips.h"
+#include "machine/wheels.h"
+#include "rules/rolls.h"
 #include "tests/test_machine.h"
 
 namespace {
 
-std::vector<int> Codes(const core::Strip& s) { return std::vector<int>(s.begin(), s.end()); }
+std::vector<int> Codes(const rules::Strip& s) { return std::vector<int>(s.begin(), s.end()); }
 
 TEST(Strips, RegularStripsAreAsTabled) {
   const std::vector<std::vector<int>> expected = {
@@ -21,29 +21,29 @@ TEST(Strips, RegularStripsAreAsTabled) {
       {7, 2, 4, 8, 1, 6, 11, 7, 5, 0, 5, 4, 5, 3, 5, 1, 9, 3, 5, 8},
       {7, 11, 4, 9, 1, 11, 3, 0, 7, 5, 11, 2, 6, 9, 5, 4, 3, 9, 2, 6},
   };
-  auto strips = core::RegularStrips();
+  auto strips = rules::RegularStrips();
   for (int w = 0; w < 9; ++w) {
     EXPECT_EQ(Codes(strips[w]), expected[w]) << "wheel " << w;
-    EXPECT_EQ(std::count(strips[w].begin(), strips[w].end(), core::Seven), 1);
-    EXPECT_EQ(std::count(strips[w].begin(), strips[w].end(), core::RollSeven), 0);
+    EXPECT_EQ(std::count(strips[w].begin(), strips[w].end(), rules::Seven), 1);
+    EXPECT_EQ(std::count(strips[w].begin(), strips[w].end(), rules::RollSeven), 0);
   }
 }
 
 TEST(Strips, StartupStopsShowBarsSevensAndFruit) {
-  core::GameState g;
-  core::ApplyStartupValues(g);
+  rules::GameState g;
+  rules::ApplyStartupValues(g);
   std::vector<int> shown;
   shown.reserve(9);
-  for (int w = 0; w < 9; ++w) shown.push_back(core::CellSymbol(g, w));
+  for (int w = 0; w < 9; ++w) shown.push_back(rules::CellSymbol(g, w));
   EXPECT_EQ(shown, (std::vector<int>{1, 2, 3, 0, 0, 0, 9, 7, 6}));
 }
 
 TEST(Strips, RollStripsHoldTheirSymbols) {
-  auto cherry = payoffs::CherryRollStrip();
-  EXPECT_EQ(std::count(cherry.begin(), cherry.end(), core::Cherry), 7);
-  EXPECT_EQ(std::count(cherry.begin(), cherry.end(), core::RollSeven), 3);
-  EXPECT_EQ(cherry[3], core::RollSeven);
-  auto bar = payoffs::BarRollStrip();
+  auto cherry = rules::CherryRollStrip();
+  EXPECT_EQ(std::count(cherry.begin(), cherry.end(), rules::Cherry), 7);
+  EXPECT_EQ(std::count(cherry.begin(), cherry.end(), rules::RollSeven), 3);
+  EXPECT_EQ(cherry[3], rules::RollSeven);
+  auto bar = rules::BarRollStrip();
   EXPECT_EQ(Codes(bar), (std::vector<int>{11, 10, 2, 1, 3, 2, 3, 11, 3, 1, 11, 2, 3, 11, 3, 10, 11, 1, 3, 2}));
 }
 
@@ -54,14 +54,14 @@ TEST(Wheels, MotionWindowWrapsAtTheStripEnd) {
     platform::Bitmap strip(size, 576);
     for (int r = 0; r < 576; ++r) platform::FillRect(strip, 0, r, size, 1, static_cast<platform::Color>(r));
     t.m.art.MotionStrip = strip;
-    core::DrawMotion(t.m, 4, 575);
-    core::Box b = core::MotionWindow(t.m.g, 4);
+    machine::DrawMotion(t.m, 4, 575);
+    machine::Box b = machine::MotionWindow(t.m.g, 4);
     EXPECT_EQ(t.canvas.Pixels().Pixel(b.x, b.y), 575u);
     EXPECT_EQ(t.canvas.Pixels().Pixel(b.x, b.y + 1), 0u);
     EXPECT_EQ(t.canvas.Pixels().Pixel(b.x + size - 1, b.y + b.h - 1), static_cast<platform::Color>(b.h - 2));
     // The large white window starts 4 pixels left of the symbol and is 99 wide.
-    core::Box white = core::WheelWindow(t.m.g, 4);
-    core::Box square = core::SymbolSquare(t.m.g, 4);
+    machine::Box white = machine::WheelWindow(t.m.g, 4);
+    machine::Box square = machine::SymbolSquare(t.m.g, 4);
     EXPECT_EQ(square.x - white.x, size == 96 ? 4 : 0);
     EXPECT_EQ(white.w, size == 96 ? 99 : 64);
   }

@@ -1,14 +1,14 @@
 #include "tests/test_machine.h"
 
-#include "core/strips.h"
+#include "rules/strips.h"
 
 #include <unistd.h>
 
 namespace testing_support {
 
 TestMachine::TestMachine(int screen_width, int cell_size) : canvas(screen_width, 768, &text) {
-  core::GameState& g = m.g;
-  core::ApplyStartupValues(g);
+  rules::GameState& g = m.g;
+  rules::ApplyStartupValues(g);
   g.ScreenWidth = screen_width;
   g.CellSize = cell_size;
   bool large = cell_size == 96;
@@ -32,7 +32,7 @@ TestMachine::TestMachine(int screen_width, int cell_size) : canvas(screen_width,
 
 void TestMachine::ShowWindow(const std::array<int, 9>& codes) {
   for (int w = 0; w < 9; ++w) {
-    m.g.Strips[w].fill(core::Symbol8);
+    m.g.Strips[w].fill(rules::Symbol8);
     m.g.Strips[w][0] = static_cast<uint8_t>(codes[w]);
     m.g.Stops[w] = 0;
   }
@@ -47,7 +47,7 @@ TestForm::TestForm(int screen_width, int screen_height) : canvas(screen_width - 
   folder = std::filesystem::temp_directory_path() /
            ("vantello-form-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
   std::filesystem::create_directories(folder);
-  ui::Desk desk;
+  app::Desk desk;
   desk.canvas = &canvas;
   desk.clock = &fake;
   desk.timers = &fake;
@@ -58,7 +58,7 @@ TestForm::TestForm(int screen_width, int screen_height) : canvas(screen_width - 
   desk.screen = {screen_width, screen_height, 24, 96};
   desk.program_folder = VANTELLO_PROGRAM_DIR;
   desk.saved_game_path = (folder / "Vantello.ini").string();
-  form = std::make_unique<ui::TForm1>(desk);
+  form = std::make_unique<app::TForm1>(desk);
   form->FormCreate();
 }
 

@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "core/game_state.h"
-#include "core/machine.h"
+#include "rules/game_state.h"
+#include "machine/machine.h"
 #include "platform/testing/fake_platform.h"
 
 namespace testing_support {
 
-class RecordingView : public core::MachineView {
+class RecordingView : public machine::MachineView {
  public:
   void DrawCreditsMeter() override { calls.push_back("Credits"); }
   void DrawBellPoolMeter() override { calls.push_back("BellPool"); }
@@ -40,7 +40,7 @@ struct TestMachine {
   platform::testing::FakeText text;
   platform::Canvas canvas;
   RecordingView view;
-  core::Machine m;
+  machine::Machine m;
 };
 
 }  // namespace testing_support
@@ -49,7 +49,7 @@ struct TestMachine {
 
 #include "platform/testing/fake_dialog.h"
 #include "platform/window_shell.h"
-#include "ui/main_window.h"
+#include "app/main_window.h"
 
 namespace testing_support {
 
@@ -85,7 +85,7 @@ struct TestForm {
   FakeShell shell;
   platform::Canvas canvas;
   std::filesystem::path folder;
-  std::unique_ptr<ui::TForm1> form;
+  std::unique_ptr<app::TForm1> form;
 };
 
 }  // namespace testing_support

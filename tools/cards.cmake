@@ -20,6 +20,3 @@ add_custom_command(
   VERBATIM)
 add_library(vantello_card_pictures STATIC ${VANTELLO_CARD_PICTURES_CPP})
 
-if(TARGET vantello)
-  target_link_libraries(vantello PRIVATE vantello_card_pictures)
-endif()

@@ -20,6 +20,3 @@ add_custom_command(
   VERBATIM)
 add_library(vantello_dialog_pictures STATIC ${VANTELLO_DIALOG_PICTURES_CPP})
 
-if(TARGET vantello)
-  target_link_libraries(vantello PRIVATE vantello_dialog_pictures)
-endif()

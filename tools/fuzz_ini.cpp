@@ -14,7 +14,7 @@ void Check(bool holds) {
   if (!holds) std::abort();
 }
 
-void CheckRanges(const core::GameState& g) {
+void CheckRanges(const rules::GameState& g) {
   Check(g.LinesPlayed >= 0 && g.LinesPlayed <= 8);
   Check(g.CoinsPerLine >= 0 && g.CoinsPerLine <= 8);
   Check(g.Cherries >= 1 && g.Cherries <= 6);
@@ -25,8 +25,8 @@ void CheckRanges(const core::GameState& g) {
   Check(g.GameName.size() <= 30 * 4 && g.GameDate.size() <= 10 * 4);
 }
 
-core::GameState SomeGame(const std::string& bytes) {
-  core::GameState g;
+rules::GameState SomeGame(const std::string& bytes) {
+  rules::GameState g;
   g.Credits = static_cast<int32_t>(bytes.size());
   g.Cherries = 2;
   g.Bells = 1;
@@ -50,21 +50,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   platform::ProfileText text(bytes);
   for (int slot = 0; slot <= persistence::kCurrentGameSlot; ++slot) {
-    core::GameState g;
+    rules::GameState g;
     persistence::LoadGameSection(g, text, slot, "01/01/00");
     CheckRanges(g);
   }
 
   // Save into whatever the file holds, then load: the same game comes back, and a key
   // of another section reads as before.
-  const core::GameState saved = SomeGame(bytes);
+  const rules::GameState saved = SomeGame(bytes);
   const auto keys = persistence::GameSectionKeys(saved, bytes.substr(0, 40), "12/31/99");
   for (int slot = 0; slot <= persistence::kCurrentGameSlot; ++slot) {
     platform::ProfileText copy = text;
     const std::string other = persistence::SectionName((slot + 1) % 9);
     const auto other_before = copy.Read(other, "Credits");
     copy.Write(persistence::SectionName(slot), keys);
-    core::GameState loaded;
+    rules::GameState loaded;
     persistence::LoadGameSection(loaded, copy, slot, "01/01/00");
     Check(loaded.Credits == saved.Credits && loaded.Cherries == saved.Cherries &&
           loaded.Bells == saved.Bells && loaded.BellPool == saved.BellPool &&

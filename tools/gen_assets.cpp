@@ -97,7 +97,7 @@ bool WriteBuiltinPictures(const std::string& path) {
       {"Bar", art::BigBar()},
   };
   art::EmbeddedPictures embedded{"vantello_gen_assets: the main window's built-in pictures",
-                                 "ui/builtin_pictures.h", "ui", "BuiltinPicture", {}};
+                                 "view/builtin_pictures.h", "view", "BuiltinPicture", {}};
   for (const auto& [name, picture] : pictures)
     embedded.bmps.emplace_back(name, platform::EncodeBmp8(art::Reduce(picture, 256)));
   std::string out = art::EmbeddedPicturesSource(embedded);

@@ -1,5 +1,5 @@
 // Draws the card table's pictures with Cairo and writes them as a C++ source that
-// compiles them into the game (payoffs::CardPicture). With a second argument it also
+// compiles them into the game (dialogs::CardPicture). With a second argument it also
 // writes each picture as a BMP file into that folder, to look at.
 //
 //   vantello_gen_cards <card_pictures.cpp> [folder]
@@ -645,8 +645,8 @@ Bitmap Joker() {
 // ---- Output ----
 
 std::string CppSource(const std::vector<std::pair<std::string, Bitmap>>& pictures) {
-  art::EmbeddedPictures out{"vantello_gen_cards: the card table's pictures", "payoffs/card_pictures.h",
-                            "payoffs", "CardPicture", {}};
+  art::EmbeddedPictures out{"vantello_gen_cards: the card table's pictures", "dialogs/card_pictures.h",
+                            "dialogs", "CardPicture", {}};
   for (const auto& [name, picture] : pictures) out.bmps.emplace_back(name, platform::EncodeBmp24(picture));
   return art::EmbeddedPicturesSource(out);
 }

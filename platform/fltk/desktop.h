@@ -1,5 +1,5 @@
 // The real desktop: FLTK for windows, drawing, timers, boxes and help, SDL2 for sound.
-// Only ui/main.cpp sees this header; the game talks to the interfaces it implements.
+// Only app/main.cpp sees this header; the game talks to the interfaces it implements.
 #pragma once
 #include <functional>
 #include <memory>

@@ -5,21 +5,21 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "core/spin_rules.h"
-#include "core/strips.h"
-#include "payoffs/pay_rules.h"
+#include "rules/spin_rules.h"
+#include "rules/strips.h"
+#include "rules/pay_rules.h"
 
 int main(int argc, char** argv) {
   const char* want = argc > 1 ? argv[1] : "line";
   int skip = argc > 2 ? std::atoi(argv[2]) : 1;
-  auto strips = core::RegularStrips();
+  auto strips = rules::RegularStrips();
   for (uint32_t t = 1000; t < 86'400'000; ++t) {
     platform::Rng rng(t);
-    core::SpinSetup s = core::DrawSpinSetup(rng);
-    payoffs::SpinInput in;
+    rules::SpinSetup s = rules::DrawSpinSetup(rng);
+    rules::SpinInput in;
     for (int w = 0; w < 9; ++w) in.Cells[w] = strips[w][s.Stops[w]];
-    in.BonusLamp = core::BonusLampAfterFullSpin(s.ChaserPos, s.ChaserDir);
-    payoffs::SpinOutcome r = payoffs::EvaluateWindow(payoffs::SpinKind::Regular, in);
+    in.BonusLamp = rules::BonusLampAfterFullSpin(s.ChaserPos, s.ChaserDir);
+    rules::SpinOutcome r = rules::EvaluateWindow(rules::SpinKind::Regular, in);
     bool line_win = r.WinItem >= 0 && r.WinItem < 8 && !in.BonusLamp && r.CherryRollsEarned == 0;
     if ((std::strcmp(want, "bar") == 0 && r.BarRollsEarned > 0) ||
         (std::strcmp(want, "line") == 0 && line_win)) {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "core/strips.h"
-#include "payoffs/evaluation.h"
-#include "payoffs/pay_rules.h"
+#include "rules/strips.h"
+#include "machine/evaluation.h"
+#include "rules/pay_rules.h"
 #include "tools/sim/args.h"
 #include "tools/sim/commands.h"
 #include "tools/sim/json.h"
@@ -23,7 +23,7 @@ constexpr int64_t kInt32Max = 2147483647;
 
 struct EvalOptions {
   std::array<uint8_t, 9> cells{};
-  payoffs::SpinKind mode = payoffs::SpinKind::Regular;
+  rules::SpinKind mode = rules::SpinKind::Regular;
   int32_t lines = 8;
   int32_t coins = 1;
   bool bonus_lamp = false;
@@ -40,14 +40,14 @@ std::array<uint8_t, 9> ParseCells(const std::string& text) {
   std::array<uint8_t, 9> cells{};
   for (int w = 0; w < 9; ++w)
     cells[w] = static_cast<uint8_t>(
-        ParseNumber("--cells (cell " + std::to_string(w) + ")", words[w], 0, core::kSymbolCount - 1));
+        ParseNumber("--cells (cell " + std::to_string(w) + ")", words[w], 0, rules::kSymbolCount - 1));
   return cells;
 }
 
-payoffs::SpinKind ParseMode(const std::string& text) {
-  if (text == "regular") return payoffs::SpinKind::Regular;
-  if (text == "cherry") return payoffs::SpinKind::CherryRoll;
-  if (text == "bar") return payoffs::SpinKind::BarRoll;
+rules::SpinKind ParseMode(const std::string& text) {
+  if (text == "regular") return rules::SpinKind::Regular;
+  if (text == "cherry") return rules::SpinKind::CherryRoll;
+  if (text == "bar") return rules::SpinKind::BarRoll;
   throw UsageError("--mode: '" + text + "' is not regular, cherry or bar");
 }
 
@@ -86,7 +86,7 @@ EvalOptions ParseEvalOptions(const std::vector<std::string>& args) {
   return o;
 }
 
-std::string Answer(const core::GameState& g, int32_t spin_win) {
+std::string Answer(const rules::GameState& g, int32_t spin_win) {
   std::ostringstream out;
   out << "{\"line_wins\":[";
   for (int i = 0; i < 8; ++i) out << (i ? "," : "") << g.LineWins[i];
@@ -105,7 +105,7 @@ std::string Answer(const core::GameState& g, int32_t spin_win) {
 int EvalCommand(const std::vector<std::string>& args) {
   const EvalOptions o = ParseEvalOptions(args);
   SilentMachine sim;
-  core::GameState& g = sim.m.g;
+  rules::GameState& g = sim.m.g;
   sim.ShowWindow(o.cells);
   g.LinesPlayed = o.lines;
   g.CoinsPerLine = o.coins;
@@ -116,14 +116,14 @@ int EvalCommand(const std::vector<std::string>& args) {
   g.BellPool = o.bell_pool;
 
   switch (o.mode) {
-    case payoffs::SpinKind::Regular: payoffs::EvaluateRegularSpin(sim.m); break;
-    case payoffs::SpinKind::CherryRoll:
+    case rules::SpinKind::Regular: machine::EvaluateRegularSpin(sim.m); break;
+    case rules::SpinKind::CherryRoll:
       g.CherryRollMode = true;
-      payoffs::EvaluateCherryRoll(sim.m);
+      machine::EvaluateCherryRoll(sim.m);
       break;
-    case payoffs::SpinKind::BarRoll:
+    case rules::SpinKind::BarRoll:
       g.BarRollMode = true;
-      payoffs::EvaluateBarRoll(sim.m);
+      machine::EvaluateBarRoll(sim.m);
       break;
   }
   // Paid at once, with no card game, SpinWin still holds the win as evaluated.

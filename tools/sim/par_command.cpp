@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "payoffs/par_sheet.h"
+#include "analysis/par_sheet.h"
 #include "tools/sim/args.h"
 #include "tools/sim/commands.h"
 #include "tools/sim/json.h"
@@ -17,7 +17,7 @@ namespace {
 struct ParOptions {
   int32_t lines = 8;
   int32_t coins = 1;
-  payoffs::SkillStop skill = payoffs::SkillStop::None;
+  analysis::SkillStop skill = analysis::SkillStop::None;
   bool json = false;
 };
 
@@ -38,10 +38,10 @@ ParOptions ParseParOptions(const std::vector<std::string>& args) {
 
 int ParCommand(const std::vector<std::string>& args) {
   const ParOptions o = ParseParOptions(args);
-  const payoffs::MachineTables tables = payoffs::DeriveMachineTables(o.lines, o.coins);
-  const payoffs::ParSheet sheet = payoffs::ComputeParSheet(tables, o.skill);
-  const payoffs::Report& r = sheet.Figures;
-  const bool beaten = r.Value(payoffs::FigureGroup::Summary, "rtp") > 100;
+  const analysis::MachineTables tables = analysis::DeriveMachineTables(o.lines, o.coins);
+  const analysis::ParSheet sheet = analysis::ComputeParSheet(tables, o.skill);
+  const analysis::Report& r = sheet.Figures;
+  const bool beaten = r.Value(analysis::FigureGroup::Summary, "rtp") > 100;
   if (o.json) {
     std::cout << "{\"lines\":" << r.LinesPlayed << ",\"coins\":" << r.CoinsPerLine << ",\"bet\":" << r.Bet
               << ",\"skill_stop\":" << JsonQuote(SkillStopName(o.skill))

@@ -12,10 +12,10 @@ namespace sim {
 
 namespace {
 
-using payoffs::Basis;
-using payoffs::Figure;
-using payoffs::FigureGroup;
-using payoffs::Measure;
+using analysis::Basis;
+using analysis::Figure;
+using analysis::FigureGroup;
+using analysis::Measure;
 
 // Fewer events than this behind a simulated figure, and its interval is only a guess.
 constexpr int64_t kFewEvents = 100;
@@ -95,14 +95,14 @@ std::string Member(const Figure& f, bool intervals) {
 
 }  // namespace
 
-payoffs::SkillStop ParseSkillStop(const std::string& text) {
-  if (text == "none") return payoffs::SkillStop::None;
-  if (text == "perfect") return payoffs::SkillStop::Perfect;
+analysis::SkillStop ParseSkillStop(const std::string& text) {
+  if (text == "none") return analysis::SkillStop::None;
+  if (text == "perfect") return analysis::SkillStop::Perfect;
   throw UsageError("--skill-stop: '" + text + "' is not none or perfect");
 }
 
-const char* SkillStopName(payoffs::SkillStop skill) {
-  return skill == payoffs::SkillStop::Perfect ? "perfect" : "none";
+const char* SkillStopName(analysis::SkillStop skill) {
+  return skill == analysis::SkillStop::Perfect ? "perfect" : "none";
 }
 
 std::string JsonNumber(double v) {
@@ -110,7 +110,7 @@ std::string JsonNumber(double v) {
   return Format("%.10g", v);
 }
 
-std::string ReportText(const payoffs::Report& r, bool intervals) {
+std::string ReportText(const analysis::Report& r, bool intervals) {
   std::ostringstream out;
   size_t width = 0;
   for (const Figure& f : r.Figures) width = std::max(width, f.Label.size());
@@ -129,7 +129,7 @@ std::string ReportText(const payoffs::Report& r, bool intervals) {
   return out.str();
 }
 
-std::string ReportJsonMembers(const payoffs::Report& r, bool intervals) {
+std::string ReportJsonMembers(const analysis::Report& r, bool intervals) {
   std::string s;
   for (const Figure& f : r.Figures)
     if (f.Group == FigureGroup::Summary) s += Member(f, intervals) + ",";

@@ -3,21 +3,21 @@
 #pragma once
 #include <string>
 
-#include "payoffs/par_sheet.h"
+#include "analysis/par_sheet.h"
 
 namespace sim {
 
-payoffs::SkillStop ParseSkillStop(const std::string& text);
-const char* SkillStopName(payoffs::SkillStop skill);
+analysis::SkillStop ParseSkillStop(const std::string& text);
+const char* SkillStopName(analysis::SkillStop skill);
 
 // The figures as aligned text; with intervals, each value is followed by its
 // confidence interval and a mark where few events stand behind it.
-std::string ReportText(const payoffs::Report& r, bool intervals);
+std::string ReportText(const analysis::Report& r, bool intervals);
 
 // The figures as JSON members (no surrounding braces): top-level figures, then the
 // objects "rtp_by_source" and "award_probability". With intervals each figure is an
 // object {"value", "low", "high", "events"}, otherwise a number.
-std::string ReportJsonMembers(const payoffs::Report& r, bool intervals);
+std::string ReportJsonMembers(const analysis::Report& r, bool intervals);
 
 // A number for JSON: null when it is not finite.
 std::string JsonNumber(double v);

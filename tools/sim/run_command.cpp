@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "payoffs/simulator.h"
+#include "analysis/simulator.h"
 #include "tools/sim/args.h"
 #include "tools/sim/commands.h"
 #include "tools/sim/json.h"
@@ -20,13 +20,13 @@ namespace {
 constexpr int64_t kMaxThreads = 256;
 
 struct RunOptions {
-  payoffs::SimOptions sim;
+  analysis::SimOptions sim;
   bool json = false;
 };
 
 RunOptions ParseRunOptions(const std::vector<std::string>& args) {
   RunOptions run;
-  payoffs::SimOptions& o = run.sim;
+  analysis::SimOptions& o = run.sim;
   o.Threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   bool have_spins = false, have_seed = false;
   OptionReader reader(args);
@@ -65,11 +65,11 @@ RunOptions ParseRunOptions(const std::vector<std::string>& args) {
 
 int RunCommand(const std::vector<std::string>& args) {
   const RunOptions run = ParseRunOptions(args);
-  const payoffs::SimOptions& o = run.sim;
-  const payoffs::MachineTables tables = payoffs::DeriveMachineTables(o.LinesPlayed, o.CoinsPerLine);
-  const payoffs::SimResult result = payoffs::Simulate(tables, o);
-  const payoffs::Report& r = result.Figures;
-  const payoffs::Accounts& money = result.Money;
+  const analysis::SimOptions& o = run.sim;
+  const analysis::MachineTables tables = analysis::DeriveMachineTables(o.LinesPlayed, o.CoinsPerLine);
+  const analysis::SimResult result = analysis::Simulate(tables, o);
+  const analysis::Report& r = result.Figures;
+  const analysis::Accounts& money = result.Money;
   const double speed = result.Seconds > 0 ? static_cast<double>(result.Spins) / result.Seconds : 0;
 
   if (run.json) {

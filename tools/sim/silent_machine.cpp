@@ -3,7 +3,7 @@
 namespace sim {
 
 SilentMachine::SilentMachine() {
-  core::ApplyStartupValues(m.g);
+  rules::ApplyStartupValues(m.g);
   m.g.Sound = false;
   m.g.Double = false;
   m.g.PayMode = false;

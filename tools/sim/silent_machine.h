@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "core/machine.h"
+#include "machine/machine.h"
 #include "platform/services.h"
 
 namespace sim {
@@ -12,7 +12,7 @@ namespace sim {
 class SilentPlatform : public platform::Clock,
                        public platform::Timers,
                        public platform::SoundPlayer,
-                       public core::MachineView {
+                       public machine::MachineView {
  public:
   uint64_t TickMs() override { return now_ms_; }
   uint32_t TimeOfDayMs() override { return 0; }
@@ -50,7 +50,7 @@ struct SilentMachine {
   void ShowWindow(const std::array<uint8_t, 9>& codes);
 
   SilentPlatform platform;
-  core::Machine m;
+  machine::Machine m;
 };
 
 }  // namespace sim

@@ -1,0 +1,870 @@
+#include "analysis/par_sheet.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <tuple>
+
+#include "rules/spin_rules.h"
+#include "rules/strips.h"
+#include "rules/rolls.h"
+
+namespace analysis {
+
+namespace {
+
+// Meters so full that no spin can empty them: what a window does to them is then
+// simply the difference.
+constexpr int32_t kDeepMeter = 1000;
+
+// ---------------------------------------------------------------------------------------
+// Names for the sheet.
+
+// The symbols as the player knows them.
+struct SymbolWords {
+  const char* Key;
+  const char* Plural;
+};
+
+constexpr std::array<SymbolWords, rules::kSymbolCount> kWords{{
+    {"seven", "Sevens"},
+    {"single_bar", "Single BARs"},
+    {"double_bar", "Double BARs"},
+    {"triple_bar", "Triple BARs"},
+    {"orange", "Oranges"},
+    {"bell", "Bells"},
+    {"grapes", "Grapes"},
+    {"lemon", "Lemons"},
+    {"clover", "Clovers"},
+    {"cherry", "Cherries"},
+    {"roll_seven", "Roll Sevens"},
+    {"melon", "Melons"},
+}};
+
+// A paying line named by what it shows: three alike, a mix of bars, or the cherries it
+// starts with. Only names; what it pays always comes from the game's multipliers.
+Combination NameLine(int a, int b, int c, int32_t multiplier) {
+  if (a == b && b == c)
+    return {std::string("three_") + kWords[a].Key, std::string("3 ") + kWords[a].Plural, multiplier};
+  if (rules::IsBar(a) && rules::IsBar(b) && rules::IsBar(c)) return {"any_bars", "Any 3 BARs", multiplier};
+  if (a == rules::Cherry && b == rules::Cherry) return {"two_cherries", "Cherry Cherry -", multiplier};
+  if (a == rules::Cherry) return {"one_cherry", "Cherry - -", multiplier};
+  return {"other", "Other line", multiplier};
+}
+
+int32_t LineMultiplier(rules::SpinKind kind, int a, int b, int c) {
+  switch (kind) {
+    case rules::SpinKind::Regular: return rules::RegularLineMultiplier(a, b, c);
+    case rules::SpinKind::CherryRoll: return rules::CherryRollLineMultiplier(a, b, c);
+    case rules::SpinKind::BarRoll: return rules::BarRollLineMultiplier(a, b, c);
+  }
+  return 0;
+}
+
+rules::SpinInput Blank(int32_t lines, int32_t coins) {
+  rules::SpinInput in;
+  in.Cells.fill(rules::Symbol8);
+  in.LinesPlayed = lines;
+  in.CoinsPerLine = coins;
+  return in;
+}
+
+int32_t LineSum(const rules::SpinOutcome& out) {
+  int32_t sum = 0;
+  for (int32_t w : out.LineWins) sum += w;
+  return sum;
+}
+
+// ---------------------------------------------------------------------------------------
+// The window's distribution.
+
+struct CellOdds {
+  std::array<double, rules::kSymbolCount> P{};
+  std::vector<uint8_t> Shown;  // the symbols the wheel can show
+};
+using WindowOdds = std::array<CellOdds, 9>;
+
+CellOdds OddsOf(const rules::Strip& strip) {
+  CellOdds odds;
+  for (uint8_t code : strip) odds.P[code] += 1.0 / static_cast<double>(strip.size());
+  for (int code = 0; code < rules::kSymbolCount; ++code)
+    if (odds.P[code] > 0) odds.Shown.push_back(static_cast<uint8_t>(code));
+  return odds;
+}
+
+WindowOdds OddsOf(const std::array<rules::Strip, 9>& strips) {
+  WindowOdds odds;
+  for (int w = 0; w < 9; ++w) odds[w] = OddsOf(strips[w]);
+  return odds;
+}
+
+WindowOdds SameOdds(const rules::Strip& strip) {
+  WindowOdds odds;
+  odds.fill(OddsOf(strip));
+  return odds;
+}
+
+// Probability of a set of windows with the sum and square sum of their line
+// multipliers, and the probability that no line of them pays.
+struct Mass {
+  double p = 0, a = 0, aa = 0, zero = 0;
+};
+
+// What a part of the window adds to the whole: cherry steps, Bell lines, lines that earn
+// Bar Rolls, Sevens, and whether some cell is not fruit.
+struct Part {
+  int steps = 0, bells = 0, bars = 0, sevens = 0, nonfruit = 0;
+};
+
+constexpr int kStepsDim = kMaxSteps + 1, kBellsDim = kMaxBellLines + 1, kBarsDim = 9, kSevensDim = 10;
+constexpr int kWindowCells = kStepsDim * kBellsDim * kBarsDim * kSevensDim * 2 * 2;
+
+int WindowIndex(const Part& p, int centre) {
+  return ((((p.steps * kBellsDim + p.bells) * kBarsDim + p.bars) * kSevensDim + p.sevens) * 2 +
+          p.nonfruit) * 2 + centre;
+}
+
+Part PartOfIndex(int index, int& centre) {
+  Part p;
+  centre = index % 2;
+  index /= 2;
+  p.nonfruit = index % 2;
+  index /= 2;
+  p.sevens = index % kSevensDim;
+  index /= kSevensDim;
+  p.bars = index % kBarsDim;
+  index /= kBarsDim;
+  p.bells = index % kBellsDim;
+  p.steps = index / kBellsDim;
+  return p;
+}
+
+// The windows that share one sum of parts and centre.
+struct WindowEntry {
+  Part part;
+  int centre = 0;
+  Mass mass;
+};
+
+// The cells outside the corners and the centre come in two pairs, {1, 7} and {3, 5};
+// every line uses at most one of the pairs. With the corners and centre fixed, the two
+// pairs are independent, so the window is summed pair by pair instead of cell by cell.
+constexpr std::array<std::array<int, 2>, 2> kPairs{{{1, 7}, {3, 5}}};
+constexpr std::array<int, 5> kHub{0, 2, 4, 6, 8};
+
+// Up to three lines per pair: steps 0..9, Bell lines 0..3, Bar lines 0..3, Sevens 0..2.
+constexpr int kPairCells = 10 * 4 * 4 * 3 * 2;
+
+class PairSums {
+ public:
+  struct Entry {
+    Part part;
+    Mass mass;
+  };
+
+  // The pair's lines: those through its first cell only, its second only, or both.
+  void SetLines(const std::vector<int>& lines, const std::array<int, 2>& pair) {
+    for (int k : lines) {
+      const auto& line = rules::kPaylines[k];
+      const bool first = std::find(line.begin(), line.end(), pair[0]) != line.end();
+      const bool second = std::find(line.begin(), line.end(), pair[1]) != line.end();
+      (first && second ? both_ : first ? first_ : second_).push_back(k);
+    }
+    pair_ = pair;
+  }
+
+  void Build(const WindowOdds& odds, const LineTable& table, std::array<uint8_t, 9>& cells, uint8_t seven) {
+    entries.clear();
+    // What each symbol does on its own lines, worked out once per symbol.
+    for (int i = 0; i < 2; ++i)
+      for (uint8_t x : odds[pair_[i]].Shown) {
+        cells[pair_[i]] = x;
+        Single& one = single_[i][x];
+        one = {};
+        for (int k : i == 0 ? first_ : second_) AddLine(table, cells, k, one.part, one.a);
+        one.part.sevens = x == seven;
+        one.part.nonfruit = !rules::IsFruit(x);
+      }
+    for (uint8_t x : odds[pair_[0]].Shown) {
+      cells[pair_[0]] = x;
+      const Single& sx = single_[0][x];
+      for (uint8_t y : odds[pair_[1]].Shown) {
+        cells[pair_[1]] = y;
+        const Single& sy = single_[1][y];
+        Part part;
+        part.steps = sx.part.steps + sy.part.steps;
+        part.bells = sx.part.bells + sy.part.bells;
+        part.bars = sx.part.bars + sy.part.bars;
+        part.sevens = sx.part.sevens + sy.part.sevens;
+        part.nonfruit = sx.part.nonfruit | sy.part.nonfruit;
+        double a = sx.a + sy.a;
+        for (int k : both_) AddLine(table, cells, k, part, a);
+        const int index =
+            (((part.steps * 4 + part.bells) * 4 + part.bars) * 3 + part.sevens) * 2 + part.nonfruit;
+        const double p = odds[pair_[0]].P[x] * odds[pair_[1]].P[y];
+        Mass& m = dense_[index];
+        if (m.p == 0) {
+          touched_.push_back(index);
+          parts_[index] = part;
+        }
+        m.p += p;
+        m.a += p * a;
+        m.aa += p * a * a;
+        if (a == 0) m.zero += p;
+      }
+    }
+    for (int index : touched_) {
+      entries.push_back({parts_[index], dense_[index]});
+      dense_[index] = {};
+    }
+    touched_.clear();
+  }
+
+  static void AddLine(const LineTable& table, const std::array<uint8_t, 9>& cells, int k, Part& part,
+                      double& a) {
+    const auto& line = rules::kPaylines[k];
+    const LineEffect& e = table.At(cells[line[0]], cells[line[1]], cells[line[2]]);
+    a += e.Multiplier;
+    part.steps += e.CherrySteps;
+    part.bells += e.BellLines;
+    part.bars += e.BarRolls > 0;
+  }
+
+  std::vector<Entry> entries;
+
+ private:
+  struct Single {
+    Part part;
+    double a = 0;
+  };
+  std::array<int, 2> pair_{};
+  std::vector<int> first_, second_, both_;
+  std::array<std::array<Single, rules::kSymbolCount>, 2> single_{};
+  std::array<Mass, kPairCells> dense_{};
+  std::array<Part, kPairCells> parts_{};
+  std::vector<int> touched_;
+};
+
+// Every window of the played lines, summed by what matters beyond the line pays.
+std::vector<WindowEntry> EnumerateWindows(const WindowOdds& odds, const LineTable& table, int played,
+                                          uint8_t seven) {
+  std::vector<int> hub_lines;
+  std::array<std::vector<int>, 2> pair_lines;
+  for (int k = 0; k < played; ++k) {
+    int pair = -1;
+    for (int cell : rules::kPaylines[k])
+      for (int i = 0; i < 2; ++i)
+        if (cell == kPairs[i][0] || cell == kPairs[i][1]) {
+          if (pair >= 0 && pair != i) throw std::logic_error("a payline crosses both cell pairs");
+          pair = i;
+        }
+    (pair < 0 ? hub_lines : pair_lines[pair]).push_back(k);
+  }
+
+  std::vector<Mass> table_out(kWindowCells);
+  std::array<PairSums, 2> sums;
+  for (int i = 0; i < 2; ++i) sums[i].SetLines(pair_lines[i], kPairs[i]);
+  std::array<uint8_t, 9> cells{};
+  std::array<size_t, 5> at{};
+  // An odometer over the five hub cells.
+  while (true) {
+    double ph = 1;
+    Part hub;
+    for (int i = 0; i < 5; ++i) {
+      const int w = kHub[i];
+      cells[w] = odds[w].Shown[at[i]];
+      ph *= odds[w].P[cells[w]];
+      hub.sevens += cells[w] == seven;
+      hub.nonfruit |= !rules::IsFruit(cells[w]);
+    }
+    double ah = 0;
+    for (int k : hub_lines) PairSums::AddLine(table, cells, k, hub, ah);
+    const int centre = cells[4] == seven;
+    for (auto& sum : sums) sum.Build(odds, table, cells, seven);
+
+    for (const auto& e1 : sums[0].entries) {
+      for (const auto& e2 : sums[1].entries) {
+        Part all;
+        all.steps = hub.steps + e1.part.steps + e2.part.steps;
+        all.bells = hub.bells + e1.part.bells + e2.part.bells;
+        all.bars = hub.bars + e1.part.bars + e2.part.bars;
+        all.sevens = hub.sevens + e1.part.sevens + e2.part.sevens;
+        all.nonfruit = hub.nonfruit | e1.part.nonfruit | e2.part.nonfruit;
+        const Mass& m1 = e1.mass;
+        const Mass& m2 = e2.mass;
+        const double p12 = m1.p * m2.p;
+        const double cross = m1.a * m2.p + m1.p * m2.a;
+        Mass& m = table_out[WindowIndex(all, centre)];
+        m.p += ph * p12;
+        m.a += ph * (ah * p12 + cross);
+        m.aa += ph * (ah * ah * p12 + m1.aa * m2.p + m1.p * m2.aa + 2 * ah * cross + 2 * m1.a * m2.a);
+        if (ah == 0) m.zero += ph * m1.zero * m2.zero;
+      }
+    }
+
+    int i = 0;
+    while (i < 5 && ++at[i] == odds[kHub[i]].Shown.size()) at[i++] = 0;
+    if (i == 5) break;
+  }
+  std::vector<WindowEntry> entries;
+  for (int index = 0; index < kWindowCells; ++index) {
+    if (table_out[index].p == 0) continue;
+    WindowEntry e;
+    e.part = PartOfIndex(index, e.centre);
+    e.mass = table_out[index];
+    entries.push_back(e);
+  }
+  return entries;
+}
+
+// Expected pay of one roll (lines and roll Sevens, lamp aside), its square, and the
+// chance it pays nothing.
+struct RollMoments {
+  double mean = 0, square = 0, zero = 0, sevens_pay = 0;
+};
+
+RollMoments RollWindowMoments(const std::vector<WindowEntry>& windows,
+                              const std::array<int32_t, 10>& sevens, int32_t coins) {
+  RollMoments r;
+  for (const WindowEntry& e : windows) {
+    const Mass& m = e.mass;
+    const double s = sevens[e.part.sevens];
+    r.mean += coins * m.a + s * m.p;
+    r.square += double(coins) * coins * m.aa + 2 * coins * s * m.a + s * s * m.p;
+    if (s == 0) r.zero += m.zero;
+    else r.sevens_pay += m.p;
+  }
+  return r;
+}
+
+// Chance and summed multiplier of each combination on the played lines, summed over
+// the lines.
+struct LineOdds {
+  std::vector<double> chance, multiplier;
+};
+
+LineOdds CombinationOdds(const WindowOdds& odds, const LineTable& table, int played) {
+  LineOdds out;
+  out.chance.assign(table.Combinations.size(), 0);
+  out.multiplier.assign(table.Combinations.size(), 0);
+  for (int k = 0; k < played; ++k) {
+    const auto& line = rules::kPaylines[k];
+    for (uint8_t a : odds[line[0]].Shown)
+      for (uint8_t b : odds[line[1]].Shown)
+        for (uint8_t c : odds[line[2]].Shown) {
+          const LineEffect& e = table.At(a, b, c);
+          const double p = odds[line[0]].P[a] * odds[line[1]].P[b] * odds[line[2]].P[c];
+          out.chance[e.Combination] += p;
+          out.multiplier[e.Combination] += p * e.Multiplier;
+        }
+  }
+  return out;
+}
+
+// ---------------------------------------------------------------------------------------
+// Linear algebra for the meters' chain: a dozen and a half unknowns.
+
+std::vector<double> Solve(std::vector<std::vector<double>> a, std::vector<double> b) {
+  const size_t n = b.size();
+  for (size_t col = 0; col < n; ++col) {
+    size_t pivot = col;
+    for (size_t r = col + 1; r < n; ++r)
+      if (std::fabs(a[r][col]) > std::fabs(a[pivot][col])) pivot = r;
+    if (std::fabs(a[pivot][col]) < 1e-300) throw std::logic_error("singular meter chain");
+    std::swap(a[pivot], a[col]);
+    std::swap(b[pivot], b[col]);
+    for (size_t r = 0; r < n; ++r) {
+      if (r == col) continue;
+      const double f = a[r][col] / a[col][col];
+      if (f == 0) continue;
+      for (size_t c = col; c < n; ++c) a[r][c] -= f * a[col][c];
+      b[r] -= f * b[col];
+    }
+  }
+  for (size_t r = 0; r < n; ++r) b[r] /= a[r][r];
+  return b;
+}
+
+constexpr int kStates = rules::kCherriesFull * rules::kBellsFull;
+int StateOf(int cherries, int bells) { return (cherries - 1) * rules::kBellsFull + (bells - 1); }
+
+// The long-run chance of each meter state before a regular spin: the stationary
+// distribution of the chain the cherry steps and Bell lines drive.
+std::vector<double> StationaryMeters(const MachineTables& t, const std::map<std::pair<int, int>, double>& steps) {
+  std::vector<std::vector<double>> a(kStates, std::vector<double>(kStates, 0));
+  for (int c = 1; c <= rules::kCherriesFull; ++c)
+    for (int b = 1; b <= rules::kBellsFull; ++b)
+      for (const auto& [kl, chance] : steps) {
+        const MeterMove& mv = t.Move(c, b, kl.first, kl.second);
+        a[StateOf(mv.Cherries, mv.Bells)][StateOf(c, b)] += chance;
+      }
+  // pi = P pi, with one equation traded for the total of 1.
+  for (int s = 0; s < kStates; ++s) a[s][s] -= 1;
+  std::vector<double> rhs(kStates, 0);
+  a[kStates - 1].assign(kStates, 1);
+  rhs[kStates - 1] = 1;
+  return Solve(a, rhs);
+}
+
+// The pool before a regular spin, by meter state: first[s] = E[pool; s] and
+// second[s] = E[pool^2; s]. Each spin it grows by the contribution, or goes back to its
+// start on an award, so both follow from linear equations over the meter states.
+struct PoolMoments {
+  std::vector<double> first, second;
+};
+
+using StepsLinesContribution = std::map<std::tuple<int, int, int32_t>, double>;
+
+PoolMoments PoolBeforeSpin(const MachineTables& t, const std::vector<double>& pi,
+                           const StepsLinesContribution& joint) {
+  const double start = t.BellPoolStart;
+  std::vector<std::vector<double>> keep(kStates, std::vector<double>(kStates, 0));
+  for (int c = 1; c <= rules::kCherriesFull; ++c)
+    for (int b = 1; b <= rules::kBellsFull; ++b)
+      for (const auto& [key, chance] : joint) {
+        const MeterMove& mv = t.Move(c, b, std::get<0>(key), std::get<1>(key));
+        if (!mv.PoolWon) keep[StateOf(mv.Cherries, mv.Bells)][StateOf(c, b)] += chance;
+      }
+  std::vector<std::vector<double>> a(kStates, std::vector<double>(kStates, 0));
+  for (int s = 0; s < kStates; ++s)
+    for (int r = 0; r < kStates; ++r) a[s][r] = (s == r) - keep[s][r];
+
+  // Right-hand sides: what flows into each state besides the kept pool.
+  auto inflow = [&](auto amount) {
+    std::vector<double> rhs(kStates, 0);
+    for (int c = 1; c <= rules::kCherriesFull; ++c)
+      for (int b = 1; b <= rules::kBellsFull; ++b)
+        for (const auto& [key, chance] : joint) {
+          const MeterMove& mv = t.Move(c, b, std::get<0>(key), std::get<1>(key));
+          rhs[StateOf(mv.Cherries, mv.Bells)] += chance * amount(StateOf(c, b), mv.PoolWon, std::get<2>(key));
+        }
+    return rhs;
+  };
+  PoolMoments m;
+  m.first = Solve(a, inflow([&](int s, bool won, double add) { return pi[s] * (won ? start : add); }));
+  m.second = Solve(a, inflow([&](int s, bool won, double add) {
+    return won ? pi[s] * start * start : 2 * add * m.first[s] + add * add * pi[s];
+  }));
+  return m;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+
+bool PerfectStopLightsLamp(int pos, int dir) {
+  std::array<bool, 6> lamps = rules::StartingLamps(pos, dir);
+  auto all_lit = [&] { return std::all_of(lamps.begin(), lamps.end(), [](bool on) { return on; }); };
+  if (all_lit()) return true;
+  for (int i = 0; i < rules::kChaserMoves; ++i) {
+    rules::MoveChaser(pos, dir, lamps);
+    if (all_lit()) return true;
+  }
+  return lamps[5];
+}
+
+LampTable BonusLampTable(SkillStop skill) {
+  LampTable t{};
+  for (int up = 0; up < 2; ++up)
+    for (int pos = 0; pos < 6; ++pos) {
+      const int dir = up ? 1 : -1;
+      t[up][pos] = skill == SkillStop::Perfect ? PerfectStopLightsLamp(pos, dir)
+                                               : rules::BonusLampAfterFullSpin(pos, dir);
+    }
+  return t;
+}
+
+double BonusLampProbability(const LampTable& lamps) {
+  int lit = 0;
+  for (const auto& row : lamps) lit += static_cast<int>(std::count(row.begin(), row.end(), true));
+  return lit / 12.0;
+}
+
+LineTable DeriveLineTable(rules::SpinKind kind) {
+  LineTable t;
+  std::vector<Combination> found;
+  std::array<int, 12 * 12 * 12> first{};  // combination found for each paying triple
+  for (int a = 0; a < 12; ++a)
+    for (int b = 0; b < 12; ++b)
+      for (int c = 0; c < 12; ++c) {
+        rules::SpinInput in = Blank(1, 1);
+        const auto& line = rules::kPaylines[0];
+        in.Cells[line[0]] = static_cast<uint8_t>(a);
+        in.Cells[line[1]] = static_cast<uint8_t>(b);
+        in.Cells[line[2]] = static_cast<uint8_t>(c);
+        in.Cherries = kDeepMeter;
+        in.Bells = kDeepMeter;
+        const rules::SpinOutcome out = rules::EvaluateWindow(kind, in);
+        LineEffect& e = t.Effects[(a * 12 + b) * 12 + c];
+        e.Multiplier = LineMultiplier(kind, a, b, c);
+        e.CherrySteps = static_cast<int8_t>(kDeepMeter - out.Cherries);
+        e.BellLines = static_cast<int8_t>(kDeepMeter - out.Bells);
+        e.BarRolls = static_cast<int8_t>(out.BarRollsEarned);
+        if (e.CherrySteps < 0 || e.CherrySteps > 3 || e.BellLines < 0 || e.BellLines > 1)
+          throw std::logic_error("a line moves the meters further than the pay sheet allows");
+        if (e.Multiplier <= 0) continue;
+        Combination name = NameLine(a, b, c, e.Multiplier);
+        auto it = std::find_if(found.begin(), found.end(),
+                               [&](const Combination& f) { return f.Key == name.Key; });
+        if (it == found.end()) it = found.insert(found.end(), name);
+        first[static_cast<size_t>((a * 12 + b) * 12 + c)] = static_cast<int>(it - found.begin());
+      }
+  // Richest first, as a pay table reads.
+  std::vector<int> order(found.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](int x, int y) { return found[x].Multiplier > found[y].Multiplier; });
+  std::vector<int> rank(found.size());
+  t.Combinations.push_back({"none", "No pay", 0});
+  for (size_t i = 0; i < order.size(); ++i) {
+    rank[order[i]] = static_cast<int>(i + 1);
+    t.Combinations.push_back(found[order[i]]);
+  }
+  for (size_t i = 0; i < t.Effects.size(); ++i)
+    if (t.Effects[i].Multiplier > 0) t.Effects[i].Combination = static_cast<uint8_t>(rank[first[i]]);
+  return t;
+}
+
+MachineTables DeriveMachineTables(int32_t lines, int32_t coins) {
+  MachineTables t;
+  t.LinesPlayed = lines;
+  t.CoinsPerLine = coins;
+  t.Bet = lines * coins;
+  t.RegularStrips = rules::RegularStrips();
+  t.CherryRollStrip = rules::CherryRollStrip();
+  t.BarRollStrip = rules::BarRollStrip();
+  t.RegularLines = DeriveLineTable(rules::SpinKind::Regular);
+  t.CherryRollLines = DeriveLineTable(rules::SpinKind::CherryRoll);
+  t.BarRollLines = DeriveLineTable(rules::SpinKind::BarRoll);
+  for (const LineEffect& e : t.RegularLines.Effects) t.BarRollsPerLine = std::max<int32_t>(t.BarRollsPerLine, e.BarRolls);
+  for (const LineEffect& e : t.RegularLines.Effects)
+    if (e.BarRolls != 0 && e.BarRolls != t.BarRollsPerLine)
+      throw std::logic_error("lines earn different numbers of Bar Rolls");
+
+  // The window as a whole: Sevens first in the centre or away from it, then fruit that
+  // pays nothing on a line, with one Clover when a cell must not be fruit.
+  constexpr std::array<int, 9> kCentreFirst{4, 0, 1, 2, 3, 5, 6, 7, 8};
+  constexpr std::array<int, 9> kCentreLast{0, 1, 2, 3, 5, 6, 7, 8, 4};
+  for (int sevens = 0; sevens <= 9; ++sevens)
+    for (int nonfruit = 0; nonfruit < 2; ++nonfruit)
+      for (int centre = 0; centre < 2; ++centre) {
+        if ((centre && sevens == 0) || (!centre && sevens == 9) || (!nonfruit && sevens > 0)) continue;
+        rules::SpinInput in = Blank(lines, coins);
+        in.Cells.fill(rules::Fruit11);
+        const auto& order = centre ? kCentreFirst : kCentreLast;
+        for (int i = 0; i < sevens; ++i) in.Cells[order[i]] = rules::Seven;
+        if (nonfruit && sevens == 0) in.Cells[order[8]] = rules::Symbol8;
+        const rules::SpinOutcome out = rules::EvaluateWindow(rules::SpinKind::Regular, in);
+        t.Screen[sevens][nonfruit][centre] = {out.SevensWon, out.FruitWon, out.BellPool - in.BellPool};
+      }
+  for (int sevens = 0; sevens <= 9; ++sevens) {
+    rules::SpinInput in = Blank(lines, coins);
+    in.Cells.fill(rules::Fruit11);
+    for (int i = 0; i < sevens; ++i) in.Cells[i] = rules::RollSeven;
+    t.CherryRollSevens[sevens] = [&] {
+      rules::SpinOutcome out = rules::EvaluateWindow(rules::SpinKind::CherryRoll, in);
+      return out.SpinWin - LineSum(out);
+    }();
+    t.BarRollSevens[sevens] = [&] {
+      rules::SpinOutcome out = rules::EvaluateWindow(rules::SpinKind::BarRoll, in);
+      return out.SpinWin - LineSum(out);
+    }();
+  }
+
+  {
+    rules::SpinInput in = Blank(1, 1);
+    for (int cell : rules::kPaylines[0]) in.Cells[cell] = rules::Seven;
+    const int32_t plain = rules::EvaluateWindow(rules::SpinKind::Regular, in).LineWins[0];
+    in.BonusLamp = true;
+    t.LampFactor = rules::EvaluateWindow(rules::SpinKind::Regular, in).LineWins[0] / plain;
+    rules::SpinInput bet = Blank(lines, coins);
+    bet.BonusLamp = true;
+    t.ReturnedBet = rules::EvaluateWindow(rules::SpinKind::Regular, bet).ReturnedBet;
+  }
+
+  // The meters: every cherry/bell/other pattern of the window, with Cherry, Bell and
+  // Clover standing for the three. A pattern's steps and Bell lines are read off deep
+  // meters; then one pattern of each kind is played from every meter state.
+  int patterns = 1;
+  for (int w = 0; w < 9; ++w) patterns *= 3;
+  t.PatternSteps.resize(patterns);
+  constexpr std::array<uint8_t, 3> kStand{rules::Cherry, rules::Bell, rules::Symbol8};
+  t.BellPoolStart = rules::kBellPoolStart;
+  for (int code = 0; code < patterns; ++code) {
+    rules::SpinInput in = Blank(lines, coins);
+    for (int w = 0, rest = code; w < 9; ++w, rest /= 3) in.Cells[w] = kStand[rest % 3];
+    in.Cherries = kDeepMeter;
+    in.Bells = kDeepMeter;
+    const rules::SpinOutcome deep = rules::EvaluateWindow(rules::SpinKind::Regular, in);
+    const int steps = kDeepMeter - deep.Cherries, bell_lines = kDeepMeter - deep.Bells;
+    if (steps > kMaxSteps || bell_lines > kMaxBellLines) throw std::logic_error("meter moves out of range");
+    t.PatternSteps[code] = {static_cast<int8_t>(steps), static_cast<int8_t>(bell_lines)};
+    if (t.Moves[0][0][steps][bell_lines].Known) continue;
+    for (int32_t cherries = 1; cherries <= rules::kCherriesFull; ++cherries)
+      for (int32_t bells = 1; bells <= rules::kBellsFull; ++bells) {
+        in.Cherries = cherries;
+        in.Bells = bells;
+        in.BellPool = rules::kBellPoolStart;
+        const rules::SpinOutcome out = rules::EvaluateWindow(rules::SpinKind::Regular, in);
+        MeterMove& move = t.Moves[cherries - 1][bells - 1][steps][bell_lines];
+        move.Cherries = static_cast<int8_t>(out.Cherries);
+        move.Bells = static_cast<int8_t>(out.Bells);
+        move.CherryRolls = static_cast<int8_t>(out.CherryRollsEarned);
+        move.PoolWon = out.BellPoolWon > 0;
+        move.Known = true;
+        if (move.PoolWon) t.BellPoolStart = out.BellPool;
+      }
+  }
+  return t;
+}
+
+// ---------------------------------------------------------------------------------------
+// The figures.
+
+const Figure* Report::Find(FigureGroup group, std::string_view key) const {
+  for (const Figure& f : Figures)
+    if (f.Group == group && f.Key == key) return &f;
+  return nullptr;
+}
+
+double Report::Value(FigureGroup group, std::string_view key) const {
+  const Figure* f = Find(group, key);
+  return f ? f->Value : std::numeric_limits<double>::quiet_NaN();
+}
+
+std::vector<Figure> ReportLayout(const MachineTables& t) {
+  std::vector<Figure> v;
+  auto add = [&](FigureGroup g, std::string key, std::string label, Basis per, Measure unit) {
+    Figure f;
+    f.Group = g;
+    f.Key = std::move(key);
+    f.Label = std::move(label);
+    f.Per = per;
+    f.Unit = unit;
+    v.push_back(std::move(f));
+  };
+  using G = FigureGroup;
+  add(G::Summary, "rtp", "Return to player", Basis::Spin, Measure::PercentOfBet);
+  add(G::Summary, "hit_frequency", "Hit frequency", Basis::Spin, Measure::Percent);
+  add(G::Summary, "bonus_lamp", "Bonus lamp", Basis::Spin, Measure::Probability);
+  add(G::Summary, "cherry_rolls_per_spin", "Cherry Rolls per spin", Basis::Spin, Measure::Count);
+  add(G::Summary, "bar_rolls_per_spin", "Bar Rolls per spin", Basis::Spin, Measure::Count);
+  add(G::Summary, "volatility", "Volatility (standard deviation of the win)", Basis::Spin, Measure::Credits);
+
+  // A line combination's label says what it pays a coin.
+  auto paying = [](const Combination& c) { return c.Label + " (" + std::to_string(c.Multiplier) + ")"; };
+  const auto& combos = t.RegularLines.Combinations;
+  for (size_t i = 1; i < combos.size(); ++i)
+    add(G::ReturnBySource, combos[i].Key, paying(combos[i]), Basis::Spin, Measure::PercentOfBet);
+  add(G::ReturnBySource, "sevens_bonus", "Sevens screen bonus", Basis::Spin, Measure::PercentOfBet);
+  add(G::ReturnBySource, "all_fruit", "All Fruit bonus", Basis::Spin, Measure::PercentOfBet);
+  add(G::ReturnBySource, "bell_pool", "Bell Pool", Basis::Spin, Measure::PercentOfBet);
+  add(G::ReturnBySource, "cherry_rolls", "Cherry Rolls", Basis::Spin, Measure::PercentOfBet);
+  add(G::ReturnBySource, "bar_rolls", "Bar Rolls (FREE Spins)", Basis::Spin, Measure::PercentOfBet);
+  add(G::ReturnBySource, "returned_bet", "Returned bets (bonus lamp)", Basis::Spin, Measure::PercentOfBet);
+
+  for (size_t i = 1; i < combos.size(); ++i)
+    add(G::AwardOdds, combos[i].Key, paying(combos[i]), Basis::Line, Measure::Probability);
+  for (int s = 0; s <= 9; ++s)
+    if (t.Screen[s][1][0].SevensBonus > 0 || t.Screen[s][1][1].SevensBonus > 0)
+      add(G::AwardOdds, "sevens_" + std::to_string(s), std::to_string(s) + " Sevens in the window",
+          Basis::Spin, Measure::Probability);
+  if (t.Screen[0][0][0].FruitBonus > 0)
+    add(G::AwardOdds, "all_fruit", "All Fruit", Basis::Spin, Measure::Probability);
+  add(G::AwardOdds, "bell_pool", "Bell Pool won", Basis::Spin, Measure::Probability);
+  add(G::AwardOdds, "cherry_roll_earned", "Cherry Rolls earned", Basis::Spin, Measure::Probability);
+  add(G::AwardOdds, "bar_rolls_earned", "FREE Spins earned", Basis::Spin, Measure::Probability);
+  const auto& cherry = t.CherryRollLines.Combinations;
+  for (size_t i = 1; i < cherry.size(); ++i)
+    add(G::AwardOdds, "cherry_roll_" + cherry[i].Key, "Cherry Roll: " + paying(cherry[i]),
+        Basis::CherryRollLine, Measure::Probability);
+  add(G::AwardOdds, "cherry_roll_sevens", "Cherry Roll: Roll Sevens pay", Basis::CherryRoll,
+      Measure::Probability);
+  const auto& bar = t.BarRollLines.Combinations;
+  for (size_t i = 1; i < bar.size(); ++i)
+    add(G::AwardOdds, "bar_roll_" + bar[i].Key, "Bar Roll: " + paying(bar[i]), Basis::BarRollLine,
+        Measure::Probability);
+  add(G::AwardOdds, "bar_roll_sevens", "Bar Roll: Roll Sevens pay", Basis::BarRoll, Measure::Probability);
+  return v;
+}
+
+ParSheet ComputeParSheet(const MachineTables& t, SkillStop skill) {
+  ParSheet sheet;
+  ParWorkings& work = sheet.Workings;
+  const int lines = t.LinesPlayed;
+  const double coins = t.CoinsPerLine, bet = t.Bet;
+
+  // The lamp: lit with chance p, multiplying wins by f.
+  const double p = BonusLampProbability(BonusLampTable(skill));
+  const double f = t.LampFactor;
+  const double lamp_mean = 1 + p * (f - 1);
+  const double lamp_square = (1 - p) + p * f * f;
+  const double lamp_and_lit = p * f;
+
+  const WindowOdds regular = OddsOf(t.RegularStrips);
+  const WindowOdds cherry_roll = SameOdds(t.CherryRollStrip);
+  const WindowOdds bar_roll = SameOdds(t.BarRollStrip);
+  const std::vector<WindowEntry> windows = EnumerateWindows(regular, t.RegularLines, lines, rules::Seven);
+
+  // One roll: its mean, variance and chance of paying nothing, its own lamp included.
+  struct RollWin {
+    double mean, variance, nothing, sevens_pay;
+  };
+  auto roll_win = [&](const WindowOdds& odds, const LineTable& table, const std::array<int32_t, 10>& sevens) {
+    const RollMoments m =
+        RollWindowMoments(EnumerateWindows(odds, table, lines, rules::RollSeven), sevens, t.CoinsPerLine);
+    const double mean = lamp_mean * m.mean;
+    return RollWin{mean, lamp_square * m.square - mean * mean, m.zero, m.sevens_pay};
+  };
+  const RollWin cherry = roll_win(cherry_roll, t.CherryRollLines, t.CherryRollSevens);
+  const RollWin bars = roll_win(bar_roll, t.BarRollLines, t.BarRollSevens);
+
+  // Cherry steps and Bell lines from the cherry/bell/other patterns.
+  for (size_t code = 0; code < t.PatternSteps.size(); ++code) {
+    double weight = 1;
+    size_t rest = code;
+    for (int w = 0; w < 9; ++w, rest /= 3) {
+      const double pc = regular[w].P[rules::Cherry], pb = regular[w].P[rules::Bell];
+      weight *= rest % 3 == 0 ? pc : rest % 3 == 1 ? pb : 1 - pc - pb;
+    }
+    if (weight > 0) work.StepsFromPatterns[{t.PatternSteps[code].first, t.PatternSteps[code].second}] += weight;
+  }
+
+  // The same joint chance with the Bell Pool contribution, from the full enumeration.
+  StepsLinesContribution steps_lines_contribution;
+  for (const WindowEntry& e : windows) {
+    const Mass& m = e.mass;
+    const Part& part = e.part;
+    const int centre = e.centre;
+    if (!t.Moves[0][0][part.steps][part.bells].Known) throw std::logic_error("window with unknown meter move");
+    work.StepsFromWindows[{part.steps, part.bells}] += m.p;
+    steps_lines_contribution[{part.steps, part.bells, t.Screen[part.sevens][part.nonfruit][centre].Contribution}] +=
+        m.p;
+  }
+
+  const std::vector<double> pi = StationaryMeters(t, work.StepsFromPatterns);
+  const PoolMoments pool = PoolBeforeSpin(t, pi, steps_lines_contribution);
+  const std::vector<double>& q1 = pool.first;
+  const std::vector<double>& q2 = pool.second;
+
+  // The win of a regular spin is W = m (A + a P) + returned bet + rolls, where m is the
+  // lamp's multiplier, A the lines and screen bonus, a whether the pool is won and P the
+  // pool then. Given the meters, the window decides everything but the pool before the
+  // spin, which the chain above carries.
+  double ez = 0, ez2 = 0, ez_rolls = 0, e_rolls = 0, e_rolls2 = 0, e_rolls_var = 0, nothing = 0;
+  double cherry_rolls = 0, bar_rolls = 0, cherry_earned = 0, bar_earned = 0;
+  double sevens_paid = 0, fruit_paid = 0, fruit_chance = 0;
+  std::array<double, 10> sevens_chance{};
+  for (int c = 1; c <= rules::kCherriesFull; ++c)
+    for (int b = 1; b <= rules::kBellsFull; ++b) {
+      const int s = StateOf(c, b);
+      const double ps = pi[s];
+      work.Stationary[c - 1][b - 1] = ps;
+      for (const WindowEntry& e : windows) {
+        const Mass& m = e.mass;
+        const Part& part = e.part;
+        const ScreenEffect& screen = t.Screen[part.sevens][part.nonfruit][e.centre];
+        const double g = double(screen.SevensBonus) + screen.FruitBonus;
+        const double add = screen.Contribution;
+        const double a1 = coins * m.a + g * m.p;
+        const double a2 = coins * coins * m.aa + 2 * coins * g * m.a + g * g * m.p;
+        const MeterMove& mv = t.Move(c, b, part.steps, part.bells);
+        const double won = mv.PoolWon;
+        const double nc = mv.CherryRolls;
+        const double nb = double(part.bars) * t.BarRollsPerLine;
+        const double rolls_mean = nc * cherry.mean + nb * bars.mean;
+        const double rolls_var = nc * cherry.variance + nb * bars.variance;
+
+        const double zm = ps * a1 + won * (q1[s] * m.p + ps * add * m.p);
+        const double zz = ps * a2 + won * (2 * q1[s] * a1 + 2 * ps * add * a1 + q2[s] * m.p +
+                                           2 * q1[s] * add * m.p + ps * add * add * m.p);
+        ez += zm;
+        ez2 += zz;
+        ez_rolls += rolls_mean * zm;
+        e_rolls += ps * m.p * rolls_mean;
+        e_rolls2 += ps * m.p * rolls_mean * rolls_mean;
+        e_rolls_var += ps * m.p * rolls_var;
+        if (g == 0 && !mv.PoolWon)
+          nothing += ps * m.zero * std::pow(cherry.nothing, nc) * std::pow(bars.nothing, nb);
+
+        work.PoolAwardRate += won * ps * m.p;
+        work.PoolPaid += won * (q1[s] * m.p + ps * add * m.p);
+        work.PoolContribution += ps * m.p * add;
+        work.MeanLineAndScreen += ps * a1;
+        cherry_rolls += ps * m.p * nc;
+        bar_rolls += ps * m.p * nb;
+        if (nc > 0) cherry_earned += ps * m.p;
+        if (nb > 0) bar_earned += ps * m.p;
+        sevens_paid += ps * m.p * screen.SevensBonus;
+        fruit_paid += ps * m.p * screen.FruitBonus;
+        if (screen.SevensBonus > 0) sevens_chance[part.sevens] += ps * m.p;
+        if (screen.FruitBonus > 0) fruit_chance += ps * m.p;
+      }
+    }
+
+  const double returned = t.ReturnedBet;
+  const double mean = lamp_mean * ez + p * returned + e_rolls;
+  const double square = lamp_square * ez2 + 2 * returned * lamp_and_lit * ez + returned * returned * p +
+                        2 * lamp_mean * ez_rolls + 2 * returned * p * e_rolls + e_rolls_var + e_rolls2;
+  work.MeanWin = mean;
+  work.WinVariance = square - mean * mean;
+
+  Report& r = sheet.Figures;
+  r.LinesPlayed = t.LinesPlayed;
+  r.CoinsPerLine = t.CoinsPerLine;
+  r.Bet = t.Bet;
+  r.Skill = skill;
+  r.Figures = ReportLayout(t);
+
+  const LineOdds line_odds = CombinationOdds(regular, t.RegularLines, lines);
+  const LineOdds cherry_odds = CombinationOdds(cherry_roll, t.CherryRollLines, lines);
+  const LineOdds bar_odds = CombinationOdds(bar_roll, t.BarRollLines, lines);
+  for (Figure& fig : r.Figures) {
+    const std::string& key = fig.Key;
+    double v = 0;
+    switch (fig.Group) {
+      case FigureGroup::Summary:
+        if (key == "rtp") v = 100 * mean / bet;
+        else if (key == "hit_frequency") v = 100 * (1 - (1 - p) * nothing);
+        else if (key == "bonus_lamp") v = p;
+        else if (key == "cherry_rolls_per_spin") v = cherry_rolls;
+        else if (key == "bar_rolls_per_spin") v = bar_rolls;
+        else if (key == "volatility") v = std::sqrt(std::max(0.0, work.WinVariance));
+        break;
+      case FigureGroup::ReturnBySource: {
+        const auto& combos = t.RegularLines.Combinations;
+        for (size_t i = 1; i < combos.size(); ++i)
+          if (combos[i].Key == key) v = lamp_mean * coins * line_odds.multiplier[i];
+        if (key == "sevens_bonus") v = lamp_mean * sevens_paid;
+        else if (key == "all_fruit") v = lamp_mean * fruit_paid;
+        else if (key == "bell_pool") v = lamp_mean * work.PoolPaid;
+        else if (key == "cherry_rolls") v = cherry.mean * cherry_rolls;
+        else if (key == "bar_rolls") v = bars.mean * bar_rolls;
+        else if (key == "returned_bet") v = p * returned;
+        v = 100 * v / bet;
+        break;
+      }
+      case FigureGroup::AwardOdds: {
+        auto per_line = [&](const LineTable& table, const LineOdds& odds, const std::string& prefix) {
+          for (size_t i = 1; i < table.Combinations.size(); ++i)
+            if (prefix + table.Combinations[i].Key == key) v = odds.chance[i] / lines;
+        };
+        if (fig.Per == Basis::Line) per_line(t.RegularLines, line_odds, "");
+        else if (fig.Per == Basis::CherryRollLine) per_line(t.CherryRollLines, cherry_odds, "cherry_roll_");
+        else if (fig.Per == Basis::BarRollLine) per_line(t.BarRollLines, bar_odds, "bar_roll_");
+        else if (key.rfind("sevens_", 0) == 0) v = sevens_chance[std::stoi(key.substr(7))];
+        else if (key == "all_fruit") v = fruit_chance;
+        else if (key == "bell_pool") v = work.PoolAwardRate;
+        else if (key == "cherry_roll_earned") v = cherry_earned;
+        else if (key == "bar_rolls_earned") v = bar_earned;
+        else if (key == "cherry_roll_sevens") v = cherry.sevens_pay;
+        else if (key == "bar_roll_sevens") v = bars.sevens_pay;
+        break;
+      }
+    }
+    fig.Value = v;
+  }
+  return sheet;
+}
+
+}  // namespace analysis

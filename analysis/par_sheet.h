@@ -1,0 +1,171 @@
+// What the machine pays in the long run, worked out exactly from its own rules: the
+// strips, the chaser, the pay rules and the meters. Nothing here restates a pay rule;
+// every table below is derived at start-up by asking the game's own functions
+// (the line multipliers and EvaluateWindow) about representative windows.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "rules/game_state.h"
+#include "rules/pay_rules.h"
+
+namespace analysis {
+
+// How the player uses the skill stop: never, or the moment all six chaser lamps are lit.
+enum class SkillStop : uint8_t { None, Perfect };
+
+// Whether a spin ends with the bonus lamp lit, for each of the chaser's twelve equally
+// likely starts: index [direction is +1][position].
+using LampTable = std::array<std::array<bool, 6>, 2>;
+LampTable BonusLampTable(SkillStop skill);
+double BonusLampProbability(const LampTable& lamps);
+// Whether a player stopping at the first sight of all six lamps lit wins the lamp.
+bool PerfectStopLightsLamp(int pos, int dir);
+
+// What one payline showing a, b, c does.
+struct LineEffect {
+  int32_t Multiplier = 0;  // per coin, before the bonus lamp
+  int8_t CherrySteps = 0;
+  int8_t BellLines = 0;
+  int8_t BarRolls = 0;
+  uint8_t Combination = 0;  // index into LineTable::Combinations; 0 pays nothing
+};
+
+// A paying combination of a line, named for the pay sheet.
+struct Combination {
+  std::string Key;
+  std::string Label;
+  int32_t Multiplier = 0;
+};
+
+struct LineTable {
+  std::array<LineEffect, 12 * 12 * 12> Effects{};
+  std::vector<Combination> Combinations;  // [0] is "no pay"
+  const LineEffect& At(int a, int b, int c) const {
+    return Effects[static_cast<size_t>((a * 12 + b) * 12 + c)];
+  }
+};
+
+LineTable DeriveLineTable(rules::SpinKind kind);
+
+// What a regular window pays or adds as a whole, with the bonus lamp off.
+struct ScreenEffect {
+  int32_t SevensBonus = 0;
+  int32_t FruitBonus = 0;
+  int32_t Contribution = 0;  // to the Bell Pool
+};
+
+// What the Cherries and Bells meters do on a regular spin with a number of cherry steps
+// and Bell lines.
+struct MeterMove {
+  int8_t Cherries = 0;  // after the spin
+  int8_t Bells = 0;
+  int8_t CherryRolls = 0;
+  bool PoolWon = false;
+  bool Known = false;  // some window of the played lines gives these steps and lines
+};
+
+constexpr int kMaxSteps = 8 * 3;
+constexpr int kMaxBellLines = 8;
+
+// Everything the pay sheet and the simulator need, derived from the game for one bet.
+struct MachineTables {
+  int32_t LinesPlayed = 8;
+  int32_t CoinsPerLine = 1;
+  int32_t Bet = 8;
+
+  std::array<rules::Strip, 9> RegularStrips{};
+  rules::Strip CherryRollStrip{};
+  rules::Strip BarRollStrip{};
+  LineTable RegularLines, CherryRollLines, BarRollLines;
+
+  // [Sevens 0..9][some cell not fruit][a Seven in the centre]
+  std::array<std::array<std::array<ScreenEffect, 2>, 2>, 10> Screen{};
+  // What the roll Sevens pay, by how many the window shows.
+  std::array<int32_t, 10> CherryRollSevens{};
+  std::array<int32_t, 10> BarRollSevens{};
+
+  int32_t LampFactor = 2;      // what the bonus lamp multiplies wins by
+  int32_t ReturnedBet = 0;     // what the bonus lamp gives back on a regular spin
+  int32_t BellPoolStart = 0;   // the pool right after an award
+  int32_t BarRollsPerLine = 0; // Bar Rolls earned by one line that earns any
+
+  // [Cherries 1..6 - 1][Bells 1..3 - 1][steps][Bell lines]
+  std::array<std::array<std::array<std::array<MeterMove, kMaxBellLines + 1>, kMaxSteps + 1>,
+                        rules::kBellsFull>,
+             rules::kCherriesFull>
+      Moves{};
+  const MeterMove& Move(int32_t cherries, int32_t bells, int steps, int bell_lines) const {
+    return Moves[cherries - 1][bells - 1][steps][bell_lines];
+  }
+
+  // Cherry steps and Bell lines of each cherry/bell/other pattern of the window
+  // (cell w's class is digit w in base 3: 0 Cherry, 1 Bell, 2 anything else).
+  std::vector<std::pair<int8_t, int8_t>> PatternSteps;
+};
+
+MachineTables DeriveMachineTables(int32_t lines, int32_t coins);
+
+// The figures of a pay sheet or a simulation, in a fixed order.
+enum class FigureGroup : uint8_t { Summary, ReturnBySource, AwardOdds };
+enum class Basis : uint8_t { Spin, Line, CherryRoll, CherryRollLine, BarRoll, BarRollLine };
+enum class Measure : uint8_t { PercentOfBet, Percent, Probability, Count, Credits };
+
+struct Figure {
+  FigureGroup Group = FigureGroup::Summary;
+  std::string Key;
+  std::string Label;
+  Basis Per = Basis::Spin;
+  Measure Unit = Measure::Probability;
+  double Value = 0;
+  // The simulation's confidence interval and how many spins, lines or rolls showed
+  // the event behind the figure.
+  double Low = std::numeric_limits<double>::quiet_NaN();
+  double High = std::numeric_limits<double>::quiet_NaN();
+  int64_t Events = -1;
+};
+
+struct Report {
+  int32_t LinesPlayed = 8;
+  int32_t CoinsPerLine = 1;
+  int32_t Bet = 8;
+  SkillStop Skill = SkillStop::None;
+  std::vector<Figure> Figures;
+
+  const Figure* Find(FigureGroup group, std::string_view key) const;
+  double Value(FigureGroup group, std::string_view key) const;
+};
+
+// The figures this bet has, values left at 0.
+std::vector<Figure> ReportLayout(const MachineTables& t);
+
+// The workings behind a pay sheet, kept for whoever checks them.
+struct ParWorkings {
+  // Long-run chance of each meter state before a regular spin, [Cherries - 1][Bells - 1].
+  std::array<std::array<double, rules::kBellsFull>, rules::kCherriesFull> Stationary{};
+  // Joint chance of (cherry steps, Bell lines) from the cherry/bell/other patterns and
+  // from the full enumeration of the window; the two must agree.
+  std::map<std::pair<int, int>, double> StepsFromPatterns;
+  std::map<std::pair<int, int>, double> StepsFromWindows;
+  double PoolAwardRate = 0;         // awards per regular spin
+  double PoolContribution = 0;      // credits added to the pool per regular spin
+  double PoolPaid = 0;              // credits the pool pays per regular spin, lamp aside
+  double MeanWin = 0;               // credits per regular spin, rolls included
+  double WinVariance = 0;
+  double MeanLineAndScreen = 0;     // expected lines and screen bonus, lamp aside
+};
+
+struct ParSheet {
+  Report Figures;
+  ParWorkings Workings;
+};
+
+ParSheet ComputeParSheet(const MachineTables& t, SkillStop skill);
+
+}  // namespace analysis

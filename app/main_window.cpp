@@ -1,0 +1,230 @@
+#include "app/main_window.h"
+
+#include "machine/bets.h"
+#include "rules/strips.h"
+#include "dialogs/borrow.h"
+#include "dialogs/paychart.h"
+#include "dialogs/stats.h"
+#include "dialogs/card_table.h"
+#include "persistence/saved_game.h"
+#include "dialogs/slot_dialog.h"
+
+namespace app {
+
+TForm1::TForm1(const Desk& desk)
+    : desk_(desk), saved_games_(desk.saved_game_path), view_(m_, pictures_, desk.screen.dpi) {
+  m_.canvas = desk.canvas;
+  m_.clock = desk.clock;
+  m_.timers = desk.timers;
+  m_.sound = desk.sound;
+  m_.boxes = desk.boxes;
+  m_.dialogs = desk.dialogs;
+  m_.view = &view_;
+  m_.help = desk.help;
+  m_.SaveCurrentGame = [this] { return SaveCurrentGame(true); };
+  m_.PlayDoubleOrNothing = [this] { dialogs::PlayDoubleOrNothing(m_); };
+}
+
+TForm1::~TForm1() {
+  for (machine::TimerId id : {machine::Timer1, machine::Timer2, machine::Timer3, machine::Timer4, machine::Timer5})
+    machine::StopTimer(m_, id);
+}
+
+void TForm1::FormCreate() {
+  rules::GameState& g = m_.g;
+  m_.ProgramFolder = desk_.program_folder;
+  m_.HelpFile = HelpFile();
+  g.ScreenWidth = desk_.screen.width;
+  g.SpinInProgress = false;
+  g.Spins = 0;
+  g.OriginX = 0;
+  g.OriginY = 0;
+  g.Bells = 3;
+  g.PayMode = true;
+  g.Cherries = 6;
+
+  view::LoadBuiltinPictures(pictures_, desk_.pictures);
+  if (!view::LoadArtwork(m_, pictures_, desk_.screen.depth)) desk_.boxes->Notice(kMissingArtwork);
+  rules::BuildRegularStrips(g);
+  g.Stops = rules::kStartupStops;
+  view::LoadClickSound(m_);
+  desk_.shell->Place(0, 0, desk_.screen.width - 10, desk_.screen.height);
+  view_.logo = view::ComputeLayout(g, m_.art, pictures_);
+  desk_.shell->AddHotspot(view_.logo.x, view_.logo.y, pictures_.Logo.Width(), pictures_.Logo.Height(),
+                          "", [this] { LogoClick(); });
+  bar_ = view::BuildCommandBar(g, pictures_.Options);
+  for (int i = 0; i < view::kCommandCount; ++i)
+    hotspots_[i] = desk_.shell->AddHotspot(bar_[i].x, bar_[i].y, bar_[i].w, bar_[i].h, bar_[i].tooltip,
+                                           [this, i] { CommandClick(i); });
+  view_.draw_captions = [this] { DrawCommandCaptions(); };
+
+  g.CoinsPerLine = 1;
+  g.LinesPlayed = 8;
+  rules::NewGameReset(g);
+  g.RestoreStrips = g.CherryRollMode = g.BarRollMode = false;
+  g.Sound = true;
+  g.AutoSpin = false;
+  g.AutoSave = true;
+  g.Double = true;
+  persistence::LoadGameSection(g, saved_games_, persistence::kCurrentGameSlot);
+  if (desk_.screen.dpi < 100) desk_.shell->Maximize();
+  view_.FormPaint();
+  machine::StartTimer(m_, machine::Timer3);
+}
+
+void TForm1::Handle(const std::function<void()>& handler) {
+  if (closed_) return;
+  handler();
+  if (close_pending_ && !m_.g.SpinInProgress && !m_.RequestRunning && m_.CycleDepth == 0)
+    FinishClose(!signalled_);
+}
+
+void TForm1::FormKeyDown(int key) {
+  Handle([&] { machine::FormKeyDown(m_, key); });
+}
+
+void TForm1::FormMouseDown(int x, int y) {
+  Handle([&] { machine::FormMouseDown(m_, x, y); });
+}
+
+void TForm1::FormClose() {
+  if (closed_) return;
+  rules::GameState& g = m_.g;
+  g.AutoSpin = false;
+  g.StopRequested = true;
+  // A spin or its count-off is running further down this very call stack: let it
+  // finish at once, paying everything, and close when it has returned.
+  if (g.SpinInProgress || m_.RequestRunning || m_.CycleDepth > 0) {
+    if (m_.CloseOpenDialog) m_.CloseOpenDialog();
+    m_.Closing = true;
+    close_pending_ = true;
+    return;
+  }
+  FinishClose(!signalled_);
+}
+
+bool TForm1::SaveCurrentGame(bool report) {
+  return persistence::SaveGameSection(m_.g, saved_games_, persistence::kCurrentGameSlot,
+                                      "CurrentGame", report ? desk_.boxes : nullptr);
+}
+
+void TForm1::CloseOnSignal() {
+  signalled_ = true;
+  FormClose();
+}
+
+void TForm1::FinishClose(bool ask_when_save_fails) {
+  close_pending_ = false;
+  if (m_.CloseOpenDialog) m_.CloseOpenDialog();
+  m_.Closing = true;
+  if (!SaveCurrentGame(ask_when_save_fails) && ask_when_save_fails &&
+      !desk_.boxes->Confirm("Your game could not be saved. Close Vantello anyway?")) {
+    m_.Closing = false;  // the player stays; nothing was lost
+    return;
+  }
+  closed_ = true;
+  for (machine::TimerId id : {machine::Timer1, machine::Timer2, machine::Timer3, machine::Timer4, machine::Timer5})
+    machine::StopTimer(m_, id);
+  desk_.shell->Close();
+}
+
+void TForm1::Help(const std::string& topic) {
+  if (desk_.help) desk_.help->ShowHelp(HelpFile(), topic);
+}
+
+void TForm1::CommandClick(int i) {
+  Handle([&] { RunCommand(i); });
+}
+
+bool TForm1::RefuseWhileSpinning() {
+  if (m_.CycleDepth == 0 && !m_.g.SpinInProgress) return false;
+  desk_.boxes->Information("Please wait until the wheels have stopped.");
+  return true;
+}
+
+void TForm1::SetTooltip(int i, const std::string& text) {
+  bar_[i].tooltip = text;
+  desk_.shell->SetHotspotTooltip(hotspots_[i], text);
+}
+
+void TForm1::RunCommand(int i) {
+  rules::GameState& g = m_.g;
+  switch (i) {
+    case view::CmdHelp: Help(""); break;
+    case view::CmdPayMode:
+      g.PayMode = !g.PayMode;
+      SetTooltip(i, g.PayMode ? "Paymode is Count Off Credits" : "Paymode is Instant Payoff");
+      DrawCommandCaptions();
+      break;
+    case view::CmdPayChart: dialogs::ShowPayChart(m_); break;
+    case view::CmdBorrow:
+      if (RefuseWhileSpinning()) break;
+      dialogs::ShowBorrowDialog(m_, pictures_);
+      view_.FormPaint();
+      break;
+    case view::CmdNewGame:
+      if (RefuseWhileSpinning()) break;
+      if (desk_.boxes->Confirm("Start a New Game?")) {
+        rules::NewGameReset(g);
+        view_.FormPaint();
+      }
+      break;
+    case view::CmdSummary:
+      desk_.boxes->Information(g.LastSpinSummary.empty()
+                                   ? "You must spin before viewing a summary of the last spin."
+                                   : g.LastSpinSummary);
+      break;
+    case view::CmdAutoSpin:
+      g.AutoSpin = !g.AutoSpin;
+      SetTooltip(i, std::string("Auto Spin Mode") + (g.AutoSpin ? ": On" : ": Off"));
+      DrawCommandCaptions();
+      if (g.AutoSpin && !g.SpinInProgress) machine::RequestSpin(m_);
+      break;
+    case view::CmdExit:
+      if (desk_.boxes->Confirm("Are you sure you want to exit the game?")) FormClose();
+      break;
+    case view::CmdSound:
+      g.Sound = !g.Sound;
+      SetTooltip(i, g.Sound ? "Sound is On" : "Sound is Off");
+      DrawCommandCaptions();
+      break;
+    case view::CmdWebSite: ShowWebSite(); break;
+    case view::CmdDouble:
+      g.Double = !g.Double;
+      SetTooltip(i, g.Double ? "Double or Nothing Game is On" : "Double or Nothing Game is Off");
+      DrawCommandCaptions();
+      break;
+    case view::CmdSaveGame:
+      if (RefuseWhileSpinning()) break;
+      dialogs::ShowSlotDialog(m_, saved_games_, 1);
+      break;
+    case view::CmdLoadGame:
+      if (RefuseWhileSpinning()) break;
+      dialogs::ShowSlotDialog(m_, saved_games_, 0);
+      view_.FormPaint();
+      break;
+    case view::CmdStats: dialogs::ShowStatsDialog(m_); break;
+    default: break;
+  }
+}
+
+void TForm1::ShowWebSite() {
+  if (!m_.dialogs) return;
+  auto d = m_.dialogs->NewDialog("Vantello on the Web", 360, 150, platform::Rgb(0xE8, 0xE8, 0xE8));
+  platform::LabelStyle text;
+  text.points = 10;
+  text.wrap = true;
+  d->AddLabel(16, 14, 328, 70,
+              "News, tips and new versions of Vantello are on our web site. Open it in your web browser?",
+              text);
+  d->AddButton(150, 100, 110, 34, "&Visit the Site", platform::ButtonKind::Ok, [this] {
+    if (desk_.web && !desk_.web->OpenUrl(kWebSite))
+      desk_.boxes->Information(std::string("No web browser could be started. The address is ") + kWebSite);
+  });
+  d->AddButton(270, 100, 74, 34, "&Cancel", platform::ButtonKind::Cancel, nullptr);
+  d->ShowModal();
+}
+
+void TForm1::LogoClick() { desk_.boxes->Information(std::string(kGameTitle) + " Version " + kVersion); }
+
+}  // namespace app

@@ -1,0 +1,93 @@
+// TForm1, the machine's window: its start-up, its handlers and its shutdown.
+#pragma once
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "machine/machine.h"
+#include "platform/dialog.h"
+#include "platform/profile_file.h"
+#include "platform/services.h"
+#include "platform/window_shell.h"
+#include "view/command_bar.h"
+#include "view/main_view.h"
+#include "view/pictures.h"
+
+namespace app {
+
+// The desktop services the window works with.
+struct Desk {
+  platform::Canvas* canvas = nullptr;
+  platform::Clock* clock = nullptr;
+  platform::Timers* timers = nullptr;
+  platform::SoundPlayer* sound = nullptr;
+  platform::MessageBoxes* boxes = nullptr;
+  platform::DialogFactory* dialogs = nullptr;
+  platform::HelpViewer* help = nullptr;
+  platform::WebBrowser* web = nullptr;
+  platform::WindowShell* shell = nullptr;
+  platform::ScreenInfo screen;
+  std::string program_folder;
+  std::string saved_game_path;  // Vantello.ini
+  view::PictureSource pictures;
+};
+
+constexpr const char* kGameTitle = "Vantello";
+constexpr const char* kVersion = "2.0";
+constexpr const char* kWebSite = "https://vantello.example.org/";
+constexpr const char* kMissingArtwork =
+    "There are BMP files missing which may cause this program to not function properly!";
+
+class TForm1 {
+ public:
+  explicit TForm1(const Desk& desk);
+  ~TForm1();
+
+  // The start-up sequence, once, before the window is shown.
+  void FormCreate();
+  void FormPaint() { view_.FormPaint(); }
+  void FormKeyDown(int key);
+  void FormMouseDown(int x, int y);
+  // The close box: auto spin off, the wheels stopped, the game saved, the window gone.
+  // In the middle of a spin the spin is finished first and its wins paid.
+  void FormClose();
+  // A termination signal: the same, without asking anything.
+  void CloseOnSignal();
+  void Help(const std::string& topic = "41004");
+  void LogoClick();
+  // A click on command button i.
+  void CommandClick(int i);
+  void DrawCommandCaptions() { view::DrawCommandCaptions(m_, pictures_.Options, bar_); }
+  const std::array<view::CommandButton, view::kCommandCount>& Bar() const { return bar_; }
+
+  machine::Machine& Machine() { return m_; }
+  platform::ProfileFile& SavedGames() { return saved_games_; }
+  view::MainView& View() { return view_; }
+  view::Pictures& Pics() { return pictures_; }
+  bool Closed() const { return closed_; }
+  std::string HelpFile() const { return m_.ProgramFolder + "Vantello.hlp"; }
+
+ private:
+  // Runs a handler that may spin, then finishes a close that waited for the spin.
+  void Handle(const std::function<void()>& handler);
+  void FinishClose(bool ask_when_save_fails);
+  bool SaveCurrentGame(bool report);
+  void RunCommand(int i);
+  // New Game, Load Game, Save Game and Borrow wait for the wheels.
+  bool RefuseWhileSpinning();
+  void SetTooltip(int i, const std::string& text);
+  void ShowWebSite();
+
+  Desk desk_;
+  platform::ProfileFile saved_games_;
+  machine::Machine m_;
+  view::Pictures pictures_;
+  view::MainView view_;
+  std::array<view::CommandButton, view::kCommandCount> bar_{};
+  std::array<int, view::kCommandCount> hotspots_{};
+  bool close_pending_ = false;
+  bool closed_ = false;
+  bool signalled_ = false;
+};
+
+}  // namespace app

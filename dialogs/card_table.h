@@ -1,0 +1,55 @@
+// The Double or Nothing card table: a modal window of 24 face-down cards on which the
+// player gambles SpinWin before it is paid.
+#pragma once
+#include <memory>
+#include <string>
+
+#include "machine/machine.h"
+#include "rules/card_game.h"
+#include "platform/bitmap.h"
+#include "platform/dialog.h"
+
+namespace dialogs {
+
+// The table's pictures (see dialogs/card_pictures.h for their sizes and layout).
+struct CardArt {
+  platform::Bitmap Pos, Neg, back, Joker, Royal, Suits, SuitSm, Black, Red;
+};
+
+// The pictures compiled into the game; a picture that cannot be read stays empty.
+CardArt LoadCardArt();
+
+// The face of a card of value 0 (Ace) to 12 (King) and suit 0 to 3, built on the blank
+// face in a 74 x 99 picture: rank signs, small suit signs, and the pips or the court
+// picture.
+platform::Bitmap CardFace(const CardArt& art, int32_t value, int32_t suit);
+
+class TCardForm {
+ public:
+  explicit TCardForm(machine::Machine& m);
+  // Shows the table and returns when it has closed, however it was closed.
+  void ShowModal();
+
+ private:
+  void FormCreate();
+  void FormPaint();
+  void FormMouseUp(int x, int y);
+  void FormClose();
+  void BitBtn2Click();
+  void DrawSlot(int slot);
+  std::string WinningsText() const;
+
+  machine::Machine& m_;
+  std::unique_ptr<platform::Dialog> dialog_;
+  CardArt art_;
+  rules::CardGame game_;
+  int Label1_ = -1;
+  int Label2_ = -1;
+  bool closed_ = false;
+};
+
+// Opens the table on SpinWin and returns when the player has closed it; SpinWin then
+// holds what is to be paid. Does nothing while the main window is closing.
+void PlayDoubleOrNothing(machine::Machine& m);
+
+}  // namespace dialogs

@@ -1,0 +1,133 @@
+#include "machine/bets.h"
+
+#include "machine/sounds.h"
+#include "machine/spin_cycle.h"
+
+namespace machine {
+
+namespace {
+
+void Refuse(Machine& m) { PlayWave(m, "Cherry1.wav", true); }
+
+// The minus key: the same size as the plus key, 5 pixels to its right.
+platform::Rect MinusKey(const platform::Rect& plus) {
+  int left = plus.right + 5;
+  return {left, plus.top, left + plus.Width(), plus.bottom};
+}
+
+// Spins when the bet can be paid; otherwise says why and ends auto spin.
+void CheckBetAndSpin(Machine& m) {
+  rules::GameState& g = m.g;
+  int32_t bet = g.CoinsPerLine * g.LinesPlayed;
+  const char* refusal = nullptr;
+  if (bet <= 0) refusal = "You must place a bet first.";
+  else if (bet > g.Credits) refusal = "You do not have enough credits for that bet,";
+  if (refusal) {
+    m.boxes->Information(refusal);
+    g.AutoSpin = false;
+    m.view->DrawCommandCaptions();
+    return;
+  }
+  SpinCycle(m);
+}
+
+}  // namespace
+
+void LinesUp(Machine& m) {
+  rules::GameState& g = m.g;
+  if (g.LinesPlayed < 8 && (g.LinesPlayed + 1) * g.CoinsPerLine <= g.Credits && !g.SpinInProgress) {
+    PlayClick(m);
+    g.LinesPlayed += 1;
+    m.view->DrawLinesMeter();
+    m.view->DrawCoinsPlayedMeter();
+  } else {
+    Refuse(m);
+  }
+}
+
+void LinesDown(Machine& m) {
+  rules::GameState& g = m.g;
+  if (g.LinesPlayed > 0 && !g.SpinInProgress) {
+    PlayClick(m);
+    g.LinesPlayed -= 1;
+    m.view->DrawLinesMeter();
+    m.view->DrawCoinsPlayedMeter();
+  } else {
+    Refuse(m);
+  }
+}
+
+void CoinsUp(Machine& m) {
+  rules::GameState& g = m.g;
+  if (g.CoinsPerLine < 8 && (g.CoinsPerLine + 1) * g.LinesPlayed <= g.Credits && !g.SpinInProgress) {
+    PlayClick(m);
+    g.CoinsPerLine += 1;
+    m.view->DrawCoinsMeter();
+    m.view->DrawCoinsPlayedMeter();
+  } else {
+    Refuse(m);
+  }
+}
+
+void CoinsDown(Machine& m) {
+  rules::GameState& g = m.g;
+  if (g.CoinsPerLine > 0 && !g.SpinInProgress) {
+    PlayClick(m);
+    g.CoinsPerLine -= 1;
+    m.view->DrawCoinsPlayedMeter();
+    m.view->DrawCoinsMeter();
+  } else {
+    Refuse(m);
+  }
+}
+
+void RequestSpin(Machine& m) {
+  rules::GameState& g = m.g;
+  // A request that arrives while another one's loop runs (Enter in the auto-spin
+  // pause) would nest a second loop: the running loop already answers AutoSpin.
+  if (m.RequestRunning || g.SpinInProgress || m.Closing) return;
+  m.RequestRunning = true;
+  CheckBetAndSpin(m);
+  while (g.AutoSpin && !m.Closing) {
+    if (g.Spins % 25 == 0 && g.AutoSave && m.SaveCurrentGame && !m.SaveCurrentGame()) {
+      g.AutoSpin = false;
+      m.view->DrawCommandCaptions();
+      break;
+    }
+    Pause(m, 0.5);
+    // Switched off during the pause: no further spin.
+    if (!g.AutoSpin || m.Closing) break;
+    CheckBetAndSpin(m);
+  }
+  m.RequestRunning = false;
+}
+
+void FormKeyDown(Machine& m, int key) {
+  switch (key) {
+    case KeyEnter:
+      if (!m.g.SpinInProgress) RequestSpin(m);
+      break;
+    case KeySpace: m.g.StopRequested = true; break;
+    case KeyC: CoinsUp(m); break;
+    case KeyX: CoinsDown(m); break;
+    case KeyL: LinesUp(m); break;
+    case KeyK: LinesDown(m); break;
+    default: break;
+  }
+}
+
+void FormMouseDown(Machine& m, int x, int y) {
+  rules::GameState& g = m.g;
+  const platform::Rect stop = g.StopRect, spin = g.SpinRect;
+  const platform::Rect lines = g.LinesRect, coins = g.CoinsRect;
+  if (stop.left <= x && x <= stop.right) {
+    if (stop.top <= y && y <= stop.bottom) g.StopRequested = true;
+    else if (spin.top <= y && y <= spin.bottom && !g.SpinInProgress) RequestSpin(m);
+  }
+  if (lines.Contains(x, y)) LinesUp(m);
+  if (MinusKey(lines).Contains(x, y)) LinesDown(m);
+  if (coins.Contains(x, y)) CoinsUp(m);
+  if (MinusKey(coins).Contains(x, y)) CoinsDown(m);
+}
+
+}  // namespace machine

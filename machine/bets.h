@@ -1,0 +1,20 @@
+// The player's keys and clicks on the machine: bet steps, spin requests, skill stops.
+#pragma once
+#include "machine/machine.h"
+
+namespace machine {
+
+void LinesUp(Machine& m);
+void LinesDown(Machine& m);
+void CoinsUp(Machine& m);
+void CoinsDown(Machine& m);
+
+// Checks the bet and spins; in auto spin keeps spinning half a second apart.
+void RequestSpin(Machine& m);
+
+// Key codes as the window reports them (upper-case letters, Enter 13, Space 32).
+enum Key { KeyEnter = 13, KeySpace = 32, KeyC = 67, KeyK = 75, KeyL = 76, KeyX = 88 };
+void FormKeyDown(Machine& m, int key);
+void FormMouseDown(Machine& m, int x, int y);
+
+}  // namespace machine

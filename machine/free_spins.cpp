@@ -1,0 +1,22 @@
+#include "machine/free_spins.h"
+
+#include <string>
+
+namespace machine {
+
+void Timer5Timer(machine::Machine& m) {
+  rules::GameState& g = m.g;
+  g.FreeSpinsBlink = !g.FreeSpinsBlink;
+  int points = 8, x = 10, y = 196;
+  if (g.ScreenWidth >= 1000) points = 14, y = 300;
+  else if (g.ScreenWidth >= 700) points = 12, y = 230;
+  // The trailing blanks wipe a longer text drawn before.
+  std::string text = "FREE Spins:  " + std::to_string(g.BarRollsLeft) + "          ";
+  platform::Canvas& c = *m.canvas;
+  c.Hold();
+  c.Fill(x, y, c.TextWidth(text, points), c.TextHeight(points), platform::kBlack);
+  c.Text(x, y, text, points, g.FreeSpinsBlink ? platform::kYellow : platform::kBlack);
+  c.Release();
+}
+
+}  // namespace machine

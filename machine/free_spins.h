@@ -1,0 +1,9 @@
+// The blinking "FREE Spins:" counter shown while Bar Rolls are played.
+#pragma once
+#include "machine/machine.h"
+
+namespace machine {
+
+void Timer5Timer(machine::Machine& m);
+
+}  // namespace machine

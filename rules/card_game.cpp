@@ -1,0 +1,59 @@
+#include "rules/card_game.h"
+
+#include <utility>
+
+#include "rules/money.h"
+
+namespace rules {
+
+Deck DealDeck(platform::Rng& rng) {
+  Deck deck;
+  for (int i = 0; i < kDeckSize; ++i) deck[i] = Card{i, i % 13, i / 13, false};
+  for (int pass = 0; pass < kShufflePasses; ++pass)
+    for (int i = 0; i < kDeckSize; ++i) std::swap(deck[i], deck[rng.Random(kDeckSize)]);
+  // The Joker takes the place of one card on the table; that card leaves the game.
+  Card& joker = deck[rng.Random(kCardSlots)];
+  joker.card = kJokerCard;
+  joker.value = kJokerValue;
+  return deck;
+}
+
+namespace {
+
+// The index n in 0..count-1 with first + step * n <= v <= last + step * n, or -1.
+int GridIndex(int v, int first, int last, int step, int count) {
+  if (v < first) return -1;
+  int n = (v - first) / step;
+  if (n >= count || v > last + step * n) return -1;
+  return n;
+}
+
+}  // namespace
+
+int CardSlotAt(int x, int y) {
+  int row = GridIndex(y, 8, 106, 100, 3);
+  int column = GridIndex(x, 8, 81, 78, 8);
+  if (row < 0 || column < 0) return -1;
+  return 8 * row + column;
+}
+
+CardOutcome TurnValue(int32_t value, int32_t win) {
+  if (value == kJokerValue) return {rules::SatMul(win, 10), "Cherry6.wav", true, false};
+  if (value == kAce) return {rules::SatMul(win, 3), "Cherry6.wav", true, false};
+  if (value >= kJack) return {rules::SatMul(win, 2), "Cherry6.wav", true, false};
+  if (value > kSeven) return {win, "Cherry1.wav", true, false};
+  if (value == kSeven) return {win / 2, "Cherry1.wav", true, false};
+  return {0, "Cherry7.wav", false, true};
+}
+
+std::optional<CardOutcome> TurnCard(CardGame& game, int slot, int32_t win) {
+  if (slot < 0 || slot >= kCardSlots) return std::nullopt;
+  Card& card = game.deck[slot];
+  if (card.turned || game.GameOver) return std::nullopt;
+  card.turned = true;
+  CardOutcome outcome = TurnValue(card.value, win);
+  if (outcome.game_over) game.GameOver = true;
+  return outcome;
+}
+
+}  // namespace rules

@@ -1,0 +1,100 @@
+// GameState: everything the machine knows about the game being played. One record,
+// plain fields named after the saved-game keys, read and written directly.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "platform/geometry.h"
+
+namespace rules {
+
+using Strip = std::array<uint8_t, 20>;
+
+struct GameState {
+  // Saved counters.
+  int32_t Credits = 1000;
+  int32_t Borrowed = 1000;
+  int32_t LinesPlayed = 8;
+  int32_t CoinsPerLine = 1;
+  int32_t Spins = 0;
+  int32_t Cherries = 6;
+  int32_t Bells = 3;
+  int32_t BellPool = 100;
+
+  // Saved statistics.
+  int32_t TotalBets = 0;
+  int32_t NumberOfCherryRolls = 0;
+  int32_t NumberOfBarRolls = 0;
+  int32_t BellPoolWon = 0;
+  int32_t CherryRollsWon = 0;
+  int32_t BarRollWon = 0;
+  int32_t DoubleOrNothingWon = 0;
+  int32_t SevensWon = 0;
+  int32_t FruitWon = 0;
+  int32_t GotBonusCount = 0;
+
+  // Saved options.
+  bool Sound = true;
+  bool Double = true;
+  bool PayMode = true;  // true: Count Off Credits, false: Instant Payoff
+  bool AutoSave = true;
+
+  // Saved identity of the game.
+  std::string GameName;
+  std::string GameDate;
+
+  // Bonus progress: always 0 outside a spin cycle.
+  int32_t CherryRollsLeft = 0;
+  int32_t BarRollsLeft = 0;
+
+  // Run-time flags.
+  bool SpinInProgress = false;
+  bool StopRequested = false;
+  bool AutoSpin = false;
+  bool BonusLamp = false;
+  bool CherryRollMode = false;
+  bool BarRollMode = false;
+  bool RestoreStrips = false;
+
+  // Wheels.
+  std::array<Strip, 9> Strips{};
+  std::array<int32_t, 9> Stops{4, 1, 6, 7, 10, 9, 3, 0, 12};
+  std::array<int32_t, 9> SavedStops{};
+  // The row of the motion strip a spinning wheel shows; -1 while it shows its symbol.
+  std::array<int32_t, 9> MotionOffset{-1, -1, -1, -1, -1, -1, -1, -1, -1};
+
+  // Result of the last spin. With SpinWin and ScreenBonus, LineWins forms the ten
+  // result items that the win flash walks (see ResultItem).
+  std::array<int32_t, 8> LineWins{};
+  int32_t SpinWin = 0;
+  int32_t ScreenBonus = 0;
+  int32_t WinItem = -1;
+  std::string LastSpinSummary;
+
+  // Lamps and flashing.
+  std::array<bool, 6> ChaserLamps{};
+  int32_t BlinkTicks = 0;
+  int32_t FlashTicks = 0;
+  bool FlashPhase = false;
+  bool FreeSpinsBlink = false;
+
+  // Layout, fixed at start-up.
+  int32_t ScreenWidth = 640;
+  int32_t CellSize = 64;
+  int32_t OriginX = 0;
+  int32_t OriginY = 0;
+  platform::Rect SpinRect, StopRect, LinesRect, CoinsRect;
+};
+
+// Item i of the ten result items: 0..7 the lines, 8 the spin total, 9 the screen marker.
+int32_t ResultItem(const GameState& g, int i);
+
+// "Start a New Game": money, meters and statistics back to their opening values.
+// Bet, options, wheels and the last result stay. The caller repaints.
+void NewGameReset(GameState& g);
+
+// The values the machine starts with before a saved game is read over them.
+void ApplyStartupValues(GameState& g);
+
+}  // namespace rules

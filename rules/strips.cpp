@@ -1,0 +1,51 @@
+#include "rules/strips.h"
+
+#include <initializer_list>
+
+namespace rules {
+
+namespace {
+
+struct Overwrite {
+  std::initializer_list<int> indexes;
+  uint8_t code;
+};
+
+constexpr const char* kSourceA = "72491637507463419356";
+constexpr const char* kSourceB = "72491630757269543926";
+constexpr const char* kSourceC = "72491631750745691546";
+constexpr const char* kSourceD = "72491631750745671546";
+constexpr const char* kSourceE = "72451637505453519356";
+
+Strip Build(const char* source, std::initializer_list<Overwrite> overwrites) {
+  Strip s = StripFromText(source, 0);
+  for (const Overwrite& o : overwrites)
+    for (int i : o.indexes) s[i] = o.code;
+  return s;
+}
+
+}  // namespace
+
+Strip StripFromText(const char* text, int add) {
+  Strip s{};
+  for (int i = 0; i < 20; ++i) s[i] = static_cast<uint8_t>(text[i] - '0' + add);
+  return s;
+}
+
+std::array<Strip, 9> RegularStrips() {
+  return {
+      Build(kSourceA, {{{0, 6, 19}, Symbol8}}),
+      Build(kSourceB, {}),
+      Build(kSourceC, {{{4}, Fruit11}, {{2, 19}, Symbol8}}),
+      Build(kSourceB, {{{1}, Fruit11}, {{6, 8}, Symbol8}}),
+      Build(kSourceD, {{{4, 19}, Fruit11}, {{7}, Symbol8}}),
+      Build(kSourceA, {}),
+      Build(kSourceC, {}),
+      Build(kSourceE, {{{6}, Fruit11}, {{3, 19}, Symbol8}}),
+      Build(kSourceB, {{{1, 5, 10}, Fruit11}}),
+  };
+}
+
+void BuildRegularStrips(GameState& g) { g.Strips = RegularStrips(); }
+
+}  // namespace rules

@@ -1,0 +1,62 @@
+#include "view/command_bar.h"
+
+namespace view {
+
+namespace {
+
+struct Entry {
+  const char* caption;
+  const char* tooltip;
+};
+
+constexpr Entry kCommands[kCommandCount] = {
+    {"Help?", "View the Vantello Manual"},
+    {"Pay Mode", "Instant Payoff or Count Off Credits"},
+    {"Pay Chart", "View the Vantello Payoff Chart"},
+    {"Borrow", "Borrow Credits"},
+    {"New Game", "Start a New Game"},
+    {"Summary", "Summary of Last Spin"},
+    {"Auto Spin", "Click to Start Auto Spin Mode"},
+    {"Exit", "Exit"},
+    {"Sound", "Click to Turn Sound On or Off"},
+    {"WWW Site", "Visit our Internet Site"},
+    {"Double", "Click to Disable the Double or Nothing Bonus Game"},
+    {"Save Game", "Save a Game"},
+    {"Load Game", "Load a Game"},
+    {"Stats", "View Your Vantello Statistics"},
+};
+
+}  // namespace
+
+std::array<CommandButton, kCommandCount> BuildCommandBar(const rules::GameState& g,
+                                                         const platform::Bitmap& face) {
+  int w = face.Width(), h = face.Height();
+  int left = g.SpinRect.left;
+  int top = g.SpinRect.top - h - 20;  // the lowest row sits 20 pixels above the Spin button
+  std::array<CommandButton, kCommandCount> bar;
+  for (int i = 0; i < kCommandCount; ++i)
+    bar[i] = {left + (i / 7) * w, top - (i % 7) * h, w, h, kCommands[i].caption, kCommands[i].tooltip};
+  return bar;
+}
+
+platform::Color CaptionColour(const rules::GameState& g, int i) {
+  if (i == CmdAutoSpin && g.AutoSpin) return platform::kWhite;
+  if ((i == CmdSound && !g.Sound) || (i == CmdDouble && !g.Double) || (i == CmdPayMode && !g.PayMode))
+    return platform::kSilver;
+  return platform::kYellow;
+}
+
+void DrawCommandCaptions(machine::Machine& m, const platform::Bitmap& face,
+                         const std::array<CommandButton, kCommandCount>& bar) {
+  platform::Canvas& c = *m.canvas;
+  c.Hold();
+  for (int i = 0; i < kCommandCount; ++i) {
+    const CommandButton& b = bar[i];
+    c.Blit(face, 0, 0, b.w, b.h, b.x, b.y);
+    int tw = c.TextWidth(b.caption, 8), th = c.TextHeight(8);
+    c.Text(b.x + (b.w - tw) / 2, b.y + (b.h - th) / 2, b.caption, 8, CaptionColour(m.g, i));
+  }
+  c.Release();
+}
+
+}  // namespace view

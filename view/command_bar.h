@@ -1,0 +1,35 @@
+// The command bar: fourteen buttons in two columns of seven above the Spin button,
+// each a copy of the button face with its caption painted on it and a tool tip.
+#pragma once
+#include <array>
+#include <string>
+
+#include "machine/machine.h"
+#include "view/pictures.h"
+
+namespace view {
+
+enum Command {
+  CmdHelp, CmdPayMode, CmdPayChart, CmdBorrow, CmdNewGame, CmdSummary, CmdAutoSpin,
+  CmdExit, CmdSound, CmdWebSite, CmdDouble, CmdSaveGame, CmdLoadGame, CmdStats,
+};
+
+constexpr int kCommandCount = 14;
+
+struct CommandButton {
+  int x = 0, y = 0, w = 0, h = 0;
+  std::string caption;
+  std::string tooltip;
+};
+
+// The buttons placed from the Spin button and the face picture, with their start tips.
+std::array<CommandButton, kCommandCount> BuildCommandBar(const rules::GameState& g,
+                                                         const platform::Bitmap& face);
+
+// The caption colour of button i for the current options.
+platform::Color CaptionColour(const rules::GameState& g, int i);
+
+void DrawCommandCaptions(machine::Machine& m, const platform::Bitmap& face,
+                         const std::array<CommandButton, kCommandCount>& bar);
+
+}  // namespace view

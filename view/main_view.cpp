@@ -1,0 +1,196 @@
+#include "view/main_view.h"
+
+#include <string>
+
+#include "machine/lamps.h"
+#include "machine/wheels.h"
+
+namespace view {
+
+void DrawNumber(platform::Canvas& c, const Pictures& p, bool large_digits, int64_t value, int x,
+                int y, bool green, bool right_aligned, bool exact_clear) {
+  std::string text = std::to_string(value < 0 ? 0 : value).substr(0, 10);
+  int n = static_cast<int>(text.size());
+  int gw = large_digits ? 32 : 16, gh = large_digits ? 42 : 21;
+  if (right_aligned) x -= n * gw;
+  c.Hold();
+  if (right_aligned) c.Fill(x - gw, y, (n + 1) * gw, gh, platform::kBlack);
+  else if (exact_clear) c.Fill(x, y, n * gw, gh, platform::kBlack);
+  else c.Fill(x, y, (n + 1) * gw, gh, platform::kBlack);
+  const platform::Bitmap& strip = green ? (large_digits ? p.GreenLarge : p.GreenSmall)
+                                        : (large_digits ? p.DigitsLarge : p.DigitsSmall);
+  for (char d : text) {
+    c.Blit(strip, (d - '0') * gw, 0, gw, gh, x, y);
+    x += gw;
+  }
+  c.Release();
+}
+
+void MainView::Number(int64_t value, int x, int y, bool green, bool right, bool exact) {
+  DrawNumber(*m_.canvas, p_, m_.g.ScreenWidth >= 1000, value, x, y, green, right, exact);
+}
+
+void MainView::DrawCreditsMeter() {
+  Number(m_.g.Credits, Class() == WidthClass::Large ? 5 : 10, 30, false, false, false);
+}
+
+void MainView::DrawBellPoolMeter() {
+  WidthClass wc = Class();
+  int y = wc == WidthClass::Small ? 80 : wc == WidthClass::Medium ? 90 : 125;
+  Number(m_.g.BellPool, wc == WidthClass::Large ? 5 : 10, y, true, false, false);
+}
+
+void MainView::DrawLinesMeter() {
+  WidthClass wc = Class();
+  int x = Right() + (wc == WidthClass::Small ? 10 : wc == WidthClass::Medium ? 20 : 5);
+  Number(m_.g.LinesPlayed, x, 30, true, false, true);
+}
+
+void MainView::DrawCoinsMeter() {
+  WidthClass wc = Class();
+  int x = Right() + (wc == WidthClass::Small ? 85 : wc == WidthClass::Medium ? 145 : 130);
+  Number(m_.g.CoinsPerLine, x, 30, true, false, true);
+}
+
+void MainView::DrawCoinsPlayedMeter() {
+  WidthClass wc = Class();
+  int x = Right() + (wc == WidthClass::Small ? 140 : wc == WidthClass::Medium ? 195 : 227);
+  int y = wc == WidthClass::Small ? 70 : wc == WidthClass::Medium ? 78 : 140;
+  Number(int64_t{m_.g.LinesPlayed} * m_.g.CoinsPerLine, x, y, false, true, false);
+}
+
+void MainView::DrawBellsRow() {
+  WidthClass wc = Class();
+  int x = wc == WidthClass::Small ? 125 : wc == WidthClass::Medium ? 190 : 200;
+  int y = wc == WidthClass::Small ? 65 : wc == WidthClass::Medium ? 80 : 100;
+  platform::Canvas& c = *m_.canvas;
+  c.Hold();
+  // The bells go out from the left as the meter falls.
+  for (int i = 1; i <= 3; ++i) {
+    if (i <= m_.g.Bells) c.Blit(p_.Bonus, 0, 0, 32, 32, x, y);
+    else c.Fill(x, y, 32, 32, platform::kBlack);
+    x -= 32;
+  }
+  c.Release();
+}
+
+void MainView::DrawCherriesRow() {
+  WidthClass wc = Class();
+  int x = wc == WidthClass::Small ? 0 : wc == WidthClass::Medium ? 20 : 10;
+  int y = wc == WidthClass::Small ? 140 : wc == WidthClass::Medium ? 170 : 230;
+  platform::Canvas& c = *m_.canvas;
+  c.Hold();
+  for (int i = 1; i <= 6; ++i) {
+    if (i <= m_.g.Cherries) c.Blit(p_.Bonus, 0, 32, 32, 32, x, y);
+    else c.Fill(x, y, 32, 32, platform::kBlack);
+    x += 32 - (wc == WidthClass::Small ? 7 : 0);
+  }
+  c.Release();
+}
+
+void MainView::DrawBarRow() {
+  WidthClass wc = Class();
+  int x = wc == WidthClass::Medium ? 20 : 10;
+  int y = wc == WidthClass::Small ? 212 : wc == WidthClass::Medium ? 254 : 330;
+  for (int i = 0; i < 3; ++i) {
+    if (wc == WidthClass::Small) {
+      m_.canvas->Blit(p_.Bonus, 0, 64, 32, 32, x, y);
+      x += 32;
+    } else {
+      m_.canvas->Blit(p_.Bar, 0, 0, 64, 32, x, y);
+      x += 64;
+    }
+  }
+}
+
+void MainView::ShowWinnings(bool show) {
+  const rules::GameState& g = m_.g;
+  if (g.ScreenWidth <= 700) return;
+  platform::Canvas& c = *m_.canvas;
+  bool large = g.ScreenWidth >= 1000;
+  int points = large ? 14 : 12;
+  int x = large ? (Right() + c.Width()) / 2 : g.OriginX - 5;
+  int y = large ? 250 : 10;
+  int label_w = c.TextWidth("Winnings:", points);
+  c.Hold();
+  if (show && g.SpinWin > 0) {
+    c.Text(x - label_w, y, "Winnings:", points, platform::kWhite);
+    if (large) Number(g.SpinWin, x + 5, y - 7, true, false, true);
+    else Number(g.SpinWin, x, y + c.TextHeight(points), true, true, true);
+  } else if (large) {
+    c.Fill(Right() + 1, 240, c.Width() - Right() - 1, 60, platform::kBlack);
+  } else {
+    c.Fill(x - label_w, 10, g.OriginX - (x - label_w), 50, platform::kBlack);
+  }
+  c.Release();
+}
+
+void MainView::DrawLabels() {
+  struct Label {
+    const char* text;
+    int x[3], y[3], size[3], big_font_size[3];
+  };
+  int r = Right();
+  const Label labels[] = {
+      {"Credits:", {10, 10, 10}, {10, 10, 5}, {8, 12, 14}, {0, 0, 0}},
+      {"Bell Pool:", {10, 10, 10}, {60, 70, 100}, {8, 12, 14}, {0, 0, 0}},
+      {"Cherry Roll:", {10, 10, 10}, {124, 148, 200}, {8, 12, 14}, {0, 0, 0}},
+      {"Win 7 FREE Spins:", {10, 10, 10}, {196, 230, 300}, {8, 12, 14}, {0, 0, 0}},
+      {"Lines Played:", {r + 10, r + 20, r + 5}, {5, 5, 5}, {8, 12, 14}, {0, 10, 12}},
+      {"Coins/Line:", {r + 89, r + 145, r + 130}, {5, 5, 5}, {8, 12, 14}, {0, 10, 12}},
+      {"Coins Played:", {r + 15, r + 40, r + 15}, {75, 80, 150}, {8, 12, 14}, {0, 0, 0}},
+  };
+  int wc = static_cast<int>(Class());
+  for (const Label& l : labels) {
+    int size = (dpi_ > 100 && l.big_font_size[wc]) ? l.big_font_size[wc] : l.size[wc];
+    m_.canvas->Text(l.x[wc], l.y[wc], l.text, size, platform::kWhite);
+  }
+}
+
+void MainView::DrawKeys() {
+  const platform::Bitmap& keys = Class() == WidthClass::Large ? p_.PlusMinus : p_.PlusSmall;
+  int half = keys.Width() / 2;
+  for (const platform::Rect& plus : {m_.g.LinesRect, m_.g.CoinsRect}) {
+    platform::Rect minus = MinusKeyOf(plus);
+    m_.canvas->Blit(keys, 0, 0, half, keys.Height(), plus.left, plus.top);
+    m_.canvas->Blit(keys, half, 0, keys.Width() - half, keys.Height(), minus.left, minus.top);
+  }
+}
+
+// A repaint in the middle of a spin shows the wheels still turning as turning.
+void MainView::DrawSpinningWheels() {
+  for (int w = 0; w < 9; ++w)
+    if (m_.g.MotionOffset[w] >= 0) machine::DrawMotion(m_, w, m_.g.MotionOffset[w]);
+}
+
+void MainView::FormPaint() {
+  platform::Canvas& c = *m_.canvas;
+  const rules::GameState& g = m_.g;
+  c.Hold();
+  c.Fill(0, 0, c.Width(), c.Height(), platform::kBlack);
+  c.Blit(m_.art.BackgroundImage, 0, 0, m_.art.BackgroundImage.Width(),
+         m_.art.BackgroundImage.Height(), g.OriginX, g.OriginY);
+  for (int w = 0; w < 9; ++w) machine::DrawCell(m_, w);
+  DrawSpinningWheels();
+  machine::DrawChaserLamps(m_);
+  machine::DrawLeftSideLamp(m_, false);
+  machine::DrawRightSideLamp(m_, false);
+  c.Blit(p_.StopBtn, 0, 0, p_.StopBtn.Width(), p_.StopBtn.Height(), g.StopRect.left, g.StopRect.top);
+  c.Blit(p_.SpinBtn, 0, 0, p_.SpinBtn.Width(), p_.SpinBtn.Height(), g.SpinRect.left, g.SpinRect.top);
+  c.Blit(p_.Logo, 0, 0, p_.Logo.Width(), p_.Logo.Height(), logo.x, logo.y);
+  DrawLabels();
+  DrawCreditsMeter();
+  DrawCoinsMeter();
+  DrawLinesMeter();
+  DrawBellPoolMeter();
+  DrawBellsRow();
+  DrawCherriesRow();
+  DrawBarRow();
+  DrawKeys();
+  DrawCoinsPlayedMeter();
+  ShowWinnings(true);
+  DrawCommandCaptions();
+  c.Release();
+}
+
+}  // namespace view

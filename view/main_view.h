@@ -1,0 +1,56 @@
+// The machine's window as it is painted: background, wheels, lamps, labels, meters,
+// keys and buttons, each meter redrawn on its own when its value changes.
+#pragma once
+#include <functional>
+
+#include "machine/machine.h"
+#include "platform/canvas.h"
+#include "view/layout.h"
+#include "view/pictures.h"
+
+namespace view {
+
+// Paints a non-negative number in LED digits. Right-aligned numbers end at x; the
+// cleared area reaches one digit cell beyond the number unless the clear is exact,
+// wiping the digit a shorter number leaves behind.
+void DrawNumber(platform::Canvas& c, const Pictures& p, bool large_digits, int64_t value, int x,
+                int y, bool green, bool right_aligned, bool exact_clear);
+
+class MainView : public machine::MachineView {
+ public:
+  MainView(machine::Machine& m, Pictures& p, int dpi) : m_(m), p_(p), dpi_(dpi) {}
+
+  void DrawCreditsMeter() override;
+  void DrawBellPoolMeter() override;
+  void DrawLinesMeter() override;
+  void DrawCoinsMeter() override;
+  void DrawCoinsPlayedMeter() override;
+  void DrawBellsRow() override;
+  void DrawCherriesRow() override;
+  void ShowWinnings(bool show) override;
+  void DrawCommandCaptions() override {
+    if (draw_captions) draw_captions();
+  }
+  void RepaintAll() override { FormPaint(); }
+
+  // The whole window, in the order the machine is built up.
+  void FormPaint();
+  void DrawBarRow();
+
+  std::function<void()> draw_captions;
+  Point logo;
+
+ private:
+  WidthClass Class() const { return WidthClassOf(m_.g.ScreenWidth); }
+  int Right() const { return m_.g.OriginX + m_.art.BackgroundImage.Width(); }
+  void Number(int64_t value, int x, int y, bool green, bool right, bool exact);
+  void DrawLabels();
+  void DrawKeys();
+  void DrawSpinningWheels();
+
+  machine::Machine& m_;
+  Pictures& p_;
+  int dpi_;
+};
+
+}  // namespace view

@@ -1,0 +1,40 @@
+// The pictures built into the main window, and the six artwork files of the machine.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "machine/machine.h"
+#include "platform/bitmap.h"
+
+namespace view {
+
+struct Pictures {
+  platform::Bitmap SpinBtn, StopBtn, Logo, Options;
+  platform::Bitmap DigitsSmall, DigitsLarge, GreenSmall, GreenLarge;
+  platform::Bitmap PlusMinus, PlusSmall, Bonus, Bar;
+};
+
+// Where the built-in pictures come from: BMP bytes by name, nullptr when unknown.
+using PictureSource = std::function<const std::vector<uint8_t>*(std::string_view)>;
+
+void LoadBuiltinPictures(Pictures& p, const PictureSource& source);
+
+// The artwork file each of the six pictures is read from, for a screen.
+struct ArtworkFiles {
+  std::string BackgroundImage, BackgroundFallback, SymbolSheet, MotionStrip, LampsOnImage,
+      LampsOffImage, SideLampImage;
+};
+ArtworkFiles ChooseArtworkFiles(int screen_width, int depth);
+
+// Loads the six pictures for the screen and sets CellSize, OriginX and OriginY; with
+// 16 bits or more also the true-colour button pictures (keeping the built-in ones
+// where a file is missing). False when any of the six was missing.
+bool LoadArtwork(machine::Machine& m, Pictures& p, int depth);
+
+// Reads "Cherry0.wav" into memory; a missing or broken file leaves the game without a click.
+void LoadClickSound(machine::Machine& m);
+
+}  // namespace view
