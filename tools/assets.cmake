@@ -6,7 +6,8 @@ endif()
 
 file(GLOB GEN_ASSETS_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/gen_assets*.cpp)
 add_executable(vantello_gen_assets ${GEN_ASSETS_SOURCES} ${CMAKE_CURRENT_SOURCE_DIR}/art/embed.cpp)
-target_link_libraries(vantello_gen_assets PRIVATE vantello_platform PkgConfig::CAIRO)
+# The pay chart takes its figures from the pay rules.
+target_link_libraries(vantello_gen_assets PRIVATE vantello_rules vantello_platform PkgConfig::CAIRO)
 # Keep the generator out of the program folder.
 set_target_properties(vantello_gen_assets PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 

@@ -1,15 +1,17 @@
 // The payoff chart picture: every pay of the game with the symbols as they appear on
-// the wheels.
+// the wheels. The figures come from the pay rules (tools/paychart_rows.h).
 #include <cmath>
 #include <string>
+#include <vector>
 
+#include "rules/pay_rules.h"
 #include "tools/art/art.h"
+#include "tools/paychart_rows.h"
 
 namespace art {
 
 namespace {
 
-constexpr int kAny = -1;
 const Rgb kGold = {1, 0.84, 0.25};
 const Rgb kInk = {0.95, 0.95, 0.97};
 const Rgb kDim = {0.72, 0.74, 0.8};
@@ -41,15 +43,10 @@ void Header(cairo_t* cr, double x, double y, double w, const std::string& text, 
   TextMid(cr, Font{"DejaVu Sans", 12, true}, text, x + w / 2, y + 10, Align::Centre, {1, 1, 1});
 }
 
-struct PayLine {
-  int a, b, c;
-  const char* pay;
-  const char* note;
-};
-
 // Rows of three tiles, a note and the pay at the right end.
 double PayRows(cairo_t* cr, double x, double y, double w, double tile, double pitch,
-               const PayLine* rows, int count) {
+               const std::vector<PayLine>& rows) {
+  const int count = static_cast<int>(rows.size());
   for (int i = 0; i < count; ++i) {
     double ry = y + i * pitch;
     if (i % 2 == 0) {
@@ -60,11 +57,11 @@ double PayRows(cairo_t* cr, double x, double y, double w, double tile, double pi
     const int codes[3] = {rows[i].a, rows[i].b, rows[i].c};
     for (int k = 0; k < 3; ++k) Tile(cr, x + 4 + k * (tile + 3), ry, tile, codes[k]);
     double text_x = x + 4 + 3 * (tile + 3) + 5;
-    if (rows[i].note[0])
+    if (!rows[i].note.empty())
       TextMid(cr, Font{"DejaVu Sans", 10.5, true}, rows[i].note, text_x, ry + tile / 2,
               Align::Left, kDim);
-    TextMid(cr, Font{"DejaVu Sans", 14, true}, rows[i].pay, x + w - 6, ry + tile / 2,
-            Align::Right, kGold);
+    TextMid(cr, Font{"DejaVu Sans", 14, true}, std::to_string(rows[i].pay), x + w - 6,
+            ry + tile / 2, Align::Right, kGold);
   }
   return y + count * pitch;
 }
@@ -97,35 +94,23 @@ platform::Bitmap PayChart() {
   // Left: the regular pay table.
   double lx = 14, lw = 296, y = 62;
   Header(cr, lx, y, lw, "REGULAR PAYS", Hex(0xB01818));
-  const PayLine regular[] = {
-      {0, 0, 0, "300", "Sevens"},
-      {1, 1, 1, "150", "Single BARs"},
-      {2, 2, 2, "100", "Double BARs"},
-      {3, 3, 3, "50", "Triple BARs + 7 FREE Spins"},
-      {4, 4, 4, "20", "Oranges"},
-      {5, 5, 5, "15", "Bells (Bell Pool)"},
-      {6, 6, 6, "14", "Grapes"},
-      {7, 7, 7, "12", "Lemons"},
-      {1, 3, 2, "10", "Any 3 BARs"},
-      {9, 9, 9, "10", "3 Cherries"},
-      {9, 9, kAny, "5", "2 Cherries"},
-      {9, kAny, kAny, "2", "1 Cherry"},
-  };
-  double end = PayRows(cr, lx, y + 26, lw, 25, 28, regular, 12);
+  double end = PayRows(cr, lx, y + 26, lw, 25, 28, RegularPayLines());
   TextMid(cr, Font{"DejaVu Sans", 10, false}, "Cherry lines count down the Cherry Roll meter.",
           lx + lw / 2, end + 6, Align::Centre, kDim);
 
   // Right: the screen bonuses, the two rolls, the Bell Pool and the bonus lamp.
   double rx = 326, rw = 300;
   y = 62;
-  Header(cr, rx, y, rw, "SCREEN BONUS  (all 8 lines played)", Hex(0x1848C0));
-  const char* sevens[] = {"16", "40", "80", "200", "400", "800", "1600"};
-  for (int i = 0; i < 8; ++i) {
+  Header(cr, rx, y, rw, "SCREEN BONUS  (all " + std::to_string(kAllLines) + " lines played)",
+         Hex(0x1848C0));
+  // Two columns of four.
+  const std::vector<BonusLine> bonuses = ScreenBonusLines();
+  for (int i = 0; i < static_cast<int>(bonuses.size()); ++i) {
     double cx = rx + (i < 4 ? 0 : rw / 2), cy = y + 27 + (i % 4) * 25;
-    Tile(cr, cx + 6, cy, 21, i < 7 ? 0 : 4);
-    std::string label = i < 7 ? std::to_string(i + 3) + " Sevens" : "All Fruit";
-    TextMid(cr, Font{"DejaVu Sans", 11.5, true}, label, cx + 33, cy + 10.5, Align::Left, kInk);
-    TextMid(cr, Font{"DejaVu Sans", 13, true}, i < 7 ? sevens[i] : "160", cx + rw / 2 - 8,
+    Tile(cr, cx + 6, cy, 21, bonuses[i].symbol);
+    TextMid(cr, Font{"DejaVu Sans", 11.5, true}, bonuses[i].label, cx + 33, cy + 10.5, Align::Left,
+            kInk);
+    TextMid(cr, Font{"DejaVu Sans", 13, true}, std::to_string(bonuses[i].pay), cx + rw / 2 - 8,
             cy + 10.5, Align::Right, kGold);
   }
   TextMid(cr, Font{"DejaVu Sans", 10, false}, "Sevens anywhere in the window count",
@@ -135,17 +120,12 @@ platform::Bitmap PayChart() {
   double half = (rw - 8) / 2;
   Header(cr, rx, y, half, "CHERRY ROLL", Hex(0xB01818));
   Header(cr, rx + half + 8, y, half, "BAR ROLL", Hex(0x1C7A2A));
-  const PayLine cherry_roll[] = {{10, 10, 10, "50", ""},
-                                 {9, 9, 9, "20", ""},
-                                 {9, 9, kAny, "10", ""},
-                                 {9, kAny, kAny, "5", ""}};
-  const PayLine bar_roll[] = {{10, 10, 10, "50", ""}, {1, 1, 1, "40", ""}, {2, 2, 2, "20", ""},
-                              {3, 3, 3, "10", ""},    {2, 1, 3, "5", ""}};
-  PayRows(cr, rx, y + 25, half, 20, 22, cherry_roll, 4);
-  PayRows(cr, rx + half + 8, y + 25, half, 20, 22, bar_roll, 5);
+  PayRows(cr, rx, y + 25, half, 20, 22, CherryRollPayLines());
+  PayRows(cr, rx + half + 8, y + 25, half, 20, 22, BarRollPayLines());
   Font note{"DejaVu Sans", 10, false};
   TextMid(cr, note, "Each roll Seven pays", rx + half / 2, y + 25 + 4 * 22 + 9, Align::Centre, kInk);
-  TextMid(cr, note, "2 x coins x lines", rx + half / 2, y + 25 + 4 * 22 + 22, Align::Centre, kGold);
+  TextMid(cr, note, std::to_string(RollSevenPay()) + " x coins x lines", rx + half / 2,
+          y + 25 + 4 * 22 + 22, Align::Centre, kGold);
   TextMid(cr, note, "Won by 3 Triple BARs", rx + half + 8 + half / 2, y + 25 + 5 * 22 + 8,
           Align::Centre, kInk);
 
@@ -153,7 +133,8 @@ platform::Bitmap PayChart() {
   Header(cr, rx, y, half, "BELL POOL", Hex(0xB07A10));
   Header(cr, rx + half + 8, y, half, "BONUS LAMP", Hex(0x8A1AA0));
   Tile(cr, rx + 4, y + 26, 26, 5);
-  TextMid(cr, note, "3 Bell lines win", rx + 36, y + 33, Align::Left, kInk);
+  TextMid(cr, note, std::to_string(rules::kBellsFull) + " Bell lines win", rx + 36, y + 33,
+          Align::Left, kInk);
   TextMid(cr, note, "the pool; Sevens", rx + 36, y + 46, Align::Left, kInk);
   TextMid(cr, note, "feed it.", rx + 36, y + 59, Align::Left, kInk);
   double bx = rx + half + 8;
