@@ -34,19 +34,11 @@ void TForm1::FormCreate() {
   rules::GameState& g = m_.g;
   m_.ProgramFolder = desk_.program_folder;
   m_.HelpFile = HelpFile();
+  rules::ApplyStartupValues(g);
   g.ScreenWidth = desk_.screen.width;
-  g.SpinInProgress = false;
-  g.Spins = 0;
-  g.OriginX = 0;
-  g.OriginY = 0;
-  g.Bells = 3;
-  g.PayMode = true;
-  g.Cherries = 6;
 
   view::LoadBuiltinPictures(pictures_, desk_.pictures);
   if (!view::LoadArtwork(m_, pictures_, desk_.screen.depth)) desk_.boxes->Notice(kMissingArtwork);
-  rules::BuildRegularStrips(g);
-  g.Stops = rules::kStartupStops;
   view::LoadClickSound(m_);
   desk_.shell->Place(0, 0, desk_.screen.width - 10, desk_.screen.height);
   view_.logo = view::ComputeLayout(g, m_.art, pictures_);
@@ -58,14 +50,6 @@ void TForm1::FormCreate() {
                                            [this, i] { CommandClick(i); });
   view_.draw_captions = [this] { DrawCommandCaptions(); };
 
-  g.CoinsPerLine = 1;
-  g.LinesPlayed = 8;
-  rules::NewGameReset(g);
-  g.RestoreStrips = g.CherryRollMode = g.BarRollMode = false;
-  g.Sound = true;
-  g.AutoSpin = false;
-  g.AutoSave = true;
-  g.Double = true;
   persistence::LoadGameSection(g, saved_games_, persistence::kCurrentGameSlot);
   if (desk_.screen.dpi < 100) desk_.shell->Maximize();
   view_.FormPaint();

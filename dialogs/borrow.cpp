@@ -6,7 +6,7 @@
 #include "rules/money.h"
 #include "dialogs/dialog_pictures.h"
 #include "dialogs/locale_numbers.h"
-#include "view/layout.h"
+#include "rules/width_class.h"
 #include "view/main_view.h"
 
 namespace dialogs {
@@ -76,7 +76,7 @@ void TBorrowC::FormPaint() {
   const int right = c.Width() - 30;
   c.Text(right - c.TextWidth("Credits:", 10), 20, "Credits:", 10, platform::kBlack);
   c.Text(20, 20, "Borrowed:", 10, platform::kBlack);
-  const bool large = view::WidthClassOf(g.ScreenWidth) == view::WidthClass::Large;
+  const bool large = rules::WidthClassOf(g.ScreenWidth) == rules::WidthClass::Large;
   view::DrawNumber(c, digits_, large, g.Credits, right, 40, false, true, false);
   view::DrawNumber(c, digits_, large, g.Borrowed, 20, 40, true, false, false);
   c.Release();

@@ -8,6 +8,7 @@
 #include "machine/sounds.h"
 #include "dialogs/card_pictures.h"
 #include "platform/bmp.h"
+#include "rules/width_class.h"
 
 namespace dialogs {
 
@@ -119,7 +120,7 @@ void TCardForm::FormCreate() {
   game_.deck = rules::DealDeck(m_.rng);
 
   // A small screen has no room for the table below the machine's top edge.
-  if (g.ScreenWidth < 700) dialog_->MoveTo((g.ScreenWidth - 640) / 2, 0);
+  if (rules::WidthClassOf(g.ScreenWidth) == rules::WidthClass::Small) dialog_->MoveTo((g.ScreenWidth - 640) / 2, 0);
 }
 
 void TCardForm::ShowModal() {

@@ -1,7 +1,6 @@
 #include "dialogs/slot_dialog.h"
 
 #include <optional>
-#include <tuple>
 #include <utility>
 
 #include "persistence/saved_game.h"
@@ -13,16 +12,6 @@ using rules::GameState;
 
 constexpr char kGameTitle[] = "Vantello";
 constexpr char kCurrentGameName[] = "CurrentGame";
-
-// Every field a saved-game section holds, as one tuple of references.
-template <class Game>
-auto SavedFields(Game& g) {
-  return std::tie(g.GameName, g.GameDate, g.Credits, g.Borrowed, g.Cherries, g.Bells, g.BellPool,
-                  g.Spins, g.LinesPlayed, g.CoinsPerLine, g.BellPoolWon, g.CherryRollsWon,
-                  g.DoubleOrNothingWon, g.BarRollWon, g.NumberOfCherryRolls, g.NumberOfBarRolls,
-                  g.GotBonusCount, g.SevensWon, g.FruitWon, g.TotalBets, g.Sound, g.Double,
-                  g.PayMode, g.AutoSave);
-}
 
 // Where the panel of slot index i (0..7) stands: slots 1 to 4 down the left column,
 // 5 to 8 down the right one.
@@ -127,7 +116,7 @@ void TLoadSave::HelpBtnClick() {
 bool TLoadSave::SaveCurrentGame() {
   if (!persistence::SaveGameSection(m_.g, file_, persistence::kCurrentGameSlot, kCurrentGameName, m_.boxes, today_))
     return false;
-  SavedFields(parked_) = SavedFields(std::as_const(m_.g));
+  persistence::CopySavedFields(m_.g, parked_);
   parked_.GameName = kCurrentGameName;
   parked_.GameDate = today_;
   return true;
@@ -135,8 +124,7 @@ bool TLoadSave::SaveCurrentGame() {
 
 void TLoadSave::BringBackCurrentGame() {
   persistence::LoadGameSection(m_.g, file_, persistence::kCurrentGameSlot, today_);
-  if (SavedFields(std::as_const(m_.g)) != SavedFields(std::as_const(parked_)))
-    SavedFields(m_.g) = SavedFields(std::as_const(parked_));
+  if (!persistence::SameSavedFields(m_.g, parked_)) persistence::CopySavedFields(parked_, m_.g);
 }
 
 }  // namespace dialogs

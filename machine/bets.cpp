@@ -9,12 +9,6 @@ namespace {
 
 void Refuse(Machine& m) { PlayWave(m, "Cherry1.wav", true); }
 
-// The minus key: the same size as the plus key, 5 pixels to its right.
-platform::Rect MinusKey(const platform::Rect& plus) {
-  int left = plus.right + 5;
-  return {left, plus.top, left + plus.Width(), plus.bottom};
-}
-
 // Spins when the bet can be paid; otherwise says why and ends auto spin.
 void CheckBetAndSpin(Machine& m) {
   rules::GameState& g = m.g;
@@ -32,6 +26,11 @@ void CheckBetAndSpin(Machine& m) {
 }
 
 }  // namespace
+
+platform::Rect MinusKeyOf(const platform::Rect& plus) {
+  int left = plus.right + 5;
+  return {left, plus.top, left + plus.Width(), plus.bottom};
+}
 
 void LinesUp(Machine& m) {
   rules::GameState& g = m.g;
@@ -125,9 +124,9 @@ void FormMouseDown(Machine& m, int x, int y) {
     else if (spin.top <= y && y <= spin.bottom && !g.SpinInProgress) RequestSpin(m);
   }
   if (lines.Contains(x, y)) LinesUp(m);
-  if (MinusKey(lines).Contains(x, y)) LinesDown(m);
+  if (MinusKeyOf(lines).Contains(x, y)) LinesDown(m);
   if (coins.Contains(x, y)) CoinsUp(m);
-  if (MinusKey(coins).Contains(x, y)) CoinsDown(m);
+  if (MinusKeyOf(coins).Contains(x, y)) CoinsDown(m);
 }
 
 }  // namespace machine

@@ -17,4 +17,7 @@ enum Key { KeyEnter = 13, KeySpace = 32, KeyC = 67, KeyK = 75, KeyL = 76, KeyX =
 void FormKeyDown(Machine& m, int key);
 void FormMouseDown(Machine& m, int x, int y);
 
+// The minus key beside a plus key: the same size, 5 pixels to its right.
+platform::Rect MinusKeyOf(const platform::Rect& plus);
+
 }  // namespace machine

@@ -2,14 +2,17 @@
 
 #include <string>
 
+#include "rules/width_class.h"
+
 namespace machine {
 
 void Timer5Timer(machine::Machine& m) {
   rules::GameState& g = m.g;
   g.FreeSpinsBlink = !g.FreeSpinsBlink;
   int points = 8, x = 10, y = 196;
-  if (g.ScreenWidth >= 1000) points = 14, y = 300;
-  else if (g.ScreenWidth >= 700) points = 12, y = 230;
+  rules::WidthClass wc = rules::WidthClassOf(g.ScreenWidth);
+  if (wc == rules::WidthClass::Large) points = 14, y = 300;
+  else if (wc == rules::WidthClass::Medium) points = 12, y = 230;
   // The trailing blanks wipe a longer text drawn before.
   std::string text = "FREE Spins:  " + std::to_string(g.BarRollsLeft) + "          ";
   platform::Canvas& c = *m.canvas;

@@ -2,36 +2,30 @@
 
 #include <array>
 
+#include "rules/pay_rules.h"
 #include "rules/strips.h"
+#include "rules/width_class.h"
 #include "machine/wheels.h"
 
 namespace machine {
 
 namespace {
 
-constexpr std::array<std::array<int, 3>, 8> kLineCells{{
-    {0, 1, 2}, {3, 4, 5}, {6, 7, 8}, {0, 3, 6}, {1, 4, 7}, {2, 5, 8}, {0, 4, 8}, {6, 4, 2}}};
-
 int LampTop(const Machine& m) {
   int top = m.art.BackgroundImage.Height() + m.g.OriginY;
-  if (m.g.CellSize != 96 && m.g.ScreenWidth >= 700 && m.g.ScreenWidth <= 999) top += 40;
+  if (rules::WidthClassOf(m.g.ScreenWidth) == rules::WidthClass::Medium) top += 40;
   return top;
 }
 
 int SideLampTop(const Machine& m) {
-  return m.art.BackgroundImage.Height() + m.g.OriginY + (m.g.ScreenWidth < 700 ? 5 : 15);
+  bool small = rules::WidthClassOf(m.g.ScreenWidth) == rules::WidthClass::Small;
+  return m.art.BackgroundImage.Height() + m.g.OriginY + (small ? 5 : 15);
 }
 
 void DrawSideLamp(Machine& m, int x, int frame) {
   const platform::Bitmap& pic = m.art.SideLampImage;
   int h = pic.Height() / 4;
   m.canvas->Blit(pic, 0, frame * h, pic.Width(), h, x, SideLampTop(m));
-}
-
-Box Highlight(const rules::GameState& g, int w) {
-  if (g.ScreenWidth >= 1000)
-    return {g.OriginX + 75 + 124 * (w % 3), g.OriginY + 70 + 173 * (w / 3), 99, 150};
-  return {g.OriginX + 49 + 81 * (w % 3), g.OriginY + 45 + 112 * (w / 3), 64, 97};
 }
 
 void RestoreCell(Machine& m, int w) {
@@ -96,9 +90,9 @@ void DrawRightSideLamp(Machine& m, bool lit) {
 void HighlightLine(Machine& m, int line, bool on) {
   if (line < 0 || line > 7) return;
   m.canvas->Hold();
-  for (int w : kLineCells[line]) {
+  for (int w : rules::kPaylines[line]) {
     if (on) {
-      Box b = Highlight(m.g, w);
+      Box b = WheelWindow(m.g, w);
       m.canvas->Hatch(b.x, b.y, b.w, b.h, LineColour(line));
     } else {
       RestoreCell(m, w);
@@ -116,7 +110,7 @@ void HighlightScreenBonus(Machine& m, bool on) {
     }
     int code = rules::CellSymbol(m.g, w);
     if (m.g.ScreenBonus == 10 || code == rules::Seven || code == rules::RollSeven) {
-      Box b = Highlight(m.g, w);
+      Box b = WheelWindow(m.g, w);
       m.canvas->Hatch(b.x, b.y, b.w, b.h, platform::kBlack);
     }
   }

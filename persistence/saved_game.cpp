@@ -184,6 +184,35 @@ std::string TodayDate() {
   return FormatGameDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, separator);
 }
 
+bool SameSavedFields(const GameState& a, const GameState& b) {
+  if (a.GameName != b.GameName || a.GameDate != b.GameDate) return false;
+  for (const CounterKey& k : kCounters)
+    if (a.*k.field != b.*k.field) return false;
+  for (const SwitchKey& s : kSwitches)
+    if (a.*s.field != b.*s.field) return false;
+  return true;
+}
+
+void CopySavedFields(const GameState& from, GameState& to) {
+  to.GameName = from.GameName;
+  to.GameDate = from.GameDate;
+  for (const CounterKey& k : kCounters) to.*k.field = from.*k.field;
+  for (const SwitchKey& s : kSwitches) to.*s.field = from.*s.field;
+}
+
+std::string SavedFieldsText(const GameState& g) {
+  std::string text = g.GameName + " " + g.GameDate;
+  for (const CounterKey& k : kCounters) text.append(" ").append(k.key).append("=").append(std::to_string(g.*k.field));
+  for (const SwitchKey& s : kSwitches) text.append(" ").append(s.key).append(g.*s.field ? "=1" : "=0");
+  return text;
+}
+
+bool SavedCountersInRange(const GameState& g) {
+  for (const CounterKey& k : kCounters)
+    if (g.*k.field < k.low || g.*k.field > k.high) return false;
+  return true;
+}
+
 std::vector<std::pair<std::string, std::string>> GameSectionKeys(const GameState& g,
                                                                  const std::string& name,
                                                                  const std::string& today) {

@@ -35,6 +35,15 @@ std::string FormatGameDate(int year, int month, int day, char separator);
 // Today in the user's locale's separator.
 std::string TodayDate();
 
+// The 24 saved fields of a game: its name and date, 18 counters and 4 switches. The
+// slot dialog, the tests and the fuzz target copy, compare and check them through these.
+bool SameSavedFields(const rules::GameState& a, const rules::GameState& b);
+void CopySavedFields(const rules::GameState& from, rules::GameState& to);
+// Every saved field on one line, to show which differ.
+std::string SavedFieldsText(const rules::GameState& g);
+// Whether every counter lies in the range a loaded value must lie in to be believed.
+bool SavedCountersInRange(const rules::GameState& g);
+
 // The 24 keys of a section with their texts, in the order they stand in the file.
 std::vector<std::pair<std::string, std::string>> GameSectionKeys(const rules::GameState& g,
                                                                  const std::string& name,

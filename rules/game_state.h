@@ -11,6 +11,9 @@ namespace rules {
 
 using Strip = std::array<uint8_t, 20>;
 
+// Where the wheels stand when the machine is switched on.
+constexpr std::array<int32_t, 9> kStartupStops{4, 1, 6, 7, 10, 9, 3, 0, 12};
+
 struct GameState {
   // Saved counters.
   int32_t Credits = 1000;
@@ -59,7 +62,7 @@ struct GameState {
 
   // Wheels.
   std::array<Strip, 9> Strips{};
-  std::array<int32_t, 9> Stops{4, 1, 6, 7, 10, 9, 3, 0, 12};
+  std::array<int32_t, 9> Stops = kStartupStops;
   std::array<int32_t, 9> SavedStops{};
   // The row of the motion strip a spinning wheel shows; -1 while it shows its symbol.
   std::array<int32_t, 9> MotionOffset{-1, -1, -1, -1, -1, -1, -1, -1, -1};

@@ -24,8 +24,6 @@ enum Symbol : uint8_t {
 
 constexpr int kSymbolCount = 12;
 
-constexpr std::array<int32_t, 9> kStartupStops{4, 1, 6, 7, 10, 9, 3, 0, 12};
-
 inline bool IsBar(int code) { return code >= Bar1 && code <= Bar3; }
 // Fruit for the All Fruit bonus: 4, 6, 7, 9, 10 and 11.
 inline bool IsFruit(int code) { return code == Fruit4 || (code >= Fruit6 && code != Symbol8); }

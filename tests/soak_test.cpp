@@ -75,17 +75,6 @@ class MoneyWatch : public machine::MachineView {
   std::string problem;
 };
 
-std::string SavedFields(const GameState& g) {
-  std::ostringstream s;
-  s << g.Credits << ' ' << g.Borrowed << ' ' << g.Cherries << ' ' << g.Bells << ' ' << g.BellPool
-    << ' ' << g.Spins << ' ' << g.LinesPlayed << ' ' << g.CoinsPerLine << ' ' << g.BellPoolWon
-    << ' ' << g.CherryRollsWon << ' ' << g.DoubleOrNothingWon << ' ' << g.BarRollWon << ' '
-    << g.NumberOfCherryRolls << ' ' << g.NumberOfBarRolls << ' ' << g.GotBonusCount << ' '
-    << g.SevensWon << ' ' << g.FruitWon << ' ' << g.TotalBets << ' ' << g.Sound << g.Double
-    << g.PayMode << g.AutoSave << ' ' << g.GameName << ' ' << g.GameDate;
-  return s.str();
-}
-
 TEST(Soak, HundredThousandSpinsKeepTheMoneyAndMetersRight) {
   testing_support::TestMachine t;
   machine::Machine& m = t.m;
@@ -202,7 +191,7 @@ TEST(Soak, HundredThousandSpinsKeepTheMoneyAndMetersRight) {
       GameState expected = g;
       expected.GameName = "CurrentGame";
       expected.GameDate = kToday;
-      ASSERT_EQ(SavedFields(fresh), SavedFields(expected)) << "after " << watch.bets_taken << " spins";
+      ASSERT_EQ(persistence::SavedFieldsText(fresh), persistence::SavedFieldsText(expected)) << "after " << watch.bets_taken << " spins";
       fresh.ScreenWidth = g.ScreenWidth;
       fresh.CellSize = g.CellSize;
       fresh.OriginX = g.OriginX;

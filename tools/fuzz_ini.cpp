@@ -15,13 +15,7 @@ void Check(bool holds) {
 }
 
 void CheckRanges(const rules::GameState& g) {
-  Check(g.LinesPlayed >= 0 && g.LinesPlayed <= 8);
-  Check(g.CoinsPerLine >= 0 && g.CoinsPerLine <= 8);
-  Check(g.Cherries >= 1 && g.Cherries <= 6);
-  Check(g.Bells >= 1 && g.Bells <= 3);
-  Check(g.Credits >= 0 && g.Borrowed >= 0 && g.BellPool >= 0 && g.Spins >= 0);
-  Check(g.TotalBets >= 0 && g.NumberOfCherryRolls >= 0 && g.NumberOfBarRolls >= 0 &&
-        g.GotBonusCount >= 0);
+  Check(persistence::SavedCountersInRange(g));
   Check(g.GameName.size() <= 30 * 4 && g.GameDate.size() <= 10 * 4);
 }
 
@@ -64,14 +58,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string other = persistence::SectionName((slot + 1) % 9);
     const auto other_before = copy.Read(other, "Credits");
     copy.Write(persistence::SectionName(slot), keys);
-    rules::GameState loaded;
+    rules::GameState loaded, expected = saved;
     persistence::LoadGameSection(loaded, copy, slot, "01/01/00");
-    Check(loaded.Credits == saved.Credits && loaded.Cherries == saved.Cherries &&
-          loaded.Bells == saved.Bells && loaded.BellPool == saved.BellPool &&
-          loaded.LinesPlayed == saved.LinesPlayed && loaded.CoinsPerLine == saved.CoinsPerLine &&
-          loaded.DoubleOrNothingWon == saved.DoubleOrNothingWon &&
-          loaded.GotBonusCount == saved.GotBonusCount && loaded.Double == saved.Double &&
-          loaded.AutoSave == saved.AutoSave && loaded.Sound && loaded.GameDate == "12/31/99");
+    expected.GameName = loaded.GameName;  // names are cut and cleaned on the way
+    expected.GameDate = "12/31/99";
+    Check(persistence::SameSavedFields(loaded, expected));
     Check(copy.Read(other, "Credits") == other_before);
   }
   return 0;

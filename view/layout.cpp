@@ -28,9 +28,4 @@ Point ComputeLayout(rules::GameState& g, const machine::Artwork& art, const Pict
   return {(g.OriginX - p.Logo.Width()) / 2, g.StopRect.bottom - p.Logo.Height()};
 }
 
-platform::Rect MinusKeyOf(const platform::Rect& plus) {
-  int left = plus.right + 5;
-  return {left, plus.top, left + plus.Width(), plus.bottom};
-}
-
 }  // namespace view

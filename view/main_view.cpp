@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "machine/bets.h"
 #include "machine/lamps.h"
 #include "machine/wheels.h"
 
@@ -27,7 +28,7 @@ void DrawNumber(platform::Canvas& c, const Pictures& p, bool large_digits, int64
 }
 
 void MainView::Number(int64_t value, int x, int y, bool green, bool right, bool exact) {
-  DrawNumber(*m_.canvas, p_, m_.g.ScreenWidth >= 1000, value, x, y, green, right, exact);
+  DrawNumber(*m_.canvas, p_, Class() == WidthClass::Large, value, x, y, green, right, exact);
 }
 
 void MainView::DrawCreditsMeter() {
@@ -105,9 +106,9 @@ void MainView::DrawBarRow() {
 
 void MainView::ShowWinnings(bool show) {
   const rules::GameState& g = m_.g;
-  if (g.ScreenWidth <= 700) return;
+  if (g.ScreenWidth <= rules::kMediumScreenWidth) return;
   platform::Canvas& c = *m_.canvas;
-  bool large = g.ScreenWidth >= 1000;
+  bool large = Class() == WidthClass::Large;
   int points = large ? 14 : 12;
   int x = large ? (Right() + c.Width()) / 2 : g.OriginX - 5;
   int y = large ? 250 : 10;
@@ -151,7 +152,7 @@ void MainView::DrawKeys() {
   const platform::Bitmap& keys = Class() == WidthClass::Large ? p_.PlusMinus : p_.PlusSmall;
   int half = keys.Width() / 2;
   for (const platform::Rect& plus : {m_.g.LinesRect, m_.g.CoinsRect}) {
-    platform::Rect minus = MinusKeyOf(plus);
+    platform::Rect minus = machine::MinusKeyOf(plus);
     m_.canvas->Blit(keys, 0, 0, half, keys.Height(), plus.left, plus.top);
     m_.canvas->Blit(keys, half, 0, keys.Width() - half, keys.Height(), minus.left, minus.top);
   }

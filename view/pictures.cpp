@@ -1,6 +1,7 @@
 #include "view/pictures.h"
 
 #include "platform/bmp.h"
+#include "rules/width_class.h"
 #include "platform/wav.h"
 
 namespace view {
@@ -38,7 +39,7 @@ void LoadBuiltinPictures(Pictures& p, const PictureSource& source) {
 }
 
 ArtworkFiles ChooseArtworkFiles(int screen_width, int depth) {
-  int band = screen_width < 691 ? 0 : (screen_width < 1000 ? 1 : 2);
+  int band = screen_width < rules::kMediumArtworkWidth ? 0 : (screen_width < rules::kLargeScreenWidth ? 1 : 2);
   if (depth >= 16) {
     if (band == 2) return {"Backlg.bmp", "Backlg2.bmp", "Cherry96.bmp", "Motion.bmp", "Cher96on.bmp", "Cher96of.bmp", "Cherbut1.bmp"};
     return {"Backsm.bmp", "", "Cherry64.bmp", "Motion2.bmp", "Cher64on.bmp", "Cher64of.bmp",
@@ -68,10 +69,10 @@ bool LoadArtwork(machine::Machine& m, Pictures& p, int depth) {
   load(files.LampsOffImage, m.art.LampsOffImage);
   load(files.SideLampImage, m.art.SideLampImage);
 
-  bool large = g.ScreenWidth >= 1000;
+  bool large = rules::WidthClassOf(g.ScreenWidth) == rules::WidthClass::Large;
   g.CellSize = large ? 96 : 64;
   g.OriginX = (g.ScreenWidth - m.art.BackgroundImage.Width()) / 2;
-  g.OriginY = g.ScreenWidth < 691 ? 0 : (large ? 2 : 50);
+  g.OriginY = g.ScreenWidth < rules::kMediumArtworkWidth ? 0 : (large ? 2 : 50);
   if (depth >= 16) {
     TryLoad(dir + "Box.bmp", p.Options);
     TryLoad(dir + "Spin.bmp", p.SpinBtn);

@@ -1,0 +1,21 @@
+// The machine's three layouts, picked by the width of the screen. Every place and size on
+// the window follows from the class; these are the only widths the game compares with.
+#pragma once
+
+namespace rules {
+
+enum class WidthClass { Small, Medium, Large };
+
+constexpr int kMediumScreenWidth = 700;
+constexpr int kLargeScreenWidth = 1000;
+// The medium artwork (its side lamps, the machine lowered by 50 pixels) starts a little
+// below the medium layout.
+constexpr int kMediumArtworkWidth = 691;
+
+constexpr WidthClass WidthClassOf(int screen_width) {
+  if (screen_width < kMediumScreenWidth) return WidthClass::Small;
+  if (screen_width < kLargeScreenWidth) return WidthClass::Medium;
+  return WidthClass::Large;  // wider than 10000 too
+}
+
+}  // namespace rules
