@@ -621,73 +621,6 @@ MachineTables DeriveMachineTables(int32_t lines, int32_t coins) {
 // ---------------------------------------------------------------------------------------
 // The figures.
 
-const Figure* Report::Find(FigureGroup group, std::string_view key) const {
-  for (const Figure& f : Figures)
-    if (f.Group == group && f.Key == key) return &f;
-  return nullptr;
-}
-
-double Report::Value(FigureGroup group, std::string_view key) const {
-  const Figure* f = Find(group, key);
-  return f ? f->Value : std::numeric_limits<double>::quiet_NaN();
-}
-
-std::vector<Figure> ReportLayout(const MachineTables& t) {
-  std::vector<Figure> v;
-  auto add = [&](FigureGroup g, std::string key, std::string label, Basis per, Measure unit) {
-    Figure f;
-    f.Group = g;
-    f.Key = std::move(key);
-    f.Label = std::move(label);
-    f.Per = per;
-    f.Unit = unit;
-    v.push_back(std::move(f));
-  };
-  using G = FigureGroup;
-  add(G::Summary, "rtp", "Return to player", Basis::Spin, Measure::PercentOfBet);
-  add(G::Summary, "hit_frequency", "Hit frequency", Basis::Spin, Measure::Percent);
-  add(G::Summary, "bonus_lamp", "Bonus lamp", Basis::Spin, Measure::Probability);
-  add(G::Summary, "cherry_rolls_per_spin", "Cherry Rolls per spin", Basis::Spin, Measure::Count);
-  add(G::Summary, "bar_rolls_per_spin", "Bar Rolls per spin", Basis::Spin, Measure::Count);
-  add(G::Summary, "volatility", "Volatility (standard deviation of the win)", Basis::Spin, Measure::Credits);
-
-  // A line combination's label says what it pays a coin.
-  auto paying = [](const Combination& c) { return c.Label + " (" + std::to_string(c.Multiplier) + ")"; };
-  const auto& combos = t.RegularLines.Combinations;
-  for (size_t i = 1; i < combos.size(); ++i)
-    add(G::ReturnBySource, combos[i].Key, paying(combos[i]), Basis::Spin, Measure::PercentOfBet);
-  add(G::ReturnBySource, "sevens_bonus", "Sevens screen bonus", Basis::Spin, Measure::PercentOfBet);
-  add(G::ReturnBySource, "all_fruit", "All Fruit bonus", Basis::Spin, Measure::PercentOfBet);
-  add(G::ReturnBySource, "bell_pool", "Bell Pool", Basis::Spin, Measure::PercentOfBet);
-  add(G::ReturnBySource, "cherry_rolls", "Cherry Rolls", Basis::Spin, Measure::PercentOfBet);
-  add(G::ReturnBySource, "bar_rolls", "Bar Rolls (FREE Spins)", Basis::Spin, Measure::PercentOfBet);
-  add(G::ReturnBySource, "returned_bet", "Returned bets (bonus lamp)", Basis::Spin, Measure::PercentOfBet);
-
-  for (size_t i = 1; i < combos.size(); ++i)
-    add(G::AwardOdds, combos[i].Key, paying(combos[i]), Basis::Line, Measure::Probability);
-  for (int s = 0; s <= 9; ++s)
-    if (t.Screen[s][1][0].SevensBonus > 0 || t.Screen[s][1][1].SevensBonus > 0)
-      add(G::AwardOdds, "sevens_" + std::to_string(s), std::to_string(s) + " Sevens in the window",
-          Basis::Spin, Measure::Probability);
-  if (t.Screen[0][0][0].FruitBonus > 0)
-    add(G::AwardOdds, "all_fruit", "All Fruit", Basis::Spin, Measure::Probability);
-  add(G::AwardOdds, "bell_pool", "Bell Pool won", Basis::Spin, Measure::Probability);
-  add(G::AwardOdds, "cherry_roll_earned", "Cherry Rolls earned", Basis::Spin, Measure::Probability);
-  add(G::AwardOdds, "bar_rolls_earned", "FREE Spins earned", Basis::Spin, Measure::Probability);
-  const auto& cherry = t.CherryRollLines.Combinations;
-  for (size_t i = 1; i < cherry.size(); ++i)
-    add(G::AwardOdds, "cherry_roll_" + cherry[i].Key, "Cherry Roll: " + paying(cherry[i]),
-        Basis::CherryRollLine, Measure::Probability);
-  add(G::AwardOdds, "cherry_roll_sevens", "Cherry Roll: Roll Sevens pay", Basis::CherryRoll,
-      Measure::Probability);
-  const auto& bar = t.BarRollLines.Combinations;
-  for (size_t i = 1; i < bar.size(); ++i)
-    add(G::AwardOdds, "bar_roll_" + bar[i].Key, "Bar Roll: " + paying(bar[i]), Basis::BarRollLine,
-        Measure::Probability);
-  add(G::AwardOdds, "bar_roll_sevens", "Bar Roll: Roll Sevens pay", Basis::BarRoll, Measure::Probability);
-  return v;
-}
-
 ParSheet ComputeParSheet(const MachineTables& t, SkillStop skill) {
   ParSheet sheet;
   ParWorkings& work = sheet.Workings;
@@ -820,48 +753,35 @@ ParSheet ComputeParSheet(const MachineTables& t, SkillStop skill) {
   const LineOdds cherry_odds = CombinationOdds(cherry_roll, t.CherryRollLines, lines);
   const LineOdds bar_odds = CombinationOdds(bar_roll, t.BarRollLines, lines);
   for (Figure& fig : r.Figures) {
-    const std::string& key = fig.Key;
     double v = 0;
-    switch (fig.Group) {
-      case FigureGroup::Summary:
-        if (key == "rtp") v = 100 * mean / bet;
-        else if (key == "hit_frequency") v = 100 * (1 - (1 - p) * nothing);
-        else if (key == "bonus_lamp") v = p;
-        else if (key == "cherry_rolls_per_spin") v = cherry_rolls;
-        else if (key == "bar_rolls_per_spin") v = bar_rolls;
-        else if (key == "volatility") v = std::sqrt(std::max(0.0, work.WinVariance));
-        break;
-      case FigureGroup::ReturnBySource: {
-        const auto& combos = t.RegularLines.Combinations;
-        for (size_t i = 1; i < combos.size(); ++i)
-          if (combos[i].Key == key) v = lamp_mean * coins * line_odds.multiplier[i];
-        if (key == "sevens_bonus") v = lamp_mean * sevens_paid;
-        else if (key == "all_fruit") v = lamp_mean * fruit_paid;
-        else if (key == "bell_pool") v = lamp_mean * work.PoolPaid;
-        else if (key == "cherry_rolls") v = cherry.mean * cherry_rolls;
-        else if (key == "bar_rolls") v = bars.mean * bar_rolls;
-        else if (key == "returned_bet") v = p * returned;
-        v = 100 * v / bet;
-        break;
-      }
-      case FigureGroup::AwardOdds: {
-        auto per_line = [&](const LineTable& table, const LineOdds& odds, const std::string& prefix) {
-          for (size_t i = 1; i < table.Combinations.size(); ++i)
-            if (prefix + table.Combinations[i].Key == key) v = odds.chance[i] / lines;
-        };
-        if (fig.Per == Basis::Line) per_line(t.RegularLines, line_odds, "");
-        else if (fig.Per == Basis::CherryRollLine) per_line(t.CherryRollLines, cherry_odds, "cherry_roll_");
-        else if (fig.Per == Basis::BarRollLine) per_line(t.BarRollLines, bar_odds, "bar_roll_");
-        else if (key.rfind("sevens_", 0) == 0) v = sevens_chance[std::stoi(key.substr(7))];
-        else if (key == "all_fruit") v = fruit_chance;
-        else if (key == "bell_pool") v = work.PoolAwardRate;
-        else if (key == "cherry_roll_earned") v = cherry_earned;
-        else if (key == "bar_rolls_earned") v = bar_earned;
-        else if (key == "cherry_roll_sevens") v = cherry.sevens_pay;
-        else if (key == "bar_roll_sevens") v = bars.sevens_pay;
-        break;
-      }
+    switch (fig.Id) {
+      case FigureId::Rtp: v = 100 * mean / bet; break;
+      case FigureId::HitFrequency: v = 100 * (1 - (1 - p) * nothing); break;
+      case FigureId::BonusLamp: v = p; break;
+      case FigureId::CherryRollsPerSpin: v = cherry_rolls; break;
+      case FigureId::BarRollsPerSpin: v = bar_rolls; break;
+      case FigureId::Volatility: v = std::sqrt(std::max(0.0, work.WinVariance)); break;
+
+      case FigureId::LineReturn: v = lamp_mean * coins * line_odds.multiplier[fig.Item]; break;
+      case FigureId::SevensBonusReturn: v = lamp_mean * sevens_paid; break;
+      case FigureId::AllFruitReturn: v = lamp_mean * fruit_paid; break;
+      case FigureId::BellPoolReturn: v = lamp_mean * work.PoolPaid; break;
+      case FigureId::CherryRollsReturn: v = cherry.mean * cherry_rolls; break;
+      case FigureId::BarRollsReturn: v = bars.mean * bar_rolls; break;
+      case FigureId::ReturnedBet: v = p * returned; break;
+
+      case FigureId::LineOdds: v = line_odds.chance[fig.Item] / lines; break;
+      case FigureId::SevensOdds: v = sevens_chance[fig.Item]; break;
+      case FigureId::AllFruitOdds: v = fruit_chance; break;
+      case FigureId::BellPoolOdds: v = work.PoolAwardRate; break;
+      case FigureId::CherryRollsEarned: v = cherry_earned; break;
+      case FigureId::BarRollsEarned: v = bar_earned; break;
+      case FigureId::CherryRollLineOdds: v = cherry_odds.chance[fig.Item] / lines; break;
+      case FigureId::CherryRollSevensOdds: v = cherry.sevens_pay; break;
+      case FigureId::BarRollLineOdds: v = bar_odds.chance[fig.Item] / lines; break;
+      case FigureId::BarRollSevensOdds: v = bars.sevens_pay; break;
     }
+    if (fig.Group() == FigureGroup::ReturnBySource) v = 100 * v / bet;
     fig.Value = v;
   }
   return sheet;

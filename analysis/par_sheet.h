@@ -5,20 +5,16 @@
 #pragma once
 #include <array>
 #include <cstdint>
-#include <limits>
 #include <map>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "analysis/figures.h"
 #include "rules/game_state.h"
 #include "rules/pay_rules.h"
 
 namespace analysis {
-
-// How the player uses the skill stop: never, or the moment all six chaser lamps are lit.
-enum class SkillStop : uint8_t { None, Perfect };
 
 // Whether a spin ends with the bonus lamp lit, for each of the chaser's twelve equally
 // likely starts: index [direction is +1][position].
@@ -111,39 +107,6 @@ struct MachineTables {
 };
 
 MachineTables DeriveMachineTables(int32_t lines, int32_t coins);
-
-// The figures of a pay sheet or a simulation, in a fixed order.
-enum class FigureGroup : uint8_t { Summary, ReturnBySource, AwardOdds };
-enum class Basis : uint8_t { Spin, Line, CherryRoll, CherryRollLine, BarRoll, BarRollLine };
-enum class Measure : uint8_t { PercentOfBet, Percent, Probability, Count, Credits };
-
-struct Figure {
-  FigureGroup Group = FigureGroup::Summary;
-  std::string Key;
-  std::string Label;
-  Basis Per = Basis::Spin;
-  Measure Unit = Measure::Probability;
-  double Value = 0;
-  // The simulation's confidence interval and how many spins, lines or rolls showed
-  // the event behind the figure.
-  double Low = std::numeric_limits<double>::quiet_NaN();
-  double High = std::numeric_limits<double>::quiet_NaN();
-  int64_t Events = -1;
-};
-
-struct Report {
-  int32_t LinesPlayed = 8;
-  int32_t CoinsPerLine = 1;
-  int32_t Bet = 8;
-  SkillStop Skill = SkillStop::None;
-  std::vector<Figure> Figures;
-
-  const Figure* Find(FigureGroup group, std::string_view key) const;
-  double Value(FigureGroup group, std::string_view key) const;
-};
-
-// The figures this bet has, values left at 0.
-std::vector<Figure> ReportLayout(const MachineTables& t);
 
 // The workings behind a pay sheet, kept for whoever checks them.
 struct ParWorkings {

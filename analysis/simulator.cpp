@@ -25,55 +25,27 @@ constexpr int32_t kBorrowStep = 1000;
 constexpr int64_t kMinBatch = 4096;
 constexpr int64_t kBatchesPerThread = 200;
 
-// Where each tally goes in the report; -1 where the bet has no such figure.
-struct Slots {
-  int rtp = -1, hit = -1, lamp = -1, cherry_rolls = -1, bar_rolls = -1, volatility = -1;
-  std::vector<int> line_rtp, line_odds, cherry_line_odds, bar_line_odds;
-  int sevens_rtp = -1, fruit_rtp = -1, pool_rtp = -1, cherry_rtp = -1, bar_rtp = -1, returned_rtp = -1;
-  std::array<int, 10> sevens_odds{};
-  int fruit_odds = -1, pool_odds = -1, cherry_earned = -1, bar_earned = -1;
-  int cherry_sevens_odds = -1, bar_sevens_odds = -1;
-};
-
-Slots SlotsOf(const std::vector<Figure>& layout, const MachineTables& t) {
-  auto find = [&](FigureGroup g, const std::string& key) {
-    for (size_t i = 0; i < layout.size(); ++i)
-      if (layout[i].Group == g && layout[i].Key == key) return static_cast<int>(i);
-    return -1;
-  };
-  using G = FigureGroup;
-  Slots s;
-  s.rtp = find(G::Summary, "rtp");
-  s.hit = find(G::Summary, "hit_frequency");
-  s.lamp = find(G::Summary, "bonus_lamp");
-  s.cherry_rolls = find(G::Summary, "cherry_rolls_per_spin");
-  s.bar_rolls = find(G::Summary, "bar_rolls_per_spin");
-  s.volatility = find(G::Summary, "volatility");
-  for (const Combination& c : t.RegularLines.Combinations) {
-    s.line_rtp.push_back(find(G::ReturnBySource, c.Key));
-    s.line_odds.push_back(find(G::AwardOdds, c.Key));
+// Where each tally goes in the report, by figure and item; -1 where the bet has no
+// such figure.
+class Slots {
+ public:
+  explicit Slots(const std::vector<Figure>& layout) {
+    for (size_t i = 0; i < layout.size(); ++i) {
+      std::vector<int>& items = at_[static_cast<size_t>(layout[i].Id)];
+      const size_t item = static_cast<size_t>(layout[i].Item);
+      if (items.size() <= item) items.resize(item + 1, -1);
+      items[item] = static_cast<int>(i);
+    }
   }
-  for (const Combination& c : t.CherryRollLines.Combinations)
-    s.cherry_line_odds.push_back(find(G::AwardOdds, "cherry_roll_" + c.Key));
-  for (const Combination& c : t.BarRollLines.Combinations)
-    s.bar_line_odds.push_back(find(G::AwardOdds, "bar_roll_" + c.Key));
-  // The "none" combination is never tallied.
-  s.line_rtp[0] = s.line_odds[0] = s.cherry_line_odds[0] = s.bar_line_odds[0] = -1;
-  s.sevens_rtp = find(G::ReturnBySource, "sevens_bonus");
-  s.fruit_rtp = find(G::ReturnBySource, "all_fruit");
-  s.pool_rtp = find(G::ReturnBySource, "bell_pool");
-  s.cherry_rtp = find(G::ReturnBySource, "cherry_rolls");
-  s.bar_rtp = find(G::ReturnBySource, "bar_rolls");
-  s.returned_rtp = find(G::ReturnBySource, "returned_bet");
-  for (int k = 0; k <= 9; ++k) s.sevens_odds[k] = find(G::AwardOdds, "sevens_" + std::to_string(k));
-  s.fruit_odds = find(G::AwardOdds, "all_fruit");
-  s.pool_odds = find(G::AwardOdds, "bell_pool");
-  s.cherry_earned = find(G::AwardOdds, "cherry_roll_earned");
-  s.bar_earned = find(G::AwardOdds, "bar_rolls_earned");
-  s.cherry_sevens_odds = find(G::AwardOdds, "cherry_roll_sevens");
-  s.bar_sevens_odds = find(G::AwardOdds, "bar_roll_sevens");
-  return s;
-}
+
+  int operator()(FigureId id, int item = 0) const {
+    const std::vector<int>& items = at_[static_cast<size_t>(id)];
+    return static_cast<size_t>(item) < items.size() ? items[static_cast<size_t>(item)] : -1;
+  }
+
+ private:
+  std::array<std::vector<int>, kFigures.size()> at_;
+};
 
 // Per symbol: 1 for a Seven, 2 for a cell that is not fruit.
 const std::array<uint8_t, rules::kSymbolCount> kCellMarks = [] {
@@ -178,35 +150,35 @@ class Player {
     for (int k = 0; k < t_.LinesPlayed; ++k) {
       const int c = r.LineCombination[k];
       if (c == 0) continue;
-      Add(s.line_rtp[c], r.LineWins[k]);
-      Add(s.line_odds[c], 1);
+      Add(s(FigureId::LineReturn, c), r.LineWins[k]);
+      Add(s(FigureId::LineOdds, c), 1);
     }
-    Add(s.sevens_rtp, r.SevensBonus);
-    if (r.SevensBonus > 0) Add(s.sevens_odds[r.Sevens], 1);
-    Add(s.fruit_rtp, r.FruitBonus);
-    if (r.FruitBonus > 0) Add(s.fruit_odds, 1);
-    Add(s.pool_rtp, r.PoolWon);
-    if (r.PoolWon > 0) Add(s.pool_odds, 1);
-    Add(s.returned_rtp, r.ReturnedBet);
-    Add(s.cherry_rolls, r.CherryRolls);
-    Add(s.bar_rolls, r.BarRolls);
-    Add(s.cherry_earned, r.CherryRolls > 0);
-    Add(s.bar_earned, r.BarRolls > 0);
+    Add(s(FigureId::SevensBonusReturn), r.SevensBonus);
+    if (r.SevensBonus > 0) Add(s(FigureId::SevensOdds, r.Sevens), 1);
+    Add(s(FigureId::AllFruitReturn), r.FruitBonus);
+    if (r.FruitBonus > 0) Add(s(FigureId::AllFruitOdds), 1);
+    Add(s(FigureId::BellPoolReturn), r.PoolWon);
+    if (r.PoolWon > 0) Add(s(FigureId::BellPoolOdds), 1);
+    Add(s(FigureId::ReturnedBet), r.ReturnedBet);
+    Add(s(FigureId::CherryRollsPerSpin), r.CherryRolls);
+    Add(s(FigureId::BarRollsPerSpin), r.BarRolls);
+    Add(s(FigureId::CherryRollsEarned), r.CherryRolls > 0);
+    Add(s(FigureId::BarRollsEarned), r.BarRolls > 0);
 
     // The roll loop: Bar Rolls first, then Cherry Rolls.
     int64_t bar_win = 0, cherry_win = 0;
     for (int32_t i = 0; i < r.BarRolls; ++i) bar_win += Roll(rules::SpinKind::BarRoll);
     for (int32_t i = 0; i < r.CherryRolls; ++i) cherry_win += Roll(rules::SpinKind::CherryRoll);
-    Add(s.bar_rtp, static_cast<double>(bar_win));
-    Add(s.cherry_rtp, static_cast<double>(cherry_win));
+    Add(s(FigureId::BarRollsReturn), static_cast<double>(bar_win));
+    Add(s(FigureId::CherryRollsReturn), static_cast<double>(cherry_win));
 
     const int64_t win = r.Win + bar_win + cherry_win;
     money_.Credits += win;
     money_.TotalPaid += win;
     largest_ = std::max(largest_, win);
-    Add(s.rtp, static_cast<double>(win));
-    Add(s.hit, win > 0);
-    Add(s.lamp, lamp);
+    Add(s(FigureId::Rtp), static_cast<double>(win));
+    Add(s(FigureId::HitFrequency), win > 0);
+    Add(s(FigureId::BonusLamp), lamp);
     batch_.spins += 1;
     batch_.win += static_cast<double>(win);
     batch_.win_square += static_cast<double>(win) * static_cast<double>(win);
@@ -217,10 +189,10 @@ class Player {
     Window cells;
     const bool lamp = Draw(cherry ? cherry_strips_ : bar_strips_, cells);
     const RollPlay r = full_ ? PlayRollFull(t_, kind, cells, lamp) : PlayRoll(t_, kind, cells, lamp);
-    const std::vector<int>& odds = cherry ? slots_.cherry_line_odds : slots_.bar_line_odds;
+    const FigureId line_odds = cherry ? FigureId::CherryRollLineOdds : FigureId::BarRollLineOdds;
     for (int k = 0; k < t_.LinesPlayed; ++k)
-      if (r.LineCombination[k] != 0) Add(odds[r.LineCombination[k]], 1);
-    Add(cherry ? slots_.cherry_sevens_odds : slots_.bar_sevens_odds, r.SevensPaid > 0);
+      if (r.LineCombination[k] != 0) Add(slots_(line_odds, r.LineCombination[k]), 1);
+    Add(slots_(cherry ? FigureId::CherryRollSevensOdds : FigureId::BarRollSevensOdds), r.SevensPaid > 0);
     (cherry ? batch_.cherry_rolls : batch_.bar_rolls) += 1;
     return r.Win;
   }
@@ -266,7 +238,7 @@ void RatioFigure(Figure& f, const std::vector<const Batch*>& batches, size_t slo
   double num = 0, den = 0;
   for (const Batch* b : batches) {
     num += b->sums[slot];
-    den += BasisCount(*b, f.Per, lines);
+    den += BasisCount(*b, f.Per(), lines);
   }
   if (den <= 0) {
     f.Value = 0;
@@ -279,7 +251,7 @@ void RatioFigure(Figure& f, const std::vector<const Batch*>& batches, size_t slo
   const double mean_den = den / static_cast<double>(n);
   double ss = 0;
   for (const Batch* b : batches) {
-    const double d = (b->sums[slot] - ratio * BasisCount(*b, f.Per, lines)) / mean_den;
+    const double d = (b->sums[slot] - ratio * BasisCount(*b, f.Per(), lines)) / mean_den;
     ss += d * d;
   }
   const double half = quantile * scale * std::sqrt(ss / static_cast<double>(n - 1) / static_cast<double>(n));
@@ -438,7 +410,7 @@ SimResult Simulate(const MachineTables& t, const SimOptions& o) {
   result.Seed = o.Seed;
   result.Threads = o.Threads;
   std::vector<Figure>& figures = result.Figures.Figures;
-  const Slots slots = SlotsOf(figures, t);
+  const Slots slots(figures);
 
   std::vector<Player> players;
   players.reserve(o.Threads);
@@ -485,11 +457,11 @@ SimResult Simulate(const MachineTables& t, const SimOptions& o) {
   for (size_t i = 0; i < figures.size(); ++i) {
     Figure& f = figures[i];
     f.Events = events[i];
-    if (static_cast<int>(i) == slots.volatility) {
+    if (f.Id == FigureId::Volatility) {
       VolatilityFigure(f, batches, quantile);
       f.Events = result.Spins;
     } else {
-      RatioFigure(f, batches, i, t.LinesPlayed, Scale(f.Unit, t.Bet), quantile);
+      RatioFigure(f, batches, i, t.LinesPlayed, Scale(f.Unit(), t.Bet), quantile);
     }
   }
   return result;

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <map>
+#include <string>
 #include <tuple>
 
 #include "rules/spin_rules.h"
@@ -11,14 +12,24 @@
 
 namespace {
 
+using analysis::Figure;
 using analysis::FigureGroup;
 using analysis::MachineTables;
 using analysis::ParSheet;
 using analysis::SkillStop;
 
-double Source(const ParSheet& s, const char* key) { return s.Figures.Value(FigureGroup::ReturnBySource, key); }
-double Summary(const ParSheet& s, const char* key) { return s.Figures.Value(FigureGroup::Summary, key); }
-double Odds(const ParSheet& s, const char* key) { return s.Figures.Value(FigureGroup::AwardOdds, key); }
+using analysis::FigureId;
+
+double Value(const ParSheet& s, FigureId id, int item = 0) { return s.Figures.Value(id, item); }
+
+// A regular line's paying combination, by its name.
+int Combo(const std::string& key) {
+  static const analysis::LineTable lines = analysis::DeriveLineTable(rules::SpinKind::Regular);
+  for (size_t i = 1; i < lines.Combinations.size(); ++i)
+    if (lines.Combinations[i].Key == key) return static_cast<int>(i);
+  ADD_FAILURE() << "no combination " << key;
+  return -1;
+}
 
 TEST(BonusLamp, RunOutSpinsFollowTheChaserAndThePerfectStopAlwaysWins) {
   const analysis::LampTable none = analysis::BonusLampTable(SkillStop::None);
@@ -73,16 +84,16 @@ TEST_F(ParSheetEightLines, FiguresWorkedByHandFromTheStrips) {
   // Every regular strip holds exactly one Seven among its 20 stops, so a line shows
   // three of them once in 8000 and the window's Sevens are binomial(9, 1/20).
   const ParSheet& s = none_;
-  EXPECT_DOUBLE_EQ(Odds(s, "three_seven"), 1.0 / 8000);
+  EXPECT_DOUBLE_EQ(Value(s, FigureId::LineOdds, Combo("three_seven")), 1.0 / 8000);
   // 300 a coin on each of 8 lines, doubled on one spin in 12, over a bet of 8.
-  EXPECT_NEAR(Source(s, "three_seven"), 100 * 300.0 / 8000 * 8 * (13.0 / 12) / 8, 1e-9);
+  EXPECT_NEAR(Value(s, FigureId::LineReturn, Combo("three_seven")), 100 * 300.0 / 8000 * 8 * (13.0 / 12) / 8, 1e-9);
   const double q = 1.0 / 20;
-  EXPECT_NEAR(Odds(s, "sevens_3"), 84 * std::pow(q, 3) * std::pow(1 - q, 6), 1e-13);
-  EXPECT_NEAR(Odds(s, "sevens_9"), std::pow(q, 9), 1e-24);
-  EXPECT_DOUBLE_EQ(Summary(s, "bonus_lamp"), 1.0 / 12);
-  EXPECT_NEAR(Source(s, "returned_bet"), 100.0 / 12, 1e-9);
+  EXPECT_NEAR(Value(s, FigureId::SevensOdds, 3), 84 * std::pow(q, 3) * std::pow(1 - q, 6), 1e-13);
+  EXPECT_NEAR(Value(s, FigureId::SevensOdds, 9), std::pow(q, 9), 1e-24);
+  EXPECT_DOUBLE_EQ(Value(s, FigureId::BonusLamp), 1.0 / 12);
+  EXPECT_NEAR(Value(s, FigureId::ReturnedBet), 100.0 / 12, 1e-9);
   // A Cherry Roll's window has 3 roll Sevens in 20 on every wheel.
-  EXPECT_NEAR(Odds(s, "cherry_roll_sevens"), 1 - std::pow(17.0 / 20, 9), 1e-12);
+  EXPECT_NEAR(Value(s, FigureId::CherryRollSevensOdds), 1 - std::pow(17.0 / 20, 9), 1e-12);
 }
 
 TEST_F(ParSheetEightLines, WorkingsAgreeWithEachOther) {
@@ -103,54 +114,74 @@ TEST_F(ParSheetEightLines, WorkingsAgreeWithEachOther) {
     // In the long run the pool pays out what goes in: the contributions and the fresh
     // start after every award.
     EXPECT_NEAR(w.PoolPaid, w.PoolContribution + tables_.BellPoolStart * w.PoolAwardRate, 1e-9);
-    // The sources add up to the return, worked out from the moments of the win.
-    double sources = 0;
-    for (const auto& f : s->Figures.Figures)
-      if (f.Group == FigureGroup::ReturnBySource) sources += f.Value;
-    EXPECT_NEAR(sources, Summary(*s, "rtp"), 1e-9);
-    EXPECT_NEAR(Summary(*s, "rtp"), 100 * w.MeanWin / 8, 1e-9);
-    // Line pays line by line over three wheels, and over the whole window at once.
-    double lines_and_screen = Source(*s, "sevens_bonus") + Source(*s, "all_fruit");
-    for (size_t i = 1; i < tables_.RegularLines.Combinations.size(); ++i)
-      lines_and_screen += Source(*s, tables_.RegularLines.Combinations[i].Key.c_str());
-    const double lamp_mean = 1 + Summary(*s, "bonus_lamp");
+    // The sources add up to the return, worked out from the moments of the win; the
+    // line pays, line by line over three wheels, add up with the screen bonuses to the
+    // same over the whole window at once.
+    double sources = 0, lines_and_screen = 0;
+    for (const Figure& f : s->Figures.Figures) {
+      if (f.Group() == FigureGroup::ReturnBySource) sources += f.Value;
+      if (f.Id == FigureId::LineReturn || f.Id == FigureId::SevensBonusReturn || f.Id == FigureId::AllFruitReturn)
+        lines_and_screen += f.Value;
+    }
+    EXPECT_NEAR(sources, Value(*s, FigureId::Rtp), 1e-9);
+    EXPECT_NEAR(Value(*s, FigureId::Rtp), 100 * w.MeanWin / 8, 1e-9);
+    const double lamp_mean = 1 + Value(*s, FigureId::BonusLamp);
     EXPECT_NEAR(lines_and_screen, 100 * lamp_mean * w.MeanLineAndScreen / 8, 1e-9);
+  }
+}
+
+// What a source returns in two sheets whose figures line up, figure by figure.
+template <typename Expect>
+void ForEachSource(const ParSheet& a, const ParSheet& b, Expect expect) {
+  ASSERT_EQ(a.Figures.Figures.size(), b.Figures.Figures.size());
+  for (size_t i = 0; i < a.Figures.Figures.size(); ++i) {
+    const Figure& x = a.Figures.Figures[i];
+    const Figure& y = b.Figures.Figures[i];
+    ASSERT_EQ(x.Key, y.Key);
+    if (x.Group() == FigureGroup::ReturnBySource) expect(x, y.Value);
   }
 }
 
 TEST_F(ParSheetEightLines, PerfectStopperDoublesEveryWin) {
   const ParSheet& n = none_;
   const ParSheet& p = perfect_;
-  EXPECT_DOUBLE_EQ(Summary(p, "bonus_lamp"), 1);
-  EXPECT_DOUBLE_EQ(Summary(p, "hit_frequency"), 100);
-  EXPECT_NEAR(Source(p, "returned_bet"), 100, 1e-9);
-  for (const char* key : {"three_seven", "one_cherry", "sevens_bonus", "all_fruit", "bell_pool"})
-    EXPECT_NEAR(Source(p, key), Source(n, key) * 2 / (13.0 / 12), 1e-9) << key;
-  // Rolls come as often, and each roll is doubled too.
-  EXPECT_DOUBLE_EQ(Summary(p, "cherry_rolls_per_spin"), Summary(n, "cherry_rolls_per_spin"));
-  EXPECT_NEAR(Source(p, "cherry_rolls"), Source(n, "cherry_rolls") * 2 / (13.0 / 12), 1e-9);
-  EXPECT_GT(Summary(p, "rtp"), 100);
-  EXPECT_GT(Summary(p, "volatility"), Summary(n, "volatility"));
+  EXPECT_DOUBLE_EQ(Value(p, FigureId::BonusLamp), 1);
+  EXPECT_DOUBLE_EQ(Value(p, FigureId::HitFrequency), 100);
+  EXPECT_NEAR(Value(p, FigureId::ReturnedBet), 100, 1e-9);
+  // Every win, each roll's too, is doubled on every spin instead of one in twelve.
+  ForEachSource(n, p, [](const Figure& none, double perfect) {
+    if (none.Id != FigureId::ReturnedBet) {
+      EXPECT_NEAR(perfect, none.Value * 2 / (13.0 / 12), 1e-9) << none.Key;
+    }
+  });
+  // Rolls come as often.
+  EXPECT_DOUBLE_EQ(Value(p, FigureId::CherryRollsPerSpin), Value(n, FigureId::CherryRollsPerSpin));
+  EXPECT_DOUBLE_EQ(Value(p, FigureId::BarRollsPerSpin), Value(n, FigureId::BarRollsPerSpin));
+  EXPECT_GT(Value(p, FigureId::Rtp), 100);
+  EXPECT_GT(Value(p, FigureId::Volatility), Value(n, FigureId::Volatility));
 }
 
 TEST(ParSheet, BellPoolDoesNotGrowWithTheCoins) {
   const ParSheet& one = Sheet(8, 1, SkillStop::None);
   const ParSheet& two = Sheet(8, 2, SkillStop::None);
-  // Line pays, screen bonuses and rolls scale with the bet; the pool's credits do not.
-  for (const char* key : {"three_seven", "any_bars", "sevens_bonus", "all_fruit", "cherry_rolls", "bar_rolls"})
-    EXPECT_NEAR(Source(two, key), Source(one, key), 1e-9) << key;
-  EXPECT_NEAR(Source(two, "bell_pool"), Source(one, "bell_pool") / 2, 1e-9);
-  EXPECT_NEAR(Odds(two, "bell_pool"), Odds(one, "bell_pool"), 1e-15);
+  // Line pays, screen bonuses, rolls and returned bets grow with the bet; the pool's
+  // credits do not.
+  ForEachSource(one, two, [](const Figure& f, double doubled) {
+    EXPECT_NEAR(doubled, f.Id == FigureId::BellPoolReturn ? f.Value / 2 : f.Value, 1e-9) << f.Key;
+  });
+  EXPECT_NEAR(Value(two, FigureId::BellPoolOdds), Value(one, FigureId::BellPoolOdds), 1e-15);
 }
 
 TEST(ParSheet, FewerLinesFeedNoScreenBonusAndNoPool) {
   const ParSheet& s = Sheet(5, 1, SkillStop::None);
-  EXPECT_EQ(Source(s, "sevens_bonus"), 0);
-  EXPECT_EQ(Source(s, "all_fruit"), 0);
-  EXPECT_EQ(s.Figures.Find(FigureGroup::AwardOdds, "sevens_3"), nullptr);
+  EXPECT_EQ(Value(s, FigureId::SevensBonusReturn), 0);
+  EXPECT_EQ(Value(s, FigureId::AllFruitReturn), 0);
+  // Awards the bet cannot win are left off the sheet.
+  EXPECT_EQ(s.Figures.Find(FigureId::SevensOdds, 3), nullptr);
+  EXPECT_EQ(s.Figures.Find(FigureId::AllFruitOdds), nullptr);
   EXPECT_EQ(s.Workings.PoolContribution, 0);
   // Bell lines still win the pool, which then pays its fresh start only.
-  EXPECT_GT(Odds(s, "bell_pool"), 0);
+  EXPECT_GT(Value(s, FigureId::BellPoolOdds), 0);
   EXPECT_NEAR(s.Workings.PoolPaid, 100 * s.Workings.PoolAwardRate, 1e-9);
 }
 

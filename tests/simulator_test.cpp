@@ -11,6 +11,7 @@
 namespace {
 
 using analysis::FigureGroup;
+using analysis::FigureId;
 using analysis::MachineTables;
 using analysis::SimOptions;
 using analysis::SimResult;
@@ -145,13 +146,13 @@ TEST(Simulator, AccountsHoldTheGamesIdentity) {
   EXPECT_EQ(m.Borrowed % 1000, 0);
   EXPECT_GE(m.Credits, 0);
   // What was paid is what the return to player says.
-  EXPECT_NEAR(r.Figures.Value(FigureGroup::Summary, "rtp") * static_cast<double>(m.TotalBets) / 100,
+  EXPECT_NEAR(r.Figures.Value(FigureId::Rtp) * static_cast<double>(m.TotalBets) / 100,
               static_cast<double>(m.TotalPaid), 1e-6 * static_cast<double>(m.TotalPaid));
   // The sources add up to the whole.
   double sources = 0;
   for (const auto& f : r.Figures.Figures)
-    if (f.Group == FigureGroup::ReturnBySource) sources += f.Value;
-  EXPECT_NEAR(sources, r.Figures.Value(FigureGroup::Summary, "rtp"), 1e-9);
+    if (f.Group() == FigureGroup::ReturnBySource) sources += f.Value;
+  EXPECT_NEAR(sources, r.Figures.Value(FigureId::Rtp), 1e-9);
 }
 
 TEST(Simulator, EveryBonusLampReturnsTheBetForThePerfectPlayer) {
@@ -159,9 +160,9 @@ TEST(Simulator, EveryBonusLampReturnsTheBetForThePerfectPlayer) {
   SimOptions o = Options(50000, 3, 1);
   o.Skill = SkillStop::Perfect;
   const SimResult r = analysis::Simulate(t, o);
-  EXPECT_EQ(r.Figures.Value(FigureGroup::Summary, "bonus_lamp"), 1.0);
-  EXPECT_EQ(r.Figures.Value(FigureGroup::ReturnBySource, "returned_bet"), 100.0);
-  EXPECT_EQ(r.Figures.Value(FigureGroup::Summary, "hit_frequency"), 100.0);
+  EXPECT_EQ(r.Figures.Value(FigureId::BonusLamp), 1.0);
+  EXPECT_EQ(r.Figures.Value(FigureId::ReturnedBet), 100.0);
+  EXPECT_EQ(r.Figures.Value(FigureId::HitFrequency), 100.0);
 }
 
 TEST(Simulator, IntervalsUseStudentsT) {
@@ -181,10 +182,10 @@ TEST(Simulator, SmallRunsSplitOverThreadsPlayEverySpin) {
   EXPECT_EQ(r.Money.TotalBets, 7 * 8);
   EXPECT_TRUE(r.Balanced);
   // Three batches of a few spins: an interval, however wide.
-  EXPECT_TRUE(std::isfinite(r.Figures.Find(FigureGroup::Summary, "rtp")->High));
+  EXPECT_TRUE(std::isfinite(r.Figures.Find(FigureId::Rtp)->High));
   const SimResult one = analysis::Simulate(t, Options(1, 1, 1));
   EXPECT_EQ(one.Spins, 1);
-  EXPECT_FALSE(std::isfinite(one.Figures.Find(FigureGroup::Summary, "rtp")->High));
+  EXPECT_FALSE(std::isfinite(one.Figures.Find(FigureId::Rtp)->High));
 }
 
 }  // namespace

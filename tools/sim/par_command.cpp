@@ -41,7 +41,7 @@ int ParCommand(const std::vector<std::string>& args) {
   const analysis::MachineTables tables = analysis::DeriveMachineTables(o.lines, o.coins);
   const analysis::ParSheet sheet = analysis::ComputeParSheet(tables, o.skill);
   const analysis::Report& r = sheet.Figures;
-  const bool beaten = r.Value(analysis::FigureGroup::Summary, "rtp") > 100;
+  const bool beaten = r.Value(analysis::FigureId::Rtp) > 100;
   if (o.json) {
     std::cout << "{\"lines\":" << r.LinesPlayed << ",\"coins\":" << r.CoinsPerLine << ",\"bet\":" << r.Bet
               << ",\"skill_stop\":" << JsonQuote(SkillStopName(o.skill))

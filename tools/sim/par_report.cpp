@@ -27,7 +27,7 @@ std::string Format(const char* format, double v) {
 }
 
 std::string Number(const Figure& f, double v) {
-  switch (f.Unit) {
+  switch (f.Unit()) {
     case Measure::PercentOfBet:
     case Measure::Percent: return Format("%.3f", v);
     case Measure::Probability: return Format("%.6g", v);
@@ -38,7 +38,7 @@ std::string Number(const Figure& f, double v) {
 }
 
 std::string Unit(const Figure& f) {
-  switch (f.Unit) {
+  switch (f.Unit()) {
     case Measure::PercentOfBet: return "% of bet";
     case Measure::Percent: return "%";
     case Measure::Credits: return "credits";
@@ -74,9 +74,9 @@ std::string Row(const Figure& f, int32_t bet, bool intervals, size_t label_width
   std::string value = Number(f, f.Value);
   if (!Unit(f).empty()) value += " " + Unit(f);
   std::string note;
-  if (f.Unit == Measure::Probability) note = OneIn(f.Value);
-  if (f.Group == FigureGroup::AwardOdds) note += " " + std::string(PerText(f.Per));
-  if (f.Unit == Measure::Credits) note = Format("%.2f", f.Value / bet) + " bets";
+  if (f.Unit() == Measure::Probability) note = OneIn(f.Value);
+  if (f.Group() == FigureGroup::AwardOdds) note += " " + std::string(PerText(f.Per()));
+  if (f.Unit() == Measure::Credits) note = Format("%.2f", f.Value / bet) + " bets";
   std::string line = "  " + Pad(f.Label, label_width) + "  " + Pad(value, 18) + " " + Pad(note, 32);
   if (intervals) {
     if (std::isfinite(f.Low)) line += " [" + Number(f, f.Low) + ", " + Number(f, f.High) + "]";
@@ -117,10 +117,10 @@ std::string ReportText(const analysis::Report& r, bool intervals) {
   auto group = [&](FigureGroup g, const char* title) {
     if (title) out << "\n" << title << "\n";
     for (const Figure& f : r.Figures)
-      if (f.Group == g) out << Row(f, r.Bet, intervals, width);
+      if (f.Group() == g) out << Row(f, r.Bet, intervals, width);
   };
   group(FigureGroup::Summary, nullptr);
-  const double rtp = r.Value(FigureGroup::Summary, "rtp");
+  const double rtp = r.Value(analysis::FigureId::Rtp);
   if (rtp > 100)
     out << "  The player beats the house: over the long run the machine pays back "
         << Format("%.1f", rtp) << " credits for every 100 bet.\n";
@@ -132,12 +132,12 @@ std::string ReportText(const analysis::Report& r, bool intervals) {
 std::string ReportJsonMembers(const analysis::Report& r, bool intervals) {
   std::string s;
   for (const Figure& f : r.Figures)
-    if (f.Group == FigureGroup::Summary) s += Member(f, intervals) + ",";
+    if (f.Group() == FigureGroup::Summary) s += Member(f, intervals) + ",";
   auto object = [&](FigureGroup g, const char* name) {
     std::string o = JsonQuote(name) + ":{";
     bool first = true;
     for (const Figure& f : r.Figures) {
-      if (f.Group != g) continue;
+      if (f.Group() != g) continue;
       o += (first ? "" : ",") + Member(f, intervals);
       first = false;
     }
