@@ -13,20 +13,9 @@ int main() {
   ScreenInfo screen = fltk::ReadScreen();
   fltk::GameWindow window(app::kGameTitle, 612, 393, desktop.Text());
 
-  app::Desk desk;
-  desk.canvas = &window.Surface();
-  desk.clock = &desktop;
-  desk.timers = &desktop;
-  desk.sound = &sound;
-  desk.boxes = &desktop;
-  desk.dialogs = &desktop.Dialogs();
-  desk.help = &desktop;
-  desk.web = &desktop;
-  desk.shell = &window;
-  desk.screen = screen;
-  desk.program_folder = fltk::ProgramFolder();
-  desk.pictures = view::BuiltinPicture;
-  desk.saved_game_path = persistence::SavedGamePath();
+  Services services{window.Surface(), desktop, desktop, sound, desktop, desktop.Dialogs(), desktop, desktop};
+  app::Desk desk{services, window, screen, fltk::ProgramFolder(), persistence::SavedGamePath(),
+                 view::BuiltinPicture};
 
   app::TForm1 form(desk);
   desktop.SetHelpFile(form.HelpFile());

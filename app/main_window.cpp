@@ -12,15 +12,10 @@
 namespace app {
 
 TForm1::TForm1(const Desk& desk)
-    : desk_(desk), saved_games_(desk.saved_game_path), view_(m_, pictures_, desk.screen.dpi) {
-  m_.canvas = desk.canvas;
-  m_.clock = desk.clock;
-  m_.timers = desk.timers;
-  m_.sound = desk.sound;
-  m_.boxes = desk.boxes;
-  m_.dialogs = desk.dialogs;
-  m_.view = &view_;
-  m_.help = desk.help;
+    : desk_(desk),
+      saved_games_(desk.saved_game_path),
+      m_(desk.services, view_),
+      view_(m_, pictures_, desk.screen.dpi) {
   m_.SaveCurrentGame = [this] { return SaveCurrentGame(true); };
   m_.PlayDoubleOrNothing = [this] { dialogs::PlayDoubleOrNothing(m_); };
 }
@@ -38,20 +33,20 @@ void TForm1::FormCreate() {
   g.ScreenWidth = desk_.screen.width;
 
   view::LoadBuiltinPictures(pictures_, desk_.pictures);
-  if (!view::LoadArtwork(m_, pictures_, desk_.screen.depth)) desk_.boxes->Notice(kMissingArtwork);
+  if (!view::LoadArtwork(m_, pictures_, desk_.screen.depth)) desk_.services.boxes.Notice(kMissingArtwork);
   view::LoadClickSound(m_);
-  desk_.shell->Place(0, 0, desk_.screen.width - 10, desk_.screen.height);
+  desk_.shell.Place(0, 0, desk_.screen.width - 10, desk_.screen.height);
   view_.logo = view::ComputeLayout(g, m_.art, pictures_);
-  desk_.shell->AddHotspot(view_.logo.x, view_.logo.y, pictures_.Logo.Width(), pictures_.Logo.Height(),
+  desk_.shell.AddHotspot(view_.logo.x, view_.logo.y, pictures_.Logo.Width(), pictures_.Logo.Height(),
                           "", [this] { LogoClick(); });
   bar_ = view::BuildCommandBar(g, pictures_.Options);
   for (int i = 0; i < view::kCommandCount; ++i)
-    hotspots_[i] = desk_.shell->AddHotspot(bar_[i].x, bar_[i].y, bar_[i].w, bar_[i].h, bar_[i].tooltip,
+    hotspots_[i] = desk_.shell.AddHotspot(bar_[i].x, bar_[i].y, bar_[i].w, bar_[i].h, bar_[i].tooltip,
                                            [this, i] { CommandClick(i); });
   view_.draw_captions = [this] { DrawCommandCaptions(); };
 
   persistence::LoadGameSection(g, saved_games_, persistence::kCurrentGameSlot);
-  if (desk_.screen.dpi < 100) desk_.shell->Maximize();
+  if (desk_.screen.dpi < 100) desk_.shell.Maximize();
   view_.FormPaint();
   machine::StartTimer(m_, machine::Timer3);
 }
@@ -89,7 +84,7 @@ void TForm1::FormClose() {
 
 bool TForm1::SaveCurrentGame(bool report) {
   return persistence::SaveGameSection(m_.g, saved_games_, persistence::kCurrentGameSlot,
-                                      "CurrentGame", report ? desk_.boxes : nullptr);
+                                      "CurrentGame", report ? &desk_.services.boxes : nullptr);
 }
 
 void TForm1::CloseOnSignal() {
@@ -102,18 +97,18 @@ void TForm1::FinishClose(bool ask_when_save_fails) {
   if (m_.CloseOpenDialog) m_.CloseOpenDialog();
   m_.Closing = true;
   if (!SaveCurrentGame(ask_when_save_fails) && ask_when_save_fails &&
-      !desk_.boxes->Confirm("Your game could not be saved. Close Vantello anyway?")) {
+      !desk_.services.boxes.Confirm("Your game could not be saved. Close Vantello anyway?")) {
     m_.Closing = false;  // the player stays; nothing was lost
     return;
   }
   closed_ = true;
   for (machine::TimerId id : {machine::Timer1, machine::Timer2, machine::Timer3, machine::Timer4, machine::Timer5})
     machine::StopTimer(m_, id);
-  desk_.shell->Close();
+  desk_.shell.Close();
 }
 
 void TForm1::Help(const std::string& topic) {
-  if (desk_.help) desk_.help->ShowHelp(HelpFile(), topic);
+  desk_.services.help.ShowHelp(HelpFile(), topic);
 }
 
 void TForm1::CommandClick(int i) {
@@ -122,13 +117,13 @@ void TForm1::CommandClick(int i) {
 
 bool TForm1::RefuseWhileSpinning() {
   if (m_.CycleDepth == 0 && !m_.g.SpinInProgress) return false;
-  desk_.boxes->Information("Please wait until the wheels have stopped.");
+  desk_.services.boxes.Information("Please wait until the wheels have stopped.");
   return true;
 }
 
 void TForm1::SetTooltip(int i, const std::string& text) {
   bar_[i].tooltip = text;
-  desk_.shell->SetHotspotTooltip(hotspots_[i], text);
+  desk_.shell.SetHotspotTooltip(hotspots_[i], text);
 }
 
 void TForm1::RunCommand(int i) {
@@ -148,13 +143,13 @@ void TForm1::RunCommand(int i) {
       break;
     case view::CmdNewGame:
       if (RefuseWhileSpinning()) break;
-      if (desk_.boxes->Confirm("Start a New Game?")) {
+      if (desk_.services.boxes.Confirm("Start a New Game?")) {
         rules::NewGameReset(g);
         view_.FormPaint();
       }
       break;
     case view::CmdSummary:
-      desk_.boxes->Information(g.LastSpinSummary.empty()
+      desk_.services.boxes.Information(g.LastSpinSummary.empty()
                                    ? "You must spin before viewing a summary of the last spin."
                                    : g.LastSpinSummary);
       break;
@@ -165,7 +160,7 @@ void TForm1::RunCommand(int i) {
       if (g.AutoSpin && !g.SpinInProgress) machine::RequestSpin(m_);
       break;
     case view::CmdExit:
-      if (desk_.boxes->Confirm("Are you sure you want to exit the game?")) FormClose();
+      if (desk_.services.boxes.Confirm("Are you sure you want to exit the game?")) FormClose();
       break;
     case view::CmdSound:
       g.Sound = !g.Sound;
@@ -193,8 +188,7 @@ void TForm1::RunCommand(int i) {
 }
 
 void TForm1::ShowWebSite() {
-  if (!m_.dialogs) return;
-  auto d = m_.dialogs->NewDialog("Vantello on the Web", 360, 150, platform::Rgb(0xE8, 0xE8, 0xE8));
+  auto d = m_.dialogs.NewDialog("Vantello on the Web", 360, 150, platform::Rgb(0xE8, 0xE8, 0xE8));
   platform::LabelStyle text;
   text.points = 10;
   text.wrap = true;
@@ -202,13 +196,13 @@ void TForm1::ShowWebSite() {
               "News, tips and new versions of Vantello are on our web site. Open it in your web browser?",
               text);
   d->AddButton(150, 100, 110, 34, "&Visit the Site", platform::ButtonKind::Ok, [this] {
-    if (desk_.web && !desk_.web->OpenUrl(kWebSite))
-      desk_.boxes->Information(std::string("No web browser could be started. The address is ") + kWebSite);
+    if (!desk_.services.web.OpenUrl(kWebSite))
+      desk_.services.boxes.Information(std::string("No web browser could be started. The address is ") + kWebSite);
   });
   d->AddButton(270, 100, 74, 34, "&Cancel", platform::ButtonKind::Cancel, nullptr);
   d->ShowModal();
 }
 
-void TForm1::LogoClick() { desk_.boxes->Information(std::string(kGameTitle) + " Version " + kVersion); }
+void TForm1::LogoClick() { desk_.services.boxes.Information(std::string(kGameTitle) + " Version " + kVersion); }
 
 }  // namespace app

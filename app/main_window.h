@@ -15,17 +15,11 @@
 
 namespace app {
 
-// The desktop services the window works with.
+// The desktop the window works with: the services it shares with the machine, its own
+// frame, and where its files are.
 struct Desk {
-  platform::Canvas* canvas = nullptr;
-  platform::Clock* clock = nullptr;
-  platform::Timers* timers = nullptr;
-  platform::SoundPlayer* sound = nullptr;
-  platform::MessageBoxes* boxes = nullptr;
-  platform::DialogFactory* dialogs = nullptr;
-  platform::HelpViewer* help = nullptr;
-  platform::WebBrowser* web = nullptr;
-  platform::WindowShell* shell = nullptr;
+  platform::Services services;
+  platform::WindowShell& shell;
   platform::ScreenInfo screen;
   std::string program_folder;
   std::string saved_game_path;  // Vantello.ini

@@ -5,6 +5,7 @@
 
 #include "machine/lamps.h"
 #include "machine/wheels.h"
+#include "platform/null/null_desktop.h"
 #include "platform/testing/fake_platform.h"
 #include "view/builtin_pictures.h"
 #include "view/main_view.h"
@@ -12,12 +13,9 @@
 
 namespace {
 
+// The real drawing on a canvas of the window's size; everything else is the silent face.
 struct Window {
-  Window() : canvas(1014, 768, &text), view(m, pictures, 96) {
-    m.canvas = &canvas;
-    m.clock = &fake;
-    m.timers = &fake;
-    m.view = &view;
+  Window() : canvas(1014, 768, &text), m(Face(), view), view(m, pictures, 96) {
     m.ProgramFolder = VANTELLO_PROGRAM_DIR;
     m.g.ScreenWidth = 1024;
     view::LoadBuiltinPictures(pictures, view::BuiltinPicture);
@@ -25,7 +23,11 @@ struct Window {
     rules::ApplyStartupValues(m.g);
     view.logo = view::ComputeLayout(m.g, m.art, pictures);
   }
-  platform::testing::FakePlatform fake;
+  platform::Services Face() {
+    platform::Services face = desktop.Face();
+    return {canvas, face.clock, face.timers, face.sound, face.boxes, face.dialogs, face.help, face.web};
+  }
+  platform::null::NullDesktop desktop;
   platform::testing::FakeText text;
   platform::Canvas canvas;
   machine::Machine m;

@@ -32,14 +32,13 @@ void ShowBorrowDialog(machine::Machine& m, const view::Pictures& digits) {
 TBorrowC::TBorrowC(machine::Machine& m, const view::Pictures& digits) : m_(m), digits_(digits) {}
 
 void TBorrowC::ShowModal() {
-  if (!m_.dialogs) return;
   FormCreate();
   dialog_->ShowModal();
 }
 
 void TBorrowC::FormCreate() {
   using platform::ButtonKind;
-  dialog_ = m_.dialogs->NewDialog("Use this form to borrow or pay back credits", 582, 300, kButtonFace);
+  dialog_ = m_.dialogs.NewDialog("Use this form to borrow or pay back credits", 582, 300, kButtonFace);
   dialog_->SetHelpTopic(kBorrowHelpTopic);
   dialog_->OnPaint([this] { FormPaint(); });
 
@@ -94,7 +93,7 @@ void TBorrowC::Borrow(int32_t amount) {
   // rather than wrapping round to a negative balance.
   if (int64_t{g.Credits} + amount > rules::kMaxCredits ||
       int64_t{g.Borrowed} + amount > rules::kMaxCredits) {
-    m_.boxes->Information("You cannot borrow that much: the credit meter would overflow.");
+    m_.boxes.Information("You cannot borrow that much: the credit meter would overflow.");
     return;
   }
   g.Credits += amount;
@@ -105,12 +104,12 @@ void TBorrowC::Borrow(int32_t amount) {
 void TBorrowC::PayBack(int32_t amount) {
   rules::GameState& g = m_.g;
   if (amount > g.Credits) {
-    m_.boxes->Information("You do not have " + FormatFixed(amount, 7, 2, UserSeparators()) +
+    m_.boxes.Information("You do not have " + FormatFixed(amount, 7, 2, UserSeparators()) +
                           " credits!");
     return;
   }
   if (amount > g.Borrowed) {
-    m_.boxes->Information("You cannot pay back more credits than you have borrowed!");
+    m_.boxes.Information("You cannot pay back more credits than you have borrowed!");
     return;
   }
   g.Credits -= amount;
@@ -118,6 +117,6 @@ void TBorrowC::PayBack(int32_t amount) {
   dialog_->Repaint();
 }
 
-void TBorrowC::BitBtn7Click() { m_.boxes->Information(kHelpText); }
+void TBorrowC::BitBtn7Click() { m_.boxes.Information(kHelpText); }
 
 }  // namespace dialogs

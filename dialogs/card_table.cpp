@@ -92,7 +92,7 @@ platform::Bitmap CardFace(const CardArt& art, int32_t value, int32_t suit) {
 }
 
 TCardForm::TCardForm(machine::Machine& m) : m_(m) {
-  dialog_ = m_.dialogs->NewDialog(kCaption, 640, 440, platform::kGreen);
+  dialog_ = m_.dialogs.NewDialog(kCaption, 640, 440, platform::kGreen);
   FormCreate();
 }
 
@@ -116,7 +116,7 @@ void TCardForm::FormCreate() {
   dialog_->OnMouseUp([this](int x, int y) { FormMouseUp(x, y); });
   dialog_->OnClose([this] { FormClose(); });
 
-  if (m_.clock) m_.rng.Seed(m_.clock->TimeOfDayMs());
+  m_.rng.Seed(m_.clock.TimeOfDayMs());
   game_.deck = rules::DealDeck(m_.rng);
 
   // A small screen has no room for the table below the machine's top edge.
@@ -165,7 +165,7 @@ void TCardForm::FormMouseUp(int x, int y) {
     g.SpinWin = outcome->win;
     DrawSlot(slot);
     // Let the turned card show before its sound holds everything up.
-    if (m_.clock) m_.clock->PumpMessages();
+    m_.clock.PumpMessages();
     machine::PlayWave(m_, outcome->sound, outcome->wait);
   }
   dialog_->SetText(Label1_, WinningsText());
@@ -179,13 +179,13 @@ void TCardForm::FormClose() {
 }
 
 void TCardForm::BitBtn2Click() {
-  if (m_.help) m_.help->ShowHelp(m_.HelpFile, std::to_string(kHelpTopic));
+  m_.help.ShowHelp(m_.HelpFile, std::to_string(kHelpTopic));
 }
 
 std::string TCardForm::WinningsText() const { return "Winnings: " + std::to_string(m_.g.SpinWin); }
 
 void PlayDoubleOrNothing(machine::Machine& m) {
-  if (m.Closing || !m.dialogs) return;
+  if (m.Closing) return;
   TCardForm form(m);
   form.ShowModal();
 }

@@ -13,7 +13,6 @@ void ShowPayChart(machine::Machine& m) {
 TPaychart::TPaychart(machine::Machine& m) : m_(m) {}
 
 void TPaychart::ShowModal() {
-  if (!m_.dialogs) return;
   FormCreate();
   dialog_->ShowModal();
 }
@@ -25,7 +24,7 @@ void TPaychart::FormCreate() {
     return;
   }
   // The window takes the chart's own size; the chart is all it shows.
-  dialog_ = m_.dialogs->NewDialog("Payoff Chart", Image1.Width(), Image1.Height(), platform::kBlack);
+  dialog_ = m_.dialogs.NewDialog("Payoff Chart", Image1.Width(), Image1.Height(), platform::kBlack);
   dialog_->SetHelpTopic(kPayChartHelpTopic);
   dialog_->OnPaint([this] { FormPaint(); });
 }
@@ -39,7 +38,7 @@ void TPaychart::FormPaint() {
 
 // Without its picture the window says why, rather than opening blank.
 void TPaychart::ShowUnreadable(const std::string& path) {
-  dialog_ = m_.dialogs->NewDialog("Payoff Chart", 440, 130, kButtonFace);
+  dialog_ = m_.dialogs.NewDialog("Payoff Chart", 440, 130, kButtonFace);
   dialog_->SetHelpTopic(kPayChartHelpTopic);
   platform::LabelStyle text;
   text.points = 10;

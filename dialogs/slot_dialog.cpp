@@ -29,14 +29,13 @@ TLoadSave::TLoadSave(machine::Machine& m, platform::ProfileFile& file, int SlotD
     : m_(m), file_(file), mode_(SlotDialogMode), today_(persistence::TodayDate()) {}
 
 bool TLoadSave::FormCreate() {
-  if (!m_.dialogs) return false;
   // Listing a slot means loading it over the live game, so the game is parked first.
   // If it cannot be parked, no slot is loaded and the game stays as it is.
   if (!SaveCurrentGame()) return false;
 
   const char* caption =
       mode_ == 1 ? "Save a Game -- Select Game Slot" : "Open a Game -- Select Game Slot";
-  dialog_ = m_.dialogs->NewDialog(caption, 616, 360, platform::kSilver);
+  dialog_ = m_.dialogs.NewDialog(caption, 616, 360, platform::kSilver);
   dialog_->SetHelpTopic(kSlotDialogHelpTopic);
   dialog_->AddFrame(0, 8, 617, 297);
   for (int i = 0; i < 8; ++i) AddPanel(i);
@@ -95,10 +94,10 @@ void TLoadSave::BitBtn7Click(int tag) {
   if (slot < 0 || slot >= 8) return;
   if (mode_ == 1) {
     std::string typed = dialog_->Text(panels_[slot].name);
-    std::optional<std::string> name = m_.boxes->Input("Name for this saved game?", "", typed);
+    std::optional<std::string> name = m_.boxes.Input("Name for this saved game?", "", typed);
     if (!name) return;
     BringBackCurrentGame();
-    persistence::SaveGameSection(m_.g, file_, slot, *name, m_.boxes, today_);
+    persistence::SaveGameSection(m_.g, file_, slot, *name, &m_.boxes, today_);
   } else {
     // If the opened game cannot be made the current one, "CurrentGame" still holds the
     // player's game and the close brings that back.
@@ -110,11 +109,11 @@ void TLoadSave::BitBtn7Click(int tag) {
 void TLoadSave::FormClose() { BringBackCurrentGame(); }
 
 void TLoadSave::HelpBtnClick() {
-  if (m_.help) m_.help->ShowHelp(m_.HelpFile, std::to_string(kSlotDialogHelpTopic));
+  m_.help.ShowHelp(m_.HelpFile, std::to_string(kSlotDialogHelpTopic));
 }
 
 bool TLoadSave::SaveCurrentGame() {
-  if (!persistence::SaveGameSection(m_.g, file_, persistence::kCurrentGameSlot, kCurrentGameName, m_.boxes, today_))
+  if (!persistence::SaveGameSection(m_.g, file_, persistence::kCurrentGameSlot, kCurrentGameName, &m_.boxes, today_))
     return false;
   persistence::CopySavedFields(m_.g, parked_);
   parked_.GameName = kCurrentGameName;

@@ -46,7 +46,6 @@ TStatsForm::TStatsForm(machine::Machine& m, NumberSeparators separators)
     : m_(m), separators_(std::move(separators)) {}
 
 void TStatsForm::ShowModal() {
-  if (!m_.dialogs) return;
   FormCreate();
   dialog_->ShowModal();
 }
@@ -80,7 +79,7 @@ void TStatsForm::AddRow(const char* caption, int x, int y, bool caption_bold, in
 
 void TStatsForm::FormCreate() {
   const rules::GameState& g = m_.g;
-  dialog_ = m_.dialogs->NewDialog("Your Game Statistics", 632, 333, kButtonFace);
+  dialog_ = m_.dialogs.NewDialog("Your Game Statistics", 632, 333, kButtonFace);
 
   const int64_t payoffs = Payoffs(g);
   const int64_t normal =

@@ -17,7 +17,7 @@ void CheckBetAndSpin(Machine& m) {
   if (bet <= 0) refusal = "You must place a bet first.";
   else if (bet > g.Credits) refusal = "You do not have enough credits for that bet,";
   if (refusal) {
-    m.boxes->Information(refusal);
+    m.boxes.Information(refusal);
     g.AutoSpin = false;
     m.view->DrawCommandCaptions();
     return;

@@ -15,7 +15,7 @@ void Timer5Timer(machine::Machine& m) {
   else if (wc == rules::WidthClass::Medium) points = 12, y = 230;
   // The trailing blanks wipe a longer text drawn before.
   std::string text = "FREE Spins:  " + std::to_string(g.BarRollsLeft) + "          ";
-  platform::Canvas& c = *m.canvas;
+  platform::Canvas& c = m.canvas;
   c.Hold();
   c.Fill(x, y, c.TextWidth(text, points), c.TextHeight(points), platform::kBlack);
   c.Text(x, y, text, points, g.FreeSpinsBlink ? platform::kYellow : platform::kBlack);

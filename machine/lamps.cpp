@@ -25,7 +25,7 @@ int SideLampTop(const Machine& m) {
 void DrawSideLamp(Machine& m, int x, int frame) {
   const platform::Bitmap& pic = m.art.SideLampImage;
   int h = pic.Height() / 4;
-  m.canvas->Blit(pic, 0, frame * h, pic.Width(), h, x, SideLampTop(m));
+  m.canvas.Blit(pic, 0, frame * h, pic.Width(), h, x, SideLampTop(m));
 }
 
 void RestoreCell(Machine& m, int w) {
@@ -62,18 +62,18 @@ void DrawChaserLamp(Machine& m, int i, bool lit) {
   const platform::Bitmap& pic = lit ? m.art.LampsOnImage : m.art.LampsOffImage;
   int w = m.g.CellSize == 96 ? 83 : 53;
   int h = m.g.CellSize == 96 ? 100 : 30;
-  m.canvas->Blit(pic, w * i, 0, w, h, m.g.OriginX + w * i, LampTop(m));
+  m.canvas.Blit(pic, w * i, 0, w, h, m.g.OriginX + w * i, LampTop(m));
 }
 
 void DrawChaserLamps(Machine& m) {
   int w = m.art.LampsOffImage.Width() / 6;
   int h = m.art.LampsOffImage.Height();
-  m.canvas->Hold();
+  m.canvas.Hold();
   for (int i = 0; i < 6; ++i) {
     const platform::Bitmap& pic = m.g.ChaserLamps[i] ? m.art.LampsOnImage : m.art.LampsOffImage;
-    m.canvas->Blit(pic, w * i, 0, w, h, m.g.OriginX + w * i, LampTop(m));
+    m.canvas.Blit(pic, w * i, 0, w, h, m.g.OriginX + w * i, LampTop(m));
   }
-  m.canvas->Release();
+  m.canvas.Release();
 }
 
 void DrawLeftSideLamp(Machine& m, bool lit) {
@@ -89,20 +89,20 @@ void DrawRightSideLamp(Machine& m, bool lit) {
 
 void HighlightLine(Machine& m, int line, bool on) {
   if (line < 0 || line > 7) return;
-  m.canvas->Hold();
+  m.canvas.Hold();
   for (int w : rules::kPaylines[line]) {
     if (on) {
       Box b = WheelWindow(m.g, w);
-      m.canvas->Hatch(b.x, b.y, b.w, b.h, LineColour(line));
+      m.canvas.Hatch(b.x, b.y, b.w, b.h, LineColour(line));
     } else {
       RestoreCell(m, w);
     }
   }
-  m.canvas->Release();
+  m.canvas.Release();
 }
 
 void HighlightScreenBonus(Machine& m, bool on) {
-  m.canvas->Hold();
+  m.canvas.Hold();
   for (int w = 0; w < 9; ++w) {
     if (!on) {
       RestoreCell(m, w);
@@ -111,10 +111,10 @@ void HighlightScreenBonus(Machine& m, bool on) {
     int code = rules::CellSymbol(m.g, w);
     if (m.g.ScreenBonus == 10 || code == rules::Seven || code == rules::RollSeven) {
       Box b = WheelWindow(m.g, w);
-      m.canvas->Hatch(b.x, b.y, b.w, b.h, platform::kBlack);
+      m.canvas.Hatch(b.x, b.y, b.w, b.h, platform::kBlack);
     }
   }
-  m.canvas->Release();
+  m.canvas.Release();
 }
 
 void Timer1Timer(Machine& m) {

@@ -50,17 +50,58 @@ class MachineView {
   virtual void RepaintAll() = 0;
 };
 
+// A view that draws nothing, for a machine nobody watches (the simulator, the benchmarks)
+// and for tests that watch one meter only.
+class SilentView : public MachineView {
+ public:
+  void DrawCreditsMeter() override {}
+  void DrawBellPoolMeter() override {}
+  void DrawLinesMeter() override {}
+  void DrawCoinsMeter() override {}
+  void DrawCoinsPlayedMeter() override {}
+  void DrawBellsRow() override {}
+  void DrawCherriesRow() override {}
+  void ShowWinnings(bool) override {}
+  void DrawCommandCaptions() override {}
+  void RepaintAll() override {}
+};
+
+// The guards that keep a spin from running into itself. The window pumps messages in
+// the middle of a spin (every animation step, every pause, every waited sound, the card
+// table), so a key, a click, a timer or the close box can arrive while a spin is on the
+// stack:
+//   g.SpinInProgress  set by SpinCycle from its set-up to the end of its evaluation (not
+//                     its rolls). Read by the bet keys and Enter (refused), the lamp
+//                     timers (they draw nothing over the turning wheels), RequestSpin,
+//                     and the window's commands that must wait for the wheels.
+//   g.StopRequested   set by Space, the STOP button and a close; cleared by SpinCycle's
+//                     set-up. Read by the animation loop: the skill stop.
+//   RequestRunning    set by RequestSpin for its whole auto-spin loop. Read by
+//                     RequestSpin (requests never nest) and by the window's close.
+//   CycleDepth        counted up and down by SpinCycle; above 0 while a spin, its
+//                     count-off or its rolls are anywhere on the stack. Read by the
+//                     window's close and by the commands that must wait for the wheels.
+//   Closing           set by the window when it closes mid-spin or for good; cleared only
+//                     when a failed save keeps the player in the game. Read by SpinCycle
+//                     (stop at once), Pause (no wait), the sounds (silent), CountOff (pay
+//                     the rest at once), payout (no card game) and RequestSpin.
+//   close_pending_    the window's own (app/main_window.h): set by a close that arrives
+//                     mid-spin; read after every handler returns, when the spin has
+//                     unwound, to save and close.
 struct Machine {
   rules::GameState g;
   Artwork art;
 
-  platform::Canvas* canvas = nullptr;
-  platform::Clock* clock = nullptr;
-  platform::Timers* timers = nullptr;
-  platform::SoundPlayer* sound = nullptr;
-  platform::MessageBoxes* boxes = nullptr;
-  platform::DialogFactory* dialogs = nullptr;
-  MachineView* view = nullptr;
+  // The desktop, as the window hands it over.
+  platform::Canvas& canvas;
+  platform::Clock& clock;
+  platform::Timers& timers;
+  platform::SoundPlayer& sound;
+  platform::MessageBoxes& boxes;
+  platform::DialogFactory& dialogs;
+  platform::HelpViewer& help;
+  // The window's meters and captions. Never null; a test may put a recording view here.
+  MachineView* view;
 
   platform::Rng rng;
   std::string ProgramFolder;                  // with its trailing '/'
@@ -82,8 +123,11 @@ struct Machine {
   // what it stands at, when the window closes.
   std::function<void()> CloseOpenDialog;
   // The help file, for the dialogs' Help buttons and F1.
-  platform::HelpViewer* help = nullptr;
   std::string HelpFile;
+
+  Machine(const platform::Services& services, MachineView& view);
+  Machine(const Machine&) = delete;
+  Machine& operator=(const Machine&) = delete;
 };
 
 // Starts or stops one of the window's five timers with its interval and tick handler.

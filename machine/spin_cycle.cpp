@@ -28,12 +28,12 @@ bool StopWanted(const Machine& m) { return m.g.StopRequested || m.Closing; }
 
 void DrawBounce(Machine& m, int w, const Wheel& wheel, int shift) {
   Box a = BounceArea(m.g, w);
-  m.canvas->Blit(wheel.bounce, 0, 0, a.w, a.h, a.x, a.y + shift);
+  m.canvas.Blit(wheel.bounce, 0, 0, a.w, a.h, a.x, a.y + shift);
 }
 
 void GrabBounce(Machine& m, int w, Wheel& wheel) {
   Box a = BounceArea(m.g, w);
-  wheel.bounce = m.canvas->Grab(a.x, a.y, a.w, a.h);
+  wheel.bounce = m.canvas.Grab(a.x, a.y, a.w, a.h);
   DrawBounce(m, w, wheel, 1);
 }
 
@@ -125,7 +125,7 @@ void SpinCycle(Machine& m) {
   ++m.CycleDepth;
 
   // Set-up.
-  m.rng.Seed(m.clock->TimeOfDayMs());
+  m.rng.Seed(m.clock.TimeOfDayMs());
   g.SpinInProgress = true;
   StopTimer(m, Timer1);
   StopTimer(m, Timer2);
@@ -163,9 +163,9 @@ void SpinCycle(Machine& m) {
   // Animation: one step every 25 ms or later, never catching up; messages are
   // pumped on every pass so that input and timers run in the middle of the spin.
   int step = 0;
-  uint64_t last = m.clock->TickMs();
+  uint64_t last = m.clock.TickMs();
   while (step < rules::kSpinSteps) {
-    uint64_t now = m.clock->TickMs();
+    uint64_t now = m.clock.TickMs();
     if (now - last >= rules::kStepMs) {
       if (StopWanted(m)) step = 1000;
       last = now;
@@ -183,7 +183,7 @@ void SpinCycle(Machine& m) {
       }
     }
     if (StopWanted(m)) step = 1000;
-    m.clock->PumpMessages();
+    m.clock.PumpMessages();
   }
   if (step >= 1000) FinishWheelsAtOnce(m, wheels);
 

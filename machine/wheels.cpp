@@ -34,12 +34,12 @@ void DrawCell(Machine& m, int w) {
   int code = rules::CellSymbol(m.g, w);
   int size = m.g.CellSize;
   Box b = SymbolSquare(m.g, w);
-  m.canvas->Blit(m.art.SymbolSheet, (code % 4) * size, (code / 4) * size, size, size, b.x, b.y);
+  m.canvas.Blit(m.art.SymbolSheet, (code % 4) * size, (code / 4) * size, size, size, b.x, b.y);
 }
 
 void ClearCell(Machine& m, int w) {
   Box b = WheelWindow(m.g, w);
-  m.canvas->Fill(b.x, b.y, b.w, b.h, platform::kWhite);
+  m.canvas.Fill(b.x, b.y, b.w, b.h, platform::kWhite);
 }
 
 void DrawMotion(Machine& m, int w, int offset) {
@@ -47,7 +47,7 @@ void DrawMotion(Machine& m, int w, int offset) {
   // Rows offset .. offset + h - 1 of the strip, wrapping from 575 back to 0, shown in
   // one piece: the two parts are drawn under one hold.
   int first = kMotionStripHeight - offset;
-  platform::Canvas& c = *m.canvas;
+  platform::Canvas& c = m.canvas;
   c.Hold();
   if (first >= b.h) {
     c.Blit(m.art.MotionStrip, 0, offset, b.w, b.h, b.x, b.y);

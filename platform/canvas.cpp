@@ -12,30 +12,22 @@ void Canvas::Resize(int width, int height) {
   pixels_ = std::move(bigger);
 }
 
-void Canvas::Note(Call::Kind kind, int x, int y, int w, int h, Color c, std::string_view text) {
-  if (recording_) calls_.push_back(Call{kind, x, y, w, h, c, std::string(text)});
-}
-
 void Canvas::Blit(const Bitmap& src, int sx, int sy, int w, int h, int dx, int dy, RasterOp op) {
-  Note(Call::kBlit, dx, dy, w, h, 0);
   platform::Blit(pixels_, dx, dy, src, sx, sy, w, h, op);
   Damage(dx, dy, w, h);
 }
 
 void Canvas::Fill(int x, int y, int w, int h, Color c) {
-  Note(Call::kFill, x, y, w, h, c);
   FillRect(pixels_, x, y, w, h, c);
   Damage(x, y, w, h);
 }
 
 void Canvas::Hatch(int x, int y, int w, int h, Color c) {
-  Note(Call::kHatch, x, y, w, h, c);
   HatchRect(pixels_, x, y, w, h, c);
   Damage(x, y, w, h);
 }
 
 void Canvas::Text(int x, int y, std::string_view text, int points, Color c, bool bold) {
-  Note(Call::kText, x, y, 0, 0, c, text);
   if (!text_ || text.empty()) return;
   text_->Draw(pixels_, x, y, text, points, c, bold);
   Damage(x, y, text_->Width(text, points, bold), text_->Height(points, bold));
@@ -48,7 +40,6 @@ int Canvas::TextWidth(std::string_view text, int points, bool bold) {
 int Canvas::TextHeight(int points, bool bold) { return text_ ? text_->Height(points, bold) : 0; }
 
 Bitmap Canvas::Grab(int x, int y, int w, int h) {
-  Note(Call::kGrab, x, y, w, h, 0);
   Bitmap out(w, h);
   platform::Blit(out, 0, 0, pixels_, x, y, w, h);
   return out;

@@ -6,7 +6,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/bitmap.h"
 
@@ -23,32 +22,26 @@ class TextRenderer {
   virtual int Height(int points, bool bold) = 0;
 };
 
+// The drawing calls are virtual so that the test face can record them on their way.
 class Canvas {
  public:
-  // One drawing call, as a test reads it back.
-  struct Call {
-    enum Kind { kBlit, kFill, kHatch, kText, kGrab } kind;
-    int x, y, w, h;
-    Color color;
-    std::string text;
-  };
-
   Canvas(int width, int height, TextRenderer* text);
+  virtual ~Canvas() = default;
 
   int Width() const { return pixels_.Width(); }
   int Height() const { return pixels_.Height(); }
   const Bitmap& Pixels() const { return pixels_; }
   void Resize(int width, int height);
 
-  void Blit(const Bitmap& src, int sx, int sy, int w, int h, int dx, int dy,
-            RasterOp op = RasterOp::Copy);
-  void Fill(int x, int y, int w, int h, Color c);
-  void Hatch(int x, int y, int w, int h, Color c);
-  void Text(int x, int y, std::string_view text, int points, Color c, bool bold = false);
+  virtual void Blit(const Bitmap& src, int sx, int sy, int w, int h, int dx, int dy,
+                    RasterOp op = RasterOp::Copy);
+  virtual void Fill(int x, int y, int w, int h, Color c);
+  virtual void Hatch(int x, int y, int w, int h, Color c);
+  virtual void Text(int x, int y, std::string_view text, int points, Color c, bool bold = false);
   int TextWidth(std::string_view text, int points, bool bold = false);
   int TextHeight(int points, bool bold = false);
   // Copies a block of what is on the canvas into a new picture.
-  Bitmap Grab(int x, int y, int w, int h);
+  virtual Bitmap Grab(int x, int y, int w, int h);
 
   // Holds back showing changes until the matching Release; holds nest.
   void Hold();
@@ -58,12 +51,8 @@ class Canvas {
   // Called with each changed area (x, y, w, h) that should now be shown.
   void OnDamage(std::function<void(int, int, int, int)> listener) { on_damage_ = std::move(listener); }
 
-  void Record(bool on) { recording_ = on; }
-  std::vector<Call>& Recorded() { return calls_; }
-
  private:
   void Damage(int x, int y, int w, int h);
-  void Note(Call::Kind kind, int x, int y, int w, int h, Color c, std::string_view text = {});
 
   Bitmap pixels_;
   TextRenderer* text_;
@@ -71,8 +60,6 @@ class Canvas {
   int hold_depth_ = 0;
   bool held_damage_ = false;
   int held_x0_ = 0, held_y0_ = 0, held_x1_ = 0, held_y1_ = 0;
-  bool recording_ = false;
-  std::vector<Call> calls_;
 };
 
 }  // namespace platform

@@ -60,6 +60,25 @@ class MessageBoxes {
                                            const std::string& initial) = 0;
 };
 
+class Canvas;
+class DialogFactory;
+class HelpViewer;
+class WebBrowser;
+
+// Everything the game asks of the desktop, handed out as one piece. The members are
+// references: neither the machine nor its window can be made without every one of them.
+// The real desktop, the silent face and the test face each fill in their own.
+struct Services {
+  Canvas& canvas;
+  Clock& clock;
+  Timers& timers;
+  SoundPlayer& sound;
+  MessageBoxes& boxes;
+  DialogFactory& dialogs;
+  HelpViewer& help;
+  WebBrowser& web;
+};
+
 struct ScreenInfo {
   int width = 0;
   int height = 0;

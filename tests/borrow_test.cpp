@@ -32,7 +32,6 @@ using testing_support::ScopedCLocale;
 class BorrowTest : public ::testing::Test {
  protected:
   BorrowTest() {
-    tm.m.dialogs = &dialogs;
     // Digit strips of one colour each, so the painting shows which strip it used.
     digits.DigitsSmall = platform::Bitmap(160, 21, kRedDigits);
     digits.GreenSmall = platform::Bitmap(160, 21, kGreenDigits);
@@ -73,7 +72,7 @@ class BorrowTest : public ::testing::Test {
 
   ScopedCLocale c_locale;
   TestMachine tm;
-  FakeDialogFactory dialogs;
+  FakeDialogFactory& dialogs = tm.dialogs;
   view::Pictures digits;
 };
 
@@ -197,13 +196,12 @@ TEST_F(BorrowTest, PaintsBothAmountsAndClearsWhatTheyLeaveBehind) {
 
 TEST_F(BorrowTest, LargeScreensPaintLargeDigits) {
   testing_support::TestMachine wide(1024, 96);
-  wide.m.dialogs = &dialogs;
-  dialogs.scripts.push_back([](FakeDialog& d) {
+  wide.dialogs.scripts.push_back([](FakeDialog& d) {
     EXPECT_EQ(d.surface.Pixels().Pixel(20 + 16, 40 + 30), kGreenLarge);
     EXPECT_EQ(d.surface.Pixels().Pixel(582 - 30 - 16, 40 + 30), kRedLarge);
   });
   dialogs::ShowBorrowDialog(wide.m, digits);
-  EXPECT_EQ(dialogs.opened.size(), 1u);
+  EXPECT_EQ(wide.dialogs.opened.size(), 1u);
 }
 
 TEST(BorrowAmountFormat, PadsToSevenWithTheLocalesSeparator) {

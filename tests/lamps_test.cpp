@@ -62,7 +62,7 @@ TEST(Lamps, ASingleWinKeepsBlinkingAndNoWinStopsTheFlash) {
     EXPECT_EQ(g.WinItem, 3);
   }
   int olive_hatches = 0;
-  for (const auto& c : t.canvas.Recorded()) olive_hatches += c.kind == platform::Canvas::Call::kHatch && c.color == platform::kOlive;
+  for (const auto& c : t.canvas.Recorded()) olive_hatches += c.kind == platform::testing::RecordingCanvas::Call::kHatch && c.color == platform::kOlive;
   EXPECT_EQ(olive_hatches, 10 * 3);  // every other tick, three cells of the left column
 
   g.LineWins[3] = 0;  // nothing left to flash: the walk must not go round for ever
@@ -79,7 +79,7 @@ TEST(Lamps, ScreenBonusHatchesTheSevensOrEveryCellForAllFruit) {
   machine::HighlightScreenBonus(t.m, true);
   std::vector<int> hatched_x;
   for (const auto& c : t.canvas.Recorded())
-    if (c.kind == platform::Canvas::Call::kHatch) hatched_x.push_back(c.x - t.m.g.OriginX);
+    if (c.kind == platform::testing::RecordingCanvas::Call::kHatch) hatched_x.push_back(c.x - t.m.g.OriginX);
   EXPECT_EQ(hatched_x, (std::vector<int>{49, 49 + 162, 49 + 81, 49 + 162}));
   t.canvas.Recorded().clear();
   t.m.g.ScreenBonus = 10;

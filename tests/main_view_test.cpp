@@ -47,14 +47,19 @@ TEST(DrawNumber, ClearsTheCellAShorterNumberLeaves) {
 }
 
 TEST(Layout, RectanglesFollowTheWidthClass) {
+  using platform::Rect;
   struct Case {
     int width, bg_w, bg_h, origin_y;
-    platform::Rect lines, coins;
-    int key;
+    Rect spin, stop, lines, coins;
+    view::Point logo;
   };
-  // Machine right edge R = OriginX + background width.
-  for (const Case& k : {Case{640, 324, 416, 0, {}, {}, 15}, Case{800, 324, 416, 50, {}, {}, 15},
-                        Case{1024, 498, 610, 2, {}, {}, 31}}) {
+  // The generated backgrounds' sizes; the rectangles are today's layout, written out.
+  for (const Case& k : {Case{640, 324, 416, 0, {499, 262, 623, 334}, {499, 344, 623, 416}, {518, 32, 533, 47},
+                             {593, 32, 608, 47}, {8, 284}},
+                        Case{800, 324, 416, 50, {619, 312, 743, 384}, {619, 394, 743, 466}, {610, 32, 625, 47},
+                             {731, 32, 746, 47}, {48, 334}},
+                        Case{1024, 498, 610, 2, {830, 458, 954, 530}, {830, 540, 954, 612}, {800, 36, 831, 67},
+                             {925, 36, 956, 67}, {60, 480}}}) {
     testing_support::TestMachine t(k.width, k.width >= 1000 ? 96 : 64);
     t.m.art.BackgroundImage = platform::Bitmap(k.bg_w, k.bg_h);
     t.m.g.OriginX = (k.width - k.bg_w) / 2;
@@ -62,18 +67,12 @@ TEST(Layout, RectanglesFollowTheWidthClass) {
     view::Pictures p = DigitPictures();
     view::Point logo = view::ComputeLayout(t.m.g, t.m.art, p);
     const rules::GameState& g = t.m.g;
-    int r = g.OriginX + k.bg_w, bottom = k.origin_y + k.bg_h;
-    EXPECT_EQ(g.StopRect.bottom, bottom);
-    EXPECT_EQ(g.StopRect.left + 62, r + (k.width - r) / 2);
-    EXPECT_EQ(g.SpinRect.bottom, g.StopRect.top - 10);
-    EXPECT_EQ(g.SpinRect.left, g.StopRect.left);
-    int lines_off = k.width < 700 ? 36 : k.width < 1000 ? 48 : 39;
-    int coins_off = k.width < 700 ? 75 : k.width < 1000 ? 121 : 125;
-    EXPECT_EQ(g.LinesRect, (platform::Rect{r + lines_off, k.width >= 1000 ? 36 : 32,
-                                           r + lines_off + k.key, (k.width >= 1000 ? 36 : 32) + k.key}));
-    EXPECT_EQ(g.CoinsRect.left, g.LinesRect.left + coins_off);
-    EXPECT_EQ(logo.y, bottom - 132);
-    EXPECT_EQ(logo.x, (g.OriginX - 142) / 2);
+    EXPECT_EQ(g.SpinRect, k.spin) << k.width;
+    EXPECT_EQ(g.StopRect, k.stop) << k.width;
+    EXPECT_EQ(g.LinesRect, k.lines) << k.width;
+    EXPECT_EQ(g.CoinsRect, k.coins) << k.width;
+    EXPECT_EQ(logo.x, k.logo.x) << k.width;
+    EXPECT_EQ(logo.y, k.logo.y) << k.width;
   }
   EXPECT_EQ(view::WidthClassOf(699), view::WidthClass::Small);
   EXPECT_EQ(view::WidthClassOf(999), view::WidthClass::Medium);

@@ -13,6 +13,7 @@
 #include "machine/machine.h"
 #include "platform/bmp.h"
 #include "platform/wav.h"
+#include "tests/test_machine.h"
 #include "view/pictures.h"
 
 namespace {
@@ -108,7 +109,8 @@ class BrokenArtwork : public ::testing::Test {
   }
 
   fs::path folder_;
-  machine::Machine m_;
+  testing_support::TestMachine tm_;
+  machine::Machine& m_ = tm_.m;
   view::Pictures p_;
 };
 

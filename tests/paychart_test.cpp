@@ -20,7 +20,6 @@ using testing_support::TestMachine;
 class PayChartTest : public ::testing::Test {
  protected:
   PayChartTest() {
-    tm.m.dialogs = &dialogs;
     tm.m.ProgramFolder = folder.path.string() + "/";
   }
 
@@ -46,7 +45,7 @@ class PayChartTest : public ::testing::Test {
   }
 
   TestMachine tm;
-  FakeDialogFactory dialogs;
+  FakeDialogFactory& dialogs = tm.dialogs;
   TempFolder folder;
   std::string caption;
   int width = 0, height = 0, help_topic = 0;

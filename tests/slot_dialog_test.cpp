@@ -76,11 +76,6 @@ struct JournalFileOps : platform::FileOps {
   std::string last_read, written;
 };
 
-struct RecordingHelp : platform::HelpViewer {
-  void ShowHelp(const std::string& file, const std::string& topic) override { shown.push_back(file + "#" + topic); }
-  std::vector<std::string> shown;
-};
-
 // The fields a section holds that the tests tell games apart by.
 auto Saved(const rules::GameState& g) {
   return std::make_tuple(g.Credits, g.Borrowed, g.BellPool, g.Spins, g.Cherries, g.LinesPlayed,
@@ -98,8 +93,6 @@ std::vector<std::string> Then(std::vector<std::string> a, const std::vector<std:
 class SlotDialogTest : public ::testing::Test {
  protected:
   SlotDialogTest() : path(folder.File("Vantello.ini")), file(path, &ops) {
-    tm.m.dialogs = &dialogs;
-    tm.m.help = &help;
     tm.m.HelpFile = "/game/Vantello.hlp";
     rules::GameState& g = tm.m.g;
     g.GameName = "CurrentGame";
@@ -153,8 +146,7 @@ class SlotDialogTest : public ::testing::Test {
   }
 
   TestMachine tm;
-  FakeDialogFactory dialogs;
-  RecordingHelp help;
+  FakeDialogFactory& dialogs = tm.dialogs;
   TempFolder folder;
   std::string path;
   JournalFileOps ops;
@@ -283,7 +275,7 @@ TEST_F(SlotDialogTest, HelpShowsItsTopicAndKeepsTheDialogOpen) {
     d.Click(d.Find("&Help"));
     EXPECT_TRUE(d.open);
   });
-  EXPECT_EQ(help.shown, std::vector<std::string>{"/game/Vantello.hlp#41008"});
+  EXPECT_EQ(tm.fake.helps, std::vector<std::string>{"/game/Vantello.hlp#41008"});
 }
 
 TEST_F(SlotDialogTest, ClosingTheMachineWindowClosesTheDialogWithTheGameBack) {

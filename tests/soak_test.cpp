@@ -34,7 +34,7 @@ struct UnflushedFileOps : platform::FileOps {
 
 // Watches the Credits meter: every change of Credits must be shown on it, and each
 // change is either a bet taken (down) or a payment (up).
-class MoneyWatch : public machine::MachineView {
+class MoneyWatch : public machine::SilentView {
   machine::Machine& m_;
 
  public:
@@ -54,14 +54,6 @@ class MoneyWatch : public machine::MachineView {
         Problem("a debit of " + std::to_string(-change) + " is not the bet of a paid spin");
     }
   }
-  void DrawBellPoolMeter() override {}
-  void DrawLinesMeter() override {}
-  void DrawCoinsMeter() override {}
-  void DrawCoinsPlayedMeter() override {}
-  void DrawBellsRow() override {}
-  void DrawCherriesRow() override {}
-  void ShowWinnings(bool) override {}
-  void DrawCommandCaptions() override {}
   void RepaintAll() override { shown_ = m_.g.Credits; }
 
   void Problem(const std::string& what) {

@@ -25,7 +25,7 @@ int ChaserDraws(TestMachine& t) {
   int lamp_top = t.m.art.BackgroundImage.Height() + t.m.g.OriginY;
   int n = 0;
   for (const auto& c : t.canvas.Recorded())
-    n += c.kind == platform::Canvas::Call::kBlit && c.y == lamp_top && c.h == 30;
+    n += c.kind == platform::testing::RecordingCanvas::Call::kBlit && c.y == lamp_top && c.h == 30;
   return n;
 }
 

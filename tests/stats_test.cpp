@@ -26,7 +26,7 @@ using testing_support::ScopedCLocale;
 
 class StatsTest : public ::testing::Test {
  protected:
-  StatsTest() { tm.m.dialogs = &dialogs; }
+  StatsTest() = default;
 
   // Opens the dialog on the game as it stands and keeps what it showed.
   void Open() {
@@ -54,7 +54,7 @@ class StatsTest : public ::testing::Test {
 
   ScopedCLocale c_locale;
   TestMachine tm;
-  FakeDialogFactory dialogs;
+  FakeDialogFactory& dialogs = tm.dialogs;
   std::vector<FakeDialog::Control> shown;
   std::map<int, platform::LabelStyle> styles;
   std::string caption;

@@ -6,7 +6,8 @@
 
 namespace testing_support {
 
-TestMachine::TestMachine(int screen_width, int cell_size) : canvas(screen_width, 768, &text) {
+TestMachine::TestMachine(int screen_width, int cell_size)
+    : canvas(screen_width, 768, &text), m({canvas, fake, fake, fake, fake, dialogs, fake, fake}, view) {
   rules::GameState& g = m.g;
   rules::ApplyStartupValues(g);
   g.ScreenWidth = screen_width;
@@ -20,12 +21,6 @@ TestMachine::TestMachine(int screen_width, int cell_size) : canvas(screen_width,
   m.art.SideLampImage = platform::Bitmap(40, 160, 0xFF8000);
   g.OriginX = (screen_width - m.art.BackgroundImage.Width()) / 2;
   g.OriginY = large ? 2 : 0;
-  m.canvas = &canvas;
-  m.clock = &fake;
-  m.timers = &fake;
-  m.sound = &fake;
-  m.boxes = &fake;
-  m.view = &view;
   m.ProgramFolder = "/game/";
   m.ClickSoundData = {1, 2, 3};
 }
@@ -47,17 +42,12 @@ TestForm::TestForm(int screen_width, int screen_height) : canvas(screen_width - 
   folder = std::filesystem::temp_directory_path() /
            ("vantello-form-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
   std::filesystem::create_directories(folder);
-  app::Desk desk;
-  desk.canvas = &canvas;
-  desk.clock = &fake;
-  desk.timers = &fake;
-  desk.sound = &fake;
-  desk.boxes = &fake;
-  desk.dialogs = &dialogs;
-  desk.shell = &shell;
-  desk.screen = {screen_width, screen_height, 24, 96};
-  desk.program_folder = VANTELLO_PROGRAM_DIR;
-  desk.saved_game_path = (folder / "Vantello.ini").string();
+  app::Desk desk{{canvas, fake, fake, fake, fake, dialogs, fake, fake},
+                 shell,
+                 {screen_width, screen_height, 24, 96},
+                 VANTELLO_PROGRAM_DIR,
+                 (folder / "Vantello.ini").string(),
+                 nullptr};
   form = std::make_unique<app::TForm1>(desk);
   form->FormCreate();
 }

@@ -6,7 +6,9 @@
 
 #include "rules/game_state.h"
 #include "machine/machine.h"
+#include "platform/testing/fake_dialog.h"
 #include "platform/testing/fake_platform.h"
+#include "platform/testing/recording_canvas.h"
 
 namespace testing_support {
 
@@ -38,7 +40,8 @@ struct TestMachine {
 
   platform::testing::FakePlatform fake;
   platform::testing::FakeText text;
-  platform::Canvas canvas;
+  platform::testing::RecordingCanvas canvas;
+  platform::testing::FakeDialogFactory dialogs;
   RecordingView view;
   machine::Machine m;
 };
@@ -83,7 +86,7 @@ struct TestForm {
   platform::testing::FakeText text;
   platform::testing::FakeDialogFactory dialogs;
   FakeShell shell;
-  platform::Canvas canvas;
+  platform::testing::RecordingCanvas canvas;
   std::filesystem::path folder;
   std::unique_ptr<app::TForm1> form;
 };

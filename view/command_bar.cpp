@@ -48,7 +48,7 @@ platform::Color CaptionColour(const rules::GameState& g, int i) {
 
 void DrawCommandCaptions(machine::Machine& m, const platform::Bitmap& face,
                          const std::array<CommandButton, kCommandCount>& bar) {
-  platform::Canvas& c = *m.canvas;
+  platform::Canvas& c = m.canvas;
   c.Hold();
   for (int i = 0; i < kCommandCount; ++i) {
     const CommandButton& b = bar[i];

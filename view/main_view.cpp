@@ -28,7 +28,7 @@ void DrawNumber(platform::Canvas& c, const Pictures& p, bool large_digits, int64
 }
 
 void MainView::Number(int64_t value, int x, int y, bool green, bool right, bool exact) {
-  DrawNumber(*m_.canvas, p_, Class() == WidthClass::Large, value, x, y, green, right, exact);
+  DrawNumber(m_.canvas, p_, Class() == WidthClass::Large, value, x, y, green, right, exact);
 }
 
 void MainView::DrawCreditsMeter() {
@@ -64,7 +64,7 @@ void MainView::DrawBellsRow() {
   WidthClass wc = Class();
   int x = wc == WidthClass::Small ? 125 : wc == WidthClass::Medium ? 190 : 200;
   int y = wc == WidthClass::Small ? 65 : wc == WidthClass::Medium ? 80 : 100;
-  platform::Canvas& c = *m_.canvas;
+  platform::Canvas& c = m_.canvas;
   c.Hold();
   // The bells go out from the left as the meter falls.
   for (int i = 1; i <= 3; ++i) {
@@ -79,7 +79,7 @@ void MainView::DrawCherriesRow() {
   WidthClass wc = Class();
   int x = wc == WidthClass::Small ? 0 : wc == WidthClass::Medium ? 20 : 10;
   int y = wc == WidthClass::Small ? 140 : wc == WidthClass::Medium ? 170 : 230;
-  platform::Canvas& c = *m_.canvas;
+  platform::Canvas& c = m_.canvas;
   c.Hold();
   for (int i = 1; i <= 6; ++i) {
     if (i <= m_.g.Cherries) c.Blit(p_.Bonus, 0, 32, 32, 32, x, y);
@@ -95,10 +95,10 @@ void MainView::DrawBarRow() {
   int y = wc == WidthClass::Small ? 212 : wc == WidthClass::Medium ? 254 : 330;
   for (int i = 0; i < 3; ++i) {
     if (wc == WidthClass::Small) {
-      m_.canvas->Blit(p_.Bonus, 0, 64, 32, 32, x, y);
+      m_.canvas.Blit(p_.Bonus, 0, 64, 32, 32, x, y);
       x += 32;
     } else {
-      m_.canvas->Blit(p_.Bar, 0, 0, 64, 32, x, y);
+      m_.canvas.Blit(p_.Bar, 0, 0, 64, 32, x, y);
       x += 64;
     }
   }
@@ -107,7 +107,7 @@ void MainView::DrawBarRow() {
 void MainView::ShowWinnings(bool show) {
   const rules::GameState& g = m_.g;
   if (g.ScreenWidth <= rules::kMediumScreenWidth) return;
-  platform::Canvas& c = *m_.canvas;
+  platform::Canvas& c = m_.canvas;
   bool large = Class() == WidthClass::Large;
   int points = large ? 14 : 12;
   int x = large ? (Right() + c.Width()) / 2 : g.OriginX - 5;
@@ -144,7 +144,7 @@ void MainView::DrawLabels() {
   int wc = static_cast<int>(Class());
   for (const Label& l : labels) {
     int size = (dpi_ > 100 && l.big_font_size[wc]) ? l.big_font_size[wc] : l.size[wc];
-    m_.canvas->Text(l.x[wc], l.y[wc], l.text, size, platform::kWhite);
+    m_.canvas.Text(l.x[wc], l.y[wc], l.text, size, platform::kWhite);
   }
 }
 
@@ -153,8 +153,8 @@ void MainView::DrawKeys() {
   int half = keys.Width() / 2;
   for (const platform::Rect& plus : {m_.g.LinesRect, m_.g.CoinsRect}) {
     platform::Rect minus = machine::MinusKeyOf(plus);
-    m_.canvas->Blit(keys, 0, 0, half, keys.Height(), plus.left, plus.top);
-    m_.canvas->Blit(keys, half, 0, keys.Width() - half, keys.Height(), minus.left, minus.top);
+    m_.canvas.Blit(keys, 0, 0, half, keys.Height(), plus.left, plus.top);
+    m_.canvas.Blit(keys, half, 0, keys.Width() - half, keys.Height(), minus.left, minus.top);
   }
 }
 
@@ -165,7 +165,7 @@ void MainView::DrawSpinningWheels() {
 }
 
 void MainView::FormPaint() {
-  platform::Canvas& c = *m_.canvas;
+  platform::Canvas& c = m_.canvas;
   const rules::GameState& g = m_.g;
   c.Hold();
   c.Fill(0, 0, c.Width(), c.Height(), platform::kBlack);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/dialog.h"
 #include "platform/services.h"
 
 namespace platform::testing {
@@ -27,7 +28,12 @@ class FakeText : public TextRenderer {
   int Height(int points, bool) override { return points * 4 / 3 + 3; }
 };
 
-class FakePlatform : public Clock, public Timers, public SoundPlayer, public MessageBoxes {
+class FakePlatform : public Clock,
+                     public Timers,
+                     public SoundPlayer,
+                     public MessageBoxes,
+                     public HelpViewer,
+                     public WebBrowser {
  public:
   // Clock.
   uint64_t TickMs() override { return now_; }
@@ -93,6 +99,16 @@ class FakePlatform : public Clock, public Timers, public SoundPlayer, public Mes
   std::vector<std::string> boxes;
   bool confirm_answer = true;
   std::optional<std::string> input_answer;
+
+  // Help and the web: each opening as "file#topic", each address opened.
+  void ShowHelp(const std::string& file, const std::string& topic) override { helps.push_back(file + "#" + topic); }
+  bool OpenUrl(const std::string& url) override {
+    urls.push_back(url);
+    return browser_starts;
+  }
+  std::vector<std::string> helps;
+  std::vector<std::string> urls;
+  bool browser_starts = true;
 
  private:
   struct Timer {

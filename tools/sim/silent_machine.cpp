@@ -2,15 +2,11 @@
 
 namespace sim {
 
-SilentMachine::SilentMachine() {
+SilentMachine::SilentMachine() : m(desktop.Face(), view) {
   rules::ApplyStartupValues(m.g);
   m.g.Sound = false;
   m.g.Double = false;
   m.g.PayMode = false;
-  m.clock = &platform;
-  m.timers = &platform;
-  m.sound = &platform;
-  m.view = &platform;
 }
 
 void SilentMachine::ShowWindow(const std::array<uint8_t, 9>& codes) {
