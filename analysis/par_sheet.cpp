@@ -618,41 +618,54 @@ MachineTables DeriveMachineTables(int32_t lines, int32_t coins) {
   return t;
 }
 
+namespace {
+
 // ---------------------------------------------------------------------------------------
-// The figures.
+// The pay sheet: the moments the window does not decide, the sums over every window
+// and meter state, and the figures from those sums.
 
-ParSheet ComputeParSheet(const MachineTables& t, SkillStop skill) {
-  ParSheet sheet;
-  ParWorkings& work = sheet.Workings;
-  const int lines = t.LinesPlayed;
-  const double coins = t.CoinsPerLine, bet = t.Bet;
+// The bonus lamp: lit with chance `lit`, multiplying wins by `factor`; `mean` and
+// `square` are the first two moments of its multiplier.
+struct Lamp {
+  double lit = 0, factor = 1, mean = 1, square = 1;
+};
 
-  // The lamp: lit with chance p, multiplying wins by f.
+Lamp LampOf(const MachineTables& t, SkillStop skill) {
+  Lamp lamp;
   const double p = BonusLampProbability(BonusLampTable(skill));
   const double f = t.LampFactor;
-  const double lamp_mean = 1 + p * (f - 1);
-  const double lamp_square = (1 - p) + p * f * f;
-  const double lamp_and_lit = p * f;
+  lamp.lit = p;
+  lamp.factor = f;
+  lamp.mean = 1 + p * (f - 1);
+  lamp.square = (1 - p) + p * f * f;
+  return lamp;
+}
 
-  const WindowOdds regular = OddsOf(t.RegularStrips);
-  const WindowOdds cherry_roll = SameOdds(t.CherryRollStrip);
-  const WindowOdds bar_roll = SameOdds(t.BarRollStrip);
-  const std::vector<WindowEntry> windows = EnumerateWindows(regular, t.RegularLines, lines, rules::Seven);
+// What the wheels show on a regular spin and on each kind of roll.
+struct SpinOdds {
+  WindowOdds regular, cherry_roll, bar_roll;
+};
 
-  // One roll: its mean, variance and chance of paying nothing, its own lamp included.
-  struct RollWin {
-    double mean, variance, nothing, sevens_pay;
-  };
-  auto roll_win = [&](const WindowOdds& odds, const LineTable& table, const std::array<int32_t, 10>& sevens) {
-    const RollMoments m =
-        RollWindowMoments(EnumerateWindows(odds, table, lines, rules::RollSeven), sevens, t.CoinsPerLine);
-    const double mean = lamp_mean * m.mean;
-    return RollWin{mean, lamp_square * m.square - mean * mean, m.zero, m.sevens_pay};
-  };
-  const RollWin cherry = roll_win(cherry_roll, t.CherryRollLines, t.CherryRollSevens);
-  const RollWin bars = roll_win(bar_roll, t.BarRollLines, t.BarRollSevens);
+SpinOdds SpinOddsOf(const MachineTables& t) {
+  return {OddsOf(t.RegularStrips), SameOdds(t.CherryRollStrip), SameOdds(t.BarRollStrip)};
+}
 
-  // Cherry steps and Bell lines from the cherry/bell/other patterns.
+// One roll: its mean, variance and chance of paying nothing, its own lamp included.
+struct RollWin {
+  double mean = 0, variance = 0, nothing = 0, sevens_pay = 0;
+};
+
+RollWin RollWinOf(const MachineTables& t, const WindowOdds& odds, const LineTable& table,
+                  const std::array<int32_t, 10>& sevens, const Lamp& lamp) {
+  const RollMoments m =
+      RollWindowMoments(EnumerateWindows(odds, table, t.LinesPlayed, rules::RollSeven), sevens, t.CoinsPerLine);
+  const double mean = lamp.mean * m.mean;
+  return RollWin{mean, lamp.square * m.square - mean * mean, m.zero, m.sevens_pay};
+}
+
+// The joint chance of cherry steps and Bell lines, from the cherry/bell/other patterns.
+std::map<std::pair<int, int>, double> StepsFromPatterns(const MachineTables& t, const WindowOdds& regular) {
+  std::map<std::pair<int, int>, double> steps;
   for (size_t code = 0; code < t.PatternSteps.size(); ++code) {
     double weight = 1;
     size_t rest = code;
@@ -660,39 +673,75 @@ ParSheet ComputeParSheet(const MachineTables& t, SkillStop skill) {
       const double pc = regular[w].P[rules::Cherry], pb = regular[w].P[rules::Bell];
       weight *= rest % 3 == 0 ? pc : rest % 3 == 1 ? pb : 1 - pc - pb;
     }
-    if (weight > 0) work.StepsFromPatterns[{t.PatternSteps[code].first, t.PatternSteps[code].second}] += weight;
+    if (weight > 0) steps[{t.PatternSteps[code].first, t.PatternSteps[code].second}] += weight;
   }
+  return steps;
+}
 
-  // The same joint chance with the Bell Pool contribution, from the full enumeration.
-  StepsLinesContribution steps_lines_contribution;
+// The same joint chance from the full enumeration of the window, into `steps`, and
+// with the Bell Pool contribution.
+StepsLinesContribution StepsFromWindows(const MachineTables& t, const std::vector<WindowEntry>& windows,
+                                        std::map<std::pair<int, int>, double>& steps) {
+  StepsLinesContribution joint;
   for (const WindowEntry& e : windows) {
-    const Mass& m = e.mass;
     const Part& part = e.part;
-    const int centre = e.centre;
     if (!t.Moves[0][0][part.steps][part.bells].Known) throw std::logic_error("window with unknown meter move");
-    work.StepsFromWindows[{part.steps, part.bells}] += m.p;
-    steps_lines_contribution[{part.steps, part.bells, t.Screen[part.sevens][part.nonfruit][centre].Contribution}] +=
-        m.p;
+    steps[{part.steps, part.bells}] += e.mass.p;
+    joint[{part.steps, part.bells, t.Screen[part.sevens][part.nonfruit][e.centre].Contribution}] += e.mass.p;
   }
+  return joint;
+}
 
-  const std::vector<double> pi = StationaryMeters(t, work.StepsFromPatterns);
-  const PoolMoments pool = PoolBeforeSpin(t, pi, steps_lines_contribution);
-  const std::vector<double>& q1 = pool.first;
-  const std::vector<double>& q2 = pool.second;
+// What a regular spin's win rests on besides its own window: the lamp, one roll of each
+// kind, and the meters and the pool before the spin in the long run.
+struct SpinMoments {
+  Lamp lamp;
+  RollWin cherry, bars;
+  std::vector<double> meters;  // chance of each meter state, [StateOf(cherries, bells)]
+  PoolMoments pool;
+};
 
-  // The win of a regular spin is W = m (A + a P) + returned bet + rolls, where m is the
-  // lamp's multiplier, A the lines and screen bonus, a whether the pool is won and P the
-  // pool then. Given the meters, the window decides everything but the pool before the
-  // spin, which the chain above carries.
-  double ez = 0, ez2 = 0, ez_rolls = 0, e_rolls = 0, e_rolls2 = 0, e_rolls_var = 0, nothing = 0;
+SpinMoments WorkOutMoments(const MachineTables& t, SkillStop skill, const SpinOdds& odds,
+                           const std::vector<WindowEntry>& windows, ParWorkings& work) {
+  SpinMoments m;
+  m.lamp = LampOf(t, skill);
+  m.cherry = RollWinOf(t, odds.cherry_roll, t.CherryRollLines, t.CherryRollSevens, m.lamp);
+  m.bars = RollWinOf(t, odds.bar_roll, t.BarRollLines, t.BarRollSevens, m.lamp);
+  work.StepsFromPatterns = StepsFromPatterns(t, odds.regular);
+  const StepsLinesContribution joint = StepsFromWindows(t, windows, work.StepsFromWindows);
+  m.meters = StationaryMeters(t, work.StepsFromPatterns);
+  m.pool = PoolBeforeSpin(t, m.meters, joint);
+  for (int c = 1; c <= rules::kCherriesFull; ++c)
+    for (int b = 1; b <= rules::kBellsFull; ++b) work.Stationary[c - 1][b - 1] = m.meters[StateOf(c, b)];
+  return m;
+}
+
+// Sums over every meter state and window of a regular spin. The win of a regular spin
+// is W = m Z + returned bet + rolls with Z = A + a P, where m is the lamp's multiplier,
+// A the lines and screen bonus, a whether the pool is won and P the pool then. Given the
+// meters, the window decides everything but the pool before the spin, which the chain
+// of the meters carries.
+struct SpinSums {
+  double z = 0, z_square = 0, z_rolls = 0;  // E[Z], E[Z^2], E[Z rolls]
+  double rolls = 0, rolls_square = 0, rolls_variance = 0;
+  double nothing = 0;  // chance that nothing pays, the lamp aside
   double cherry_rolls = 0, bar_rolls = 0, cherry_earned = 0, bar_earned = 0;
   double sevens_paid = 0, fruit_paid = 0, fruit_chance = 0;
   std::array<double, 10> sevens_chance{};
+};
+
+SpinSums SumRegularSpins(const MachineTables& t, const SpinMoments& moments, const std::vector<WindowEntry>& windows,
+                         ParWorkings& work) {
+  SpinSums sum;
+  const double coins = t.CoinsPerLine;
+  const RollWin& cherry = moments.cherry;
+  const RollWin& bars = moments.bars;
+  const std::vector<double>& q1 = moments.pool.first;
+  const std::vector<double>& q2 = moments.pool.second;
   for (int c = 1; c <= rules::kCherriesFull; ++c)
     for (int b = 1; b <= rules::kBellsFull; ++b) {
       const int s = StateOf(c, b);
-      const double ps = pi[s];
-      work.Stationary[c - 1][b - 1] = ps;
+      const double ps = moments.meters[s];
       for (const WindowEntry& e : windows) {
         const Mass& m = e.mass;
         const Part& part = e.part;
@@ -711,36 +760,95 @@ ParSheet ComputeParSheet(const MachineTables& t, SkillStop skill) {
         const double zm = ps * a1 + won * (q1[s] * m.p + ps * add * m.p);
         const double zz = ps * a2 + won * (2 * q1[s] * a1 + 2 * ps * add * a1 + q2[s] * m.p +
                                            2 * q1[s] * add * m.p + ps * add * add * m.p);
-        ez += zm;
-        ez2 += zz;
-        ez_rolls += rolls_mean * zm;
-        e_rolls += ps * m.p * rolls_mean;
-        e_rolls2 += ps * m.p * rolls_mean * rolls_mean;
-        e_rolls_var += ps * m.p * rolls_var;
+        sum.z += zm;
+        sum.z_square += zz;
+        sum.z_rolls += rolls_mean * zm;
+        sum.rolls += ps * m.p * rolls_mean;
+        sum.rolls_square += ps * m.p * rolls_mean * rolls_mean;
+        sum.rolls_variance += ps * m.p * rolls_var;
         if (g == 0 && !mv.PoolWon)
-          nothing += ps * m.zero * std::pow(cherry.nothing, nc) * std::pow(bars.nothing, nb);
+          sum.nothing += ps * m.zero * std::pow(cherry.nothing, nc) * std::pow(bars.nothing, nb);
 
         work.PoolAwardRate += won * ps * m.p;
         work.PoolPaid += won * (q1[s] * m.p + ps * add * m.p);
         work.PoolContribution += ps * m.p * add;
         work.MeanLineAndScreen += ps * a1;
-        cherry_rolls += ps * m.p * nc;
-        bar_rolls += ps * m.p * nb;
-        if (nc > 0) cherry_earned += ps * m.p;
-        if (nb > 0) bar_earned += ps * m.p;
-        sevens_paid += ps * m.p * screen.SevensBonus;
-        fruit_paid += ps * m.p * screen.FruitBonus;
-        if (screen.SevensBonus > 0) sevens_chance[part.sevens] += ps * m.p;
-        if (screen.FruitBonus > 0) fruit_chance += ps * m.p;
+        sum.cherry_rolls += ps * m.p * nc;
+        sum.bar_rolls += ps * m.p * nb;
+        if (nc > 0) sum.cherry_earned += ps * m.p;
+        if (nb > 0) sum.bar_earned += ps * m.p;
+        sum.sevens_paid += ps * m.p * screen.SevensBonus;
+        sum.fruit_paid += ps * m.p * screen.FruitBonus;
+        if (screen.SevensBonus > 0) sum.sevens_chance[part.sevens] += ps * m.p;
+        if (screen.FruitBonus > 0) sum.fruit_chance += ps * m.p;
       }
     }
+  return sum;
+}
 
+// The mean and variance of W, from the sums and the lamp.
+void WorkOutWin(const MachineTables& t, const Lamp& lamp, const SpinSums& sum, ParWorkings& work) {
+  const double p = lamp.lit;
   const double returned = t.ReturnedBet;
-  const double mean = lamp_mean * ez + p * returned + e_rolls;
-  const double square = lamp_square * ez2 + 2 * returned * lamp_and_lit * ez + returned * returned * p +
-                        2 * lamp_mean * ez_rolls + 2 * returned * p * e_rolls + e_rolls_var + e_rolls2;
+  const double mean = lamp.mean * sum.z + p * returned + sum.rolls;
+  const double square = lamp.square * sum.z_square + 2 * returned * (p * lamp.factor) * sum.z +
+                        returned * returned * p + 2 * lamp.mean * sum.z_rolls + 2 * returned * p * sum.rolls +
+                        sum.rolls_variance + sum.rolls_square;
   work.MeanWin = mean;
   work.WinVariance = square - mean * mean;
+}
+
+void FillFigures(Report& r, const MachineTables& t, const SpinOdds& odds, const SpinMoments& moments,
+                 const SpinSums& sum, const ParWorkings& work) {
+  const int lines = t.LinesPlayed;
+  const double coins = t.CoinsPerLine, bet = t.Bet;
+  const double p = moments.lamp.lit, lamp_mean = moments.lamp.mean;
+  const LineOdds line_odds = CombinationOdds(odds.regular, t.RegularLines, lines);
+  const LineOdds cherry_odds = CombinationOdds(odds.cherry_roll, t.CherryRollLines, lines);
+  const LineOdds bar_odds = CombinationOdds(odds.bar_roll, t.BarRollLines, lines);
+  for (Figure& fig : r.Figures) {
+    double v = 0;
+    switch (fig.Id) {
+      case FigureId::Rtp: v = 100 * work.MeanWin / bet; break;
+      case FigureId::HitFrequency: v = 100 * (1 - (1 - p) * sum.nothing); break;
+      case FigureId::BonusLamp: v = p; break;
+      case FigureId::CherryRollsPerSpin: v = sum.cherry_rolls; break;
+      case FigureId::BarRollsPerSpin: v = sum.bar_rolls; break;
+      case FigureId::Volatility: v = std::sqrt(std::max(0.0, work.WinVariance)); break;
+
+      case FigureId::LineReturn: v = lamp_mean * coins * line_odds.multiplier[fig.Item]; break;
+      case FigureId::SevensBonusReturn: v = lamp_mean * sum.sevens_paid; break;
+      case FigureId::AllFruitReturn: v = lamp_mean * sum.fruit_paid; break;
+      case FigureId::BellPoolReturn: v = lamp_mean * work.PoolPaid; break;
+      case FigureId::CherryRollsReturn: v = moments.cherry.mean * sum.cherry_rolls; break;
+      case FigureId::BarRollsReturn: v = moments.bars.mean * sum.bar_rolls; break;
+      case FigureId::ReturnedBet: v = p * t.ReturnedBet; break;
+
+      case FigureId::LineOdds: v = line_odds.chance[fig.Item] / lines; break;
+      case FigureId::SevensOdds: v = sum.sevens_chance[fig.Item]; break;
+      case FigureId::AllFruitOdds: v = sum.fruit_chance; break;
+      case FigureId::BellPoolOdds: v = work.PoolAwardRate; break;
+      case FigureId::CherryRollsEarned: v = sum.cherry_earned; break;
+      case FigureId::BarRollsEarned: v = sum.bar_earned; break;
+      case FigureId::CherryRollLineOdds: v = cherry_odds.chance[fig.Item] / lines; break;
+      case FigureId::CherryRollSevensOdds: v = moments.cherry.sevens_pay; break;
+      case FigureId::BarRollLineOdds: v = bar_odds.chance[fig.Item] / lines; break;
+      case FigureId::BarRollSevensOdds: v = moments.bars.sevens_pay; break;
+    }
+    if (fig.Group() == FigureGroup::ReturnBySource) v = 100 * v / bet;
+    fig.Value = v;
+  }
+}
+
+}  // namespace
+
+ParSheet ComputeParSheet(const MachineTables& t, SkillStop skill) {
+  ParSheet sheet;
+  const SpinOdds odds = SpinOddsOf(t);
+  const std::vector<WindowEntry> windows = EnumerateWindows(odds.regular, t.RegularLines, t.LinesPlayed, rules::Seven);
+  const SpinMoments moments = WorkOutMoments(t, skill, odds, windows, sheet.Workings);
+  const SpinSums sum = SumRegularSpins(t, moments, windows, sheet.Workings);
+  WorkOutWin(t, moments.lamp, sum, sheet.Workings);
 
   Report& r = sheet.Figures;
   r.LinesPlayed = t.LinesPlayed;
@@ -748,42 +856,7 @@ ParSheet ComputeParSheet(const MachineTables& t, SkillStop skill) {
   r.Bet = t.Bet;
   r.Skill = skill;
   r.Figures = ReportLayout(t);
-
-  const LineOdds line_odds = CombinationOdds(regular, t.RegularLines, lines);
-  const LineOdds cherry_odds = CombinationOdds(cherry_roll, t.CherryRollLines, lines);
-  const LineOdds bar_odds = CombinationOdds(bar_roll, t.BarRollLines, lines);
-  for (Figure& fig : r.Figures) {
-    double v = 0;
-    switch (fig.Id) {
-      case FigureId::Rtp: v = 100 * mean / bet; break;
-      case FigureId::HitFrequency: v = 100 * (1 - (1 - p) * nothing); break;
-      case FigureId::BonusLamp: v = p; break;
-      case FigureId::CherryRollsPerSpin: v = cherry_rolls; break;
-      case FigureId::BarRollsPerSpin: v = bar_rolls; break;
-      case FigureId::Volatility: v = std::sqrt(std::max(0.0, work.WinVariance)); break;
-
-      case FigureId::LineReturn: v = lamp_mean * coins * line_odds.multiplier[fig.Item]; break;
-      case FigureId::SevensBonusReturn: v = lamp_mean * sevens_paid; break;
-      case FigureId::AllFruitReturn: v = lamp_mean * fruit_paid; break;
-      case FigureId::BellPoolReturn: v = lamp_mean * work.PoolPaid; break;
-      case FigureId::CherryRollsReturn: v = cherry.mean * cherry_rolls; break;
-      case FigureId::BarRollsReturn: v = bars.mean * bar_rolls; break;
-      case FigureId::ReturnedBet: v = p * returned; break;
-
-      case FigureId::LineOdds: v = line_odds.chance[fig.Item] / lines; break;
-      case FigureId::SevensOdds: v = sevens_chance[fig.Item]; break;
-      case FigureId::AllFruitOdds: v = fruit_chance; break;
-      case FigureId::BellPoolOdds: v = work.PoolAwardRate; break;
-      case FigureId::CherryRollsEarned: v = cherry_earned; break;
-      case FigureId::BarRollsEarned: v = bar_earned; break;
-      case FigureId::CherryRollLineOdds: v = cherry_odds.chance[fig.Item] / lines; break;
-      case FigureId::CherryRollSevensOdds: v = cherry.sevens_pay; break;
-      case FigureId::BarRollLineOdds: v = bar_odds.chance[fig.Item] / lines; break;
-      case FigureId::BarRollSevensOdds: v = bars.sevens_pay; break;
-    }
-    if (fig.Group() == FigureGroup::ReturnBySource) v = 100 * v / bet;
-    fig.Value = v;
-  }
+  FillFigures(r, t, odds, moments, sum, sheet.Workings);
   return sheet;
 }
 
