@@ -525,96 +525,140 @@ LineTable DeriveLineTable(rules::SpinKind kind) {
   return t;
 }
 
-MachineTables DeriveMachineTables(int32_t lines, int32_t coins) {
-  MachineTables t;
-  t.LinesPlayed = lines;
-  t.CoinsPerLine = coins;
-  t.Bet = lines * coins;
+namespace {
+
+// ---------------------------------------------------------------------------------------
+// The machine's tables, read off the game in four steps: the lines, the window as a
+// whole, the bonus lamp and the meters.
+
+// Bar Rolls earned by one line that earns any; every such line earns the same.
+int32_t BarRollsPerLine(const LineTable& lines) {
+  int32_t per_line = 0;
+  for (const LineEffect& e : lines.Effects) per_line = std::max<int32_t>(per_line, e.BarRolls);
+  for (const LineEffect& e : lines.Effects)
+    if (e.BarRolls != 0 && e.BarRolls != per_line) throw std::logic_error("lines earn different numbers of Bar Rolls");
+  return per_line;
+}
+
+void ReadLines(MachineTables& t) {
   t.RegularStrips = rules::RegularStrips();
   t.CherryRollStrip = rules::CherryRollStrip();
   t.BarRollStrip = rules::BarRollStrip();
   t.RegularLines = DeriveLineTable(rules::SpinKind::Regular);
   t.CherryRollLines = DeriveLineTable(rules::SpinKind::CherryRoll);
   t.BarRollLines = DeriveLineTable(rules::SpinKind::BarRoll);
-  for (const LineEffect& e : t.RegularLines.Effects) t.BarRollsPerLine = std::max<int32_t>(t.BarRollsPerLine, e.BarRolls);
-  for (const LineEffect& e : t.RegularLines.Effects)
-    if (e.BarRolls != 0 && e.BarRolls != t.BarRollsPerLine)
-      throw std::logic_error("lines earn different numbers of Bar Rolls");
+  t.BarRollsPerLine = BarRollsPerLine(t.RegularLines);
+}
 
-  // The window as a whole: Sevens first in the centre or away from it, then fruit that
-  // pays nothing on a line, with one Clover when a cell must not be fruit.
+// What a regular window pays and adds to the pool as a whole: Sevens first in the centre
+// or away from it, then fruit that pays nothing on a line, with one Clover when a cell
+// must not be fruit.
+ScreenEffect ScreenOf(int32_t lines, int32_t coins, int sevens, int nonfruit, int centre) {
   constexpr std::array<int, 9> kCentreFirst{4, 0, 1, 2, 3, 5, 6, 7, 8};
   constexpr std::array<int, 9> kCentreLast{0, 1, 2, 3, 5, 6, 7, 8, 4};
+  rules::SpinInput in = Blank(lines, coins);
+  in.Cells.fill(rules::Fruit11);
+  const auto& order = centre ? kCentreFirst : kCentreLast;
+  for (int i = 0; i < sevens; ++i) in.Cells[order[i]] = rules::Seven;
+  if (nonfruit && sevens == 0) in.Cells[order[8]] = rules::Symbol8;
+  const rules::SpinOutcome out = rules::EvaluateWindow(rules::SpinKind::Regular, in);
+  return {out.SevensWon, out.FruitWon, out.BellPool - in.BellPool};
+}
+
+// What a roll's Roll Sevens pay beyond its lines.
+int32_t RollSevensPay(rules::SpinKind kind, int32_t lines, int32_t coins, int sevens) {
+  rules::SpinInput in = Blank(lines, coins);
+  in.Cells.fill(rules::Fruit11);
+  for (int i = 0; i < sevens; ++i) in.Cells[i] = rules::RollSeven;
+  const rules::SpinOutcome out = rules::EvaluateWindow(kind, in);
+  return out.SpinWin - LineSum(out);
+}
+
+void ReadScreen(MachineTables& t) {
   for (int sevens = 0; sevens <= 9; ++sevens)
     for (int nonfruit = 0; nonfruit < 2; ++nonfruit)
       for (int centre = 0; centre < 2; ++centre) {
+        // Windows that cannot be: a Seven in the centre with no Sevens, nine Sevens
+        // with none in the centre, or Sevens where every cell is fruit.
         if ((centre && sevens == 0) || (!centre && sevens == 9) || (!nonfruit && sevens > 0)) continue;
-        rules::SpinInput in = Blank(lines, coins);
-        in.Cells.fill(rules::Fruit11);
-        const auto& order = centre ? kCentreFirst : kCentreLast;
-        for (int i = 0; i < sevens; ++i) in.Cells[order[i]] = rules::Seven;
-        if (nonfruit && sevens == 0) in.Cells[order[8]] = rules::Symbol8;
-        const rules::SpinOutcome out = rules::EvaluateWindow(rules::SpinKind::Regular, in);
-        t.Screen[sevens][nonfruit][centre] = {out.SevensWon, out.FruitWon, out.BellPool - in.BellPool};
+        t.Screen[sevens][nonfruit][centre] = ScreenOf(t.LinesPlayed, t.CoinsPerLine, sevens, nonfruit, centre);
       }
   for (int sevens = 0; sevens <= 9; ++sevens) {
-    rules::SpinInput in = Blank(lines, coins);
-    in.Cells.fill(rules::Fruit11);
-    for (int i = 0; i < sevens; ++i) in.Cells[i] = rules::RollSeven;
-    t.CherryRollSevens[sevens] = [&] {
-      rules::SpinOutcome out = rules::EvaluateWindow(rules::SpinKind::CherryRoll, in);
-      return out.SpinWin - LineSum(out);
-    }();
-    t.BarRollSevens[sevens] = [&] {
-      rules::SpinOutcome out = rules::EvaluateWindow(rules::SpinKind::BarRoll, in);
-      return out.SpinWin - LineSum(out);
-    }();
+    t.CherryRollSevens[sevens] = RollSevensPay(rules::SpinKind::CherryRoll, t.LinesPlayed, t.CoinsPerLine, sevens);
+    t.BarRollSevens[sevens] = RollSevensPay(rules::SpinKind::BarRoll, t.LinesPlayed, t.CoinsPerLine, sevens);
   }
+}
 
-  {
-    rules::SpinInput in = Blank(1, 1);
-    for (int cell : rules::kPaylines[0]) in.Cells[cell] = rules::Seven;
-    const int32_t plain = rules::EvaluateWindow(rules::SpinKind::Regular, in).LineWins[0];
-    in.BonusLamp = true;
-    t.LampFactor = rules::EvaluateWindow(rules::SpinKind::Regular, in).LineWins[0] / plain;
-    rules::SpinInput bet = Blank(lines, coins);
-    bet.BonusLamp = true;
-    t.ReturnedBet = rules::EvaluateWindow(rules::SpinKind::Regular, bet).ReturnedBet;
-  }
+// What the lit lamp multiplies a winning line by, and the bet it gives back.
+void ReadBonusLamp(MachineTables& t) {
+  rules::SpinInput in = Blank(1, 1);
+  for (int cell : rules::kPaylines[0]) in.Cells[cell] = rules::Seven;
+  const int32_t plain = rules::EvaluateWindow(rules::SpinKind::Regular, in).LineWins[0];
+  in.BonusLamp = true;
+  t.LampFactor = rules::EvaluateWindow(rules::SpinKind::Regular, in).LineWins[0] / plain;
+  rules::SpinInput bet = Blank(t.LinesPlayed, t.CoinsPerLine);
+  bet.BonusLamp = true;
+  t.ReturnedBet = rules::EvaluateWindow(rules::SpinKind::Regular, bet).ReturnedBet;
+}
 
-  // The meters: every cherry/bell/other pattern of the window, with Cherry, Bell and
-  // Clover standing for the three. A pattern's steps and Bell lines are read off deep
-  // meters; then one pattern of each kind is played from every meter state.
+// The window of a cherry/bell/other pattern, with Cherry, Bell and Clover standing for
+// the three: cell w's class is digit w of the code in base 3.
+rules::SpinInput PatternWindow(int32_t lines, int32_t coins, int code) {
+  constexpr std::array<uint8_t, 3> kStand{rules::Cherry, rules::Bell, rules::Symbol8};
+  rules::SpinInput in = Blank(lines, coins);
+  for (int w = 0, rest = code; w < 9; ++w, rest /= 3) in.Cells[w] = kStand[rest % 3];
+  return in;
+}
+
+// What a window with these cherry steps and Bell lines does to the meters from every
+// meter state, the pool at its start.
+void PlayFromEveryMeterState(MachineTables& t, rules::SpinInput in, int steps, int bell_lines) {
+  for (int32_t cherries = 1; cherries <= rules::kCherriesFull; ++cherries)
+    for (int32_t bells = 1; bells <= rules::kBellsFull; ++bells) {
+      in.Cherries = cherries;
+      in.Bells = bells;
+      in.BellPool = rules::kBellPoolStart;
+      const rules::SpinOutcome out = rules::EvaluateWindow(rules::SpinKind::Regular, in);
+      MeterMove& move = t.Moves[cherries - 1][bells - 1][steps][bell_lines];
+      move.Cherries = static_cast<int8_t>(out.Cherries);
+      move.Bells = static_cast<int8_t>(out.Bells);
+      move.CherryRolls = static_cast<int8_t>(out.CherryRollsEarned);
+      move.PoolWon = out.BellPoolWon > 0;
+      move.Known = true;
+      if (move.PoolWon) t.BellPoolStart = out.BellPool;
+    }
+}
+
+// Every cherry/bell/other pattern of the window: its steps and Bell lines are read off
+// deep meters; then one pattern of each kind is played from every meter state.
+void ReadMeterMoves(MachineTables& t) {
   int patterns = 1;
   for (int w = 0; w < 9; ++w) patterns *= 3;
   t.PatternSteps.resize(patterns);
-  constexpr std::array<uint8_t, 3> kStand{rules::Cherry, rules::Bell, rules::Symbol8};
   t.BellPoolStart = rules::kBellPoolStart;
   for (int code = 0; code < patterns; ++code) {
-    rules::SpinInput in = Blank(lines, coins);
-    for (int w = 0, rest = code; w < 9; ++w, rest /= 3) in.Cells[w] = kStand[rest % 3];
+    rules::SpinInput in = PatternWindow(t.LinesPlayed, t.CoinsPerLine, code);
     in.Cherries = kDeepMeter;
     in.Bells = kDeepMeter;
     const rules::SpinOutcome deep = rules::EvaluateWindow(rules::SpinKind::Regular, in);
     const int steps = kDeepMeter - deep.Cherries, bell_lines = kDeepMeter - deep.Bells;
     if (steps > kMaxSteps || bell_lines > kMaxBellLines) throw std::logic_error("meter moves out of range");
     t.PatternSteps[code] = {static_cast<int8_t>(steps), static_cast<int8_t>(bell_lines)};
-    if (t.Moves[0][0][steps][bell_lines].Known) continue;
-    for (int32_t cherries = 1; cherries <= rules::kCherriesFull; ++cherries)
-      for (int32_t bells = 1; bells <= rules::kBellsFull; ++bells) {
-        in.Cherries = cherries;
-        in.Bells = bells;
-        in.BellPool = rules::kBellPoolStart;
-        const rules::SpinOutcome out = rules::EvaluateWindow(rules::SpinKind::Regular, in);
-        MeterMove& move = t.Moves[cherries - 1][bells - 1][steps][bell_lines];
-        move.Cherries = static_cast<int8_t>(out.Cherries);
-        move.Bells = static_cast<int8_t>(out.Bells);
-        move.CherryRolls = static_cast<int8_t>(out.CherryRollsEarned);
-        move.PoolWon = out.BellPoolWon > 0;
-        move.Known = true;
-        if (move.PoolWon) t.BellPoolStart = out.BellPool;
-      }
+    if (!t.Moves[0][0][steps][bell_lines].Known) PlayFromEveryMeterState(t, in, steps, bell_lines);
   }
+}
+
+}  // namespace
+
+MachineTables DeriveMachineTables(int32_t lines, int32_t coins) {
+  MachineTables t;
+  t.LinesPlayed = lines;
+  t.CoinsPerLine = coins;
+  t.Bet = lines * coins;
+  ReadLines(t);
+  ReadScreen(t);
+  ReadBonusLamp(t);
+  ReadMeterMoves(t);
   return t;
 }
 
