@@ -8,6 +8,7 @@
 #include "dialogs/card_table.h"
 #include "persistence/saved_game.h"
 #include "dialogs/slot_dialog.h"
+#include "dialogs/web_site.h"
 
 namespace app {
 
@@ -167,7 +168,7 @@ void TForm1::RunCommand(int i) {
       SetTooltip(i, g.Sound ? "Sound is On" : "Sound is Off");
       DrawCommandCaptions();
       break;
-    case view::CmdWebSite: ShowWebSite(); break;
+    case view::CmdWebSite: dialogs::ShowWebSiteDialog(desk_.services); break;
     case view::CmdDouble:
       g.Double = !g.Double;
       SetTooltip(i, g.Double ? "Double or Nothing Game is On" : "Double or Nothing Game is Off");
@@ -185,22 +186,6 @@ void TForm1::RunCommand(int i) {
     case view::CmdStats: dialogs::ShowStatsDialog(m_); break;
     default: break;
   }
-}
-
-void TForm1::ShowWebSite() {
-  auto d = m_.dialogs.NewDialog("Vantello on the Web", 360, 150, platform::Rgb(0xE8, 0xE8, 0xE8));
-  platform::LabelStyle text;
-  text.points = 10;
-  text.wrap = true;
-  d->AddLabel(16, 14, 328, 70,
-              "News, tips and new versions of Vantello are on our web site. Open it in your web browser?",
-              text);
-  d->AddButton(150, 100, 110, 34, "&Visit the Site", platform::ButtonKind::Ok, [this] {
-    if (!desk_.services.web.OpenUrl(kWebSite))
-      desk_.services.boxes.Information(std::string("No web browser could be started. The address is ") + kWebSite);
-  });
-  d->AddButton(270, 100, 74, 34, "&Cancel", platform::ButtonKind::Cancel, nullptr);
-  d->ShowModal();
 }
 
 void TForm1::LogoClick() { desk_.services.boxes.Information(std::string(kGameTitle) + " Version " + kVersion); }

@@ -28,7 +28,6 @@ struct Desk {
 
 constexpr const char* kGameTitle = "Vantello";
 constexpr const char* kVersion = "2.0";
-constexpr const char* kWebSite = "https://vantello.example.org/";
 constexpr const char* kMissingArtwork =
     "There are BMP files missing which may cause this program to not function properly!";
 
@@ -70,7 +69,6 @@ class TForm1 {
   // New Game, Load Game, Save Game and Borrow wait for the wheels.
   bool RefuseWhileSpinning();
   void SetTooltip(int i, const std::string& text);
-  void ShowWebSite();
 
   Desk desk_;
   platform::ProfileFile saved_games_;

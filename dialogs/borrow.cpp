@@ -1,5 +1,10 @@
 #include "dialogs/borrow.h"
 
+#include <memory>
+
+#include "platform/bitmap.h"
+#include "platform/dialog.h"
+
 #include <cstdint>
 #include <string>
 
@@ -10,6 +15,32 @@
 #include "view/main_view.h"
 
 namespace dialogs {
+
+namespace {
+
+class TBorrowC {
+ public:
+  TBorrowC(machine::Machine& m, const view::Pictures& digits);
+  void ShowModal();
+
+ private:
+  void FormCreate();
+  void FormPaint();
+  // The four amount buttons, told apart by their tag: 0 is 1000, 1 is 100, 2 is 10, 3 is 1.
+  void BitBtn1Click(int tag);
+  void Borrow(int32_t amount);
+  void PayBack(int32_t amount);
+  void BitBtn7Click();
+
+  machine::Machine& m_;
+  const view::Pictures& digits_;
+  // The buttons show these; they live as long as the dialog.
+  platform::Bitmap amount_pictures_[4], tick_, question_;
+  std::unique_ptr<platform::Dialog> dialog_;
+  int RadioButton1 = -1, RadioButton2 = -1;
+};
+
+}  // namespace
 namespace {
 
 constexpr int32_t kAmounts[4] = {1000, 100, 10, 1};

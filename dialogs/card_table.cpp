@@ -1,5 +1,10 @@
 #include "dialogs/card_table.h"
 
+#include <memory>
+
+#include "platform/bitmap.h"
+#include "platform/dialog.h"
+
 #include <array>
 #include <utility>
 #include <vector>
@@ -11,6 +16,34 @@
 #include "rules/width_class.h"
 
 namespace dialogs {
+
+namespace {
+
+class TCardForm {
+ public:
+  explicit TCardForm(machine::Machine& m);
+  // Shows the table and returns when it has closed, however it was closed.
+  void ShowModal();
+
+ private:
+  void FormCreate();
+  void FormPaint();
+  void FormMouseUp(int x, int y);
+  void FormClose();
+  void BitBtn2Click();
+  void DrawSlot(int slot);
+  std::string WinningsText() const;
+
+  machine::Machine& m_;
+  std::unique_ptr<platform::Dialog> dialog_;
+  CardArt art_;
+  rules::CardGame game_;
+  int Label1_ = -1;
+  int Label2_ = -1;
+  bool closed_ = false;
+};
+
+}  // namespace
 
 namespace {
 

@@ -1,13 +1,11 @@
 // The Double or Nothing card table: a modal window of 24 face-down cards on which the
 // player gambles SpinWin before it is paid.
 #pragma once
-#include <memory>
 #include <string>
 
 #include "machine/machine.h"
 #include "rules/card_game.h"
 #include "platform/bitmap.h"
-#include "platform/dialog.h"
 
 namespace dialogs {
 
@@ -23,30 +21,6 @@ CardArt LoadCardArt();
 // face in a 74 x 99 picture: rank signs, small suit signs, and the pips or the court
 // picture.
 platform::Bitmap CardFace(const CardArt& art, int32_t value, int32_t suit);
-
-class TCardForm {
- public:
-  explicit TCardForm(machine::Machine& m);
-  // Shows the table and returns when it has closed, however it was closed.
-  void ShowModal();
-
- private:
-  void FormCreate();
-  void FormPaint();
-  void FormMouseUp(int x, int y);
-  void FormClose();
-  void BitBtn2Click();
-  void DrawSlot(int slot);
-  std::string WinningsText() const;
-
-  machine::Machine& m_;
-  std::unique_ptr<platform::Dialog> dialog_;
-  CardArt art_;
-  rules::CardGame game_;
-  int Label1_ = -1;
-  int Label2_ = -1;
-  bool closed_ = false;
-};
 
 // Opens the table on SpinWin and returns when the player has closed it; SpinWin then
 // holds what is to be paid. Does nothing while the main window is closing.

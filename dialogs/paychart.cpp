@@ -1,9 +1,32 @@
 #include "dialogs/paychart.h"
 
+#include <memory>
+
+#include "platform/bitmap.h"
+#include "platform/dialog.h"
 #include "dialogs/dialog_pictures.h"
 #include "platform/bmp.h"
 
 namespace dialogs {
+
+namespace {
+
+class TPaychart {
+ public:
+  explicit TPaychart(machine::Machine& m);
+  void ShowModal();
+
+ private:
+  void FormCreate();
+  void FormPaint();
+  void ShowUnreadable(const std::string& path);
+
+  machine::Machine& m_;
+  platform::Bitmap Image1;
+  std::unique_ptr<platform::Dialog> dialog_;
+};
+
+}  // namespace
 
 void ShowPayChart(machine::Machine& m) {
   TPaychart chart(m);

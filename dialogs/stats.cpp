@@ -1,5 +1,10 @@
 #include "dialogs/stats.h"
 
+#include <memory>
+
+#include "platform/bitmap.h"
+#include "platform/dialog.h"
+
 #include <algorithm>
 #include <string_view>
 #include <utility>
@@ -7,6 +12,28 @@
 #include "dialogs/dialog_pictures.h"
 
 namespace dialogs {
+
+namespace {
+
+class TStatsForm {
+ public:
+  TStatsForm(machine::Machine& m, NumberSeparators separators);
+  void ShowModal();
+
+ private:
+  void FormCreate();
+  void AddRow(const char* caption, int x, int y, bool caption_bold, int vx, int vy, int vw,
+              bool bold, const std::string& value);
+  std::string Count(int64_t value) const;
+  std::string Percent(double value) const;
+
+  machine::Machine& m_;
+  NumberSeparators separators_;
+  platform::Bitmap tick_;
+  std::unique_ptr<platform::Dialog> dialog_;
+};
+
+}  // namespace
 namespace {
 
 constexpr int kPoints = 10;

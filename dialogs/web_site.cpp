@@ -1,0 +1,26 @@
+#include "dialogs/web_site.h"
+
+#include <memory>
+#include <string>
+
+#include "platform/dialog.h"
+
+namespace dialogs {
+
+void ShowWebSiteDialog(const platform::Services& desk) {
+  auto d = desk.dialogs.NewDialog("Vantello on the Web", 360, 150, platform::Rgb(0xE8, 0xE8, 0xE8));
+  platform::LabelStyle text;
+  text.points = 10;
+  text.wrap = true;
+  d->AddLabel(16, 14, 328, 70,
+              "News, tips and new versions of Vantello are on our web site. Open it in your web browser?",
+              text);
+  d->AddButton(150, 100, 110, 34, "&Visit the Site", platform::ButtonKind::Ok, [&desk] {
+    if (!desk.web.OpenUrl(kWebSite))
+      desk.boxes.Information(std::string("No web browser could be started. The address is ") + kWebSite);
+  });
+  d->AddButton(270, 100, 74, 34, "&Cancel", platform::ButtonKind::Cancel, nullptr);
+  d->ShowModal();
+}
+
+}  // namespace dialogs
