@@ -26,25 +26,22 @@ constexpr int64_t kMinBatch = 4096;
 constexpr int64_t kBatchesPerThread = 200;
 
 // Where each tally goes in the report, by figure and item; -1 where the bet has no
-// such figure.
+// such figure. Flat, for it is read a dozen times a spin.
 class Slots {
  public:
   explicit Slots(const std::vector<Figure>& layout) {
-    for (size_t i = 0; i < layout.size(); ++i) {
-      std::vector<int>& items = at_[static_cast<size_t>(layout[i].Id)];
-      const size_t item = static_cast<size_t>(layout[i].Item);
-      if (items.size() <= item) items.resize(item + 1, -1);
-      items[item] = static_cast<int>(i);
-    }
+    for (auto& items : at_) items.fill(-1);
+    for (size_t i = 0; i < layout.size(); ++i)
+      at_[static_cast<size_t>(layout[i].Id)][static_cast<size_t>(layout[i].Item)] = static_cast<int>(i);
   }
 
   int operator()(FigureId id, int item = 0) const {
-    const std::vector<int>& items = at_[static_cast<size_t>(id)];
-    return static_cast<size_t>(item) < items.size() ? items[static_cast<size_t>(item)] : -1;
+    return at_[static_cast<size_t>(id)][static_cast<size_t>(item)];
   }
 
  private:
-  std::array<std::vector<int>, kFigures.size()> at_;
+  // An item is a combination, numbered in a uint8_t, or a count of Sevens.
+  std::array<std::array<int, 256>, kFigures.size()> at_{};
 };
 
 // Per symbol: 1 for a Seven, 2 for a cell that is not fruit.
