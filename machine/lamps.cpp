@@ -118,7 +118,7 @@ void HighlightScreenBonus(Machine& m, bool on) {
 }
 
 void Timer1Timer(Machine& m) {
-  if (m.g.SpinInProgress) return;
+  if (m.g.WheelsTurning) return;
   auto& lamps = m.g.ChaserLamps;
   lamps[0] = !lamps[0];
   for (int i = 1; i < 6; ++i) lamps[i] = lamps[0];
@@ -127,7 +127,7 @@ void Timer1Timer(Machine& m) {
 }
 
 void Timer2Timer(Machine& m) {
-  if (m.g.SpinInProgress) return;
+  if (m.g.WheelsTurning) return;
   auto& lamps = m.g.ChaserLamps;
   lamps[0] = !lamps[0];
   lamps[2] = lamps[4] = lamps[0];
@@ -138,12 +138,12 @@ void Timer2Timer(Machine& m) {
 
 void Timer3Timer(Machine& m) {
   StopTimer(m, Timer3);
-  if (!m.g.SpinInProgress) StartTimer(m, Timer1);
+  if (!m.g.WheelsTurning) StartTimer(m, Timer1);
 }
 
 void Timer4Timer(Machine& m) {
   rules::GameState& g = m.g;
-  if (g.SpinInProgress) return;
+  if (g.WheelsTurning) return;
   if (g.FlashTicks >= 6) {
     if (g.WinItem == 9) HighlightScreenBonus(m, false);
     else HighlightLine(m, g.WinItem, false);

@@ -71,9 +71,11 @@ class SilentView : public MachineView {
 // table), so a key, a click, a timer or the close box can arrive while a spin is on the
 // stack:
 //   g.SpinInProgress  set by SpinCycle from its set-up to the end of its evaluation (not
-//                     its rolls). Read by the bet keys and Enter (refused), the lamp
-//                     timers (they draw nothing over the turning wheels), RequestSpin,
+//                     its rolls). Read by the bet keys and Enter (refused), RequestSpin,
 //                     and the window's commands that must wait for the wheels.
+//   g.WheelsTurning   set by SpinCycle around its animation, the skill stop included.
+//                     Read by the lamp timers: they draw nothing over the turning wheels,
+//                     but run through the bonus pause, the card game and the count-off.
 //   g.StopRequested   set by Space, the STOP button and a close; cleared by SpinCycle's
 //                     set-up. Read by the animation loop: the skill stop.
 //   RequestRunning    set by RequestSpin for its whole auto-spin loop. Read by

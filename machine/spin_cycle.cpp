@@ -159,6 +159,9 @@ void SpinCycle(Machine& m) {
   g.ScreenBonus = 0;
   g.StopRequested = false;
   if (!g.CherryRollMode && !g.BarRollMode) g.Spins = rules::SatAdd(g.Spins, 1);
+  // Only the wheels' own steps keep the lamp timers from drawing; the pauses after them
+  // (bonus lamp, card game, count-off) let the lamps and the win flash run.
+  g.WheelsTurning = true;
 
   // Animation: one step every 25 ms or later, never catching up; messages are
   // pumped on every pass so that input and timers run in the middle of the spin.
@@ -188,6 +191,7 @@ void SpinCycle(Machine& m) {
   if (step >= 1000) FinishWheelsAtOnce(m, wheels);
 
   // After the animation.
+  g.WheelsTurning = false;
   g.BlinkTicks = 0;
   if (g.ChaserLamps[5]) {
     PlayWave(m, "Cherry2.wav", true);

@@ -9,7 +9,8 @@ namespace platform {
 void Pause(Clock& clock, double seconds) {
   uint64_t start = clock.TickMs();
   uint64_t wait = static_cast<uint64_t>(std::llround(std::max(0.0, seconds) * 1000.0));
-  while (clock.TickMs() - start < wait) clock.PumpMessages();
+  // Sleep in the message loop rather than spin on it: input still wakes it at once.
+  while (clock.TickMs() - start < wait) clock.WaitMessages(start + wait);
 }
 
 }  // namespace platform

@@ -20,6 +20,9 @@ class Clock {
   virtual uint32_t TimeOfDayMs() = 0;
   // Handles the window messages that are waiting (input, painting, timers) and returns.
   virtual void PumpMessages() = 0;
+  // Handles messages, waiting for them until the tick count reaches until_ms; returns
+  // early once something has been handled. A deadline already past only pumps once.
+  virtual void WaitMessages(uint64_t until_ms) = 0;
 };
 
 // Waits the given seconds on the tick count, pumping messages meanwhile.

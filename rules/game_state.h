@@ -53,6 +53,7 @@ struct GameState {
 
   // Run-time flags.
   bool SpinInProgress = false;
+  bool WheelsTurning = false;  // the spin's animation is under way, skill stop included
   bool StopRequested = false;
   bool AutoSpin = false;
   bool BonusLamp = false;

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/ordered_view.h"
@@ -55,6 +57,32 @@ TEST(Delivery, RegularSpinFlashesAfterTheCardGameAndRollsBefore) {
                                  "Cherry6.wav"}));
     EXPECT_TRUE(d.t.fake.Running(machine::Timer4));
   }
+}
+
+TEST(Delivery, WinFlashBlinksThroughTheCountOff) {
+  Delivery d(170);  // 42 steps of 0.1 s
+  d.g.LineWins[1] = 170;
+  d.g.WinItem = 1;
+  d.g.SpinInProgress = true;  // paid from inside the spin, as SpinCycle pays it
+  d.t.fake.run_timers = true;
+  d.t.canvas.Record(true);
+  uint64_t start = d.t.fake.TickMs();
+  // Each moment the canvas was drawn on (only the flash draws on it here): hatched or restored.
+  std::vector<std::pair<uint64_t, bool>> flashes;
+  size_t seen = 0;
+  d.t.fake.on_pump = [&] {
+    auto& calls = d.t.canvas.Recorded();
+    if (calls.size() == seen) return;
+    bool hatched = std::any_of(calls.begin() + static_cast<long>(seen), calls.end(),
+                               [](const auto& c) { return c.kind == platform::testing::RecordingCanvas::Call::kHatch; });
+    flashes.emplace_back(d.t.fake.TickMs() - start, hatched);
+    seen = calls.size();
+  };
+  machine::DeliverWinnings(d.t.m, SpinKind::Regular);
+  EXPECT_EQ(d.g.Credits, 1170);
+  std::vector<std::pair<uint64_t, bool>> expected;
+  for (uint64_t tick = 1; tick <= 10; ++tick) expected.emplace_back(400 * tick, tick % 2 == 1);
+  EXPECT_EQ(flashes, expected);
 }
 
 TEST(Delivery, LostCardGamePaysNothingSilently) {

@@ -31,6 +31,22 @@ int ChaserDraws(TestMachine& t) {
 
 int Clicks(const TestMachine& t) { return static_cast<int>(std::count(t.fake.sounds.begin(), t.fake.sounds.end(), "click")); }
 
+bool Played(const TestMachine& t, const std::string& wave) {
+  return std::find(t.fake.sounds.begin(), t.fake.sounds.end(), wave) != t.fake.sounds.end();
+}
+
+// Drawing that only the lamp timers do: the side lamps' 40x40 frames and the win flash's hatching.
+int SideLampDraws(TestMachine& t) {
+  int n = 0;
+  for (const auto& c : t.canvas.Recorded()) n += c.kind == platform::testing::RecordingCanvas::Call::kBlit && c.w == 40 && c.h == 40;
+  return n;
+}
+int TimerDraws(TestMachine& t) {
+  int n = SideLampDraws(t);
+  for (const auto& c : t.canvas.Recorded()) n += c.kind == platform::testing::RecordingCanvas::Call::kHatch;
+  return n;
+}
+
 TEST(SpinCycle, FullSpinRuns101PacedStepsAndTheChaserMoves97Times) {
   TestMachine t;
   std::vector<uint64_t> draw_times;
@@ -66,6 +82,56 @@ TEST(SpinCycle, BonusLampOnlyForOneStartingStateOfTwelve) {
   EXPECT_TRUE(win.fake.Running(machine::Timer1));
   EXPECT_NE(std::find(win.fake.sounds.begin(), win.fake.sounds.end(), "Cherry2.wav"), win.fake.sounds.end());
   EXPECT_FALSE(lose.m.g.BonusLamp);
+}
+
+TEST(SpinCycle, LampTimersRunInTheBonusPauseButNeverOverTheTurningWheels) {
+  {
+    TestMachine t;
+    t.fake.time_of_day_ = SeedFor(4, 1);  // the bonus lamp lights
+    t.fake.run_timers = true;
+    t.m.g.WinItem = 3;  // an earlier win's line, for a flash started mid-spin
+    uint64_t start = t.fake.TickMs();
+    machine::StartTimer(t.m, machine::Timer3);  // falls due mid-animation
+    bool celebration_started = false;
+    t.fake.At(start + 600, [&] {
+      celebration_started = t.fake.Running(machine::Timer1);
+      machine::StartTimer(t.m, machine::Timer1);
+      machine::StartTimer(t.m, machine::Timer4);
+    });
+    t.fake.OnPump(0, [&] { t.canvas.Record(true); });  // after the set-up's own side lamps
+    int while_turning = -1, at_bonus = -1, in_pause = -1;
+    uint64_t bonus_at = 0;
+    t.fake.on_pump = [&] {
+      if (!Played(t, "Cherry2.wav")) {
+        while_turning = TimerDraws(t);
+      } else if (bonus_at == 0) {
+        bonus_at = t.fake.TickMs();
+        at_bonus = SideLampDraws(t);
+      } else if (t.fake.TickMs() <= bonus_at + 1000) {
+        in_pause = SideLampDraws(t) - at_bonus;
+      }
+    };
+    machine::SpinCycle(t.m);
+    EXPECT_FALSE(celebration_started);
+    EXPECT_EQ(while_turning, 0);
+    EXPECT_GE(in_pause, 2 * 4);  // both side lamps, every 200 ms of the second
+  }
+  {
+    // The skill stop brings the wheels to rest over 180 ms: still no timer drawing.
+    TestMachine t;
+    t.fake.time_of_day_ = SeedFor(4, -1);
+    t.fake.run_timers = true;
+    uint64_t start = t.fake.TickMs();
+    t.fake.At(start + 1000, [&] { machine::StartTimer(t.m, machine::Timer1); });  // due at 1200
+    t.fake.At(start + 1190, [&] { t.m.g.StopRequested = true; });
+    t.fake.OnPump(0, [&] { t.canvas.Record(true); });
+    int while_turning = -1;
+    t.fake.on_pump = [&] {
+      if (t.fake.TickMs() <= start + 1190 + 160) while_turning = TimerDraws(t);
+    };
+    machine::SpinCycle(t.m);
+    EXPECT_EQ(while_turning, 0);
+  }
 }
 
 TEST(SpinCycle, StopQueuedBeforeTheFirstStepStopsEverythingAtOnce) {

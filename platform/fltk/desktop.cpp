@@ -143,6 +143,16 @@ uint32_t Desktop::TimeOfDayMs() {
 
 void Desktop::PumpMessages() { Fl::check(); }
 
+void Desktop::WaitMessages(uint64_t until_ms) {
+  using namespace std::chrono;
+  // The time left is taken to the microsecond on TickMs's clock, so that the wait does not
+  // end a fraction of a millisecond early and then spin through the rest of it.
+  double left = static_cast<double>(until_ms) / 1000.0 -
+                duration<double>(steady_clock::now().time_since_epoch()).count();
+  if (left > 0) Fl::wait(left);
+  else Fl::check();
+}
+
 void Desktop::Start(int id, int interval_ms, std::function<void()> tick) {
   if (id < 0 || id >= kTimerCount) return;
   Stop(id);

@@ -33,6 +33,7 @@ class Desktop : public Clock, public Timers, public MessageBoxes, public HelpVie
   uint64_t TickMs() override;
   uint32_t TimeOfDayMs() override;
   void PumpMessages() override;
+  void WaitMessages(uint64_t until_ms) override;
 
   void Start(int id, int interval_ms, std::function<void()> tick) override;
   void Stop(int id) override;

@@ -85,6 +85,7 @@ class NullDesktop : public Clock,
   uint64_t TickMs() override { return now_ms_; }
   uint32_t TimeOfDayMs() override { return 0; }
   void PumpMessages() override { now_ms_ += pump_step_ms; }
+  void WaitMessages(uint64_t) override { PumpMessages(); }
 
   void Start(int, int, std::function<void()>) override {}
   void Stop(int) override {}

@@ -44,6 +44,13 @@ class FakePlatform : public Clock,
     RunDue();
     if (on_pump) on_pump();
   }
+  // A wait is one pump, as if a message arrived at once; on_wait sees the clock and the
+  // deadline asked for.
+  void WaitMessages(uint64_t until_ms) override {
+    if (on_wait) on_wait(now_, until_ms);
+    PumpMessages();
+  }
+  std::function<void(uint64_t now, uint64_t until)> on_wait;
   // Runs on every pump, like a window handling its messages.
   std::function<void()> on_pump;
   void Advance(uint64_t ms) {
