@@ -163,8 +163,9 @@ void SpinCycle(Machine& m) {
   // (bonus lamp, card game, count-off) let the lamps and the win flash run.
   g.WheelsTurning = true;
 
-  // Animation: one step every 25 ms or later, never catching up; messages are
-  // pumped on every pass so that input and timers run in the middle of the spin.
+  // Animation: one step every 25 ms or later, never catching up. Between steps the
+  // loop sleeps in the message loop until the next one is due, so input and timers
+  // run in the middle of the spin without a core being burnt on polling.
   int step = 0;
   uint64_t last = m.clock.TickMs();
   while (step < rules::kSpinSteps) {
@@ -186,7 +187,8 @@ void SpinCycle(Machine& m) {
       }
     }
     if (StopWanted(m)) step = 1000;
-    m.clock.PumpMessages();
+    // The last pass only pumps: nothing is left to wait for.
+    m.clock.WaitMessages(step < rules::kSpinSteps ? last + rules::kStepMs : 0);
   }
   if (step >= 1000) FinishWheelsAtOnce(m, wheels);
 
