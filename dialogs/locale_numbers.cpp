@@ -51,12 +51,11 @@ std::string FormatFixed(double value, int width, int decimals, const NumberSepar
 std::string FormatCount(int64_t value, int width, const NumberSeparators& s) {
   uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
   std::string digits = std::to_string(magnitude);
-  std::string text;
+  std::string text = value < 0 ? "-" : "";
   for (size_t i = 0; i < digits.size(); ++i) {
     if (i > 0 && (digits.size() - i) % 3 == 0) text += s.thousands;
     text += digits[i];
   }
-  if (value < 0) text.insert(0, "-");
   return PadLeft(std::move(text), width);
 }
 

@@ -195,7 +195,11 @@ void ProfileText::Write(std::string_view section,
   copy_to(text_.size());
   if (!scan.found && !added.empty()) {
     if (!out.empty() && out.back() != '\n') out += br;
-    out += "[" + std::string(section) + "]" + br + added;
+    out += '[';
+    out += section;
+    out += ']';
+    out += br;
+    out += added;
   }
   text_ = std::move(out);
 }

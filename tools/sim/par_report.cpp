@@ -72,10 +72,16 @@ std::string OneIn(double p) {
 // volatility in bets), then the interval.
 std::string Row(const Figure& f, int32_t bet, bool intervals, size_t label_width) {
   std::string value = Number(f, f.Value);
-  if (!Unit(f).empty()) value += " " + Unit(f);
+  if (!Unit(f).empty()) {
+    value += ' ';
+    value += Unit(f);
+  }
   std::string note;
   if (f.Unit() == Measure::Probability) note = OneIn(f.Value);
-  if (f.Group() == FigureGroup::AwardOdds) note += " " + std::string(PerText(f.Per()));
+  if (f.Group() == FigureGroup::AwardOdds) {
+    note += ' ';
+    note += PerText(f.Per());
+  }
   if (f.Unit() == Measure::Credits) note = Format("%.2f", f.Value / bet) + " bets";
   std::string line = "  " + Pad(f.Label, label_width) + "  " + Pad(value, 18) + " " + Pad(note, 32);
   if (intervals) {
@@ -134,11 +140,13 @@ std::string ReportJsonMembers(const analysis::Report& r, bool intervals) {
   for (const Figure& f : r.Figures)
     if (f.Group() == FigureGroup::Summary) s += Member(f, intervals) + ",";
   auto object = [&](FigureGroup g, const char* name) {
-    std::string o = JsonQuote(name) + ":{";
+    std::string o = JsonQuote(name);
+    o += ":{";
     bool first = true;
     for (const Figure& f : r.Figures) {
       if (f.Group() != g) continue;
-      o += (first ? "" : ",") + Member(f, intervals);
+      if (!first) o += ',';
+      o += Member(f, intervals);
       first = false;
     }
     return o + "}";
