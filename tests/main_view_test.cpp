@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "tests/test_machine.h"
 #include "view/layout.h"
 #include "view/main_view.h"
@@ -44,6 +46,60 @@ TEST(DrawNumber, ClearsTheCellAShorterNumberLeaves) {
   view::DrawNumber(c, p, true, 7, 100, 0, true, false, true);
   EXPECT_EQ(at(100 + 31, 41), 0x207u);
   EXPECT_EQ(at(100 + 32, 41), 0xABCDEFu);
+}
+
+bool SamePixels(platform::Canvas& a, platform::Canvas& b) {
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x)
+      if (a.Pixels().Pixel(x, y) != b.Pixels().Pixel(x, y)) return false;
+  return true;
+}
+
+int LitPixels(platform::Canvas& c) {
+  int n = 0;
+  for (int y = 0; y < c.Height(); ++y)
+    for (int x = 0; x < c.Width(); ++x) n += c.Pixels().Pixel(x, y) != platform::kBlack;
+  return n;
+}
+
+// Two machines at each width: one redrawn from an old value to a new one, one painted
+// with the new value at once. The redraw must leave nothing of the old value behind.
+struct TwoMachines {
+  explicit TwoMachines(int width)
+      : redrawn(width, width >= 1000 ? 96 : 64), fresh(width, width >= 1000 ? 96 : 64),
+        redrawn_view(redrawn.m, p, 96), fresh_view(fresh.m, p, 96) {}
+  view::Pictures p = DigitPictures();
+  testing_support::TestMachine redrawn, fresh;
+  view::MainView redrawn_view, fresh_view;
+};
+
+TEST(MainView, WinningsMeterShowsAShorterAmountWithNothingOfTheOldOne) {
+  for (int width : {640, 800, 1024}) {  // below 700 the window has no Winnings meter
+    for (auto [from, to] : {std::pair{1000, 500}, {16, 8}}) {
+      TwoMachines t(width);
+      t.redrawn.m.g.SpinWin = from;
+      t.redrawn_view.ShowWinnings(true);
+      t.redrawn.m.g.SpinWin = to;  // the card game halved it
+      t.redrawn_view.ShowWinnings(true);
+      t.fresh.m.g.SpinWin = to;
+      t.fresh_view.ShowWinnings(true);
+      EXPECT_TRUE(SamePixels(t.redrawn.canvas, t.fresh.canvas)) << width << ": " << from << " -> " << to;
+      EXPECT_EQ(LitPixels(t.fresh.canvas) > 0, width >= 700) << width;
+    }
+  }
+}
+
+TEST(MainView, CoinsPlayedMeterLeavesItsLabelWhole) {
+  for (int width : {640, 800, 1024}) {
+    TwoMachines t(width);
+    t.redrawn_view.FormPaint();
+    t.fresh_view.FormPaint();
+    for (int coins : {2, 1}) {  // 8 coins played, then 16, then 8 again
+      t.redrawn.m.g.CoinsPerLine = coins;
+      t.redrawn_view.DrawCoinsPlayedMeter();
+    }
+    EXPECT_TRUE(SamePixels(t.redrawn.canvas, t.fresh.canvas)) << width;
+  }
 }
 
 TEST(Layout, RectanglesFollowTheWidthClass) {

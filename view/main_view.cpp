@@ -8,15 +8,15 @@
 
 namespace view {
 
-void DrawNumber(platform::Canvas& c, const Pictures& p, bool large_digits, int64_t value, int x,
-                int y, bool green, bool right_aligned, bool exact_clear) {
+int DrawNumber(platform::Canvas& c, const Pictures& p, bool large_digits, int64_t value, int x,
+               int y, bool green, bool right_aligned, bool exact_clear) {
   std::string text = std::to_string(value < 0 ? 0 : value).substr(0, 10);
   int n = static_cast<int>(text.size());
   int gw = large_digits ? 32 : 16, gh = large_digits ? 42 : 21;
   if (right_aligned) x -= n * gw;
   c.Hold();
-  if (right_aligned) c.Fill(x - gw, y, (n + 1) * gw, gh, platform::kBlack);
-  else if (exact_clear) c.Fill(x, y, n * gw, gh, platform::kBlack);
+  if (exact_clear) c.Fill(x, y, n * gw, gh, platform::kBlack);
+  else if (right_aligned) c.Fill(x - gw, y, (n + 1) * gw, gh, platform::kBlack);
   else c.Fill(x, y, (n + 1) * gw, gh, platform::kBlack);
   const platform::Bitmap& strip = green ? (large_digits ? p.GreenLarge : p.GreenSmall)
                                         : (large_digits ? p.DigitsLarge : p.DigitsSmall);
@@ -25,10 +25,11 @@ void DrawNumber(platform::Canvas& c, const Pictures& p, bool large_digits, int64
     x += gw;
   }
   c.Release();
+  return n * gw;
 }
 
-void MainView::Number(int64_t value, int x, int y, bool green, bool right, bool exact) {
-  DrawNumber(m_.canvas, p_, Class() == WidthClass::Large, value, x, y, green, right, exact);
+int MainView::Number(int64_t value, int x, int y, bool green, bool right, bool exact) {
+  return DrawNumber(m_.canvas, p_, Class() == WidthClass::Large, value, x, y, green, right, exact);
 }
 
 void MainView::DrawCreditsMeter() {
@@ -57,7 +58,13 @@ void MainView::DrawCoinsPlayedMeter() {
   WidthClass wc = Class();
   int x = Right() + (wc == WidthClass::Small ? 140 : wc == WidthClass::Medium ? 195 : 227);
   int y = wc == WidthClass::Small ? 70 : wc == WidthClass::Medium ? 78 : 140;
-  Number(int64_t{m_.g.LinesPlayed} * m_.g.CoinsPerLine, x, y, false, true, false);
+  // Clear the widest amount the meter shows (8 lines of 8 coins: two digits) and no
+  // further: one more cell would reach into the "Coins Played:" label.
+  int cell_w = wc == WidthClass::Large ? 32 : 16, cell_h = wc == WidthClass::Large ? 42 : 21;
+  m_.canvas.Hold();
+  m_.canvas.Fill(x - 2 * cell_w, y, 2 * cell_w, cell_h, platform::kBlack);
+  Number(int64_t{m_.g.LinesPlayed} * m_.g.CoinsPerLine, x, y, false, true, true);
+  m_.canvas.Release();
 }
 
 void MainView::DrawBellsRow() {
@@ -113,11 +120,19 @@ void MainView::ShowWinnings(bool show) {
   int x = large ? (Right() + c.Width()) / 2 : g.OriginX - 5;
   int y = large ? 250 : 10;
   int label_w = c.TextWidth("Winnings:", points);
+  // Where the amount goes: left-aligned beside the label, or right-aligned under it.
+  int number_x = large ? x + 5 : x;
+  int number_y = large ? y - 7 : y + c.TextHeight(points);
   c.Hold();
+  // The amount on show may be longer than the next (a card game halves it): wipe it all.
+  if (winnings_width_ > 0) {
+    if (large) c.Fill(number_x, number_y, winnings_width_, 42, platform::kBlack);
+    else c.Fill(number_x - winnings_width_, number_y, winnings_width_, 21, platform::kBlack);
+    winnings_width_ = 0;
+  }
   if (show && g.SpinWin > 0) {
     c.Text(x - label_w, y, "Winnings:", points, platform::kWhite);
-    if (large) Number(g.SpinWin, x + 5, y - 7, true, false, true);
-    else Number(g.SpinWin, x, y + c.TextHeight(points), true, true, true);
+    winnings_width_ = Number(g.SpinWin, number_x, number_y, true, !large, true);
   } else if (large) {
     c.Fill(Right() + 1, 240, c.Width() - Right() - 1, 60, platform::kBlack);
   } else {

@@ -10,11 +10,11 @@
 
 namespace view {
 
-// Paints a non-negative number in LED digits. Right-aligned numbers end at x; the
-// cleared area reaches one digit cell beyond the number unless the clear is exact,
-// wiping the digit a shorter number leaves behind.
-void DrawNumber(platform::Canvas& c, const Pictures& p, bool large_digits, int64_t value, int x,
-                int y, bool green, bool right_aligned, bool exact_clear);
+// Paints a non-negative number in LED digits and returns its width. Right-aligned
+// numbers end at x; the cleared area reaches one digit cell beyond the number unless
+// the clear is exact, wiping the digit a shorter number leaves behind.
+int DrawNumber(platform::Canvas& c, const Pictures& p, bool large_digits, int64_t value, int x,
+               int y, bool green, bool right_aligned, bool exact_clear);
 
 class MainView : public machine::MachineView {
  public:
@@ -43,7 +43,7 @@ class MainView : public machine::MachineView {
  private:
   WidthClass Class() const { return WidthClassOf(m_.g.ScreenWidth); }
   int Right() const { return m_.g.OriginX + m_.art.BackgroundImage.Width(); }
-  void Number(int64_t value, int x, int y, bool green, bool right, bool exact);
+  int Number(int64_t value, int x, int y, bool green, bool right, bool exact);
   void DrawLabels();
   void DrawKeys();
   void DrawSpinningWheels();
@@ -51,6 +51,8 @@ class MainView : public machine::MachineView {
   machine::Machine& m_;
   Pictures& p_;
   int dpi_;
+  // The width of the Winnings amount on show, 0 when none is.
+  int winnings_width_ = 0;
 };
 
 }  // namespace view
