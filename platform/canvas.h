@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/bitmap.h"
 
@@ -20,7 +21,25 @@ class TextRenderer {
                     bool bold) = 0;
   virtual int Width(std::string_view text, int points, bool bold) = 0;
   virtual int Height(int points, bool bold) = 0;
+  // The narrow face of the same family, for texts whose box is fixed; it has the usual
+  // face's height. Without one the usual face stands in.
+  virtual void DrawCondensed(Bitmap& dst, int x, int y, std::string_view text, int points,
+                             Color color, bool bold) {
+    Draw(dst, x, y, text, points, color, bold);
+  }
+  virtual int CondensedWidth(std::string_view text, int points, bool bold) {
+    return Width(text, points, bold);
+  }
 };
+
+// The size and face at which a text fits its box.
+struct TextFit {
+  int points = 8;
+  bool condensed = false;
+};
+
+// Below this a caption is no longer read at a glance; it is cut rather than shrunk further.
+constexpr int kSmallestPoints = 6;
 
 // The drawing calls are virtual so that the test face can record them on their way.
 class Canvas {
@@ -40,6 +59,13 @@ class Canvas {
   virtual void Text(int x, int y, std::string_view text, int points, Color c, bool bold = false);
   int TextWidth(std::string_view text, int points, bool bold = false);
   int TextHeight(int points, bool bold = false);
+  // The largest size up to `points` at which every one of the texts measures no wider
+  // than `width`: in the usual face where it fits at that size, else in the condensed one.
+  TextFit FitText(const std::vector<std::string_view>& texts, int points, int width,
+                  bool bold = false);
+  int TextWidth(std::string_view text, TextFit fit, bool bold = false);
+  virtual void FittedText(int x, int y, std::string_view text, TextFit fit, Color c,
+                          bool bold = false);
   // Copies a block of what is on the canvas into a new picture.
   virtual Bitmap Grab(int x, int y, int w, int h);
 

@@ -1,9 +1,12 @@
 // Pieces shared by the FLTK files of the platform layer.
 #pragma once
 #include <memory>
+#include <string>
 
 #include "platform/canvas.h"
 #include "platform/dialog.h"
+
+class Fl_Widget;
 
 namespace platform::fltk {
 
@@ -14,6 +17,12 @@ std::unique_ptr<DialogFactory> MakeDialogFactory(Desktop& desktop, TextRenderer&
 
 // Shows the block (x, y, w, h) of the canvas at the same place of the current window.
 void DrawCanvas(const Canvas& canvas, int x, int y, int w, int h);
+
+// A widget label as FLTK shows it: "&x" underlines x and "&&" is one '&'.
+std::string ShownLabel(const char* label);
+// Sets the label's face and size so that it measures no wider than `room` pixels: the
+// usual face at `pixels` where it fits, else the condensed one, a pixel smaller at a time.
+void FitLabel(Fl_Widget& widget, int pixels, bool bold, int room);
 
 // Points at 96 pixels per inch, the size the game's layout was made for.
 inline int PointsToPixels(int points) { return (points * 96 + 36) / 72; }

@@ -1,4 +1,5 @@
 #include <FL/Fl.H>
+#include <FL/Fl_Widget.H>
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 #include <FL/x.H>
@@ -15,6 +16,19 @@ namespace platform::fltk {
 
 namespace {
 
+// The window's sans-serif face is wider than the one the layout was made for; where a
+// box is fixed, the same family's condensed face lets a caption keep its size.
+Fl_Font Face(bool bold, bool condensed) {
+  static const bool registered = [] {
+    Fl::set_font(FL_FREE_FONT, " DejaVu Sans Condensed");
+    Fl::set_font(static_cast<Fl_Font>(FL_FREE_FONT + 1), "BDejaVu Sans Condensed");
+    return true;
+  }();
+  (void)registered;
+  if (condensed) return static_cast<Fl_Font>(FL_FREE_FONT + (bold ? 1 : 0));
+  return bold ? FL_HELVETICA_BOLD : FL_HELVETICA;
+}
+
 // Text is drawn white on black into a small off-screen picture, read back, and laid
 // onto the canvas with the grey levels as coverage: anti-aliased text of any colour
 // on a transparent background.
@@ -22,7 +36,40 @@ class FltkText : public TextRenderer {
  public:
   void Draw(Bitmap& dst, int x, int y, std::string_view text, int points, Color color,
             bool bold) override {
-    const Coverage& cover = Render(std::string(text), points, bold);
+    Lay(dst, x, y, Render(std::string(text), points, bold, false), color);
+  }
+
+  void DrawCondensed(Bitmap& dst, int x, int y, std::string_view text, int points, Color color,
+                     bool bold) override {
+    Lay(dst, x, y, Render(std::string(text), points, bold, true), color);
+  }
+
+  int Width(std::string_view text, int points, bool bold) override {
+    return Measure(text, points, bold, false);
+  }
+
+  int CondensedWidth(std::string_view text, int points, bool bold) override {
+    return Measure(text, points, bold, true);
+  }
+
+  int Height(int points, bool bold) override {
+    Use(points, bold, false);
+    return fl_height();
+  }
+
+ private:
+  struct Coverage {
+    int w = 0, h = 0;
+    std::vector<uchar> alpha;
+  };
+
+  int Measure(std::string_view text, int points, bool bold, bool condensed) {
+    std::string s(text);
+    Use(points, bold, condensed);
+    return static_cast<int>(std::lround(fl_width(s.c_str())));
+  }
+
+  static void Lay(Bitmap& dst, int x, int y, const Coverage& cover, Color color) {
     int cr = (color >> 16) & 255, cg = (color >> 8) & 255, cb = color & 255;
     for (int row = 0; row < cover.h; ++row) {
       int ty = y + row;
@@ -39,31 +86,14 @@ class FltkText : public TextRenderer {
     }
   }
 
-  int Width(std::string_view text, int points, bool bold) override {
-    std::string s(text);
-    Use(points, bold);
-    return static_cast<int>(std::lround(fl_width(s.c_str())));
-  }
-
-  int Height(int points, bool bold) override {
-    Use(points, bold);
-    return fl_height();
-  }
-
- private:
-  struct Coverage {
-    int w = 0, h = 0;
-    std::vector<uchar> alpha;
-  };
-
   // The grey levels of a text drawn white on black; kept, since the same labels and
   // captions are drawn again at every paint.
-  const Coverage& Render(const std::string& s, int points, bool bold) {
-    auto key = std::make_tuple(s, points, bold);
+  const Coverage& Render(const std::string& s, int points, bool bold, bool condensed) {
+    auto key = std::make_tuple(s, points, bold, condensed);
     auto found = cache_.find(key);
     if (found != cache_.end()) return found->second;
     Coverage cover;
-    Use(points, bold);
+    Use(points, bold, condensed);
     cover.w = static_cast<int>(fl_width(s.c_str())) + 2;
     cover.h = fl_height() + 1;
     // The root window names the screen for the picture: unlike the last window drawn
@@ -75,7 +105,7 @@ class FltkText : public TextRenderer {
     fl_color(FL_BLACK);
     fl_rectf(0, 0, cover.w, cover.h);
     fl_color(FL_WHITE);
-    Use(points, bold);
+    Use(points, bold, condensed);
     fl_draw(s.c_str(), 0, fl_height() - fl_descent());
     std::vector<uchar> pixels(static_cast<size_t>(cover.w) * cover.h * 3);
     fl_read_image(pixels.data(), 0, 0, cover.w, cover.h);
@@ -89,14 +119,41 @@ class FltkText : public TextRenderer {
     return cache_.emplace(key, std::move(cover)).first->second;
   }
 
-  void Use(int points, bool bold) { fl_font(bold ? FL_HELVETICA_BOLD : FL_HELVETICA, PointsToPixels(points)); }
+  void Use(int points, bool bold, bool condensed) {
+    fl_font(Face(bold, condensed), PointsToPixels(points));
+  }
 
-  std::map<std::tuple<std::string, int, bool>, Coverage> cache_;
+  std::map<std::tuple<std::string, int, bool, bool>, Coverage> cache_;
 };
 
 }  // namespace
 
 std::unique_ptr<TextRenderer> MakeTextRenderer() { return std::make_unique<FltkText>(); }
+
+std::string ShownLabel(const char* label) {
+  std::string out;
+  for (const char* p = label; p && *p; ++p) {
+    if (*p == '&' && p[1]) ++p;  // "&x" underlines x; "&&" shows one '&'
+    out += *p;
+  }
+  return out;
+}
+
+void FitLabel(Fl_Widget& widget, int pixels, bool bold, int room) {
+  const std::string shown = ShownLabel(widget.label());
+  const int smallest = PointsToPixels(kSmallestPoints);
+  bool condensed = false;
+  for (; pixels > smallest; --pixels) {
+    condensed = false;
+    fl_font(Face(bold, false), pixels);
+    if (fl_width(shown.c_str()) <= room) break;
+    condensed = true;
+    fl_font(Face(bold, true), pixels);
+    if (fl_width(shown.c_str()) <= room) break;
+  }
+  widget.labelfont(Face(bold, condensed));
+  widget.labelsize(pixels);
+}
 
 void DrawCanvas(const Canvas& canvas, int x, int y, int w, int h) {
   const Bitmap& px = canvas.Pixels();
