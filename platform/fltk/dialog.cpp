@@ -8,6 +8,7 @@
 #include <FL/Fl_Round_Button.H>
 #include <FL/fl_draw.H>
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -27,6 +28,25 @@ std::string PlainLabel(const std::string& text) {
   }
   return out;
 }
+
+// FLTK keeps a label that hugs a side 3 pixels in from it; a centred one may use the whole width.
+int LabelRoom(int w, const LabelStyle& style) { return style.align == Align::Center ? w : w - 6; }
+
+// A button's label shares the inside of its frame with its picture and, on the default
+// button, the return arrow; FLTK also keeps it a few pixels off the frame.
+int ButtonRoom(const Fl_Button& b, bool arrow) {
+  int room = b.w() - Fl::box_dw(b.box()) - 6;
+  if (b.image() && b.label() && *b.label()) room -= b.image()->w() + 2;
+  if (arrow) room -= std::min(b.h(), b.w() / 3);
+  return room;
+}
+
+// A label's own size and the room it must fit into; no room for wrapped texts.
+struct Fitting {
+  int pixels = FL_NORMAL_SIZE;
+  bool bold = false;
+  int room = -1;
+};
 
 Fl_Color FlColor(Color c) { return fl_rgb_color((c >> 16) & 255, (c >> 8) & 255, c & 255); }
 
@@ -85,11 +105,15 @@ class FltkDialog : public Dialog {
     auto* box = new Fl_Box(FL_NO_BOX, x, y, w, h, nullptr);
     window_->end();
     box->copy_label(PlainLabel(text).c_str());
-    box->labelfont(style.bold ? FL_HELVETICA_BOLD : FL_HELVETICA);
-    box->labelsize(PointsToPixels(style.points));
     box->labelcolor(FlColor(style.color));
     box->align(FlAlign(style));
-    return Add(box, false);
+    // A wrapped text takes more lines rather than a smaller face.
+    Fitting fit{PointsToPixels(style.points), style.bold, style.wrap ? -1 : LabelRoom(w, style)};
+    if (style.wrap) {
+      box->labelfont(style.bold ? FL_HELVETICA_BOLD : FL_HELVETICA);
+      box->labelsize(fit.pixels);
+    }
+    return Add(box, false, fit);
   }
 
   int AddButton(int x, int y, int w, int h, const std::string& caption, ButtonKind kind,
@@ -98,14 +122,15 @@ class FltkDialog : public Dialog {
     Fl_Button* button = kind == ButtonKind::Ok ? new Fl_Return_Button(x, y, w, h)
                                                : new Fl_Button(x, y, w, h);
     window_->end();
-    button->copy_label(caption.c_str());
+    // An empty caption would still take a line of height and push the picture onto the frame.
+    if (!caption.empty()) button->copy_label(caption.c_str());
     if (kind == ButtonKind::Cancel) button->shortcut(FL_Escape);
     if (picture && !picture->Empty()) {
       button->image(ToImage(*picture));
       if (caption.empty()) button->align(FL_ALIGN_CENTER | FL_ALIGN_INSIDE);
       else button->align(FL_ALIGN_IMAGE_NEXT_TO_TEXT | FL_ALIGN_INSIDE);
     }
-    int id = Add(button, false);
+    int id = Add(button, false, {button->labelsize(), false, ButtonRoom(*button, kind == ButtonKind::Ok)});
     clicks_[id] = {std::move(on_click), kind};
     button->callback(ButtonPressed, this);
     return id;
@@ -130,9 +155,10 @@ class FltkDialog : public Dialog {
     window_->end();
     radio->type(FL_RADIO_BUTTON);
     radio->copy_label(PlainLabel(text).c_str());
-    radio->labelsize(PointsToPixels(points));
     radio->value(on ? 1 : 0);
-    return Add(radio, false);
+    // The round mark, as wide as the label's size, and its margins come first.
+    const int pixels = PointsToPixels(points);
+    return Add(radio, false, {pixels, false, w - pixels - 2 * (Fl::box_dx(radio->box()) + 2) - 6});
   }
 
   int AddFrame(int x, int y, int w, int h) override {
@@ -146,6 +172,7 @@ class FltkDialog : public Dialog {
     Fl_Widget* w = controls_.at(id).widget;
     if (controls_[id].is_input) static_cast<Fl_Input*>(w)->value(text.c_str());
     else w->copy_label(PlainLabel(text).c_str());
+    Fit(controls_[id]);
     w->redraw();
     window_->redraw();
   }
@@ -202,6 +229,7 @@ class FltkDialog : public Dialog {
   struct Control {
     Fl_Widget* widget;
     bool is_input;
+    Fitting fit;
   };
   struct Click {
     std::function<void()> on_click;
@@ -219,9 +247,14 @@ class FltkDialog : public Dialog {
     }
   }
 
-  int Add(Fl_Widget* w, bool is_input) {
-    controls_.push_back({w, is_input});
+  int Add(Fl_Widget* w, bool is_input, Fitting fit = {}) {
+    controls_.push_back({w, is_input, fit});
+    Fit(controls_.back());
     return static_cast<int>(controls_.size()) - 1;
+  }
+
+  static void Fit(const Control& c) {
+    if (!c.is_input && c.fit.room >= 0) FitLabel(*c.widget, c.fit.pixels, c.fit.bold, c.fit.room);
   }
 
   Fl_RGB_Image* ToImage(const Bitmap& b) {
