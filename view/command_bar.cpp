@@ -1,8 +1,14 @@
 #include "view/command_bar.h"
 
+#include <string_view>
+#include <vector>
+
 namespace view {
 
 namespace {
+
+// The button face's bevel and a pixel of air on each side of a caption.
+constexpr int kCaptionMargin = 3;
 
 struct Entry {
   const char* caption;
@@ -49,12 +55,18 @@ platform::Color CaptionColour(const rules::GameState& g, int i) {
 void DrawCommandCaptions(machine::Machine& m, const platform::Bitmap& face,
                          const std::array<CommandButton, kCommandCount>& bar) {
   platform::Canvas& c = m.canvas;
+  // One face and size for the whole bar, the largest at which every caption keeps clear
+  // of its button's bevel.
+  std::vector<std::string_view> captions;
+  for (const CommandButton& b : bar) captions.push_back(b.caption);
+  const platform::TextFit fit = c.FitText(captions, 8, face.Width() - 2 * kCaptionMargin);
+  const int th = c.TextHeight(fit.points);
   c.Hold();
   for (int i = 0; i < kCommandCount; ++i) {
     const CommandButton& b = bar[i];
     c.Blit(face, 0, 0, b.w, b.h, b.x, b.y);
-    int tw = c.TextWidth(b.caption, 8), th = c.TextHeight(8);
-    c.Text(b.x + (b.w - tw) / 2, b.y + (b.h - th) / 2, b.caption, 8, CaptionColour(m.g, i));
+    int tw = c.TextWidth(b.caption, fit);
+    c.FittedText(b.x + (b.w - tw) / 2, b.y + (b.h - th) / 2, b.caption, fit, CaptionColour(m.g, i));
   }
   c.Release();
 }

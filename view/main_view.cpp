@@ -8,6 +8,18 @@
 
 namespace view {
 
+namespace {
+
+// The clear space a label keeps before the next thing on its row.
+constexpr int kLabelGap = 4;
+
+// Where the leftmost of the three bells starts; they are drawn from the right.
+int BellsRowLeft(WidthClass wc) {
+  return (wc == WidthClass::Small ? 125 : wc == WidthClass::Medium ? 190 : 200) - 64;
+}
+
+}  // namespace
+
 int DrawNumber(platform::Canvas& c, const Pictures& p, bool large_digits, int64_t value, int x,
                int y, bool green, bool right_aligned, bool exact_clear) {
   std::string text = std::to_string(value < 0 ? 0 : value).substr(0, 10);
@@ -69,7 +81,7 @@ void MainView::DrawCoinsPlayedMeter() {
 
 void MainView::DrawBellsRow() {
   WidthClass wc = Class();
-  int x = wc == WidthClass::Small ? 125 : wc == WidthClass::Medium ? 190 : 200;
+  int x = BellsRowLeft(wc) + 64;
   int y = wc == WidthClass::Small ? 65 : wc == WidthClass::Medium ? 80 : 100;
   platform::Canvas& c = m_.canvas;
   c.Hold();
@@ -142,24 +154,31 @@ void MainView::ShowWinnings(bool show) {
 }
 
 void MainView::DrawLabels() {
+  // Each label fits the room up to the next thing on its row (limit), the window's edge
+  // for the last one, at the largest size up to its own that measures narrow enough.
   struct Label {
     const char* text;
-    int x[3], y[3], size[3], big_font_size[3];
+    int x[3], y[3], size[3], big_font_size[3], limit[3];
   };
-  int r = Right();
+  const int r = Right(), o = m_.g.OriginX, edge = m_.canvas.Width();
+  const int bells = BellsRowLeft(Class());
   const Label labels[] = {
-      {"Credits:", {10, 10, 10}, {10, 10, 5}, {8, 12, 14}, {0, 0, 0}},
-      {"Bell Pool:", {10, 10, 10}, {60, 70, 100}, {8, 12, 14}, {0, 0, 0}},
-      {"Cherry Roll:", {10, 10, 10}, {124, 148, 200}, {8, 12, 14}, {0, 0, 0}},
-      {"Win 7 FREE Spins:", {10, 10, 10}, {196, 230, 300}, {8, 12, 14}, {0, 0, 0}},
-      {"Lines Played:", {r + 10, r + 20, r + 5}, {5, 5, 5}, {8, 12, 14}, {0, 10, 12}},
-      {"Coins/Line:", {r + 89, r + 145, r + 130}, {5, 5, 5}, {8, 12, 14}, {0, 10, 12}},
-      {"Coins Played:", {r + 15, r + 40, r + 15}, {75, 80, 150}, {8, 12, 14}, {0, 0, 0}},
+      {"Credits:", {10, 10, 10}, {10, 10, 5}, {8, 12, 14}, {0, 0, 0}, {o, o, o}},
+      {"Bell Pool:", {10, 10, 10}, {60, 70, 100}, {8, 12, 14}, {0, 0, 0}, {bells, bells, bells}},
+      {"Cherry Roll:", {10, 10, 10}, {124, 148, 200}, {8, 12, 14}, {0, 0, 0}, {o, o, o}},
+      {"Win 7 FREE Spins:", {10, 10, 10}, {196, 230, 300}, {8, 12, 14}, {0, 0, 0}, {o, o, o}},
+      {"Lines Played:", {r + 10, r + 20, r + 5}, {5, 5, 5}, {8, 12, 14}, {0, 10, 12},
+       {r + 89, r + 145, r + 130}},
+      {"Coins/Line:", {r + 89, r + 145, r + 130}, {5, 5, 5}, {8, 12, 14}, {0, 10, 12}, {edge, edge, edge}},
+      // Up to the two digits of the Coins Played meter, which ends at r + 140, 195 or 227.
+      {"Coins Played:", {r + 15, r + 40, r + 15}, {75, 80, 150}, {8, 12, 14}, {0, 0, 0},
+       {r + 140 - 32, r + 195 - 32, r + 227 - 64}},
   };
   int wc = static_cast<int>(Class());
   for (const Label& l : labels) {
     int size = (dpi_ > 100 && l.big_font_size[wc]) ? l.big_font_size[wc] : l.size[wc];
-    m_.canvas.Text(l.x[wc], l.y[wc], l.text, size, platform::kWhite);
+    platform::TextFit fit = m_.canvas.FitText({l.text}, size, l.limit[wc] - kLabelGap - l.x[wc]);
+    m_.canvas.FittedText(l.x[wc], l.y[wc], l.text, fit, platform::kWhite);
   }
 }
 
