@@ -86,21 +86,26 @@ std::string TStatsForm::Percent(double value) const {
 void TStatsForm::AddRow(const char* caption, int x, int y, bool caption_bold, int vx, int vy,
                         int vw, bool bold, const std::string& value) {
   platform::Canvas& c = dialog_->Surface();
+  // The column's right edge stays put; a figure too wide for its column grows leftwards
+  // into the gap before it rather than losing its first digits.
+  std::string_view shown = value;
+  shown.remove_prefix(std::min(shown.find_first_not_of(' '), shown.size()));
+  const int value_width = c.TextWidth(shown, kPoints, bold) + kLabelMargins;
+  const int width = std::max(vw, value_width);
+
+  // The caption keeps to the room before the figure's text on its row; the window narrows
+  // its face to fit rather than letting the two run together.
   platform::LabelStyle left;
   left.points = kPoints;
   left.bold = caption_bold;
-  const int caption_width = c.TextWidth(caption, kPoints, caption_bold) + kLabelMargins;
+  int caption_width = c.TextWidth(caption, kPoints, caption_bold) + kLabelMargins;
+  if (vy == y && vx > x) caption_width = std::min(caption_width, vx + vw - value_width - x);
   dialog_->AddLabel(x, y, caption_width, kRowHeight, caption, left);
 
   platform::LabelStyle right;
   right.points = kPoints;
   right.bold = bold;
   right.align = platform::Align::Right;
-  // The column's right edge stays put; a figure too wide for its column grows leftwards
-  // into the gap before it rather than losing its first digits.
-  std::string_view shown = value;
-  shown.remove_prefix(std::min(shown.find_first_not_of(' '), shown.size()));
-  const int width = std::max(vw, c.TextWidth(shown, kPoints, bold) + kLabelMargins);
   dialog_->AddLabel(vx + vw - width, vy, width, kRowHeight, value, right);
 }
 
@@ -138,7 +143,7 @@ void TStatsForm::FormCreate() {
   platform::LabelStyle note;
   note.points = kPoints;
   note.wrap = true;
-  dialog_->AddLabel(16, 296, 465, 41,
+  dialog_->AddLabel(16, 296, 465, 33,
                     "(Does not include money won/lost on the double-or-nothing game).", note);
 
   tick_ = DialogBitmap("OkTick");

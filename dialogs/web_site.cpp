@@ -15,7 +15,8 @@ void ShowWebSiteDialog(const platform::Services& desk) {
   d->AddLabel(16, 14, 328, 70,
               "News, tips and new versions of Vantello are on our web site. Open it in your web browser?",
               text);
-  d->AddButton(150, 100, 110, 34, "&Visit the Site", platform::ButtonKind::Ok, [&desk] {
+  // Wide enough for the caption beside the Enter arrow of the default button.
+  d->AddButton(100, 100, 160, 34, "&Visit the Site", platform::ButtonKind::Ok, [&desk] {
     if (!desk.web.OpenUrl(kWebSite))
       desk.boxes.Information(std::string("No web browser could be started. The address is ") + kWebSite);
   });

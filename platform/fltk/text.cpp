@@ -4,6 +4,7 @@
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <string>
@@ -140,7 +141,10 @@ std::string ShownLabel(const char* label) {
 }
 
 void FitLabel(Fl_Widget& widget, int pixels, bool bold, int room) {
-  const std::string shown = ShownLabel(widget.label());
+  // Spaces that pad a figure to its column are never seen: only the rest must fit.
+  std::string shown = ShownLabel(widget.label());
+  shown.erase(0, std::min(shown.find_first_not_of(' '), shown.size()));
+  shown.erase(shown.find_last_not_of(' ') + 1);
   const int smallest = PointsToPixels(kSmallestPoints);
   bool condensed = false;
   for (; pixels > smallest; --pixels) {
