@@ -1,0 +1,243 @@
+// Every text of the machine's window and of the dialogs, measured with the window's own
+// fonts under X, keeps inside its box and clear of its neighbours and of the window's edge.
+#include <gtest/gtest.h>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Image.H>
+#include <FL/Fl_Light_Button.H>
+#include <FL/Fl_Return_Button.H>
+#include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "dialogs/borrow.h"
+#include "dialogs/stats.h"
+#include "dialogs/web_site.h"
+#include "platform/fltk/desktop.h"
+#include "platform/fltk/fltk_parts.h"
+#include "tests/test_machine.h"
+#include "view/builtin_pictures.h"
+
+namespace {
+
+// Texts on the same line keep at least a space's width of air between them.
+constexpr int kGap = 4;
+
+struct Box {
+  int x, y, w, h;
+  std::string what;
+  bool Meets(const Box& o, int gap = 0) const {
+    return x < o.x + o.w + gap && o.x < x + w + gap && y < o.y + o.h && o.y < y + h;
+  }
+  bool Inside(const Box& o, int margin) const {
+    return x >= o.x + margin && x + w <= o.x + o.w - margin && y >= o.y && y + h <= o.y + o.h;
+  }
+};
+
+std::ostream& operator<<(std::ostream& out, const Box& b) {
+  return out << '"' << b.what << "\" at " << b.x << ',' << b.y << " size " << b.w << 'x' << b.h;
+}
+
+// Notes where each text and each picture went, texts measured by the real renderer.
+class MeasuringCanvas : public platform::Canvas {
+ public:
+  using Canvas::Canvas;
+  void Blit(const platform::Bitmap& src, int sx, int sy, int w, int h, int dx, int dy,
+            platform::RasterOp op) override {
+    pictures.push_back({dx, dy, w, h, "picture"});
+    Canvas::Blit(src, sx, sy, w, h, dx, dy, op);
+  }
+  void Text(int x, int y, std::string_view text, int points, platform::Color c, bool bold) override {
+    texts.push_back({x, y, TextWidth(text, points, bold), TextHeight(points, bold), std::string(text)});
+    Canvas::Text(x, y, text, points, c, bold);
+  }
+  void FittedText(int x, int y, std::string_view text, platform::TextFit fit, platform::Color c,
+                  bool bold) override {
+    if (!fit.condensed) return Canvas::FittedText(x, y, text, fit, c, bold);
+    texts.push_back({x, y, TextWidth(text, fit, bold), TextHeight(fit.points, bold), std::string(text)});
+    Canvas::FittedText(x, y, text, fit, c, bold);
+  }
+  std::vector<Box> pictures, texts;
+};
+
+class TextFit : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { platform::fltk::OpenDisplay("Vantello"); }
+};
+
+// ---- The machine's window, at the three width classes ----
+
+class MachineTextFit : public TextFit, public ::testing::WithParamInterface<std::pair<int, int>> {};
+
+TEST_P(MachineTextFit, EveryCaptionAndLabelFitsItsPlace) {
+  const auto [width, height] = GetParam();
+  std::unique_ptr<platform::TextRenderer> text = platform::fltk::MakeTextRenderer();
+  MeasuringCanvas canvas(width - 10, height, text.get());
+  platform::testing::FakePlatform fake;
+  platform::testing::FakeDialogFactory dialogs;
+  testing_support::FakeShell shell;
+  std::filesystem::path folder = std::filesystem::temp_directory_path() / ("vantello-fit-" + std::to_string(width));
+  std::filesystem::create_directories(folder);
+  app::Desk desk{{canvas, fake, fake, fake, fake, dialogs, fake, fake},
+                 shell,
+                 {width, height, 24, 96},
+                 VANTELLO_PROGRAM_DIR,
+                 (folder / "Vantello.ini").string(),
+                 view::BuiltinPicture};
+  auto form = std::make_unique<app::TForm1>(desk);
+  form->FormCreate();
+  std::filesystem::remove_all(folder);
+
+  // The command buttons are the hot spots with a tool tip.
+  std::vector<Box> buttons;
+  for (const auto& s : shell.spots)
+    if (!s.tooltip.empty()) buttons.push_back({s.x, s.y, s.w, s.h, s.tooltip});
+  ASSERT_EQ(buttons.size(), 14u);
+  ASSERT_GE(canvas.texts.size(), 14u + 7u);
+
+  for (const Box& t : canvas.texts) {
+    SCOPED_TRACE(::testing::Message() << t);
+    EXPECT_GE(t.x, 0);
+    EXPECT_LE(t.x + t.w, canvas.Width()) << "runs past the window's edge";
+    auto on = std::find_if(buttons.begin(), buttons.end(),
+                           [&](const Box& b) { return b.Meets({t.x + t.w / 2, t.y + t.h / 2, 1, 1, ""}); });
+    if (on != buttons.end()) {
+      // A caption stays off its button's bevel.
+      EXPECT_TRUE(t.Inside(*on, 2)) << "sticks out of its button " << *on;
+      continue;
+    }
+    for (const Box& p : canvas.pictures) EXPECT_FALSE(t.Meets(p)) << "runs into a picture at " << p;
+    for (const Box& o : canvas.texts) {
+      if (&o == &t) continue;
+      EXPECT_FALSE(t.Meets(o, kGap)) << "runs into " << o;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(WidthClasses, MachineTextFit,
+                         ::testing::Values(std::pair{640, 480}, std::pair{800, 600}, std::pair{1024, 768}));
+
+// ---- The dialogs, as FLTK lays out their widgets ----
+
+// Where FLTK draws the text of a widget's label, and the room it has for it.
+struct Label {
+  Box text;
+  Box room;
+};
+
+Label LabelOf(Fl_Widget& w) {
+  // Blanks that pad a figure to its column leave no ink.
+  std::string shown = platform::fltk::ShownLabel(w.label());
+  shown.erase(0, std::min(shown.find_first_not_of(' '), shown.size()));
+  shown.erase(shown.find_last_not_of(' ') + 1);
+  fl_font(w.labelfont(), w.labelsize());
+  const int tw = static_cast<int>(fl_width(shown.c_str()) + 0.5), th = fl_height();
+  Box room{w.x() + Fl::box_dx(w.box()), w.y(), w.w() - Fl::box_dw(w.box()), w.h(), shown};
+  if (auto* light = dynamic_cast<Fl_Light_Button*>(&w)) {
+    // The round mark and its margins come before the text.
+    int skip = light->labelsize() + 2 * (Fl::box_dx(w.box()) + 2);
+    room.x += skip, room.w -= skip;
+  } else if (dynamic_cast<Fl_Return_Button*>(&w)) {
+    room.w -= std::min(w.h(), w.w() / 3);  // the Enter arrow
+  }
+  if (dynamic_cast<Fl_Button*>(&w) && w.image() && !shown.empty()) {
+    room.x += w.image()->w(), room.w -= w.image()->w();
+  }
+  if (room.w > 11 && (w.align() & (FL_ALIGN_LEFT | FL_ALIGN_RIGHT))) room.x += 3, room.w -= 6;
+  int x = room.x + (room.w - tw) / 2;
+  if (w.align() & FL_ALIGN_LEFT) x = room.x;
+  else if (w.align() & FL_ALIGN_RIGHT) x = room.x + room.w - tw;
+  return {{x, w.y() + (w.h() - th) / 2, tw, th, shown}, room};
+}
+
+// One line of pixels as "r,g,b" triples, read back from the screen.
+std::vector<uint32_t> ReadRow(Fl_Window& window, int x, int y, int w) {
+  std::vector<uchar> rgb(static_cast<size_t>(w) * 3);
+  window.make_current();
+  fl_read_image(rgb.data(), x, y, w, 1);
+  std::vector<uint32_t> row;
+  for (int i = 0; i < w; ++i) row.push_back(rgb[3 * i] << 16 | rgb[3 * i + 1] << 8 | rgb[3 * i + 2]);
+  return row;
+}
+
+// Checks the dialog on show, then closes it.
+void CheckShownDialog(void*) {
+  Fl_Window* window = Fl::first_window();
+  ASSERT_NE(window, nullptr);
+  SCOPED_TRACE(window->label() ? window->label() : "");
+  Fl::flush();
+  std::vector<Label> labels;
+  for (int i = 0; i < window->children(); ++i) {
+    Fl_Widget& w = *window->child(i);
+    Box box{w.x(), w.y(), w.w(), w.h(), w.label() ? w.label() : ""};
+    EXPECT_TRUE(box.Inside({0, 0, window->w(), window->h(), ""}, 0)) << box << " is outside the window";
+    if (auto* button = dynamic_cast<Fl_Button*>(&w); button && w.image() && w.w() > 4) {
+      // A picture on a button leaves the frame whole: its top and bottom lines are one colour each.
+      for (int y : {w.y(), w.y() + w.h() - 1}) {
+        std::vector<uint32_t> row = ReadRow(*window, w.x() + 2, y, w.w() - 4);
+        EXPECT_EQ(std::count(row.begin(), row.end(), row[0]), static_cast<long>(row.size()))
+            << "the picture covers the frame of " << box << " at line " << y;
+      }
+    }
+    if (!w.label() || !*w.label()) continue;
+    if (w.align() & FL_ALIGN_WRAP) {
+      int ww = w.w() - 6, hh = 0;
+      fl_font(w.labelfont(), w.labelsize());
+      fl_measure(w.label(), ww, hh, 0);
+      EXPECT_LE(hh, w.h()) << box << " wraps to more lines than it has room for";
+      continue;
+    }
+    Label l = LabelOf(w);
+    EXPECT_LE(l.text.w, l.room.w) << l.text << " is wider than its room " << l.room;
+    labels.push_back(l);
+  }
+  for (size_t i = 0; i < labels.size(); ++i)
+    for (size_t j = i + 1; j < labels.size(); ++j)
+      EXPECT_FALSE(labels[i].text.Meets(labels[j].text, kGap)) << labels[i].text << " runs into " << labels[j].text;
+  window->do_callback();
+}
+
+class DialogTextFit : public TextFit {
+ protected:
+  void Open(const std::function<void()>& show) {
+    Fl::add_timeout(0.5, CheckShownDialog);
+    show();
+  }
+  platform::fltk::Desktop desktop;
+  std::unique_ptr<platform::TextRenderer> text = platform::fltk::MakeTextRenderer();
+  platform::Canvas canvas{640, 480, text.get()};
+  platform::testing::FakePlatform fake;
+  testing_support::RecordingView view;
+  machine::Machine m{{canvas, fake, fake, fake, fake, desktop.Dialogs(), fake, fake}, view};
+};
+
+TEST_F(DialogTextFit, StatisticsWithLongFigures) {
+  rules::ApplyStartupValues(m.g);
+  // Paid back 163.46% of the bets, over a long run of spins.
+  m.g.Spins = 123456789;
+  m.g.TotalBets = 10000;
+  m.g.Borrowed = 1000;
+  m.g.Credits = 7346;
+  m.g.GotBonusCount = 4567;
+  Open([&] { dialogs::ShowStatsDialog(m); });
+}
+
+TEST_F(DialogTextFit, WebSite) {
+  platform::Services services{canvas, fake, fake, fake, fake, desktop.Dialogs(), fake, fake};
+  Open([&] { dialogs::ShowWebSiteDialog(services); });
+}
+
+TEST_F(DialogTextFit, BorrowChipsAndCaptions) {
+  rules::ApplyStartupValues(m.g);
+  view::Pictures digits;
+  view::LoadBuiltinPictures(digits, view::BuiltinPicture);
+  Open([&] { dialogs::ShowBorrowDialog(m, digits); });
+}
+
+}  // namespace
