@@ -18,7 +18,7 @@ int main() {
                  view::BuiltinPicture};
 
   app::TForm1 form(desk);
-  desktop.SetHelpFile(form.HelpFile());
+  desktop.SetMachineWindow(window);
   window.SetHandlers({
       [&](int key) { form.FormKeyDown(key); },
       [&](int x, int y) { form.FormMouseDown(x, y); },
@@ -28,7 +28,9 @@ int main() {
   });
   fltk::OnTerminationSignal([&] { form.CloseOnSignal(); });
   form.FormCreate();
+  // The help file's name is known once the form has learned the program folder.
+  desktop.SetHelpFile(form.HelpFile());
   window.Show();
-  fltk::RunMessageLoop();
+  fltk::RunMessageLoop(window);
   return 0;
 }

@@ -2,11 +2,9 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
-#include <FL/Fl_Help_Dialog.H>
 #include <FL/Fl_Tooltip.H>
 #include <FL/Fl_Window.H>
 #include <FL/filename.H>
-#include <FL/fl_ask.H>
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 #include <signal.h>
@@ -14,6 +12,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -24,20 +23,23 @@
 #include <vector>
 
 #include "platform/fltk/fltk_parts.h"
+#include "platform/fltk/help_window.h"
+#include "platform/fltk/keyboard.h"
 
 namespace platform::fltk {
 
 // ---- Start-up ---------------------------------------------------------------
 
+namespace {
+std::string game_title = "Vantello";  // the caption of the game's notices
+}
+
 void OpenDisplay(const std::string& app_title) {
-  static std::string title;
-  title = app_title;
+  game_title = app_title;
   fl_open_display();
   Fl::visual(FL_RGB);
-  fl_message_font(FL_HELVETICA, 13);
   Fl_Tooltip::delay(0.05f);
   Fl_Tooltip::hoverdelay(0.05f);
-  fl_message_title_default(title.c_str());
 }
 
 ScreenInfo ReadScreen() {
@@ -64,7 +66,9 @@ std::string ProgramFolder() {
   return name;
 }
 
-void RunMessageLoop() { Fl::run(); }
+void RunMessageLoop(const GameWindow& window) {
+  while (window.Shown()) Fl::wait();
+}
 
 namespace {
 int signal_pipe[2] = {-1, -1};
@@ -127,7 +131,6 @@ Desktop::Desktop()
 
 Desktop::~Desktop() {
   for (int i = 0; i < kTimerCount; ++i) Stop(i);
-  delete static_cast<Fl_Help_Dialog*>(help_dialog_);
 }
 
 uint64_t Desktop::TickMs() {
@@ -175,7 +178,14 @@ bool Desktop::Running(int id) const { return id >= 0 && id < kTimerCount && time
 
 // ---- Boxes ------------------------------------------------------------------
 
+// The boxes are small dialogs of the game's own face, centred on the machine, so they
+// look like the rest of the game and never open wherever the mouse happens to be.
+
 namespace {
+
+constexpr int kBoxPoints = 10;
+constexpr int kBoxMargin = 16, kBoxGap = 10, kBoxButtonW = 80, kBoxButtonH = 26, kBoxEditH = 26;
+constexpr int kBoxEditW = 320;
 
 // A box shows its text as given, with CR LF as a line break and long lines wrapped at
 // a blank, so that no box grows wider than the screen.
@@ -202,32 +212,67 @@ std::string BoxText(const std::string& text) {
 
 }  // namespace
 
+struct Desktop::BoxButton {
+  const char* caption;  // '&' marks the letter that presses it
+  ButtonKind kind;
+};
+
+// Shows a box and returns the index of the button that closed it, or -1 when Escape or
+// the close box did. With `answer` the box has an edit field, filled from and into it.
+int Desktop::RunBox(const std::string& caption, const std::string& text,
+                    const std::vector<BoxButton>& buttons, std::string* answer) {
+  std::string lines = BoxText(text);
+  fl_font(FL_HELVETICA, PointsToPixels(kBoxPoints));
+  int text_w = 0, text_h = 0;
+  fl_measure(lines.c_str(), text_w, text_h, 0);
+  text_w += 8;  // FLTK keeps a left-aligned label 3 pixels clear of either side
+  int count = static_cast<int>(buttons.size());
+  int row_w = count * kBoxButtonW + (count - 1) * kBoxGap;
+  int w = std::max({text_w, row_w, answer ? kBoxEditW : 0}) + 2 * kBoxMargin;
+  int edit_y = kBoxMargin + text_h + kBoxGap;
+  int buttons_y = (answer ? edit_y + kBoxEditH : kBoxMargin + text_h) + kBoxMargin;
+  int h = buttons_y + kBoxButtonH + kBoxMargin;
+
+  std::unique_ptr<Dialog> box = dialogs_->NewDialog(caption, w, h, kSilver);
+  LabelStyle style;
+  style.points = kBoxPoints;
+  box->AddLabel(kBoxMargin, kBoxMargin, w - 2 * kBoxMargin, text_h, lines, style);
+  int edit = answer ? box->AddEdit(kBoxMargin, edit_y, w - 2 * kBoxMargin, kBoxEditH, *answer, false) : -1;
+  int pressed = -1;
+  int x = (w - row_w) / 2;
+  for (int i = 0; i < count; ++i, x += kBoxButtonW + kBoxGap) {
+    Dialog* d = box.get();
+    box->AddButton(x, buttons_y, kBoxButtonW, kBoxButtonH, buttons[i].caption, buttons[i].kind,
+                   [&pressed, i, d, edit, answer] {
+                     pressed = i;
+                     if (answer) *answer = d->Text(edit);
+                   });
+  }
+  int bx, by;
+  CentreOnMachine(w, h, bx, by);
+  box->MoveTo(bx, by);
+  box->ShowModal();
+  return pressed;
+}
+
 void Desktop::Information(const std::string& text) {
-  fl_message_title("Information");
-  fl_message("%s", BoxText(text).c_str());
+  RunBox("Information", text, {{"OK", ButtonKind::Ok}}, nullptr);
 }
 
 bool Desktop::Confirm(const std::string& text) {
-  fl_message_title("Confirm");
-  return fl_choice("%s", "&No", "&Yes", nullptr, BoxText(text).c_str()) == 1;
+  return RunBox("Confirm", text, {{"&Yes", ButtonKind::Ok}, {"&No", ButtonKind::Cancel}}, nullptr) == 0;
 }
 
-void Desktop::Notice(const std::string& text) {
-  fl_message_title("Vantello");
-  fl_message("%s", BoxText(text).c_str());
-}
+void Desktop::Notice(const std::string& text) { RunBox(game_title, text, {{"OK", ButtonKind::Ok}}, nullptr); }
 
-void Desktop::Error(const std::string& text) {
-  fl_message_title("Error");
-  fl_alert("%s", BoxText(text).c_str());
-}
+void Desktop::Error(const std::string& text) { RunBox("Error", text, {{"OK", ButtonKind::Ok}}, nullptr); }
 
 std::optional<std::string> Desktop::Input(const std::string& caption, const std::string& prompt,
                                           const std::string& initial) {
-  fl_message_title(caption.c_str());
-  const char* answer = fl_input("%s", initial.c_str(), prompt.c_str());
-  if (!answer) return std::nullopt;
-  return std::string(answer).substr(0, 255);
+  std::string answer = initial;
+  if (RunBox(caption, prompt, {{"OK", ButtonKind::Ok}, {"Cancel", ButtonKind::Cancel}}, &answer) != 0)
+    return std::nullopt;
+  return answer.substr(0, 255);
 }
 
 // ---- Help and the web ---------------------------------------------------------
@@ -239,14 +284,13 @@ void Desktop::ShowHelp(const std::string& file, const std::string& topic) {
     Information("The help file " + name + " could not be found.");
     return;
   }
-  auto* dialog = static_cast<Fl_Help_Dialog*>(help_dialog_);
-  if (!dialog) {
-    dialog = new Fl_Help_Dialog();
-    help_dialog_ = dialog;
-  }
-  std::string target = topic.empty() ? name : name + "#" + topic;
-  dialog->load(target.c_str());
-  dialog->show();
+  if (!help_) help_ = std::make_unique<HelpWindow>([this] { ReturnFocus(); });
+  // Big enough for a topic to show whole where the screen has the room.
+  int sx, sy, sw, sh;
+  Fl::screen_work_area(sx, sy, sw, sh, 0);
+  int w = std::min(720, sw - 40), h = std::min(760, sh - 80), x, y;
+  CentreOnMachine(w, h, x, y);
+  help_->Show(topic.empty() ? name : name + "#" + topic, x, y, w, h);
 }
 
 bool Desktop::OpenUrl(const std::string& url) {
@@ -430,5 +474,37 @@ void GameWindow::Show() {
 
 void GameWindow::Hide() { impl_->hide(); }
 bool GameWindow::Shown() const { return impl_->shown() != 0; }
+
+// ---- Where windows open and who has the keyboard ----------------------------------
+
+void Desktop::CentreOnMachine(int w, int h, int& x, int& y) const {
+  int sx, sy, sw, sh;
+  Fl::screen_work_area(sx, sy, sw, sh, 0);
+  int mx = sx, my = sy, mw = sw, mh = sh;
+  if (machine_) {
+    const Fl_Window& m = *machine_->impl_;
+    mx = m.x(), my = m.y(), mw = m.w(), mh = m.h();
+    Fl::screen_work_area(sx, sy, sw, sh, mx + mw / 2, my + mh / 2);
+  }
+  x = std::clamp(mx + (mw - w) / 2, sx, std::max(sx, sx + sw - w));
+  y = std::clamp(my + (mh - h) / 2, sy, std::max(sy, sy + sh - h));
+}
+
+void GiveKeyboard(Fl_Window& window) {
+  if (!window.shown() || !window.visible()) return;
+  XSync(fl_display, False);
+  XWindowAttributes attributes;
+  // A window manager maps a new window in its own time, and then focuses it itself.
+  if (!XGetWindowAttributes(fl_display, fl_xid(&window), &attributes) || attributes.map_state != IsViewable)
+    return;
+  XSetInputFocus(fl_display, fl_xid(&window), RevertToParent, CurrentTime);
+  window.take_focus();
+}
+
+void Desktop::ReturnFocus() {
+  Fl_Window* to = Fl::modal();
+  if (!to && machine_) to = machine_->impl_.get();
+  if (to) GiveKeyboard(*to);
+}
 
 }  // namespace platform::fltk

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "platform/dialog.h"
@@ -18,8 +19,12 @@ ScreenInfo ReadScreen();
 // The folder of the running program file, with a trailing '/'.
 std::string ProgramFolder();
 
-// Runs the message loop until every window has closed.
-void RunMessageLoop();
+class GameWindow;
+class HelpWindow;
+
+// Runs the message loop until the machine's window has closed; a manual still open
+// goes with it.
+void RunMessageLoop(const GameWindow& window);
 
 // Runs `handler` on the window's thread when SIGTERM, SIGINT or SIGHUP arrives.
 void OnTerminationSignal(std::function<void()> handler);
@@ -53,6 +58,12 @@ class Desktop : public Clock, public Timers, public MessageBoxes, public HelpVie
   DialogFactory& Dialogs();
   // Where F1 in a dialog finds the help file.
   void SetHelpFile(const std::string& file) { help_file_ = file; }
+  // The machine's window: boxes and the manual open centred on it, and it gets the
+  // keyboard back when they close.
+  void SetMachineWindow(GameWindow& window) { machine_ = &window; }
+  // Gives the keyboard to the dialog still open, or else to the machine. Without a
+  // window manager nobody else does when a window closes.
+  void ReturnFocus();
 
   struct TimerSlot;
 
@@ -61,8 +72,14 @@ class Desktop : public Clock, public Timers, public MessageBoxes, public HelpVie
   std::unique_ptr<DialogFactory> dialogs_;
   std::unique_ptr<TimerSlot[]> timers_;
   std::string help_file_;
-  void* help_dialog_ = nullptr;
+  std::unique_ptr<HelpWindow> help_;
+  GameWindow* machine_ = nullptr;
   std::string game_title_;
+
+  struct BoxButton;
+  int RunBox(const std::string& caption, const std::string& text, const std::vector<BoxButton>& buttons,
+             std::string* answer);
+  void CentreOnMachine(int w, int h, int& x, int& y) const;
 };
 
 // The main window: a fixed-size window whose client area shows a Canvas, with
@@ -96,6 +113,7 @@ class GameWindow : public WindowShell {
   bool Shown() const;
 
  private:
+  friend class Desktop;
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };

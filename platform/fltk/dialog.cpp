@@ -208,6 +208,7 @@ class FltkDialog : public Dialog {
     window_->set_modal();
     window_->show();
     while (window_->shown()) Fl::wait();
+    desktop_.ReturnFocus();
   }
 
   void Close() override {
