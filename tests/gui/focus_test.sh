@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# With no window manager to hand the keyboard back: after a box, a dialog or the
+# manual closes, Enter at once spins the wheels. F1 in a dialog opens the manual even
+# when the game was started from another folder, and that manual answers its keys and
+# closes while the dialog is still open. Boxes and the manual open centred on the machine.
+# Usage (under Xvfb, 1024x768): focus_test.sh GAME FIXED_TIME_LIBRARY FIND_SEED
+GAME=$1; SHIM=$2; FIND=$3
+. "$(dirname "$0")/lib.sh"
+known_spin "$SHIM" "$FIND"
+mkdir -p "$XDG_DATA_HOME/vantello"
+# No lines played: Enter brings up "You must place a bet first."
+printf '[CurrentGame]\nDouble=0\nBellPool=0\nLinesPlayed=0\n' > "$XDG_DATA_HOME/vantello/Vantello.ini"
+cd /
+
+# At 1024x768 the command bar's first column stands at x 861, its lowest row (Help?) at
+# y 428 and each row 20 pixels above the last.
+bar() { click 861 $(( 428 - 20 * $1 )); }
+MANUAL="Vantello Manual"
+
+# The one window of that name, as "x y w h", or nothing.
+frame_of() {
+  local id
+  id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
+  [ -n "$id" ] || return 0
+  xdotool getwindowgeometry --shell "$id" | awk -F= '/^(X|Y|WIDTH|HEIGHT)=/{printf "%s ", $2}'
+}
+
+wait_for() {
+  for _ in $(seq 1 30); do
+    [ "$(windows_named "$1")" -gt 0 ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+centred() {
+  local x y w h mx my mw mh
+  read -r x y w h <<<"$(frame_of "$1")"
+  read -r mx my mw mh <<<"$(frame_of Vantello)"
+  [ -n "${w:-}" ] || { fail "$1: no window"; return; }
+  local dx=$(( x + w / 2 - mx - mw / 2 )) dy=$(( y + h / 2 - my - mh / 2 ))
+  [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] && pass "$1: centred on the machine" ||
+    fail "$1: centre $(( x + w / 2 )),$(( y + h / 2 )) is not the machine's $(( mx + mw / 2 )),$(( my + mh / 2 ))"
+}
+
+# The manual opened from a dialog: it scrolls to the wheel and closes with its Close
+# button while the dialog stays open.
+manual_over() {
+  local dialog=$1 name=$2 x y w h before after
+  wait_for "$dialog" || { fail "$name: the dialog did not open"; return; }
+  key F1
+  wait_for "$MANUAL" && pass "$name: F1 opens the manual" || { fail "$name: F1 opens no manual"; return; }
+  sleep 0.5
+  read -r x y w h <<<"$(frame_of "$MANUAL")"
+  before=$(shot "$name-manual")
+  xdotool mousemove $(( x + w / 2 )) $(( y + h / 2 )) click 5 click 5 click 5
+  sleep 0.5
+  after=$(shot "$name-scrolled")
+  differs "$before" "$x" "$(( y + 40 ))" "$w" "$(( h - 40 ))" "$after" && pass "$name: the manual scrolls" ||
+    fail "$name: the manual does not scroll"
+  click $(( x + w - 6 - 40 )) $(( y + 6 + 13 ))
+  sleep 0.5
+  [ "$(windows_named "$MANUAL")" -eq 0 ] && pass "$name: Close closes the manual" || fail "$name: the manual stays open"
+  [ "$(windows_named "$dialog")" -eq 1 ] && pass "$name: the dialog is still open" || fail "$name: the dialog went away"
+  key Escape
+  sleep 0.5
+  [ "$(windows_named "$dialog")" -eq 0 ] && pass "$name: Escape closes the dialog" || fail "$name: the dialog stays open"
+}
+
+# Enter spins: the Credits meter takes the bet.
+spins() {
+  local before after
+  before=$(shot "before-$1")
+  key Return
+  sleep 1
+  after=$(shot "after-$1")
+  key space
+  wait_spin_over
+  differs "$before" 5 30 100 42 "$after" && pass "$1: Enter spins" || fail "$1: Enter does nothing"
+}
+
+start_game
+
+key Return
+wait_for Information && pass "box: the bet refused" || fail "box: no box for Enter without a bet"
+centred Information
+shot box >/dev/null
+key Return
+sleep 0.5
+[ "$(windows_named Information)" -eq 0 ] && pass "box: OK closes it" || fail "box: still open"
+key l
+sleep 0.3
+spins box
+
+# The pay chart and borrowing, each with its manual, then the manual of the machine.
+bar 2
+manual_over "Payoff Chart" paychart
+spins paychart
+bar 3
+manual_over "Use this form to borrow or pay back credits" borrow
+spins borrow
+key F1
+wait_for "$MANUAL" && pass "machine: F1 opens the manual" || fail "machine: F1 opens no manual"
+centred "$MANUAL"
+sleep 0.5
+shot manual >/dev/null
+key Escape
+sleep 0.5
+[ "$(windows_named "$MANUAL")" -eq 0 ] && pass "machine: Escape closes the manual" || fail "machine: the manual stays open"
+spins manual
+
+# Closing the machine takes a manual still open with it.
+key F1
+wait_for "$MANUAL" || fail "machine: F1 opens no manual the second time"
+stop_game && pass "ends with status 0 while the manual is open" || fail "exit status not 0"
+finish
