@@ -229,7 +229,7 @@ int Desktop::RunBox(const std::string& caption, const std::string& text,
   int count = static_cast<int>(buttons.size());
   int row_w = count * kBoxButtonW + (count - 1) * kBoxGap;
   int w = std::max({text_w, row_w, answer ? kBoxEditW : 0}) + 2 * kBoxMargin;
-  int edit_y = kBoxMargin + text_h + kBoxGap;
+  int edit_y = kBoxMargin + (text_h > 0 ? text_h + kBoxGap : 0);
   int buttons_y = (answer ? edit_y + kBoxEditH : kBoxMargin + text_h) + kBoxMargin;
   int h = buttons_y + kBoxButtonH + kBoxMargin;
 

@@ -14,6 +14,7 @@
 
 #include "platform/fltk/desktop.h"
 #include "platform/fltk/fltk_parts.h"
+#include "platform/fltk/keyboard.h"
 
 namespace platform::fltk {
 
@@ -207,6 +208,7 @@ class FltkDialog : public Dialog {
     Repaint();
     window_->set_modal();
     window_->show();
+    GiveKeyboard(*window_);
     while (window_->shown()) Fl::wait();
     desktop_.ReturnFocus();
   }

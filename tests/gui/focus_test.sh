@@ -12,9 +12,9 @@ mkdir -p "$XDG_DATA_HOME/vantello"
 printf '[CurrentGame]\nDouble=0\nBellPool=0\nLinesPlayed=0\n' > "$XDG_DATA_HOME/vantello/Vantello.ini"
 cd /
 
-# At 1024x768 the command bar's first column stands at x 861, its lowest row (Help?) at
+# At 1024x768 the command bar's columns stand at x 861 and 923, its lowest row (Help?) at
 # y 428 and each row 20 pixels above the last.
-bar() { click 861 $(( 428 - 20 * $1 )); }
+bar() { click $(( 861 + 62 * $1 )) $(( 428 - 20 * $2 )); }
 MANUAL="Vantello Manual"
 
 # The one window of that name, as "x y w h", or nothing.
@@ -52,6 +52,7 @@ manual_over() {
   wait_for "$MANUAL" && pass "$name: F1 opens the manual" || { fail "$name: F1 opens no manual"; return; }
   sleep 0.5
   read -r x y w h <<<"$(frame_of "$MANUAL")"
+  manual_frame="$x $(( y + 40 )) $w $(( h - 40 ))"
   before=$(shot "$name-manual")
   xdotool mousemove $(( x + w / 2 )) $(( y + h / 2 )) click 5 click 5 click 5
   sleep 0.5
@@ -92,13 +93,39 @@ key l
 sleep 0.3
 spins box
 
+# The name prompt over the save dialog (616 x 360, centred on the screen): the name typed
+# is saved, and the save dialog has the keyboard back for Escape.
+SAVE="Save a Game -- Select Game Slot"
+PROMPT="Name for this saved game[?]"  # a pattern for xdotool
+bar 1 4
+if wait_for "$SAVE"; then
+  sleep 0.5
+  click $(( 204 + 271 )) $(( 204 + 49 ))
+  wait_for "$PROMPT" && pass "prompt: opens for slot 1" || fail "prompt: no name prompt"
+  centred "$PROMPT"
+  key ctrl+a; xdotool type Lucky; key Return
+  sleep 0.5
+  [ "$(windows_named "$PROMPT")" -eq 0 ] && pass "prompt: Enter takes the name" || fail "prompt: still open"
+  grep -q "=Lucky" "$XDG_DATA_HOME/vantello/Vantello.ini" && pass "prompt: the game is saved as typed" ||
+    fail "prompt: no game saved as Lucky"
+  key Escape
+  sleep 0.5
+  [ "$(windows_named "$SAVE")" -eq 0 ] && pass "save: Escape closes the dialog" || fail "save: the dialog stays open"
+else
+  fail "save: the dialog did not open"
+fi
+spins save
+
 # The pay chart and borrowing, each with its manual, then the manual of the machine.
-bar 2
+bar 0 2
 manual_over "Payoff Chart" paychart
 spins paychart
-bar 3
+bar 0 3
 manual_over "Use this form to borrow or pay back credits" borrow
 spins borrow
+# Each dialog opens the manual at its own topic.
+differs "$WORK/paychart-manual.png" $manual_frame "$WORK/borrow-manual.png" &&
+  pass "the pay chart and borrowing open different topics" || fail "the same page for the pay chart and borrowing"
 key F1
 wait_for "$MANUAL" && pass "machine: F1 opens the manual" || fail "machine: F1 opens no manual"
 centred "$MANUAL"
