@@ -236,6 +236,7 @@ int Desktop::RunBox(const std::string& caption, const std::string& text,
   std::unique_ptr<Dialog> box = dialogs_->NewDialog(caption, w, h, kSilver);
   LabelStyle style;
   style.points = kBoxPoints;
+  style.wrap = true;  // the text keeps its size and its own line breaks; its room was measured
   box->AddLabel(kBoxMargin, kBoxMargin, w - 2 * kBoxMargin, text_h, lines, style);
   int edit = answer ? box->AddEdit(kBoxMargin, edit_y, w - 2 * kBoxMargin, kBoxEditH, *answer, false) : -1;
   int pressed = -1;

@@ -1,0 +1,148 @@
+// The game's boxes under X: each text fits its box, the box opens centred on the
+// machine, and the button pressed is the answer the game gets.
+#include <gtest/gtest.h>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/fltk/desktop.h"
+
+namespace {
+
+// What the open box showed, read while it waits for the player.
+struct Seen {
+  bool opened = false;
+  std::string title;
+  int x = 0, y = 0, w = 0, h = 0;
+  std::vector<std::string> buttons;
+  std::vector<std::string> misfits;
+};
+
+// Runs inside the box's own loop: reads the box, then lets `answer` press something.
+class BoxReader {
+ public:
+  explicit BoxReader(std::function<void(Fl_Window&)> answer) : answer_(std::move(answer)) {
+    Fl::add_timeout(0.2, Read, this);
+  }
+  ~BoxReader() { Fl::remove_timeout(Read, this); }
+  Seen seen;
+
+ private:
+  static void Read(void* data) {
+    auto* self = static_cast<BoxReader*>(data);
+    Fl_Window* box = Fl::modal();
+    if (!box) return Fl::repeat_timeout(0.1, Read, data);
+    Seen& s = self->seen;
+    s.opened = true;
+    s.title = box->label() ? box->label() : "";
+    s.x = box->x(), s.y = box->y(), s.w = box->w(), s.h = box->h();
+    for (int i = 0; i < box->children(); ++i) {
+      Fl_Widget& c = *box->child(i);
+      if (c.x() < 0 || c.y() < 0 || c.x() + c.w() > box->w() || c.y() + c.h() > box->h())
+        s.misfits.push_back("control outside the box");
+      if (!c.label() || !*c.label()) continue;
+      if (dynamic_cast<Fl_Button*>(&c)) s.buttons.push_back(c.label());
+      // The message keeps the dialogs' plain 13-pixel face: squeezed would mean its room was short.
+      else if (c.labelfont() != FL_HELVETICA || c.labelsize() != 13)
+        s.misfits.push_back(std::string(c.label()) + " (squeezed)");
+      int tw = 0, th = 0;
+      fl_font(c.labelfont(), c.labelsize());
+      fl_measure(c.label(), tw, th, 0);
+      // A left-aligned label keeps 3 pixels clear of either side.
+      if (tw + 6 > c.w() || th > c.h()) s.misfits.push_back(c.label());
+    }
+    self->answer_(*box);
+  }
+
+  std::function<void(Fl_Window&)> answer_;
+};
+
+void Press(Fl_Window& box, const std::string& caption) {
+  for (int i = 0; i < box.children(); ++i) {
+    auto* b = dynamic_cast<Fl_Button*>(box.child(i));
+    if (b && b->label() && caption == b->label()) return b->do_callback();
+  }
+  ADD_FAILURE() << "no button " << caption;
+  box.do_callback();
+}
+
+void Type(Fl_Window& box, const char* text) {
+  for (int i = 0; i < box.children(); ++i)
+    if (auto* input = dynamic_cast<Fl_Input*>(box.child(i))) input->value(text);
+}
+
+// Escape and the close box both run the window's callback.
+void Escape(Fl_Window& box) { box.do_callback(); }
+
+class Boxes : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { platform::fltk::OpenDisplay("Vantello"); }
+  void SetUp() override {
+    machine.Place(100, 50, 612, 393);
+    desktop.SetMachineWindow(machine);
+  }
+  void ExpectCentredAndFitting(const Seen& s) {
+    ASSERT_TRUE(s.opened) << "the box did not open";
+    EXPECT_NEAR(s.x + s.w / 2, 100 + 612 / 2, 1) << s.title;
+    EXPECT_NEAR(s.y + s.h / 2, 50 + 393 / 2, 1) << s.title;
+    EXPECT_TRUE(s.misfits.empty()) << s.title << ": " << s.misfits.front();
+  }
+  platform::fltk::Desktop desktop;
+  platform::fltk::GameWindow machine{"Vantello", 612, 393, desktop.Text()};
+};
+
+TEST_F(Boxes, InformationAndNoticeHaveOneOkButton) {
+  const std::string summary =
+      "Line 1 paid 16 credits for three Oranges. Line 5 paid 40 credits for three Plums. "
+      "The Bell Pool holds 120 credits and two Cherry Rolls are waiting.\r\nTotal paid: 56 credits.";
+  for (bool notice : {false, true}) {
+    BoxReader reader([](Fl_Window& box) { Press(box, "OK"); });
+    if (notice) desktop.Notice(summary);
+    else desktop.Information(summary);
+    ExpectCentredAndFitting(reader.seen);
+    EXPECT_EQ(reader.seen.title, notice ? "Vantello" : "Information");
+    EXPECT_EQ(reader.seen.buttons, std::vector<std::string>{"OK"});
+  }
+}
+
+TEST_F(Boxes, ConfirmIsYesOnlyForYes) {
+  const std::pair<std::function<void(Fl_Window&)>, bool> answers[] = {
+      {[](Fl_Window& box) { Press(box, "&Yes"); }, true},
+      {[](Fl_Window& box) { Press(box, "&No"); }, false},
+      {Escape, false},
+  };
+  for (const auto& [answer, expected] : answers) {
+    BoxReader reader(answer);
+    EXPECT_EQ(desktop.Confirm("Are you sure you want to exit the game?"), expected);
+    ExpectCentredAndFitting(reader.seen);
+    EXPECT_EQ(reader.seen.buttons, (std::vector<std::string>{"&Yes", "&No"}));
+  }
+}
+
+TEST_F(Boxes, InputGivesBackWhatWasTypedUnlessCancelled) {
+  {
+    BoxReader reader([](Fl_Window& box) { Type(box, "Lucky"); Press(box, "OK"); });
+    EXPECT_EQ(desktop.Input("Name for this saved game?", "", "GameNo1"), std::optional<std::string>("Lucky"));
+    ExpectCentredAndFitting(reader.seen);
+    EXPECT_EQ(reader.seen.title, "Name for this saved game?");
+  }
+  {
+    BoxReader reader([](Fl_Window& box) { Type(box, "Lucky"); Press(box, "Cancel"); });
+    EXPECT_EQ(desktop.Input("Name for this saved game?", "", "GameNo1"), std::nullopt);
+  }
+  {
+    BoxReader reader(Escape);
+    EXPECT_EQ(desktop.Input("Name", "Your name, please:", "GameNo1"), std::nullopt);
+    ExpectCentredAndFitting(reader.seen);
+  }
+}
+
+}  // namespace
