@@ -54,9 +54,12 @@ std::vector<Figure> ReportLayout(const MachineTables& t) {
       case FigureItems::BarRollLines: AddCombinations(v, info, t.BarRollLines); break;
       case FigureItems::SevensCounts:
         for (int s = 0; s <= 9; ++s)
-          if (t.Screen[s][1][0].SevensBonus > 0 || t.Screen[s][1][1].SevensBonus > 0)
-            v.push_back(MakeFigure(info, s, std::string(info.Key) + std::to_string(s),
-                                   std::to_string(s) + std::string(info.Label)));
+          if (t.Screen[s][1][0].SevensBonus > 0 || t.Screen[s][1][1].SevensBonus > 0) {
+            std::string key(info.Key), label = std::to_string(s);
+            key += std::to_string(s);
+            label += info.Label;
+            v.push_back(MakeFigure(info, s, key, label));
+          }
         break;
     }
   }

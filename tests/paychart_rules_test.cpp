@@ -163,7 +163,7 @@ std::vector<Line> LinesMeant(const std::string& text) {
     bool meant = true;
     for (int k = 0; k < 3; ++k) {
       if (named[k] >= 0) meant = meant && l[k] == named[k];
-      else if (cells[k] == "any other") meant = meant && l[k] != l[k - 1];
+      else if (k > 0 && cells[k] == "any other") meant = meant && l[k] != l[k - 1];
     }
     if (meant) lines.push_back(l);
   }
