@@ -1,12 +1,12 @@
 // Borrowing and paying back: both meters move together, the refusals and their order,
 // no loan past the 32-bit meters, the painted amounts and the chip pictures.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cstdlib>
 #include <functional>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "dialogs/borrow.h"
@@ -20,7 +20,6 @@ namespace {
 
 using platform::Color;
 using platform::testing::FakeDialog;
-using platform::testing::FakeDialogFactory;
 using testing_support::TestMachine;
 
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
@@ -46,7 +45,7 @@ class BorrowTest : public ::testing::Test {
 
   // Opens the dialog and lets the script play the player.
   void Run(std::function<void(FakeDialog&)> script) {
-    dialogs.scripts.push_back(std::move(script));
+    tm.dialogs.scripts.push_back(std::move(script));
     dialogs::ShowBorrowDialog(tm.m, digits);
   }
 
@@ -57,22 +56,21 @@ class BorrowTest : public ::testing::Test {
     return -1;
   }
 
-  // Pays back (or borrows) the amounts in turn.
-  void PayBack(const std::vector<int32_t>& amounts) {
+  // Borrows (or pays back) the amounts in turn.
+  void Borrow(const std::vector<int32_t>& amounts, bool pay_back = false) {
     Run([&](FakeDialog& d) {
-      d.Click(d.Find("Pay Back Credits"));
+      if (pay_back) d.Click(d.Find("Pay Back Credits"));
       for (int32_t a : amounts) d.Click(Amount(d, a));
     });
   }
-  void Borrow(const std::vector<int32_t>& amounts) {
-    Run([&](FakeDialog& d) {
-      for (int32_t a : amounts) d.Click(Amount(d, a));
-    });
+  void PayBack(const std::vector<int32_t>& amounts) { Borrow(amounts, true); }
+  void ExpectMeters(int32_t credits, int32_t borrowed) {
+    EXPECT_EQ(tm.m.g.Credits, credits);
+    EXPECT_EQ(tm.m.g.Borrowed, borrowed);
   }
 
   ScopedCLocale c_locale;
   TestMachine tm;
-  FakeDialogFactory& dialogs = tm.dialogs;
   view::Pictures digits;
 };
 
@@ -93,28 +91,23 @@ TEST_F(BorrowTest, OpensInBorrowModeWithItsControlsInPlace) {
 }
 
 TEST_F(BorrowTest, BorrowingAndPayingBackMoveBothMeters) {
-  Set(0, 0);
-  Borrow({1000, 1000, 1000, 1000});
-  EXPECT_EQ(tm.m.g.Credits, 4000);
-  EXPECT_EQ(tm.m.g.Borrowed, 4000);
-  Borrow({100, 10, 1});
-  EXPECT_EQ(tm.m.g.Credits, 4111);
-  EXPECT_EQ(tm.m.g.Borrowed, 4111);
-
-  Set(1000, 1000);
-  PayBack({1000});
-  EXPECT_EQ(tm.m.g.Credits, 0);
-  EXPECT_EQ(tm.m.g.Borrowed, 0);
-
-  // An amount equal to the credits, or to the loan, is accepted.
-  Set(10, 100);
-  PayBack({10});
-  EXPECT_EQ(tm.m.g.Credits, 0);
-  EXPECT_EQ(tm.m.g.Borrowed, 90);
-  Set(500, 100);
-  PayBack({100});
-  EXPECT_EQ(tm.m.g.Credits, 400);
-  EXPECT_EQ(tm.m.g.Borrowed, 0);
+  struct Case {
+    int32_t credits, borrowed;
+    std::vector<int32_t> amounts;
+    bool pay_back;
+    int32_t credits_after, borrowed_after;
+  } cases[] = {
+      {0, 0, {1000, 1000, 1000, 1000, 100, 10, 1}, false, 4111, 4111},
+      {1000, 1000, {1000}, true, 0, 0},
+      // An amount equal to the credits, or to the loan, is accepted.
+      {10, 100, {10}, true, 0, 90},
+      {500, 100, {100}, true, 400, 0},
+  };
+  for (const Case& c : cases) {
+    Set(c.credits, c.borrowed);
+    Borrow(c.amounts, c.pay_back);
+    ExpectMeters(c.credits_after, c.borrowed_after);
+  }
   EXPECT_TRUE(tm.fake.boxes.empty());
 }
 
@@ -135,32 +128,26 @@ TEST_F(BorrowTest, PayingBackIsRefusedWithTheReasonAndNothingChanges) {
     Set(c.credits, c.borrowed);
     PayBack({c.amount});
     EXPECT_EQ(tm.fake.boxes, std::vector<std::string>{"Information: " + c.message});
-    EXPECT_EQ(tm.m.g.Credits, c.credits);
-    EXPECT_EQ(tm.m.g.Borrowed, c.borrowed);
+    ExpectMeters(c.credits, c.borrowed);
   }
 }
 
 TEST_F(BorrowTest, ALoanPastTheMetersIsRefused) {
   const std::string refusal = "Information: You cannot borrow that much: the credit meter would overflow.";
-  Set(kMax - 500, 0);
-  Borrow({1000});
-  EXPECT_EQ(tm.fake.boxes, std::vector<std::string>{refusal});
-  EXPECT_EQ(tm.m.g.Credits, kMax - 500);
-  EXPECT_EQ(tm.m.g.Borrowed, 0);
-
-  tm.fake.boxes.clear();
-  Set(0, kMax - 5);
-  Borrow({10});
-  EXPECT_EQ(tm.fake.boxes, std::vector<std::string>{refusal});
-  EXPECT_EQ(tm.m.g.Credits, 0);
+  for (auto [credits, borrowed, amount] : {std::tuple{kMax - 500, 0, 1000}, {0, kMax - 5, 10}}) {
+    tm.fake.boxes.clear();
+    Set(credits, borrowed);
+    Borrow({amount});
+    EXPECT_EQ(tm.fake.boxes, std::vector<std::string>{refusal});
+    ExpectMeters(credits, borrowed);
+  }
 
   // Right up to the top is still a loan.
   tm.fake.boxes.clear();
   Set(kMax - 1000, kMax - 1000);
   Borrow({1000});
   EXPECT_TRUE(tm.fake.boxes.empty());
-  EXPECT_EQ(tm.m.g.Credits, kMax);
-  EXPECT_EQ(tm.m.g.Borrowed, kMax);
+  ExpectMeters(kMax, kMax);
 }
 
 TEST_F(BorrowTest, HelpExplainsTheDialog) {

@@ -1,7 +1,6 @@
 // The statistics: every figure in its row, the payout identity and its breakdown, the
 // two percentages with their guards, 64-bit sums, and the count format.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <limits>
 #include <map>
@@ -17,7 +16,6 @@
 namespace {
 
 using platform::testing::FakeDialog;
-using platform::testing::FakeDialogFactory;
 using testing_support::TestMachine;
 
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
@@ -26,11 +24,9 @@ using testing_support::ScopedCLocale;
 
 class StatsTest : public ::testing::Test {
  protected:
-  StatsTest() = default;
-
   // Opens the dialog on the game as it stands and keeps what it showed.
   void Open() {
-    dialogs.scripts.push_back([this](FakeDialog& d) {
+    tm.dialogs.scripts.push_back([this](FakeDialog& d) {
       shown = d.controls;
       styles = d.styles;
       caption = d.caption;
@@ -48,13 +44,14 @@ class StatsTest : public ::testing::Test {
   // The figure beside a caption.
   std::string Value(const std::string& caption_text) const {
     int i = Row(caption_text);
-    if (i < 0 || i + 1 >= static_cast<int>(shown.size())) return "<no row " + caption_text + ">";
-    return shown[i + 1].text;
+    return i < 0 || i + 1 >= static_cast<int>(shown.size()) ? "<no row " + caption_text + ">" : shown[i + 1].text;
+  }
+  void Expect(const std::map<std::string, std::string>& rows) const {
+    for (const auto& [row, value] : rows) EXPECT_EQ(Value(row), value) << row;
   }
 
   ScopedCLocale c_locale;
   TestMachine tm;
-  FakeDialogFactory& dialogs = tm.dialogs;
   std::vector<FakeDialog::Control> shown;
   std::map<int, platform::LabelStyle> styles;
   std::string caption;
@@ -67,13 +64,9 @@ TEST_F(StatsTest, ANewGame) {
   EXPECT_EQ(caption, "Your Game Statistics");
   EXPECT_EQ(width, 632);
   EXPECT_EQ(height, 333);
-  EXPECT_EQ(Value("Spins:"), "         0");
-  EXPECT_EQ(Value("Credits:"), "     1,000");
-  EXPECT_EQ(Value("Borrowed:"), "     1,000");
-  EXPECT_EQ(Value("Total Bets:"), "         0");
-  EXPECT_EQ(Value("Payoffs:"), "         0");
-  EXPECT_EQ(Value("Skill Stop Percent:"), "0.00%");
-  EXPECT_EQ(Value("Overall Payoff Percentage:"), "0.00%");
+  Expect({{"Spins:", "         0"}, {"Credits:", "     1,000"}, {"Borrowed:", "     1,000"},
+          {"Total Bets:", "         0"}, {"Payoffs:", "         0"}, {"Skill Stop Percent:", "0.00%"},
+          {"Overall Payoff Percentage:", "0.00%"}});
   EXPECT_GE(Row("(Does not include money won/lost on the double-or-nothing game)."), 0);
   int ok = Row("OK");
   ASSERT_GE(ok, 0);
@@ -115,12 +108,8 @@ TEST_F(StatsTest, SpinsAddUpAndTheSkillStopRateCountsThemAll) {
   g.NumberOfBarRolls = 2;
   g.GotBonusCount = 6;
   Open();
-  EXPECT_EQ(Value("Spins:"), "        15");
-  EXPECT_EQ(Value("Regular Spins:"), "        10");
-  EXPECT_EQ(Value("Cherry Roll Spins:"), "         3");
-  EXPECT_EQ(Value("Bar Roll Spins:"), "         2");
-  EXPECT_EQ(Value("Skill Stop Wins:"), "         6");
-  EXPECT_EQ(Value("Skill Stop Percent:"), "40.00%");
+  Expect({{"Spins:", "        15"}, {"Regular Spins:", "        10"}, {"Cherry Roll Spins:", "         3"},
+          {"Bar Roll Spins:", "         2"}, {"Skill Stop Wins:", "         6"}, {"Skill Stop Percent:", "40.00%"}});
 }
 
 TEST_F(StatsTest, NoRateWithoutSpinsAndNoDivisionByZero) {
@@ -130,10 +119,6 @@ TEST_F(StatsTest, NoRateWithoutSpinsAndNoDivisionByZero) {
   g.GotBonusCount = 5;
   EXPECT_EQ(dialogs::SkillStopPercent(g), 0);
   EXPECT_EQ(dialogs::OverallPayoffPercent(g), 0);
-  Open();
-  EXPECT_EQ(Value("Skill Stop Percent:"), "0.00%");
-  EXPECT_EQ(Value("Overall Payoff Percentage:"), "0.00%");
-
   // Rolls without regular spins: still no rate.
   g.NumberOfCherryRolls = 3;
   EXPECT_EQ(dialogs::SkillStopPercent(g), 0);
@@ -149,17 +134,15 @@ TEST_F(StatsTest, CountersNearTheTopAreSummedIn64Bits) {
   g.Borrowed = 0;
   g.TotalBets = kMax;
   Open();
-  EXPECT_EQ(Value("Spins:"), "4,294,967,296");
-  EXPECT_EQ(Value("Payoffs:"), "4,294,967,294");
-  EXPECT_EQ(Value("Skill Stop Percent:"), "50.00%");
-  EXPECT_EQ(Value("Overall Payoff Percentage:"), "200.00%");
+  Expect({{"Spins:", "4,294,967,296"}, {"Payoffs:", "4,294,967,294"}, {"Skill Stop Percent:", "50.00%"},
+          {"Overall Payoff Percentage:", "200.00%"}});
   // A figure too wide for its column grows leftwards from the column's edge.
   const auto& credits = shown[Row("Credits:") + 1];
   EXPECT_EQ(credits.x + credits.w, 281);
   EXPECT_GT(credits.w, 56);
 }
 
-TEST_F(StatsTest, PayoffsSplitBySource) {
+TEST_F(StatsTest, PayoffsSplitBySourceAndCardGameLossesShowNegative) {
   rules::GameState& g = tm.m.g;
   g.Credits = 1200;
   g.Borrowed = 1000;
@@ -171,39 +154,26 @@ TEST_F(StatsTest, PayoffsSplitBySource) {
   g.SevensWon = 200;
   g.FruitWon = 75;
   Open();
-  EXPECT_EQ(Value("Payoffs:"), "     2,200");
-  EXPECT_EQ(Value("Normal:"), "     1,725");
-  EXPECT_EQ(Value("Regular:"), "     1,450");
-  EXPECT_EQ(Value("Sevens:"), "       200");
-  EXPECT_EQ(Value("All Fruit:"), "        75");
-  EXPECT_EQ(Value("Cherry Rolls:"), "        50");
-  EXPECT_EQ(Value("Bar Rolls:"), "        25");
-  EXPECT_EQ(Value("Bell Pool:"), "       100");
-  EXPECT_EQ(Value("Double or Nothing:"), "       300");
   // Everything but the card game's 300, over the 2,000 bet.
-  EXPECT_EQ(Value("Overall Payoff Percentage:"), "95.00%");
-}
+  Expect({{"Payoffs:", "     2,200"}, {"Normal:", "     1,725"}, {"Regular:", "     1,450"},
+          {"Sevens:", "       200"}, {"All Fruit:", "        75"}, {"Cherry Rolls:", "        50"},
+          {"Bar Rolls:", "        25"}, {"Bell Pool:", "       100"}, {"Double or Nothing:", "       300"},
+          {"Overall Payoff Percentage:", "95.00%"}});
 
-TEST_F(StatsTest, CardGameLossesShowNegative) {
-  rules::GameState& g = tm.m.g;
+  // Card game losses show negative.
+  g.BellPoolWon = g.CherryRollsWon = g.BarRollWon = g.SevensWon = g.FruitWon = 0;
   g.Credits = 600;
-  g.Borrowed = 1000;
-  g.TotalBets = 2000;
   g.DoubleOrNothingWon = -400;
   Open();
-  EXPECT_EQ(Value("Payoffs:"), "     1,600");
-  EXPECT_EQ(Value("Double or Nothing:"), "      -400");
-  EXPECT_EQ(Value("Normal:"), "     2,000");
-  EXPECT_EQ(Value("Overall Payoff Percentage:"), "100.00%");
+  Expect({{"Payoffs:", "     1,600"}, {"Double or Nothing:", "      -400"}, {"Normal:", "     2,000"},
+          {"Overall Payoff Percentage:", "100.00%"}});
 }
 
 TEST(StatsCountFormat, GroupsThousandsAndPadsToTen) {
   dialogs::NumberSeparators common;
-  EXPECT_EQ(dialogs::FormatCount(1234567, 10, common), " 1,234,567");
-  EXPECT_EQ(dialogs::FormatCount(999, 10, common), "       999");
-  EXPECT_EQ(dialogs::FormatCount(1000, 10, common), "     1,000");
-  EXPECT_EQ(dialogs::FormatCount(-1234, 10, common), "    -1,234");
-  EXPECT_EQ(dialogs::FormatCount(-999, 10, common), "      -999");
+  for (auto [n, text] : {std::pair<int64_t, const char*>{1234567, " 1,234,567"}, {999, "       999"},
+                          {1000, "     1,000"}, {-1234, "    -1,234"}, {-999, "      -999"}})
+    EXPECT_EQ(dialogs::FormatCount(n, 10, common), text);
   EXPECT_EQ(dialogs::FormatCount(std::numeric_limits<int64_t>::min(), 0, common),
             "-9,223,372,036,854,775,808");
   EXPECT_EQ(dialogs::FormatCount(1234567, 10, {",", "."}), " 1.234.567");
