@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 #include "platform/bmp.h"
@@ -32,26 +31,29 @@ Bitmap Picture(const std::string& file) {
 }
 
 int Channel(Color c, int ch) { return (c >> (16 - 8 * ch)) & 255; }
-// Mean of each pixel's strongest channel: how brightly a coloured lamp shines.
-double Shine(const Bitmap& p, int x, int y, int w, int h) {
+int Brightest(Color c) { return std::max({Channel(c, 0), Channel(c, 1), Channel(c, 2)}); }
+int Darkest(Color c) { return std::min({Channel(c, 0), Channel(c, 1), Channel(c, 2)}); }
+
+// Mean of `measure` over a block of the picture.
+template <class Measure>
+double Mean(const Bitmap& p, int x, int y, int w, int h, Measure measure) {
   double sum = 0;
   for (int j = y; j < y + h; ++j)
-    for (int i = x; i < x + w; ++i) {
-      Color c = p.Pixel(i, j);
-      sum += std::max({Channel(c, 0), Channel(c, 1), Channel(c, 2)});
-    }
+    for (int i = x; i < x + w; ++i) sum += measure(p.Pixel(i, j));
   return sum / (w * h);
 }
-
+// How brightly a coloured lamp shines.
+double Shine(const Bitmap& p, int x, int y, int w, int h) { return Mean(p, x, y, w, h, Brightest); }
 // Share of a block that is clearly not white.
 double Inked(const Bitmap& p, int x, int y, int w, int h) {
-  int count = 0;
-  for (int j = y; j < y + h; ++j)
-    for (int i = x; i < x + w; ++i) {
-      Color c = p.Pixel(i, j);
-      count += std::min({Channel(c, 0), Channel(c, 1), Channel(c, 2)}) < 200;
-    }
-  return double(count) / (w * h);
+  return Mean(p, x, y, w, h, [](Color c) { return Darkest(c) < 200; });
+}
+
+Bitmap Builtin(const char* name) {
+  Bitmap picture;
+  const std::vector<uint8_t>* bytes = view::BuiltinPicture(name);
+  EXPECT_TRUE(bytes && platform::DecodeBmp(bytes->data(), bytes->size(), picture)) << name;
+  return picture;
 }
 
 // Mean absolute channel difference of two equal blocks.
@@ -92,10 +94,8 @@ TEST(Assets, EveryPictureHasItsSizeAndDepth) {
     EXPECT_EQ(picture.Height(), art.height);
   }
   Bitmap chart = Picture("Paychart.bmp");
-  EXPECT_GE(chart.Width(), 560);
-  EXPECT_LE(chart.Width(), 720);
-  EXPECT_GE(chart.Height(), 400);
-  EXPECT_LE(chart.Height(), 520);
+  EXPECT_TRUE(chart.Width() >= 560 && chart.Width() <= 720) << chart.Width();
+  EXPECT_TRUE(chart.Height() >= 400 && chart.Height() <= 520) << chart.Height();
 }
 
 TEST(Assets, WheelWindowsAreWhiteAndFramed) {
@@ -202,20 +202,16 @@ TEST(Assets, SoundsArePcmWavesOfTheirLength) {
     EXPECT_EQ(std::string(b.begin(), b.begin() + 4), "RIFF");
     EXPECT_EQ(U32(b, 4), b.size() - 8);
     EXPECT_EQ(std::string(b.begin() + 8, b.begin() + 16), "WAVEfmt ");
-    EXPECT_EQ(U16(b, 20), 1u);  // PCM
-    EXPECT_EQ(U16(b, 22), 1u);  // mono
-    EXPECT_EQ(U32(b, 24), 22050u);
-    EXPECT_EQ(U16(b, 34), 16u);
+    // PCM, mono, 22050 Hz, 16 bits.
+    EXPECT_EQ(std::tuple(U16(b, 20), U16(b, 22), U32(b, 24), U16(b, 34)), std::tuple(1u, 1u, 22050u, 16u));
     ASSERT_EQ(std::string(b.begin() + 36, b.begin() + 40), "data");
     uint32_t data = U32(b, 40);
     ASSERT_EQ(data + 44, b.size());
     int ms = static_cast<int>(data / 2 * 1000 / 22050);
-    EXPECT_GE(ms, wave.min_ms);
-    EXPECT_LE(ms, wave.max_ms);
+    EXPECT_TRUE(ms >= wave.min_ms && ms <= wave.max_ms) << ms << " ms";
     // Silent at both ends, so starting or cutting a sound does not click.
     auto sample = [&](size_t i) { return static_cast<int16_t>(U16(b, 44 + 2 * i)); };
-    EXPECT_LT(std::abs(sample(0)), 500);
-    EXPECT_LT(std::abs(sample(data / 2 - 1)), 500);
+    EXPECT_TRUE(std::abs(sample(0)) < 500 && std::abs(sample(data / 2 - 1)) < 500);
     int peak = 0;
     for (size_t i = 0; i < data / 2; ++i) peak = std::max(peak, std::abs(int(sample(i))));
     EXPECT_GT(peak, 8000) << "too quiet to hear";
@@ -230,10 +226,8 @@ TEST(Assets, BuiltinPicturesHaveTheirSizes) {
       {"PlusSmall", 30, 15, 8},   {"Bonus", 32, 96, 8},       {"Bar", 64, 32, 8}};
   for (const ArtFile& p : pictures) {
     SCOPED_TRACE(p.name);
-    const std::vector<uint8_t>* bytes = view::BuiltinPicture(p.name);
-    ASSERT_NE(bytes, nullptr);
-    Bitmap picture;
-    ASSERT_TRUE(platform::DecodeBmp(bytes->data(), bytes->size(), picture));
+    Bitmap picture = Builtin(p.name);
+    ASSERT_FALSE(picture.Empty());
     EXPECT_EQ(picture.Width(), p.width);
     EXPECT_EQ(picture.Height(), p.height);
     if (std::string(p.name) != "Options") {
@@ -248,18 +242,10 @@ TEST(Assets, BuiltinPicturesHaveTheirSizes) {
 TEST(Assets, DigitStripsHoldTheDigitsInOrder) {
   for (auto [name, g] : {std::pair{"DigitsSmall", 16}, std::pair{"GreenSmall", 16},
                          std::pair{"DigitsLarge", 32}, std::pair{"GreenLarge", 32}}) {
-    Bitmap strip;
-    const std::vector<uint8_t>* bytes = view::BuiltinPicture(name);
-    ASSERT_NE(bytes, nullptr);
-    ASSERT_TRUE(platform::DecodeBmp(bytes->data(), bytes->size(), strip));
+    Bitmap strip = Builtin(name);
+    ASSERT_FALSE(strip.Empty()) << name;
     auto lit = [&, g = g](int digit) {
-      int count = 0;
-      for (int y = 0; y < strip.Height(); ++y)
-        for (int x = digit * g; x < (digit + 1) * g; ++x) {
-          Color c = strip.Pixel(x, y);
-          count += std::max({Channel(c, 0), Channel(c, 1), Channel(c, 2)}) > 160;
-        }
-      return count;
+      return Mean(strip, digit * g, 0, g, strip.Height(), [](Color c) { return Brightest(c) > 160; });
     };
     EXPECT_GT(lit(8), lit(0)) << name;
     EXPECT_GT(lit(0), lit(7)) << name;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -11,10 +12,8 @@
 namespace {
 
 using namespace rules;
-using rules::EventKind;
-using rules::SpinInput;
-using rules::SpinKind;
-using rules::SpinOutcome;
+using E = EventKind;
+using EventList = std::vector<std::pair<E, int32_t>>;
 using Lines = std::array<int32_t, 8>;
 
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
@@ -28,16 +27,17 @@ SpinInput Window(std::initializer_list<std::pair<int, int>> cells, int32_t coins
   return in;
 }
 
-SpinInput Filled(int code) {
+SpinInput Filled(int code, bool lamp = false) {
   SpinInput in;
   in.Cells.fill(static_cast<uint8_t>(code));
+  in.BonusLamp = lamp;
   return in;
 }
 
 SpinOutcome Regular(const SpinInput& in) { return rules::EvaluateWindow(SpinKind::Regular, in); }
 
-std::vector<std::pair<EventKind, int32_t>> Events(const SpinOutcome& out) {
-  std::vector<std::pair<EventKind, int32_t>> v;
+EventList Events(const SpinOutcome& out) {
+  EventList v;
   v.reserve(static_cast<size_t>(out.EventCount));
   for (int i = 0; i < out.EventCount; ++i) v.emplace_back(out.Events[i].Kind, out.Events[i].Value);
   return v;
@@ -84,24 +84,19 @@ TEST(RegularSpin, CherryStepsEarnARollEachTimeTheMeterIsEmpty) {
   SpinInput in = Window({{0, Cherry}, {1, Cherry}, {2, Cherry}});
   in.Cherries = 1;
   SpinOutcome out = Regular(in);
-  using E = EventKind;
-  EXPECT_EQ(Events(out), (std::vector<std::pair<E, int32_t>>{
+  EXPECT_EQ(Events(out), (EventList{
                              {E::CherryStep, 0}, {E::CherryStep, -1}, {E::CherryStep, -2},
                              {E::CherryRefill, 1}, {E::CherryRefill, 2}, {E::CherryRefill, 3},
                              {E::CherryRefill, 4}, {E::CherryRefill, 5}, {E::CherryRefill, 6}}));
-  EXPECT_EQ(out.CherryRollsEarned, 3);
-  EXPECT_EQ(out.Cherries, 6);
-  EXPECT_EQ(out.LineWins[0], 10);
+  EXPECT_EQ(std::tuple(out.CherryRollsEarned, out.Cherries, out.LineWins[0]), std::tuple(3, 6, 10));
 
   in.Cherries = 3;
   EXPECT_EQ(Regular(in).CherryRollsEarned, 1);
 
   // Nine Cherries: 24 steps from 6 earn 19 rolls, and the window is all fruit.
   SpinOutcome nine = Regular(Filled(Cherry));
-  EXPECT_EQ(nine.CherryRollsEarned, 19);
-  EXPECT_EQ(nine.FruitWon, 160);
-  EXPECT_EQ(nine.ScreenBonus, rules::kScreenBonusAllFruit);
-  EXPECT_EQ(nine.SpinWin, 8 * 10 + 160);
+  EXPECT_EQ(std::tuple(nine.CherryRollsEarned, nine.FruitWon, nine.ScreenBonus, nine.SpinWin),
+            std::tuple(19, 160, rules::kScreenBonusAllFruit, 8 * 10 + 160));
   EXPECT_EQ(nine.Events[24].Kind, EventKind::AllFruit);
 }
 
@@ -109,14 +104,10 @@ TEST(RegularSpin, BellPoolIsWonOnceHoweverFarTheMeterFalls) {
   SpinInput in = Filled(Bell);  // eight Bell lines
   in.BellPool = 137;
   SpinOutcome out = Regular(in);
-  EXPECT_EQ(out.BellPoolWon, 137);
-  EXPECT_EQ(out.SpinWin, 8 * 15 + 137);
-  EXPECT_EQ(out.Bells, 3);
-  EXPECT_EQ(out.BellPool, 100);
-  using E = EventKind;
+  EXPECT_EQ(std::tuple(out.BellPoolWon, out.SpinWin, out.Bells, out.BellPool),
+            std::tuple(137, 8 * 15 + 137, 3, 100));
   auto events = Events(out);
-  std::vector<std::pair<E, int32_t>> tail(events.begin() + 8, events.end());
-  EXPECT_EQ(tail, (std::vector<std::pair<E, int32_t>>{
+  EXPECT_EQ(EventList(events.begin() + 8, events.end()), (EventList{
                       {E::BellRefill, 1}, {E::BellRefill, 2}, {E::BellRefill, 3}, {E::BellPoolReset, 100}}));
   EXPECT_EQ(out.Events[7].Value, -5);
 
@@ -127,9 +118,7 @@ TEST(RegularSpin, BellPoolIsWonOnceHoweverFarTheMeterFalls) {
 TEST(RegularSpin, ScreenBonusesAndPoolGrowthNeedAllEightLines) {
   SpinInput centre = Window({{4, Seven}});
   SpinOutcome grown = Regular(centre);
-  EXPECT_EQ(grown.BellPool, 107);
-  EXPECT_EQ(grown.SpinWin, 0);
-  EXPECT_EQ(grown.WinItem, -1);
+  EXPECT_EQ(std::tuple(grown.BellPool, grown.SpinWin, grown.WinItem), std::tuple(107, 0, -1));
   EXPECT_EQ(rules::SummaryText(grown), "7 Credits were added to the Bell Pool.\r\n");
   EXPECT_EQ(Regular(Window({{0, Seven}})).BellPool, 100);
   EXPECT_EQ(Regular(Window({{0, Seven}, {8, Seven}})).BellPool, 110);
@@ -147,9 +136,7 @@ TEST(RegularSpin, ScreenBonusesAndPoolGrowthNeedAllEightLines) {
   SpinInput sevens = Filled(Seven);
   sevens.LinesPlayed = 7;
   SpinOutcome no_bonus = Regular(sevens);
-  EXPECT_EQ(no_bonus.SpinWin, 7 * 300);
-  EXPECT_EQ(no_bonus.ScreenBonus, 0);
-  EXPECT_EQ(no_bonus.SevensWon, 0);
+  EXPECT_EQ(std::tuple(no_bonus.SpinWin, no_bonus.ScreenBonus, no_bonus.SevensWon), std::tuple(2100, 0, 0));
 }
 
 TEST(RegularSpin, SevensBonusGrowsWithTheSevensInTheWindow) {
@@ -173,19 +160,16 @@ TEST(RegularSpin, BonusLampDoublesThePaysAndReturnsTheBet) {
   EXPECT_EQ(rules::SummaryText(out),
             "Return Bet of 24 Credits.\r\nAll Winnings Lines are Doubled.\r\nLine 6 paid 12.\r\n");
 
-  SpinInput fruit = Filled(Fruit11);
-  fruit.BonusLamp = true;
-  SpinOutcome all_fruit = Regular(fruit);
+  SpinOutcome all_fruit = Regular(Filled(Fruit11, true));
   EXPECT_EQ(all_fruit.FruitWon, 320);
   EXPECT_EQ(all_fruit.SpinWin, 320 + 8);
   EXPECT_EQ(all_fruit.WinItem, rules::kWinItemScreen);
 
-  SpinOutcome nothing = Regular(Window({}, 2));
-  EXPECT_EQ(nothing.SpinWin, 0);
+  EXPECT_EQ(Regular(Window({}, 2)).SpinWin, 0);
   SpinInput lamp_only = Window({}, 2);
   lamp_only.BonusLamp = true;
-  EXPECT_EQ(Regular(lamp_only).SpinWin, 16);
-  EXPECT_EQ(Regular(lamp_only).WinItem, -1);
+  SpinOutcome bet_back = Regular(lamp_only);
+  EXPECT_EQ(std::pair(bet_back.SpinWin, bet_back.WinItem), std::pair(16, -1));
 }
 
 TEST(RegularSpin, SummaryIsCutAt255Characters) {
@@ -222,9 +206,7 @@ TEST(Rolls, PayTheirOwnTablesAndLeaveTheMetersAlone) {
   in.Cherries = 1;
   SpinOutcome cherry = rules::EvaluateWindow(SpinKind::CherryRoll, in);
   EXPECT_EQ(cherry.LineWins, (Lines{10, 40, 0, 20, 0, 20, 20, 0}));
-  EXPECT_EQ(cherry.EventCount, 0);
-  EXPECT_EQ(cherry.Cherries, 1);
-  EXPECT_EQ(cherry.CherryRollsEarned, 0);
+  EXPECT_EQ(std::tuple(cherry.EventCount, cherry.Cherries, cherry.CherryRollsEarned), std::tuple(0, 1, 0));
 
   SpinOutcome bar = rules::EvaluateWindow(
       SpinKind::BarRoll, Window({{0, Bar3}, {1, Bar3}, {2, Bar3}, {3, Bar1}, {4, Bar3}, {5, Bar2}, {6, Cherry}}));
@@ -236,9 +218,8 @@ TEST(Rolls, RollSevensPayOnEveryLineBetWhereverTheyStand) {
   SpinInput in = Window({{8, RollSeven}}, 2);
   in.LinesPlayed = 3;
   SpinOutcome out = rules::EvaluateWindow(SpinKind::CherryRoll, in);
-  EXPECT_EQ(out.SpinWin, 12);
-  EXPECT_EQ(out.ScreenBonus, rules::kScreenBonusRollSevens);
-  EXPECT_EQ(out.WinItem, rules::kWinItemScreen);
+  EXPECT_EQ(std::tuple(out.SpinWin, out.ScreenBonus, out.WinItem),
+            std::tuple(12, rules::kScreenBonusRollSevens, rules::kWinItemScreen));
   EXPECT_EQ(rules::SummaryText(out), "1 Sevens Paid 12.\r\n");
 
   SpinInput two = Window({{1, RollSeven}, {6, RollSeven}});

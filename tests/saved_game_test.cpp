@@ -8,15 +8,10 @@
 
 namespace {
 
-using rules::GameState;
-using persistence::LoadGameSection;
-using persistence::SaveGameSection;
-using platform::ProfileFile;
-using platform::ProfileText;
-using testing_support::FailingFileOps;
-using testing_support::ReadBytes;
-using testing_support::TempFolder;
-using testing_support::WriteBytes;
+using persistence::LoadGameSection, persistence::SaveGameSection;
+using platform::ProfileFile, platform::ProfileText, rules::GameState;
+using testing_support::FailingFileOps, testing_support::ReadBytes, testing_support::TempFolder,
+    testing_support::WriteBytes;
 
 const std::string kToday = "06/15/24";
 
@@ -29,28 +24,11 @@ const std::vector<std::string> kKeys = {
 // A game as far away from every default as the ranges allow.
 GameState PlayedGame() {
   GameState g;
-  g.Credits = 4321;
-  g.Borrowed = 0;
-  g.Cherries = 2;
-  g.Bells = 1;
-  g.BellPool = 777;
-  g.Spins = 120;
-  g.LinesPlayed = 3;
-  g.CoinsPerLine = 5;
-  g.BellPoolWon = 11;
-  g.CherryRollsWon = 12;
-  g.DoubleOrNothingWon = -13;
-  g.BarRollWon = 14;
-  g.NumberOfCherryRolls = 15;
-  g.NumberOfBarRolls = 16;
-  g.GotBonusCount = 17;
-  g.SevensWon = 18;
-  g.FruitWon = 19;
-  g.TotalBets = 2000;
-  g.Sound = false;
-  g.Double = false;
-  g.PayMode = false;
-  g.AutoSave = false;
+  g.Credits = 4321, g.Borrowed = 0, g.Cherries = 2, g.Bells = 1, g.BellPool = 777, g.Spins = 120;
+  g.LinesPlayed = 3, g.CoinsPerLine = 5, g.BellPoolWon = 11, g.CherryRollsWon = 12;
+  g.DoubleOrNothingWon = -13, g.BarRollWon = 14, g.NumberOfCherryRolls = 15, g.NumberOfBarRolls = 16;
+  g.GotBonusCount = 17, g.SevensWon = 18, g.FruitWon = 19, g.TotalBets = 2000;
+  g.Sound = g.Double = g.PayMode = g.AutoSave = false;
   return g;
 }
 
@@ -133,11 +111,9 @@ TEST(SavedGame, ValuesOutOfRangeReadAsTheirDefaults) {
 }
 
 TEST(SavedGame, SwitchesAreOnUnlessZero) {
-  GameState g = LoadFrom("Sound=2\nDouble=0\nPayMode=abc\n");
-  EXPECT_TRUE(g.Sound);
-  EXPECT_FALSE(g.Double);
-  EXPECT_TRUE(g.PayMode);
-  EXPECT_TRUE(g.AutoSave);  // missing
+  GameState g = LoadFrom("Sound=2\nDouble=0\nPayMode=abc\n");  // AutoSave missing
+  EXPECT_EQ(std::vector<bool>({g.Sound, g.Double, g.PayMode, g.AutoSave}),
+            std::vector<bool>({true, false, true, true}));
   EXPECT_FALSE(LoadFrom("AutoSave=0x0").AutoSave);
   EXPECT_FALSE(LoadFrom("AutoSave= 0 ").AutoSave);
 }
@@ -186,13 +162,8 @@ TEST(SavedGame, LoadingLeavesTheWheelsRollsAndAutoSpinAlone) {
   GameState before = g;
   LoadGameSection(g, ProfileText("[CurrentGame]\nCredits=5\n"), 8, kToday);
   EXPECT_EQ(g.Credits, 5);
-  EXPECT_EQ(g.Stops, before.Stops);
-  EXPECT_EQ(g.CherryRollsLeft, 2);
-  EXPECT_EQ(g.BarRollsLeft, 7);
-  EXPECT_TRUE(g.AutoSpin);
-  EXPECT_EQ(g.SpinWin, 40);
-  EXPECT_EQ(g.LineWins, before.LineWins);
-  EXPECT_EQ(g.LastSpinSummary, before.LastSpinSummary);
+  EXPECT_TRUE(g.Stops == before.Stops && g.CherryRollsLeft == 2 && g.BarRollsLeft == 7 && g.AutoSpin &&
+              g.SpinWin == 40 && g.LineWins == before.LineWins && g.LastSpinSummary == before.LastSpinSummary);
 }
 
 TEST(SavedGame, ASaveKeepsEverythingElseInTheFileByteForByte) {
@@ -267,14 +238,10 @@ TEST(SavedGamePath, FollowsXdgDataHomeOrHome) {
 }
 
 TEST(GameDate, UsesTheLocaleSeparatorInMonthDayYearOrder) {
-  EXPECT_EQ(persistence::DateSeparatorOf("%m/%d/%y"), '/');
-  EXPECT_EQ(persistence::DateSeparatorOf("%d.%m.%Y"), '.');
-  EXPECT_EQ(persistence::DateSeparatorOf("%-d.%-m.%Y"), '.');
-  EXPECT_EQ(persistence::DateSeparatorOf("%Y-%m-%d"), '-');
-  EXPECT_EQ(persistence::DateSeparatorOf("%F"), '-');
-  EXPECT_EQ(persistence::DateSeparatorOf("%D"), '/');
-  EXPECT_EQ(persistence::DateSeparatorOf("%Y\xE5\xB9\xB4%m\xE6\x9C\x88%d\xE6\x97\xA5"), '/');
-  EXPECT_EQ(persistence::DateSeparatorOf(""), '/');
+  for (auto [format, separator] : {std::pair{"%m/%d/%y", '/'}, {"%d.%m.%Y", '.'}, {"%-d.%-m.%Y", '.'},
+                                   {"%Y-%m-%d", '-'}, {"%F", '-'}, {"%D", '/'}, {"", '/'},
+                                   {"%Y\xE5\xB9\xB4%m\xE6\x9C\x88%d\xE6\x97\xA5", '/'}})
+    EXPECT_EQ(persistence::DateSeparatorOf(format), separator) << format;
   EXPECT_EQ(persistence::FormatGameDate(1996, 12, 1, '/'), "12/01/96");
   EXPECT_EQ(persistence::FormatGameDate(2005, 3, 9, '.'), "03.09.05");
 
@@ -282,8 +249,7 @@ TEST(GameDate, UsesTheLocaleSeparatorInMonthDayYearOrder) {
   std::string today = persistence::TodayDate();
   unsetenv("LC_ALL");
   ASSERT_EQ(today.size(), 8u);
-  EXPECT_EQ(today[2], '/');
-  EXPECT_EQ(today[5], '/');
+  EXPECT_TRUE(today[2] == '/' && today[5] == '/') << today;
 }
 
 }  // namespace
