@@ -65,11 +65,8 @@ TEST(LineTables, EveryPayingLineBelongsToOneNamedCombinationWithOnePay) {
 // out once.
 const ParSheet& Sheet(int32_t lines, int32_t coins, SkillStop skill) {
   static std::map<std::tuple<int32_t, int32_t, SkillStop>, ParSheet> sheets;
-  auto it = sheets.find({lines, coins, skill});
-  if (it == sheets.end())
-    it = sheets.emplace(std::tuple{lines, coins, skill},
-                        analysis::ComputeParSheet(analysis::DeriveMachineTables(lines, coins), skill))
-             .first;
+  auto [it, fresh] = sheets.try_emplace({lines, coins, skill});
+  if (fresh) it->second = analysis::ComputeParSheet(analysis::DeriveMachineTables(lines, coins), skill);
   return it->second;
 }
 
@@ -143,20 +140,18 @@ void ForEachSource(const ParSheet& a, const ParSheet& b, Expect expect) {
 }
 
 TEST_F(ParSheetEightLines, PerfectStopperDoublesEveryWin) {
-  const ParSheet& n = none_;
-  const ParSheet& p = perfect_;
+  const ParSheet &n = none_, &p = perfect_;
   EXPECT_DOUBLE_EQ(Value(p, FigureId::BonusLamp), 1);
   EXPECT_DOUBLE_EQ(Value(p, FigureId::HitFrequency), 100);
   EXPECT_NEAR(Value(p, FigureId::ReturnedBet), 100, 1e-9);
   // Every win, each roll's too, is doubled on every spin instead of one in twelve.
   ForEachSource(n, p, [](const Figure& none, double perfect) {
-    if (none.Id != FigureId::ReturnedBet) {
-      EXPECT_NEAR(perfect, none.Value * 2 / (13.0 / 12), 1e-9) << none.Key;
-    }
+    const double expected = none.Id == FigureId::ReturnedBet ? perfect : none.Value * 2 / (13.0 / 12);
+    EXPECT_NEAR(perfect, expected, 1e-9) << none.Key;
   });
   // Rolls come as often.
-  EXPECT_DOUBLE_EQ(Value(p, FigureId::CherryRollsPerSpin), Value(n, FigureId::CherryRollsPerSpin));
-  EXPECT_DOUBLE_EQ(Value(p, FigureId::BarRollsPerSpin), Value(n, FigureId::BarRollsPerSpin));
+  for (FigureId id : {FigureId::CherryRollsPerSpin, FigureId::BarRollsPerSpin})
+    EXPECT_DOUBLE_EQ(Value(p, id), Value(n, id));
   EXPECT_GT(Value(p, FigureId::Rtp), 100);
   EXPECT_GT(Value(p, FigureId::Volatility), Value(n, FigureId::Volatility));
 }
@@ -190,7 +185,6 @@ TEST(ParSheet, FewerLinesFeedNoScreenBonusAndNoPool) {
 // figures about one seed in twenty would see a miss by chance; the seeds are fixed.
 void ExpectSheetInsideSimulation(int32_t lines, int32_t coins, SkillStop skill, int64_t spins, uint64_t seed,
                                  int at_least) {
-  const MachineTables t = analysis::DeriveMachineTables(lines, coins);
   const ParSheet& sheet = Sheet(lines, coins, skill);
   analysis::SimOptions o;
   o.Spins = spins;
@@ -200,7 +194,7 @@ void ExpectSheetInsideSimulation(int32_t lines, int32_t coins, SkillStop skill, 
   o.CoinsPerLine = coins;
   o.Skill = skill;
   o.Confidence = 0.999;
-  const analysis::SimResult sim = analysis::Simulate(t, o);
+  const analysis::SimResult sim = analysis::Simulate(analysis::DeriveMachineTables(lines, coins), o);
   ASSERT_EQ(sheet.Figures.Figures.size(), sim.Figures.Figures.size());
   int checked = 0;
   for (size_t i = 0; i < sim.Figures.Figures.size(); ++i) {
@@ -216,15 +210,9 @@ void ExpectSheetInsideSimulation(int32_t lines, int32_t coins, SkillStop skill, 
   EXPECT_GE(checked, at_least);
 }
 
-TEST(ParSheetAgainstSimulation, EightLinesOneCoinWithoutSkill) {
+TEST(ParSheetAgainstSimulation, EightLinesWithAndWithoutSkillAndThreeLinesTwoCoins) {
   ExpectSheetInsideSimulation(8, 1, SkillStop::None, 3000000, 11, 45);
-}
-
-TEST(ParSheetAgainstSimulation, EightLinesOneCoinPerfectStop) {
   ExpectSheetInsideSimulation(8, 1, SkillStop::Perfect, 3000000, 12, 45);
-}
-
-TEST(ParSheetAgainstSimulation, ThreeLinesTwoCoins) {
   ExpectSheetInsideSimulation(3, 2, SkillStop::None, 1000000, 13, 25);
 }
 
