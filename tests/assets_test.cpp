@@ -103,25 +103,19 @@ TEST(Assets, WheelWindowsAreWhiteAndFramed) {
     const char* name;
     int x, y, w, h, pitch_x, pitch_y;
   };
-  const Front fronts[] = {{"Backsm.bmp", 49, 45, 64, 97, 81, 112},
-                          {"Backs256.bmp", 49, 45, 64, 97, 81, 112},
-                          {"Backlg.bmp", 75, 70, 99, 150, 124, 173},
-                          {"Backlg2.bmp", 75, 70, 99, 150, 124, 173}};
+  const Front fronts[] = {{"Backsm.bmp", 49, 45, 64, 97, 81, 112}, {"Backs256.bmp", 49, 45, 64, 97, 81, 112},
+                          {"Backlg.bmp", 75, 70, 99, 150, 124, 173}, {"Backlg2.bmp", 75, 70, 99, 150, 124, 173}};
   for (const Front& f : fronts) {
     Bitmap front = Picture(f.name);
     ASSERT_FALSE(front.Empty()) << f.name;
     for (int cell = 0; cell < 9; ++cell) {
       SCOPED_TRACE(std::string(f.name) + " cell " + std::to_string(cell));
       int x0 = f.x + f.pitch_x * (cell % 3), y0 = f.y + f.pitch_y * (cell / 3);
-      int not_white = 0;
-      for (int y = y0; y < y0 + f.h; ++y)
-        for (int x = x0; x < x0 + f.w; ++x) not_white += front.Pixel(x, y) != platform::kWhite;
-      EXPECT_EQ(not_white, 0);
+      auto not_white = [](Color c) { return c != platform::kWhite; };
+      EXPECT_EQ(Mean(front, x0, y0, f.w, f.h, not_white), 0);
       // The frame: the row above and the column left of the window are not white.
-      int frame = 0;
-      for (int x = x0; x < x0 + f.w; ++x) frame += front.Pixel(x, y0 - 2) != platform::kWhite;
-      for (int y = y0; y < y0 + f.h; ++y) frame += front.Pixel(x0 - 2, y) != platform::kWhite;
-      EXPECT_EQ(frame, f.w + f.h);
+      EXPECT_EQ(Mean(front, x0, y0 - 2, f.w, 1, not_white), 1);
+      EXPECT_EQ(Mean(front, x0 - 2, y0, 1, f.h, not_white), 1);
     }
   }
 }

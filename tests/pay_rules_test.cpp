@@ -19,8 +19,9 @@ using Lines = std::array<int32_t, 8>;
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
 // A window of Symbol8, which pays nothing anywhere, with the given cells set.
-SpinInput Window(std::initializer_list<std::pair<int, int>> cells, int32_t coins = 1) {
+SpinInput Window(std::initializer_list<std::pair<int, int>> cells, int32_t coins = 1, bool lamp = false) {
   SpinInput in;
+  in.BonusLamp = lamp;
   in.Cells.fill(Symbol8);
   for (auto [cell, code] : cells) in.Cells[cell] = static_cast<uint8_t>(code);
   in.CoinsPerLine = coins;
@@ -152,9 +153,7 @@ TEST(RegularSpin, SevensBonusGrowsWithTheSevensInTheWindow) {
 }
 
 TEST(RegularSpin, BonusLampDoublesThePaysAndReturnsTheBet) {
-  SpinInput in = Window({{2, Cherry}}, 3);
-  in.BonusLamp = true;
-  SpinOutcome out = Regular(in);
+  SpinOutcome out = Regular(Window({{2, Cherry}}, 3, true));
   EXPECT_EQ(out.LineWins[5], 12);
   EXPECT_EQ(out.SpinWin, 12 + 24);
   EXPECT_EQ(rules::SummaryText(out),
@@ -165,18 +164,14 @@ TEST(RegularSpin, BonusLampDoublesThePaysAndReturnsTheBet) {
   EXPECT_EQ(all_fruit.SpinWin, 320 + 8);
   EXPECT_EQ(all_fruit.WinItem, rules::kWinItemScreen);
 
-  EXPECT_EQ(Regular(Window({}, 2)).SpinWin, 0);
-  SpinInput lamp_only = Window({}, 2);
-  lamp_only.BonusLamp = true;
-  SpinOutcome bet_back = Regular(lamp_only);
+  SpinOutcome bet_back = Regular(Window({}, 2, true));
   EXPECT_EQ(std::pair(bet_back.SpinWin, bet_back.WinItem), std::pair(16, -1));
 }
 
 TEST(RegularSpin, SummaryIsCutAt255Characters) {
   // Every line wins, three Sevens pay the screen bonus and a Bell line wins the pool.
   SpinInput in = Window({{0, Cherry}, {1, Seven}, {2, Bell}, {3, Cherry}, {4, Seven}, {5, Bell},
-                         {6, Cherry}, {7, Seven}, {8, Bell}}, 8);
-  in.BonusLamp = true;
+                         {6, Cherry}, {7, Seven}, {8, Bell}}, 8, true);
   in.Bells = 1;
   const std::string full =
       "Return Bet of 64 Credits.\r\nAll Winnings Lines are Doubled.\r\n"
@@ -188,10 +183,9 @@ TEST(RegularSpin, SummaryIsCutAt255Characters) {
 }
 
 TEST(RegularSpin, SumsSaturateInsteadOfWrapping) {
-  SpinInput in = Window({{0, Bell}, {1, Bell}, {2, Bell}}, 8);
+  SpinInput in = Window({{0, Bell}, {1, Bell}, {2, Bell}}, 8, true);
   in.Bells = 1;
   in.BellPool = 2'000'000'000;
-  in.BonusLamp = true;
   SpinOutcome out = Regular(in);
   EXPECT_EQ(out.BellPoolWon, kMax);
   EXPECT_EQ(out.SpinWin, kMax);
@@ -226,9 +220,8 @@ TEST(Rolls, RollSevensPayOnEveryLineBetWhereverTheyStand) {
   EXPECT_EQ(rules::EvaluateWindow(SpinKind::BarRoll, two).SpinWin, 32);
 
   // The lamp doubles a roll's pays but gives no bet back.
-  SpinInput lamp = Window({{0, Bar1}, {1, Bar3}, {2, Bar2}, {4, RollSeven}});
-  lamp.BonusLamp = true;
-  SpinOutcome doubled = rules::EvaluateWindow(SpinKind::BarRoll, lamp);
+  SpinOutcome doubled =
+      rules::EvaluateWindow(SpinKind::BarRoll, Window({{0, Bar1}, {1, Bar3}, {2, Bar2}, {4, RollSeven}}, 1, true));
   EXPECT_EQ(doubled.SpinWin, 10 + 32);
   EXPECT_EQ(doubled.ReturnedBet, 0);
   EXPECT_EQ(rules::SummaryText(doubled),

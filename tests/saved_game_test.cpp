@@ -191,11 +191,8 @@ TEST(SavedGame, ASaveKeepsEverythingElseInTheFileByteForByte) {
   std::string after = ReadBytes(file.Path());
   EXPECT_EQ(after.substr(0, expected.size()), expected);
   EXPECT_EQ(after.substr(expected.size(), 11), "[GameNo8]\r\n");
-  for (size_t i = 1; i < after.size(); ++i) {
-    if (after[i] == '\n') {
-      ASSERT_EQ(after[i - 1], '\r') << "bare line feed at byte " << i;
-    }
-  }
+  for (size_t at = after.find('\n'); at != std::string::npos; at = after.find('\n', at + 1))
+    ASSERT_EQ(after[at - 1], '\r') << "bare line feed at byte " << at;
 }
 
 TEST(SavedGame, AFailedSaveShowsTheErrorAndKeepsTheOldFile) {
@@ -226,10 +223,10 @@ TEST(SavedGamePath, FollowsXdgDataHomeOrHome) {
   EXPECT_TRUE(std::filesystem::is_directory(folder.path / "data/vantello"));
 
   const std::string in_home = folder.File("home/.local/share/vantello/Vantello.ini");
-  setenv("XDG_DATA_HOME", "relative/data", 1);
-  EXPECT_EQ(persistence::SavedGamePath(), in_home);
-  setenv("XDG_DATA_HOME", "", 1);
-  EXPECT_EQ(persistence::SavedGamePath(), in_home);
+  for (const char* unusable : {"relative/data", ""}) {
+    setenv("XDG_DATA_HOME", unusable, 1);
+    EXPECT_EQ(persistence::SavedGamePath(), in_home) << unusable;
+  }
   unsetenv("XDG_DATA_HOME");
   EXPECT_EQ(persistence::SavedGamePath(), in_home);
   EXPECT_TRUE(std::filesystem::is_directory(folder.path / "home/.local/share/vantello"));
