@@ -74,7 +74,7 @@ class BorrowTest : public ::testing::Test {
   view::Pictures digits;
 };
 
-TEST_F(BorrowTest, OpensInBorrowModeWithItsControlsInPlace) {
+TEST_F(BorrowTest, OpensInBorrowModeWithItsControlsInPlaceAndExplainsItself) {
   Run([&](FakeDialog& d) {
     EXPECT_EQ(d.caption, "Use this form to borrow or pay back credits");
     EXPECT_EQ(d.help_topic, 41005);
@@ -87,7 +87,13 @@ TEST_F(BorrowTest, OpensInBorrowModeWithItsControlsInPlace) {
     EXPECT_FALSE(d.controls[d.Find("Pay Back Credits")].on);
     EXPECT_EQ(d.styles[d.Find("Mode:")].color, platform::kRed);
     EXPECT_EQ(d.controls[d.Find("&OK")].button, platform::ButtonKind::Ok);
+    d.Click(d.Find("&Help"));
   });
+  EXPECT_EQ(tm.fake.boxes,
+            std::vector<std::string>{
+                "Information: Use this screen to borrow credits or pay back credits that you "
+                "borrowed previously.  Click on the button representing the amount to borrow (or "
+                "pay back).\r\n\r\nTo switch between \"borrow\" and \"pay back\" select the mode."});
 }
 
 TEST_F(BorrowTest, BorrowingAndPayingBackMoveBothMeters) {
@@ -148,15 +154,6 @@ TEST_F(BorrowTest, ALoanPastTheMetersIsRefused) {
   Borrow({1000});
   EXPECT_TRUE(tm.fake.boxes.empty());
   ExpectMeters(kMax, kMax);
-}
-
-TEST_F(BorrowTest, HelpExplainsTheDialog) {
-  Run([](FakeDialog& d) { d.Click(d.Find("&Help")); });
-  EXPECT_EQ(tm.fake.boxes,
-            std::vector<std::string>{
-                "Information: Use this screen to borrow credits or pay back credits that you "
-                "borrowed previously.  Click on the button representing the amount to borrow (or "
-                "pay back).\r\n\r\nTo switch between \"borrow\" and \"pay back\" select the mode."});
 }
 
 TEST_F(BorrowTest, PaintsBothAmountsAndClearsWhatTheyLeaveBehind) {

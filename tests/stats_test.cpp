@@ -169,7 +169,7 @@ TEST_F(StatsTest, PayoffsSplitBySourceAndCardGameLossesShowNegative) {
           {"Overall Payoff Percentage:", "100.00%"}});
 }
 
-TEST(StatsCountFormat, GroupsThousandsAndPadsToTen) {
+TEST(StatsCountFormat, GroupsThousandsAndPadsToTenWithTheLocalesSeparators) {
   dialogs::NumberSeparators common;
   for (auto [n, text] : {std::pair<int64_t, const char*>{1234567, " 1,234,567"}, {999, "       999"},
                           {1000, "     1,000"}, {-1234, "    -1,234"}, {-999, "      -999"}})
@@ -179,10 +179,8 @@ TEST(StatsCountFormat, GroupsThousandsAndPadsToTen) {
   EXPECT_EQ(dialogs::FormatCount(1234567, 10, {",", "."}), " 1.234.567");
   // A narrow no-break space is three bytes but one character of the width.
   EXPECT_EQ(dialogs::FormatCount(1234567, 10, {",", "\u202F"}), " 1\u202F234\u202F567");
-}
 
-TEST(StatsCountFormat, TheCLocaleGroupsByComma) {
-  ScopedCLocale c_locale;
+  ScopedCLocale c_locale;  // the C locale groups by comma
   dialogs::NumberSeparators s = dialogs::UserSeparators();
   EXPECT_EQ(s.thousands, ",");
   EXPECT_EQ(s.decimal, ".");
