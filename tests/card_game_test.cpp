@@ -6,6 +6,8 @@
 #include <limits>
 #include <set>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "rules/card_game.h"
@@ -111,20 +113,10 @@ TEST(CardDeal, TheClockFixesTheTable) {
 // ---- Hitting a card ----
 
 TEST(CardGrid, GapsAndTheOutsideTurnNothing) {
-  EXPECT_EQ(rules::CardSlotAt(8, 8), 0);
-  EXPECT_EQ(rules::CardSlotAt(81, 106), 0);
-  EXPECT_EQ(rules::CardSlotAt(82, 50), -1);
-  EXPECT_EQ(rules::CardSlotAt(50, 107), -1);
-  EXPECT_EQ(rules::CardSlotAt(7, 50), -1);
-  EXPECT_EQ(rules::CardSlotAt(50, 7), -1);
-  EXPECT_EQ(rules::CardSlotAt(85, 50), -1);
-  EXPECT_EQ(rules::CardSlotAt(86, 50), 1);
-  EXPECT_EQ(rules::CardSlotAt(50, 108), 8);
-  EXPECT_EQ(rules::CardSlotAt(627, 306), 23);
-  EXPECT_EQ(rules::CardSlotAt(628, 306), -1);
-  EXPECT_EQ(rules::CardSlotAt(627, 307), -1);
-  EXPECT_EQ(rules::CardSlotAt(-70, 50), -1);
-  EXPECT_EQ(rules::CardSlotAt(50, 400), -1);
+  const int hits[][3] = {{8, 8, 0},     {81, 106, 0},   {82, 50, -1},   {50, 107, -1}, {7, 50, -1},
+                         {50, 7, -1},   {85, 50, -1},   {86, 50, 1},    {50, 108, 8},  {627, 306, 23},
+                         {628, 306, -1}, {627, 307, -1}, {-70, 50, -1}, {50, 400, -1}};
+  for (auto [x, y, slot] : hits) EXPECT_EQ(rules::CardSlotAt(x, y), slot) << x << "," << y;
 
   Table table(20, 7);
   table.Play([&](FakeDialog& d) {
@@ -140,28 +132,25 @@ TEST(CardGrid, GapsAndTheOutsideTurnNothing) {
 
 TEST(CardTable, EachValuePaysAsTheRulesSay) {
   struct Case {
-    int32_t value;
+    std::vector<int32_t> values;
     int32_t win;
     const char* sound;
   };
-  const Case cases[] = {
-      {rules::kJokerValue, 200, "Cherry6.wav"}, {0, 60, "Cherry6.wav"},  {10, 40, "Cherry6.wav"},
-      {11, 40, "Cherry6.wav"},  {12, 40, "Cherry6.wav"},  {7, 20, "Cherry1.wav"},  {8, 20, "Cherry1.wav"},
-      {9, 20, "Cherry1.wav"},   {6, 10, "Cherry1.wav"},   {1, 0, "Cherry7.wav (async)"},
-      {2, 0, "Cherry7.wav (async)"}, {3, 0, "Cherry7.wav (async)"}, {4, 0, "Cherry7.wav (async)"},
-      {5, 0, "Cherry7.wav (async)"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE("value " + std::to_string(c.value));
-    Table table(20, SeedWith({c.value}));
-    table.Play([&](FakeDialog& d) {
-      EXPECT_EQ(Winnings(d), "Winnings: 20");
-      table.Turn(d, c.value);
-      EXPECT_EQ(table.t.m.g.SpinWin, c.win);
-      EXPECT_EQ(Winnings(d), "Winnings: " + std::to_string(c.win));
-    });
-    EXPECT_EQ(table.t.fake.sounds, std::vector<std::string>{c.sound});
-  }
+  const Case cases[] = {{{rules::kJokerValue}, 200, "Cherry6.wav"}, {{0}, 60, "Cherry6.wav"},
+                        {{10, 11, 12}, 40, "Cherry6.wav"},          {{7, 8, 9}, 20, "Cherry1.wav"},
+                        {{6}, 10, "Cherry1.wav"},                   {{1, 2, 3, 4, 5}, 0, "Cherry7.wav (async)"}};
+  for (const Case& c : cases)
+    for (int32_t value : c.values) {
+      SCOPED_TRACE("value " + std::to_string(value));
+      Table table(20, SeedWith({value}));
+      table.Play([&](FakeDialog& d) {
+        EXPECT_EQ(Winnings(d), "Winnings: 20");
+        table.Turn(d, value);
+        EXPECT_EQ(table.t.m.g.SpinWin, c.win);
+        EXPECT_EQ(Winnings(d), "Winnings: " + std::to_string(c.win));
+      });
+      EXPECT_EQ(table.t.fake.sounds, std::vector<std::string>{c.sound});
+    }
 }
 
 TEST(CardTable, SevenHalvesDroppingTheFractionAndPlayGoesOn) {
@@ -201,22 +190,17 @@ TEST(CardTable, LosingCardEndsTheGameButHitsStillRefreshTheLabel) {
   EXPECT_EQ(table.t.m.g.DoubleOrNothingWon, -20);
 }
 
-TEST(CardTable, ACardTurnsOnlyOnce) {
-  Table table(10, SeedWith({rules::kAce}));
-  table.Play([&](FakeDialog& d) {
-    table.Turn(d, rules::kAce);
-    table.Turn(d, rules::kAce);
-  });
-  EXPECT_EQ(table.t.m.g.SpinWin, 30);
-  EXPECT_EQ(table.t.fake.sounds.size(), 1u);
-}
-
-TEST(CardTable, SilentWithSoundOff) {
-  Table table(10, SeedWith({rules::kQueen}));
-  table.t.m.g.Sound = false;
-  table.Play([&](FakeDialog& d) { table.Turn(d, rules::kQueen); });
-  EXPECT_EQ(table.t.m.g.SpinWin, 20);
-  EXPECT_TRUE(table.t.fake.sounds.empty());
+TEST(CardTable, ACardTurnsOnlyOnceAndSilentlyWithSoundOff) {
+  for (bool sound : {true, false}) {
+    Table table(10, SeedWith({rules::kAce}));
+    table.t.m.g.Sound = sound;
+    table.Play([&](FakeDialog& d) {
+      table.Turn(d, rules::kAce);
+      table.Turn(d, rules::kAce);
+    });
+    EXPECT_EQ(table.t.m.g.SpinWin, 30);
+    EXPECT_EQ(table.t.fake.sounds.size(), sound ? 1u : 0u);
+  }
 }
 
 // ---- Closing and the statistic ----
@@ -309,18 +293,12 @@ TEST(CardTable, WindowHelpAndPlaceOnTheScreen) {
   EXPECT_EQ(small.t.fake.helps, std::vector<std::string>{"/game/Vantello.hlp#41006"});
   EXPECT_EQ(small.dialogs.opened, std::vector<std::string>{"Double or Nothing Card Game"});
 
-  Table large(25, 3, 1024);
-  int moved_x = 0, moved_y = 0;
-  large.Play([&](FakeDialog& d) {
-    moved_x = d.moved_x, moved_y = d.moved_y;
-  });
-  EXPECT_EQ(moved_x, -1);  // left where the desktop centres it
-  EXPECT_EQ(moved_y, -1);
-
-  Table narrow(25, 3, 680);
-  narrow.Play([&](FakeDialog& d) { moved_x = d.moved_x, moved_y = d.moved_y; });
-  EXPECT_EQ(moved_x, 20);
-  EXPECT_EQ(moved_y, 0);
+  // A large screen leaves the table where the desktop centres it (-1).
+  const int places[][3] = {{1024, -1, -1}, {680, 20, 0}};
+  for (const auto& p : places) {
+    Table table(25, 3, p[0]);
+    table.Play([&](FakeDialog& d) { EXPECT_EQ(std::pair(d.moved_x, d.moved_y), std::pair(p[1], p[2])) << p[0]; });
+  }
 }
 
 TEST(CardTable, CardsLieOnTheGreenTableWithRoundedCorners) {
@@ -381,32 +359,22 @@ TEST(CardFace, CourtPicturesRankSignsAndPipsComeFromTheirPlaces) {
   platform::Bitmap king = dialogs::CardFace(art, rules::kKing, 0);
   platform::Bitmap queen = dialogs::CardFace(art, rules::kQueen, 1);
   platform::Bitmap jack = dialogs::CardFace(art, rules::kJack, 3);
-  EXPECT_EQ(king.Pixel(36, 50), 0xA00000u);
-  EXPECT_EQ(queen.Pixel(36, 50), 0xA00011u);
-  EXPECT_EQ(jack.Pixel(36, 50), 0xA00002u);
-  // The King's upright pip is on the left, the others' on the right; the lower one is turned.
-  EXPECT_EQ(king.Pixel(20, 20), 0x00B000u);
-  EXPECT_EQ(king.Pixel(50, 78), 0x00B010u);
-  EXPECT_EQ(queen.Pixel(50, 20), 0x00B001u);
-  EXPECT_EQ(queen.Pixel(20, 78), 0x00B011u);
-  EXPECT_EQ(jack.Pixel(20, 20), 0xA00002u);
-
-  // Rank signs and small suit signs: red ink for suits 1 and 2, both ways up.
-  platform::Bitmap five = dialogs::CardFace(art, 4, 2);
-  EXPECT_EQ(five.Pixel(7, 9), 0x000501u);
-  EXPECT_EQ(five.Pixel(65, 88), 0x000511u);
-  EXPECT_EQ(five.Pixel(7, 23), 0x00C002u);
-  EXPECT_EQ(five.Pixel(65, 75), 0x00C012u);
-  platform::Bitmap ten = dialogs::CardFace(art, 9, 3);
-  EXPECT_EQ(ten.Pixel(7, 9), 0x000A00u);
-
+  // Rank signs and small suit signs (five, ten): red ink for suits 1 and 2, both ways up.
+  platform::Bitmap five = dialogs::CardFace(art, 4, 2), ten = dialogs::CardFace(art, 9, 3);
   // The right column of pips is 16 wide, but for the middle pip of the 6 and 7.
   platform::Bitmap eight = dialogs::CardFace(art, 7, 0), six = dialogs::CardFace(art, 5, 0);
-  EXPECT_EQ(eight.Pixel(57, 38), 0x00B000u);
-  EXPECT_EQ(eight.Pixel(57, 48), kPaper);
-  EXPECT_EQ(six.Pixel(56, 48), 0x00B000u);
-  EXPECT_EQ(six.Pixel(57, 48), kPaper);
-  EXPECT_EQ(six.Pixel(57, 15), 0x00B000u);
+  // The King's upright pip is on the left, the others' on the right; the lower one is turned.
+  const std::tuple<const platform::Bitmap&, int, int, platform::Color> dots[] = {
+      {king, 36, 50, 0xA00000},  {queen, 36, 50, 0xA00011}, {jack, 36, 50, 0xA00002},
+      {king, 20, 20, 0x00B000},  {king, 50, 78, 0x00B010},  {queen, 50, 20, 0x00B001},
+      {queen, 20, 78, 0x00B011}, {jack, 20, 20, 0xA00002},  {five, 7, 9, 0x000501},
+      {five, 65, 88, 0x000511},  {five, 7, 23, 0x00C002},   {five, 65, 75, 0x00C012},
+      {ten, 7, 9, 0x000A00},     {eight, 57, 38, 0x00B000}, {eight, 57, 48, kPaper},
+      {six, 56, 48, 0x00B000},   {six, 57, 48, kPaper},     {six, 57, 15, 0x00B000}};
+  for (int i = 0; i < std::ssize(dots); ++i) {
+    auto& [face, x, y, color] = dots[i];
+    EXPECT_EQ(face.Pixel(x, y), color) << "dot " << i;
+  }
   // Pips of every number card, counted down the left, middle and right columns.
   for (int rank = 1; rank <= 10; ++rank) {
     platform::Bitmap face = dialogs::CardFace(art, rank - 1, 0);
@@ -430,14 +398,10 @@ TEST(CardArtwork, MaskAndPicturesAgreeOnTheCardShape) {
     ASSERT_EQ(b->Width(), 73);
     ASSERT_EQ(b->Height(), 98);
   }
-  EXPECT_EQ(art.Royal.Width(), 141);
-  EXPECT_EQ(art.Royal.Height(), 148);
-  EXPECT_EQ(art.Suits.Width(), 60);
-  EXPECT_EQ(art.Suits.Height(), 30);
-  EXPECT_EQ(art.SuitSm.Width(), 44);
-  EXPECT_EQ(art.SuitSm.Height(), 22);
-  EXPECT_EQ(art.Black.Width(), 117);
-  EXPECT_EQ(art.Red.Height(), 28);
+  EXPECT_EQ(std::pair(art.Royal.Width(), art.Royal.Height()), std::pair(141, 148));
+  EXPECT_EQ(std::pair(art.Suits.Width(), art.Suits.Height()), std::pair(60, 30));
+  EXPECT_EQ(std::pair(art.SuitSm.Width(), art.SuitSm.Height()), std::pair(44, 22));
+  EXPECT_EQ(std::pair(art.Black.Width(), art.Red.Height()), std::pair(117, 28));
 
   int outside = 0;
   for (int y = 0; y < 98; ++y)

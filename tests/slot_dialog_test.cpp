@@ -96,16 +96,9 @@ class SlotDialogTest : public ::testing::Test {
     tm.m.HelpFile = "/game/Vantello.hlp";
     rules::GameState& g = tm.m.g;
     g.GameName = "CurrentGame";
-    g.Credits = 777;
-    g.Borrowed = 500;
-    g.BellPool = 260;
-    g.Spins = 42;
-    g.Cherries = 4;
-    g.TotalBets = 96;
-    g.DoubleOrNothingWon = -30;
-    g.PayMode = false;
-    g.LastSpinSummary = "Line 1: 20";
-    g.CherryRollsLeft = 2;
+    g.Credits = 777, g.Borrowed = 500, g.BellPool = 260, g.Spins = 42, g.Cherries = 4;
+    g.TotalBets = 96, g.DoubleOrNothingWon = -30, g.PayMode = false;
+    g.LastSpinSummary = "Line 1: 20", g.CherryRollsLeft = 2;
   }
 
   // Writes a game into a slot the way an earlier save would have.
@@ -153,7 +146,7 @@ class SlotDialogTest : public ::testing::Test {
   ProfileFile file;
 };
 
-TEST_F(SlotDialogTest, ListsEverySlotInItsPanel) {
+TEST_F(SlotDialogTest, ListsEverySlotInItsPanelAndHelpKeepsItOpen) {
   SaveIntoSlot(1, "Weekend", 4321, 2000, "03/04/25");
   Show(kOpen, [&](FakeDialog& d) {
     EXPECT_EQ(d.caption, "Open a Game -- Select Game Slot");
@@ -176,8 +169,11 @@ TEST_F(SlotDialogTest, ListsEverySlotInItsPanel) {
     EXPECT_EQ(d.controls[d.Find("&Cancel")].button, ButtonKind::Cancel);
     // While the slots are listed the live game is the last slot's.
     EXPECT_EQ(tm.m.g.GameName, "GameNo8");
+    d.Click(d.Find("&Help"));
+    EXPECT_TRUE(d.open);
   });
   EXPECT_EQ(dialogs.opened.size(), 1u);
+  EXPECT_EQ(tm.fake.helps, std::vector<std::string>{"/game/Vantello.hlp#41008"});
 }
 
 TEST_F(SlotDialogTest, CancelParksListsAndBringsTheGameBack) {
@@ -243,12 +239,8 @@ TEST_F(SlotDialogTest, OpeningANeverSavedSlotStartsItsDefaultGame) {
 
   EXPECT_EQ(ops.journal, Then(Then({"save CurrentGame"}, Loads(9)), {"save CurrentGame", "load"}));
   const rules::GameState& g = tm.m.g;
-  EXPECT_EQ(g.Credits, 1000);
-  EXPECT_EQ(g.Borrowed, 1000);
-  EXPECT_EQ(g.BellPool, 0);
-  EXPECT_EQ(g.LinesPlayed, 8);
-  EXPECT_EQ(g.CoinsPerLine, 1);
-  EXPECT_EQ(g.Spins, 0);
+  EXPECT_EQ(std::make_tuple(g.Credits, g.Borrowed, g.BellPool, g.LinesPlayed, g.CoinsPerLine, g.Spins),
+            std::make_tuple(1000, 1000, 0, 8, 1, 0));
   EXPECT_TRUE(g.Sound && g.Double && g.PayMode && g.AutoSave);
   EXPECT_EQ(g.GameName, "CurrentGame");
   // The opened game is now the one the next start carries on with; the slot stays unsaved.
@@ -268,14 +260,6 @@ TEST_F(SlotDialogTest, TypingIntoANameFieldWhileOpeningChangesNothing) {
   EXPECT_EQ(SlotValue(1, "GameName"), "Weekend");
   EXPECT_EQ(tm.m.g.Credits, 4321);
   EXPECT_EQ(tm.m.g.GameName, "CurrentGame");
-}
-
-TEST_F(SlotDialogTest, HelpShowsItsTopicAndKeepsTheDialogOpen) {
-  Show(kOpen, [&](FakeDialog& d) {
-    d.Click(d.Find("&Help"));
-    EXPECT_TRUE(d.open);
-  });
-  EXPECT_EQ(tm.fake.helps, std::vector<std::string>{"/game/Vantello.hlp#41008"});
 }
 
 TEST_F(SlotDialogTest, ClosingTheMachineWindowClosesTheDialogWithTheGameBack) {
