@@ -7,7 +7,11 @@ namespace machine {
 
 namespace {
 
-void Refuse(Machine& m) { PlayWave(m, "Cherry1.wav", true); }
+// A refusal while a waited sound still plays is silent: a held key or a burst of
+// presses would otherwise queue a refusal sound each.
+void Refuse(Machine& m) {
+  if (!m.WaitingForSound) PlayWave(m, "Cherry1.wav", true);
+}
 
 // Spins when the bet can be paid; otherwise says why and ends auto spin.
 void CheckBetAndSpin(Machine& m) {

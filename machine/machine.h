@@ -87,6 +87,9 @@ class SilentView : public MachineView {
 //                     when a failed save keeps the player in the game. Read by SpinCycle
 //                     (stop at once), Pause (no wait), the sounds (silent), CountOff (pay
 //                     the rest at once), payout (no card game) and RequestSpin.
+//   WaitingForSound   set while a waited sound holds the game up (its wait pumps
+//                     messages). Read by the refusals: one sounds at a time, and a key
+//                     refused meanwhile is refused silently, so held keys pile up nothing.
 //   close_pending_    the window's own (app/main_window.h): set by a close that arrives
 //                     mid-spin; read after every handler returns, when the spin has
 //                     unwound, to save and close.
@@ -112,6 +115,8 @@ struct Machine {
   // The window is closing: the spin in hand finishes at once, its rolls are played
   // and every win is paid instantly, with no waits, sounds or card game.
   bool Closing = false;
+  // A waited sound is holding the game up.
+  bool WaitingForSound = false;
   // A spin request (and its auto-spin loop) is running; requests never nest.
   bool RequestRunning = false;
   // Spin cycles on the stack: a spin, its count-off or its rolls are under way.

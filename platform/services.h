@@ -39,10 +39,13 @@ class Timers {
 
 // WAV playback. A new sound cuts off the one playing; a file that cannot be played
 // gives a short built-in default sound; with no audio device everything is silent.
+// Nothing here waits: a sound the game must hear to its end is waited for by the
+// game, on its clock, pumping messages meanwhile.
 class SoundPlayer {
  public:
   virtual ~SoundPlayer() = default;
-  virtual void PlayFile(const std::string& path, bool wait) = 0;
+  // Starts the file and returns how long it plays, in milliseconds (0 for silence).
+  virtual int PlayFile(const std::string& path) = 0;
   virtual void PlayMemory(const std::vector<uint8_t>& wav) = 0;
 };
 

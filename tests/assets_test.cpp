@@ -7,6 +7,7 @@
 #include <tuple>
 #include <vector>
 
+#include "machine/sounds.h"
 #include "platform/bmp.h"
 #include "view/builtin_pictures.h"
 
@@ -203,6 +204,8 @@ TEST(Assets, SoundsArePcmWavesOfTheirLength) {
     ASSERT_EQ(data + 44, b.size());
     int ms = static_cast<int>(data / 2 * 1000 / 22050);
     EXPECT_TRUE(ms >= wave.min_ms && ms <= wave.max_ms) << ms << " ms";
+    // The game waits for its own sounds whole.
+    EXPECT_LE(ms, machine::LongestWaitMs(wave.name) / 2);
     // Silent at both ends, so starting or cutting a sound does not click.
     auto sample = [&](size_t i) { return static_cast<int16_t>(U16(b, 44 + 2 * i)); };
     EXPECT_TRUE(std::abs(sample(0)) < 500 && std::abs(sample(data / 2 - 1)) < 500);

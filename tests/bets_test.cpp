@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "machine/bets.h"
+#include "machine/sounds.h"
 #include "tests/test_machine.h"
 #include "view/layout.h"
 
@@ -147,6 +148,39 @@ TEST(AutoSpin, AFailedSaveEndsAutoSpin) {
   machine::RequestSpin(t.m);
   EXPECT_EQ(t.m.g.Spins, 25);
   EXPECT_FALSE(t.m.g.AutoSpin);
+}
+
+}  // namespace
+
+namespace {
+
+// A refusal sound that lasts five minutes (a player's own file in its place) holds the
+// game up for a moment only; messages are handled meanwhile, a burst of refused keys
+// adds no sound, and a close ends the wait at once.
+TEST(Bets, ARefusalWaitsBrieflyAndKeepsHandlingMessages) {
+  TestMachine t;
+  rules::GameState& g = t.m.g;
+  g.LinesPlayed = 8;
+  t.fake.sound_ms = 300'000;
+  int pressed = 0;
+  t.fake.on_pump = [&] {
+    if (pressed < 200) ++pressed, machine::LinesUp(t.m);
+  };
+  uint64_t start = t.fake.TickMs();
+  machine::LinesUp(t.m);
+  EXPECT_EQ(pressed, 200);
+  EXPECT_EQ(Count(t.fake.sounds, "Cherry1.wav"), 1);
+  EXPECT_EQ(t.fake.TickMs() - start, static_cast<uint64_t>(machine::LongestWaitMs("Cherry1.wav")));
+  EXPECT_LE(machine::LongestWaitMs("Cherry1.wav"), 1000);
+
+  // The next refusal sounds again; a close in its wait ends it.
+  g.CoinsPerLine = 0;
+  t.fake.on_pump = [&] { t.m.Closing = true; };
+  start = t.fake.TickMs();
+  machine::CoinsDown(t.m);
+  machine::CoinsDown(t.m);
+  EXPECT_EQ(Count(t.fake.sounds, "Cherry1.wav"), 2);
+  EXPECT_EQ(t.fake.TickMs() - start, 1u);
 }
 
 }  // namespace

@@ -138,7 +138,7 @@ TEST(CardTable, EachValuePaysAsTheRulesSay) {
   };
   const Case cases[] = {{{rules::kJokerValue}, 200, "Cherry6.wav"}, {{0}, 60, "Cherry6.wav"},
                         {{10, 11, 12}, 40, "Cherry6.wav"},          {{7, 8, 9}, 20, "Cherry1.wav"},
-                        {{6}, 10, "Cherry1.wav"},                   {{1, 2, 3, 4, 5}, 0, "Cherry7.wav (async)"}};
+                        {{6}, 10, "Cherry1.wav"},                   {{1, 2, 3, 4, 5}, 0, "Cherry7.wav"}};
   for (const Case& c : cases)
     for (int32_t value : c.values) {
       SCOPED_TRACE("value " + std::to_string(value));
@@ -186,7 +186,7 @@ TEST(CardTable, LosingCardEndsTheGameButHitsStillRefreshTheLabel) {
     EXPECT_EQ(Winnings(d), "Winnings: 77");
     table.t.m.g.SpinWin = 0;
   });
-  EXPECT_EQ(table.t.fake.sounds, std::vector<std::string>{"Cherry7.wav (async)"});
+  EXPECT_EQ(table.t.fake.sounds, std::vector<std::string>{"Cherry7.wav"});
   EXPECT_EQ(table.t.m.g.DoubleOrNothingWon, -20);
 }
 

@@ -41,10 +41,10 @@ TEST(SpinGolden, WinWithCherryStepsAndAPoolShareCountedOff) {
       "Credits=992", "HideWinnings", "click", "click", "click", "click", "click", "click", "click", "click", "click",
       "Cherries=5", "Cherry5.wav", "Cherries=4", "Cherry5.wav", "Cherries=3", "Cherry5.wav", "BellPool=107",
       "ShowWinnings", "Cherry9.wav", "ShowWinnings",
-      "Cherry8.wav (async)", "Credits=993", "Cherry8.wav (async)", "Credits=994", "Cherry8.wav (async)", "Credits=995",
-      "Cherry8.wav (async)", "Credits=996", "Cherry8.wav (async)", "Credits=997", "Cherry8.wav (async)", "Credits=998",
-      "Cherry8.wav (async)", "Credits=999", "Cherry8.wav (async)", "Credits=1000", "Cherry8.wav (async)", "Credits=1001",
-      "Cherry8.wav (async)", "Credits=1002", "Cherry8.wav (async)", "Credits=1003", "Cherry8.wav (async)", "Credits=1004"}));
+      "Cherry8.wav", "Credits=993", "Cherry8.wav", "Credits=994", "Cherry8.wav", "Credits=995",
+      "Cherry8.wav", "Credits=996", "Cherry8.wav", "Credits=997", "Cherry8.wav", "Credits=998",
+      "Cherry8.wav", "Credits=999", "Cherry8.wav", "Credits=1000", "Cherry8.wav", "Credits=1001",
+      "Cherry8.wav", "Credits=1002", "Cherry8.wav", "Credits=1003", "Cherry8.wav", "Credits=1004"}));
 
   const auto& calls = t.canvas.Recorded();
   std::array<int, 5> per_kind{};

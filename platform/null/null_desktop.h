@@ -91,7 +91,7 @@ class NullDesktop : public Clock,
   void Stop(int) override {}
   bool Running(int) const override { return false; }
 
-  void PlayFile(const std::string&, bool) override {}
+  int PlayFile(const std::string&) override { return 0; }
   void PlayMemory(const std::vector<uint8_t>&) override {}
 
   void Information(const std::string&) override {}

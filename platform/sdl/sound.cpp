@@ -30,22 +30,20 @@ struct Sound::Impl {
     return device != 0;
   }
 
-  void Play(const Pcm& pcm, bool wait) {
-    if (!Open()) return;
+  // Returns the sound's length in milliseconds.
+  int Play(const Pcm& pcm) {
+    if (!Open()) return 0;
     Pcm sound = Resample(pcm, kRate);
     SDL_ClearQueuedAudio(device);
     SDL_QueueAudio(device, sound.samples.data(),
                    static_cast<Uint32>(sound.samples.size() * sizeof(int16_t)));
-    if (!wait) return;
-    // The whole program waits for a waiting sound, bounded by the sound's own length.
-    Uint32 limit = SDL_GetTicks() + static_cast<Uint32>(sound.samples.size() * 1000 / kRate) + 500;
-    while (SDL_GetQueuedAudioSize(device) > 0 && SDL_TICKS_PASSED(limit, SDL_GetTicks())) SDL_Delay(5);
+    return static_cast<int>(sound.samples.size() * 1000 / kRate);
   }
 
-  void PlayBytes(const std::vector<uint8_t>& bytes, bool wait) {
+  int PlayBytes(const std::vector<uint8_t>& bytes) {
     Pcm pcm;
     if (bytes.empty() || !DecodeWav(bytes.data(), bytes.size(), pcm)) pcm = DefaultBeep(kRate);
-    Play(pcm, wait);
+    return Play(pcm);
   }
 };
 
@@ -56,12 +54,12 @@ Sound::~Sound() {
   if (impl_->tried) SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-void Sound::PlayFile(const std::string& path, bool wait) {
+int Sound::PlayFile(const std::string& path) {
   std::vector<uint8_t> bytes;
   if (!ReadFile(path, bytes, size_t{16} * 1024 * 1024)) bytes.clear();
-  impl_->PlayBytes(bytes, wait);
+  return impl_->PlayBytes(bytes);
 }
 
-void Sound::PlayMemory(const std::vector<uint8_t>& wav) { impl_->PlayBytes(wav, false); }
+void Sound::PlayMemory(const std::vector<uint8_t>& wav) { impl_->PlayBytes(wav); }
 
 }  // namespace platform::sdl

@@ -10,7 +10,7 @@ class Sound : public SoundPlayer {
  public:
   Sound();
   ~Sound() override;
-  void PlayFile(const std::string& path, bool wait) override;
+  int PlayFile(const std::string& path) override;
   void PlayMemory(const std::vector<uint8_t>& wav) override;
 
  private:

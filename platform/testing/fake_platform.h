@@ -83,9 +83,12 @@ class FakePlatform : public Clock,
   bool run_timers = false;  // fire timers from the clock while pumping
 
   // Sound.
-  void PlayFile(const std::string& path, bool wait) override {
-    sounds.push_back(path.substr(path.find_last_of('/') + 1) + (wait ? "" : " (async)"));
+  // Each file plays for sound_ms; 0 plays nothing worth waiting for.
+  int PlayFile(const std::string& path) override {
+    sounds.push_back(path.substr(path.find_last_of('/') + 1));
+    return sound_ms;
   }
+  int sound_ms = 0;
   void PlayMemory(const std::vector<uint8_t>&) override { sounds.push_back("click"); }
   std::vector<std::string> sounds;
 
