@@ -26,7 +26,13 @@ int main() {
       [&] { form.Help(); },
       [&] { form.FormPaint(); },
   });
-  fltk::OnTerminationSignal([&] { form.CloseOnSignal(); });
+  // A signal (the desktop logging out) ends the game from wherever it stands: the form
+  // finishes the spin and closes its own dialogs, then every box, dialog and manual still
+  // open closes, so that the loops showing them return and the game can save and exit.
+  fltk::OnTerminationSignal([&] {
+    form.CloseOnSignal();
+    desktop.CloseWindowsOverMachine();
+  });
   form.FormCreate();
   // The help file's name is known once the form has learned the program folder.
   desktop.SetHelpFile(form.HelpFile());

@@ -53,7 +53,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::Handle(const std::function<void()>& handler) {
-  if (closed_) return;
+  if (closed_ || close_pending_) return;  // closing: the spin on the stack finishes alone
   handler();
   if (close_pending_ && !m_.g.SpinInProgress && !m_.RequestRunning && m_.CycleDepth == 0)
     FinishClose(!signalled_);

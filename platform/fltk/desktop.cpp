@@ -502,6 +502,13 @@ void GiveKeyboard(Fl_Window& window) {
   window.take_focus();
 }
 
+void Desktop::CloseWindowsOverMachine() {
+  std::vector<Fl_Window*> open;
+  for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
+    if (!machine_ || w != machine_->impl_.get()) open.push_back(w);
+  for (Fl_Window* w : open) w->hide();
+}
+
 void Desktop::ReturnFocus() {
   Fl_Window* to = Fl::modal();
   if (!to && machine_) to = machine_->impl_.get();

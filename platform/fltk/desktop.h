@@ -61,6 +61,9 @@ class Desktop : public Clock, public Timers, public MessageBoxes, public HelpVie
   // The machine's window: boxes and the manual open centred on it, and it gets the
   // keyboard back when they close.
   void SetMachineWindow(GameWindow& window) { machine_ = &window; }
+  // Hides every window but the machine's: boxes, dialogs, the manual. Each loop that
+  // shows one returns as if it had been closed with Escape.
+  void CloseWindowsOverMachine();
   // Gives the keyboard to the dialog still open, or else to the machine. Without a
   // window manager nobody else does when a window closes.
   void ReturnFocus();
