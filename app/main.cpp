@@ -36,6 +36,7 @@ int main() {
   form.FormCreate();
   // The help file's name is known once the form has learned the program folder.
   desktop.SetHelpFile(form.HelpFile());
+  if (form.Closed()) return 0;  // a signal during the start-up notice
   window.Show();
   fltk::RunMessageLoop(window);
   return 0;

@@ -47,6 +47,7 @@ void TForm1::FormCreate() {
   view_.draw_captions = [this] { DrawCommandCaptions(); };
 
   persistence::LoadGameSection(g, saved_games_, persistence::kCurrentGameSlot);
+  game_loaded_ = true;
   if (desk_.screen.dpi < 100) desk_.shell.Maximize();
   view_.FormPaint();
   machine::StartTimer(m_, machine::Timer3);
@@ -97,7 +98,9 @@ void TForm1::FinishClose(bool ask_when_save_fails) {
   close_pending_ = false;
   if (m_.CloseOpenDialog) m_.CloseOpenDialog();
   m_.Closing = true;
-  if (!SaveCurrentGame(ask_when_save_fails) && ask_when_save_fails &&
+  // Closed before the saved game was even read (a signal while the start-up notice is
+  // open): the file still holds the player's game, and the defaults must not replace it.
+  if (game_loaded_ && !SaveCurrentGame(ask_when_save_fails) && ask_when_save_fails &&
       !desk_.services.boxes.Confirm("Your game could not be saved. Close Vantello anyway?")) {
     m_.Closing = false;  // the player stays; nothing was lost
     return;

@@ -79,6 +79,7 @@ class TForm1 {
   std::array<int, view::kCommandCount> hotspots_{};
   bool close_pending_ = false;
   bool closed_ = false;
+  bool game_loaded_ = false;
   bool signalled_ = false;
 };
 
