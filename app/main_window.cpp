@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "machine/bets.h"
+#include "rules/width_class.h"
 #include "rules/strips.h"
 #include "dialogs/borrow.h"
 #include "dialogs/paychart.h"
@@ -32,6 +33,13 @@ void TForm1::FormCreate() {
   m_.HelpFile = HelpFile();
   rules::ApplyStartupValues(g);
   g.ScreenWidth = desk_.screen.width;
+  // From 1000 wide the machine is laid out as for the screen the large layout was made
+  // for, and the window shows that picture as large as it fits.
+  bool fitted = rules::WidthClassOf(g.ScreenWidth) == rules::WidthClass::Large;
+  if (fitted) {
+    g.ScreenWidth = rules::kLargeLayoutScreenWidth;
+    desk_.shell.FitPicture(rules::kLargeLayoutWidth, rules::kLargeLayoutHeight);
+  }
 
   view::LoadBuiltinPictures(pictures_, desk_.pictures);
   if (!view::LoadArtwork(m_, pictures_, desk_.screen.depth)) desk_.services.boxes.Notice(kMissingArtwork);

@@ -9,6 +9,17 @@ Bitmap::Bitmap(int width, int height, Color fill)
       height_(std::max(0, height)),
       pixels_(static_cast<size_t>(width_) * height_, fill) {}
 
+const Bitmap* Bitmap::Twin(int scale) const {
+  if (scale < 2 || scale > 3) return nullptr;
+  return twins_[static_cast<size_t>(scale - 2)].get();
+}
+
+bool Bitmap::SetTwin(int scale, Bitmap twin) {
+  if (scale < 2 || scale > 3 || twin.Width() != width_ * scale || twin.Height() != height_ * scale) return false;
+  twins_[static_cast<size_t>(scale - 2)] = std::make_shared<const Bitmap>(std::move(twin));
+  return true;
+}
+
 namespace {
 
 // Trims a copy so that both the source and the destination blocks lie inside their pictures.

@@ -2,8 +2,10 @@
 // scratch pictures of the spin all are Bitmaps, so the same drawing code runs in the
 // real window and in headless tests.
 #pragma once
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "platform/geometry.h"
@@ -26,10 +28,16 @@ class Bitmap {
   uint32_t* Row(int y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
   const uint32_t* Row(int y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
 
+  // The same picture drawn at `scale` (2 or 3) times the size, for a window that shows
+  // the machine larger; nothing when there is none. A twin of the wrong size is refused.
+  const Bitmap* Twin(int scale) const;
+  bool SetTwin(int scale, Bitmap twin);
+
  private:
   int width_ = 0;
   int height_ = 0;
   std::vector<uint32_t> pixels_;
+  std::array<std::shared_ptr<const Bitmap>, 2> twins_;
 };
 
 // How a copied pixel meets the one it lands on: the card table lays its cards

@@ -52,6 +52,15 @@ class Canvas {
   const Bitmap& Pixels() const { return pixels_; }
   void Resize(int width, int height);
 
+  // Draws everything a second time at `scale` (1 to 3) times the size: pictures from
+  // their twins of that size (a picture without one is enlarged), texts at that many
+  // times their points. The window shows that picture brought down to its own size.
+  // Every coordinate stays the layout's; Pixels() stays the layout-sized picture.
+  void SetComposeScale(int scale);
+  int ComposeScale() const { return scale_; }
+  // The picture at the compose scale; Pixels() at scale 1.
+  const Bitmap& Composed() const { return scale_ > 1 ? composed_ : pixels_; }
+
   virtual void Blit(const Bitmap& src, int sx, int sy, int w, int h, int dx, int dy,
                     RasterOp op = RasterOp::Copy);
   virtual void Fill(int x, int y, int w, int h, Color c);
@@ -80,7 +89,12 @@ class Canvas {
  private:
   void Damage(int x, int y, int w, int h);
 
+  // The block of src, placed at the compose scale.
+  void ComposeBlit(const Bitmap& src, int sx, int sy, int w, int h, int dx, int dy, RasterOp op);
+
   Bitmap pixels_;
+  Bitmap composed_;  // the picture at scale_ times the size, when scale_ > 1
+  int scale_ = 1;
   TextRenderer* text_;
   std::function<void(int, int, int, int)> on_damage_;
   int hold_depth_ = 0;

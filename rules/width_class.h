@@ -12,6 +12,12 @@ constexpr int kLargeScreenWidth = 1000;
 // below the medium layout.
 constexpr int kMediumArtworkWidth = 691;
 
+// The large layout was made for a 1024x768 screen, in a window 10 pixels narrower. On
+// any wider screen it is laid out for that screen and the window shows it scaled to fit.
+constexpr int kLargeLayoutScreenWidth = 1024;
+constexpr int kLargeLayoutWidth = kLargeLayoutScreenWidth - 10;
+constexpr int kLargeLayoutHeight = 768;
+
 constexpr WidthClass WidthClassOf(int screen_width) {
   if (screen_width < kMediumScreenWidth) return WidthClass::Small;
   if (screen_width < kLargeScreenWidth) return WidthClass::Medium;

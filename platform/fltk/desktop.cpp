@@ -25,6 +25,7 @@
 #include "platform/fltk/fltk_parts.h"
 #include "platform/fltk/help_window.h"
 #include "platform/fltk/keyboard.h"
+#include "platform/picture_fit.h"
 
 namespace platform::fltk {
 
@@ -316,7 +317,8 @@ int GameKey(int fl_key) {
 class Hotspot : public Fl_Box {
  public:
   Hotspot(int x, int y, int w, int h, std::function<void()> click)
-      : Fl_Box(FL_NO_BOX, x, y, w, h, nullptr), click_(std::move(click)) {}
+      : Fl_Box(FL_NO_BOX, x, y, w, h, nullptr), lx(x), ly(y), lw(w), lh(h), click_(std::move(click)) {}
+  int lx, ly, lw, lh;  // where it stands in the layout
   int handle(int event) override {
     switch (event) {
       case FL_PUSH: return 1;
@@ -342,7 +344,30 @@ struct GameWindow::Impl : public Fl_Window {
     color(FL_BLACK);
     end();
     callback(WindowCallback, this);
-    canvas.OnDamage([this](int x, int y, int cw, int ch) { damage(FL_DAMAGE_USER1, x, y, cw, ch); });
+    canvas.OnDamage([this](int x, int y, int cw, int ch) {
+      if (!fitted) return damage(FL_DAMAGE_USER1, x, y, cw, ch);
+      int wx, wy, ww, wh;
+      WindowBlockOf(fit, x, y, cw, ch, wx, wy, ww, wh);
+      damage(FL_DAMAGE_USER1, wx, wy, ww, wh);
+    });
+  }
+
+  // Works out the fit for the window's size, composes at its scale and puts the
+  // hotspots over the pictures they belong to.
+  void Refit() {
+    fit = platform::FitPicture(canvas.Width(), canvas.Height(), w(), h());
+    if (fit.OneToOne()) fit.left = fit.top = 0;  // at its own size the picture stands where it always stood
+    if (canvas.ComposeScale() != fit.ComposeScale()) canvas.SetComposeScale(fit.ComposeScale());
+    for (Hotspot* spot : hotspots) {
+      int x, y, sw, sh;
+      WindowBlockOf(fit, spot->lx, spot->ly, spot->lw, spot->lh, x, y, sw, sh);
+      spot->resize(x, y, sw, sh);
+    }
+  }
+
+  void DrawFitted(int x, int y, int w, int h) {
+    ShowComposed(fit, canvas.Composed(), canvas.ComposeScale(), x, y, w, h, rgb);
+    fl_draw_image(rgb.data(), x, y, w, h, 3);
   }
 
   static void WindowCallback(Fl_Widget*, void* data) {
@@ -355,7 +380,8 @@ struct GameWindow::Impl : public Fl_Window {
   void draw() override {
     int x, y, w, h;
     fl_clip_box(0, 0, this->w(), this->h(), x, y, w, h);
-    DrawCanvas(canvas, x, y, w, h);
+    if (fitted) DrawFitted(x, y, w, h);
+    else DrawCanvas(canvas, x, y, w, h);
     draw_children();
     if (!painted) {
       painted = true;
@@ -396,6 +422,10 @@ struct GameWindow::Impl : public Fl_Window {
           if (handlers.help) handlers.help();
           return 1;
         }
+        if (Fl::event_key() == FL_F + 11 && fitted) {
+          if (event == FL_KEYDOWN) ToggleFullScreen();
+          return 1;
+        }
         int key = GameKey(Fl::event_key());
         if (key && event == FL_KEYDOWN && handlers.key_down) {
           handlers.key_down(key);
@@ -405,7 +435,9 @@ struct GameWindow::Impl : public Fl_Window {
       }
       case FL_PUSH: {
         if (Fl_Window::handle(event)) return 1;  // a hotspot took it
-        if (handlers.mouse_down) handlers.mouse_down(Fl::event_x(), Fl::event_y());
+        int x = Fl::event_x(), y = Fl::event_y();
+        if (fitted && !LayoutPointOf(fit, x, y, x, y)) return 1;  // the black around the picture
+        if (handlers.mouse_down) handlers.mouse_down(x, y);
         return 1;
       }
       default: break;
@@ -416,16 +448,27 @@ struct GameWindow::Impl : public Fl_Window {
   void resize(int x, int y, int w, int h) override {
     bool grew = w != this->w() || h != this->h();
     Fl_Window::resize(x, y, w, h);
-    if (grew) {
+    if (grew && fitted) {
+      Refit();
+      redraw();
+    } else if (grew) {
       canvas.Resize(w, h);
       if (handlers.resized) handlers.resized();
       redraw();
     }
   }
 
+  void ToggleFullScreen() {
+    if (fullscreen_active()) fullscreen_off();
+    else fullscreen();
+  }
+
   Canvas canvas;
   Handlers handlers;
   std::vector<Hotspot*> hotspots;
+  bool fitted = false;
+  PictureFit fit;
+  std::vector<uint8_t> rgb;  // the block being shown, kept between frames
 };
 
 GameWindow::GameWindow(const std::string& title, int width, int height, TextRenderer& text)
@@ -443,6 +486,7 @@ int GameWindow::AddHotspot(int x, int y, int w, int h, const std::string& toolti
   impl_->end();
   spot->copy_tooltip(tooltip.c_str());
   impl_->hotspots.push_back(spot);
+  if (impl_->fitted) impl_->Refit();
   return static_cast<int>(impl_->hotspots.size()) - 1;
 }
 
@@ -458,14 +502,42 @@ void GameWindow::SetTooltipDelay(double seconds) {
 
 void GameWindow::Place(int x, int y, int w, int h) {
   impl_->resize(x, y, w, h);
-  impl_->size_range(w, h, w, h);
+  if (impl_->fitted) impl_->size_range(320, 240);
+  else impl_->size_range(w, h, w, h);
 }
 
 void GameWindow::Maximize() {
   int x, y, w, h;
   Fl::screen_work_area(x, y, w, h, 0);
-  impl_->size_range(w, h, w, h);
+  // A fitted picture goes with any size; the layouts of the small screens have one.
+  if (impl_->fitted) impl_->size_range(320, 240);
+  else impl_->size_range(w, h, w, h);
   impl_->resize(x, y, w, h);
+}
+
+void GameWindow::FitPicture(int layout_w, int layout_h) {
+  Impl& win = *impl_;
+  win.fitted = true;
+  win.canvas.Resize(layout_w, layout_h);
+  win.size_range(320, 240);
+  win.Refit();
+  win.redraw();
+}
+
+bool GameWindow::Fitted() const { return impl_->fitted; }
+
+GameWindow::Placement GameWindow::Where() const {
+  const Impl& win = *impl_;
+  Placement p{win.x(), win.y(), win.w(), win.h(), win.fullscreen_active() != 0};
+  // Full screen, the size to come back to is the one before it.
+  if (p.full_screen) p.w = 0, p.h = 0;
+  return p;
+}
+
+void GameWindow::Restore(const Placement& where) {
+  Impl& win = *impl_;
+  if (where.w >= 320 && where.h >= 240) win.resize(where.x, where.y, where.w, where.h);
+  if (where.full_screen) win.fullscreen();
 }
 
 void GameWindow::Show() {

@@ -110,6 +110,16 @@ class GameWindow : public WindowShell {
   void Place(int x, int y, int w, int h) override;
   // Fills the screen's work area; done by the window itself, so no window manager is needed.
   void Maximize() override;
+  void FitPicture(int layout_w, int layout_h) override;
+
+  // Where the window stands, for the next start; only a fitted window remembers it.
+  struct Placement {
+    int x = 0, y = 0, w = 0, h = 0;
+    bool full_screen = false;
+  };
+  bool Fitted() const;
+  Placement Where() const;
+  void Restore(const Placement& where);
   void Close() override { Hide(); }
   void Show();
   void Hide();
