@@ -1,11 +1,15 @@
 #include "app/main_window.h"
 
+#include <cstdio>
+#include <filesystem>
+
 #include "machine/bets.h"
 #include "rules/strips.h"
 #include "dialogs/borrow.h"
 #include "dialogs/paychart.h"
 #include "dialogs/stats.h"
 #include "dialogs/card_table.h"
+#include "persistence/rescue.h"
 #include "persistence/saved_game.h"
 #include "dialogs/slot_dialog.h"
 #include "dialogs/web_site.h"
@@ -47,6 +51,7 @@ void TForm1::FormCreate() {
   view_.draw_captions = [this] { DrawCommandCaptions(); };
 
   persistence::LoadGameSection(g, saved_games_, persistence::kCurrentGameSlot);
+  OfferRescue();
   if (desk_.screen.dpi < 100) desk_.shell.Maximize();
   view_.FormPaint();
   machine::StartTimer(m_, machine::Timer3);
@@ -97,7 +102,9 @@ void TForm1::FinishClose(bool ask_when_save_fails) {
   close_pending_ = false;
   if (m_.CloseOpenDialog) m_.CloseOpenDialog();
   m_.Closing = true;
-  if (!SaveCurrentGame(ask_when_save_fails) && ask_when_save_fails &&
+  const bool saved = SaveCurrentGame(ask_when_save_fails);
+  if (!saved && !ask_when_save_fails) RescueCurrentGame();
+  if (!saved && ask_when_save_fails &&
       !desk_.services.boxes.Confirm("Your game could not be saved. Close Vantello anyway?")) {
     m_.Closing = false;  // the player stays; nothing was lost
     return;
@@ -106,6 +113,30 @@ void TForm1::FinishClose(bool ask_when_save_fails) {
   for (machine::TimerId id : {machine::Timer1, machine::Timer2, machine::Timer3, machine::Timer4, machine::Timer5})
     machine::StopTimer(m_, id);
   desk_.shell.Close();
+}
+
+void TForm1::RescueCurrentGame() {
+  const auto folders = persistence::RescueFolders(saved_games_.Path());
+  const std::string rescue = persistence::WriteRescue(m_.g, folders);
+  std::fputs(persistence::RescueReport(saved_games_, rescue, folders).c_str(), stderr);
+  exit_status_ = 1;  // whoever ended the game learns that its save did not land
+}
+
+void TForm1::OfferRescue() {
+  const std::string rescue =
+      persistence::FindRescue(saved_games_.Path(), persistence::RescueFolders(saved_games_.Path()));
+  if (rescue.empty()) return;
+  platform::MessageBoxes& boxes = desk_.services.boxes;
+  if (boxes.Confirm("A game saved when the desktop closed was found in " + rescue + ". Open it?")) {
+    persistence::LoadGameSection(m_.g, platform::ProfileFile(rescue), persistence::kCurrentGameSlot);
+    // Until it is in Vantello.ini the rescue stays, and the next start asks again.
+    std::error_code ec;
+    if (SaveCurrentGame(false)) std::filesystem::remove(rescue, ec);
+    return;
+  }
+  const std::string aside = persistence::PutRescueAside(rescue);
+  boxes.Information(aside.empty() ? "The game found stays in " + rescue + "."
+                                  : "The game found was kept as " + aside + " and will not be offered again.");
 }
 
 void TForm1::Help(const std::string& topic) {

@@ -28,6 +28,8 @@ struct Desk {
 
 constexpr const char* kGameTitle = "Vantello";
 constexpr const char* kVersion = "2.0";
+constexpr const char* kAlreadyRunning =
+    "Vantello is already running. Please carry on in the window that is open.";
 constexpr const char* kMissingArtwork =
     "There are BMP files missing which may cause this program to not function properly!";
 
@@ -58,6 +60,8 @@ class TForm1 {
   view::MainView& View() { return view_; }
   view::Pictures& Pics() { return pictures_; }
   bool Closed() const { return closed_; }
+  // The program's exit status: not 0 when the game could not be saved at a signal.
+  int ExitStatus() const { return exit_status_; }
   std::string HelpFile() const { return m_.ProgramFolder + "Vantello.hlp"; }
 
  private:
@@ -65,6 +69,10 @@ class TForm1 {
   void Handle(const std::function<void()>& handler);
   void FinishClose(bool ask_when_save_fails);
   bool SaveCurrentGame(bool report);
+  // A save failed with nobody to ask: keep the game in a rescue file and say where.
+  void RescueCurrentGame();
+  // A rescue newer than the saved game: ask whether to carry on with it.
+  void OfferRescue();
   void RunCommand(int i);
   // New Game, Load Game, Save Game and Borrow wait for the wheels.
   bool RefuseWhileSpinning();
@@ -80,6 +88,7 @@ class TForm1 {
   bool close_pending_ = false;
   bool closed_ = false;
   bool signalled_ = false;
+  int exit_status_ = 0;
 };
 
 }  // namespace app
