@@ -29,7 +29,7 @@ struct Desk {
 constexpr const char* kGameTitle = "Vantello";
 constexpr const char* kVersion = "2.0";
 constexpr const char* kAlreadyRunning =
-    "Vantello is already running. Please carry on in the window that is open.";
+    "Vantello is already running in another window.";
 constexpr const char* kMissingArtwork =
     "There are BMP files missing which may cause this program to not function properly!";
 
