@@ -3,6 +3,7 @@
 #include "platform/fltk/desktop.h"
 #include "platform/sdl/sound.h"
 #include "view/builtin_pictures.h"
+#include "persistence/rescue.h"
 #include "persistence/saved_game.h"
 #include "persistence/single_copy.h"
 #include "app/main_window.h"
@@ -25,7 +26,7 @@ int main() {
 
   Services services{window.Surface(), desktop, desktop, sound, desktop, desktop.Dialogs(), desktop, desktop};
   app::Desk desk{services, window, screen, fltk::ProgramFolder(), saved_game,
-                 view::BuiltinPicture};
+                 view::BuiltinPicture, persistence::RescueFolders(saved_game)};
 
   app::TForm1 form(desk);
   desktop.SetMachineWindow(window);

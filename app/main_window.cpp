@@ -116,15 +116,13 @@ void TForm1::FinishClose(bool ask_when_save_fails) {
 }
 
 void TForm1::RescueCurrentGame() {
-  const auto folders = persistence::RescueFolders(saved_games_.Path());
-  const std::string rescue = persistence::WriteRescue(m_.g, folders);
-  std::fputs(persistence::RescueReport(saved_games_, rescue, folders).c_str(), stderr);
+  const std::string rescue = persistence::WriteRescue(m_.g, desk_.rescue_folders);
+  std::fputs(persistence::RescueReport(saved_games_, rescue, desk_.rescue_folders).c_str(), stderr);
   exit_status_ = 1;  // whoever ended the game learns that its save did not land
 }
 
 void TForm1::OfferRescue() {
-  const std::string rescue =
-      persistence::FindRescue(saved_games_.Path(), persistence::RescueFolders(saved_games_.Path()));
+  const std::string rescue = persistence::FindRescue(saved_games_.Path(), desk_.rescue_folders);
   if (rescue.empty()) return;
   platform::MessageBoxes& boxes = desk_.services.boxes;
   if (boxes.Confirm("A game saved when the desktop closed was found in " + rescue + ". Open it?")) {

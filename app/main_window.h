@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "machine/machine.h"
 #include "platform/dialog.h"
@@ -24,6 +25,8 @@ struct Desk {
   std::string program_folder;
   std::string saved_game_path;  // Vantello.ini
   view::PictureSource pictures;
+  // Where the game goes when it cannot be saved at a signal, in the order tried.
+  std::vector<std::string> rescue_folders;
 };
 
 constexpr const char* kGameTitle = "Vantello";

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <optional>
 
 #include "persistence/rescue.h"
 #include "persistence/saved_game.h"
@@ -22,36 +23,29 @@ using testing_support::ReadBytes;
 using testing_support::TempFolder;
 using testing_support::WriteBytes;
 
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
 
 TEST(Rescue, FoldersComeFromTheDesktopsVariables) {
-  const std::string uid = std::to_string(::getuid());
   const char* names[] = {"HOME", "XDG_STATE_HOME", "TMPDIR"};
   std::vector<std::optional<std::string>> saved;
   for (const char* name : names) saved.push_back(getenv(name) ? std::optional<std::string>(getenv(name)) : std::nullopt);
-
+  const std::string uid = std::to_string(::getuid());
   setenv("HOME", "/home/pat", 1);
   setenv("XDG_STATE_HOME", "/st", 1);
   setenv("TMPDIR", "/scratch", 1);
   EXPECT_EQ(persistence::RescueFolders("/data/vantello/Vantello.ini"),
             (std::vector<std::string>{"/data/vantello", "/st/vantello", "/scratch/vantello-" + uid}));
-  // Relative or missing values are not to be trusted: the usual places instead.
-  setenv("XDG_STATE_HOME", "state", 1);
+  setenv("XDG_STATE_HOME", "state", 1);  // a relative folder is not to be trusted
   unsetenv("TMPDIR");
   EXPECT_EQ(persistence::RescueFolders("/data/vantello/Vantello.ini"),
             (std::vector<std::string>{"/data/vantello", "/home/pat/.local/state/vantello", "/tmp/vantello-" + uid}));
-
-  for (size_t i = 0; i < saved.size(); ++i) {
-    if (saved[i]) setenv(names[i], saved[i]->c_str(), 1);
-    else unsetenv(names[i]);
-  }
+  for (size_t i = 0; i < saved.size(); ++i) saved[i] ? setenv(names[i], saved[i]->c_str(), 1) : unsetenv(names[i]);
 }
 
 TEST(Rescue, AFailedSaveGoesToTheFirstFolderThatTakesIt) {
   TempFolder folder;
   rules::GameState g;
   g.Credits = 4321;
-  g.Spins = 9;
   const std::string today = "12/07/26";
   ProfileFile normal(folder.File("normal.ini"));
   ASSERT_TRUE(persistence::SaveGameSection(g, normal, kCurrentGameSlot, "CurrentGame", nullptr, today));
@@ -72,15 +66,11 @@ TEST(Rescue, AFailedSaveGoesToTheFirstFolderThatTakesIt) {
   EXPECT_EQ(ReadBytes(rescue), ReadBytes(normal.Path()));  // the very section a save writes
   EXPECT_FALSE(fs::exists(folder.path / "open" / "Vantello-rescue.ini"));
 
-  const std::string report = persistence::RescueReport(saved, rescue, folders);
-  EXPECT_TRUE(Has(report, "unable to write to " + saved.Path() + " (" + saved.Failure() + ")")) << report;
-  EXPECT_TRUE(Has(report, "saved to " + rescue + " instead")) << report;
-
   FailingFileOps nowhere("CreateTemp");
-  EXPECT_EQ(persistence::WriteRescue(g, {folder.File("open"), folder.File("elsewhere")}, &nowhere, today), "");
+  EXPECT_EQ(persistence::WriteRescue(g, {folder.File("elsewhere")}, &nowhere, today), "");
   const std::string lost = persistence::RescueReport(saved, "", {folder.File("elsewhere")});
+  EXPECT_TRUE(Has(lost, "unable to write to " + saved.Path() + " (" + saved.Failure() + ")")) << lost;
   EXPECT_TRUE(Has(lost, "no rescue file could be written either, in " + folder.File("elsewhere"))) << lost;
-  EXPECT_TRUE(Has(lost, "lost")) << lost;
 }
 
 TEST(Rescue, ASignalThatCannotSaveKeepsTheGameAndTheNextStartOffersIt) {
@@ -96,7 +86,7 @@ TEST(Rescue, ASignalThatCannotSaveKeepsTheGameAndTheNextStartOffersIt) {
   EXPECT_EQ(t.form->ExitStatus(), 1);
   EXPECT_TRUE(t.fake.boxes.empty());  // nobody to ask at a signal
   EXPECT_TRUE(Has(said, "unable to write to " + ini.string() + " (it is a symbolic link that leads nowhere)")) << said;
-  EXPECT_TRUE(Has(said, rescue.string())) << said;
+  EXPECT_TRUE(Has(said, "saved to " + rescue.string() + " instead")) << said;
   EXPECT_TRUE(Has(ReadBytes(rescue), "Credits=4321\n"));
 
   // Mended, and started again: Yes carries on with the rescued game and files it.

@@ -55,7 +55,8 @@ void TestForm::Reopen() {
                  screen_,
                  VANTELLO_PROGRAM_DIR,
                  (folder / "Vantello.ini").string(),
-                 nullptr};
+                 nullptr,
+                 {folder.string()}};
   form = std::make_unique<app::TForm1>(desk);
   form->FormCreate();
 }
