@@ -1,21 +1,32 @@
 // Vantello: the program's entry. Sets up the real desktop and runs the machine's window.
+#include "platform/file_lock.h"
 #include "platform/fltk/desktop.h"
 #include "platform/sdl/sound.h"
 #include "view/builtin_pictures.h"
+#include "persistence/rescue.h"
 #include "persistence/saved_game.h"
+#include "persistence/single_copy.h"
 #include "app/main_window.h"
 
 int main() {
   using namespace platform;
   fltk::OpenDisplay(app::kGameTitle);
   fltk::Desktop desktop;
+  const std::string saved_game = persistence::SavedGamePath();
+  // Held until the program ends. A folder that cannot be locked is played unlocked.
+  FileLock lock(persistence::LockPathFor(saved_game));
+  if (lock.Get() == FileLock::State::Busy) {
+    desktop.Notice(app::kAlreadyRunning);
+    return 1;
+  }
+  if (lock.Get() == FileLock::State::Held) persistence::RemoveStaleTemps(saved_game);
   sdl::Sound sound;
   ScreenInfo screen = fltk::ReadScreen();
   fltk::GameWindow window(app::kGameTitle, 612, 393, desktop.Text());
 
   Services services{window.Surface(), desktop, desktop, sound, desktop, desktop.Dialogs(), desktop, desktop};
-  app::Desk desk{services, window, screen, fltk::ProgramFolder(), persistence::SavedGamePath(),
-                 view::BuiltinPicture};
+  app::Desk desk{services, window, screen, fltk::ProgramFolder(), saved_game,
+                 view::BuiltinPicture, persistence::RescueFolders(saved_game)};
 
   app::TForm1 form(desk);
   desktop.SetMachineWindow(window);
@@ -36,8 +47,8 @@ int main() {
   form.FormCreate();
   // The help file's name is known once the form has learned the program folder.
   desktop.SetHelpFile(form.HelpFile());
-  if (form.Closed()) return 0;  // a signal during the start-up notice
+  if (form.Closed()) return form.ExitStatus();  // a signal during the start-up notice
   window.Show();
   fltk::RunMessageLoop(window);
-  return 0;
+  return form.ExitStatus();
 }

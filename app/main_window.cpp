@@ -1,5 +1,8 @@
 #include "app/main_window.h"
 
+#include <cstdio>
+#include <filesystem>
+
 #include "machine/bets.h"
 #include "rules/width_class.h"
 #include "rules/strips.h"
@@ -7,6 +10,7 @@
 #include "dialogs/paychart.h"
 #include "dialogs/stats.h"
 #include "dialogs/card_table.h"
+#include "persistence/rescue.h"
 #include "persistence/saved_game.h"
 #include "dialogs/slot_dialog.h"
 #include "dialogs/web_site.h"
@@ -56,6 +60,7 @@ void TForm1::FormCreate() {
 
   persistence::LoadGameSection(g, saved_games_, persistence::kCurrentGameSlot);
   game_loaded_ = true;
+  OfferRescue();
   if (desk_.screen.dpi < 100) desk_.shell.Maximize();
   view_.FormPaint();
   machine::StartTimer(m_, machine::Timer3);
@@ -108,7 +113,9 @@ void TForm1::FinishClose(bool ask_when_save_fails) {
   m_.Closing = true;
   // Closed before the saved game was even read (a signal while the start-up notice is
   // open): the file still holds the player's game, and the defaults must not replace it.
-  if (game_loaded_ && !SaveCurrentGame(ask_when_save_fails) && ask_when_save_fails &&
+  const bool saved = !game_loaded_ || SaveCurrentGame(ask_when_save_fails);
+  if (!saved && !ask_when_save_fails) RescueCurrentGame();
+  if (!saved && ask_when_save_fails &&
       !desk_.services.boxes.Confirm("Your game could not be saved. Close Vantello anyway?")) {
     m_.Closing = false;  // the player stays; nothing was lost
     return;
@@ -117,6 +124,28 @@ void TForm1::FinishClose(bool ask_when_save_fails) {
   for (machine::TimerId id : {machine::Timer1, machine::Timer2, machine::Timer3, machine::Timer4, machine::Timer5})
     machine::StopTimer(m_, id);
   desk_.shell.Close();
+}
+
+void TForm1::RescueCurrentGame() {
+  const std::string rescue = persistence::WriteRescue(m_.g, desk_.rescue_folders);
+  std::fputs(persistence::RescueReport(saved_games_, rescue, desk_.rescue_folders).c_str(), stderr);
+  exit_status_ = 1;  // whoever ended the game learns that its save did not land
+}
+
+void TForm1::OfferRescue() {
+  const std::string rescue = persistence::FindRescue(saved_games_.Path(), desk_.rescue_folders);
+  if (rescue.empty()) return;
+  platform::MessageBoxes& boxes = desk_.services.boxes;
+  if (boxes.Confirm("A game saved when the desktop closed was found in " + rescue + ". Open it?")) {
+    persistence::LoadGameSection(m_.g, platform::ProfileFile(rescue), persistence::kCurrentGameSlot);
+    // Until it is in Vantello.ini the rescue stays, and the next start asks again.
+    std::error_code ec;
+    if (SaveCurrentGame(false)) std::filesystem::remove(rescue, ec);
+    return;
+  }
+  const std::string aside = persistence::PutRescueAside(rescue);
+  boxes.Information(aside.empty() ? "The game found stays in " + rescue + "."
+                                  : "The game found was kept as " + aside + " and will not be offered again.");
 }
 
 void TForm1::Help(const std::string& topic) {

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "machine/machine.h"
 #include "platform/dialog.h"
@@ -24,10 +25,14 @@ struct Desk {
   std::string program_folder;
   std::string saved_game_path;  // Vantello.ini
   view::PictureSource pictures;
+  // Where the game goes when it cannot be saved at a signal, in the order tried.
+  std::vector<std::string> rescue_folders;
 };
 
 constexpr const char* kGameTitle = "Vantello";
 constexpr const char* kVersion = "2.0";
+constexpr const char* kAlreadyRunning =
+    "Vantello is already running in another window.";
 constexpr const char* kMissingArtwork =
     "There are BMP files missing which may cause this program to not function properly!";
 
@@ -58,6 +63,8 @@ class TForm1 {
   view::MainView& View() { return view_; }
   view::Pictures& Pics() { return pictures_; }
   bool Closed() const { return closed_; }
+  // The program's exit status: not 0 when the game could not be saved at a signal.
+  int ExitStatus() const { return exit_status_; }
   std::string HelpFile() const { return m_.ProgramFolder + "Vantello.hlp"; }
 
  private:
@@ -65,6 +72,10 @@ class TForm1 {
   void Handle(const std::function<void()>& handler);
   void FinishClose(bool ask_when_save_fails);
   bool SaveCurrentGame(bool report);
+  // A save failed with nobody to ask: keep the game in a rescue file and say where.
+  void RescueCurrentGame();
+  // A rescue newer than the saved game: ask whether to carry on with it.
+  void OfferRescue();
   void RunCommand(int i);
   // New Game, Load Game, Save Game and Borrow wait for the wheels.
   bool RefuseWhileSpinning();
@@ -81,6 +92,7 @@ class TForm1 {
   bool closed_ = false;
   bool game_loaded_ = false;
   bool signalled_ = false;
+  int exit_status_ = 0;
 };
 
 }  // namespace app

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 namespace platform {
@@ -113,6 +114,18 @@ SectionScan Scan(const std::string& t, std::string_view section,
     }
   }
   return scan;
+}
+
+// What went wrong, with the system's reason when the failed step gave one.
+std::string WithReason(const std::string& what) {
+  return errno != 0 ? what + ": " + std::strerror(errno) : what;
+}
+
+// The owner's write bit, not access(): root may write anything, yet a file the player
+// made read-only is meant to stay as it is.
+bool OwnerMayWrite(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) != 0 || (st.st_mode & S_IWUSR) != 0;
 }
 
 std::string OneLine(std::string_view value) {
@@ -240,7 +253,11 @@ int FileOps::CreateTemp(const std::string& path, std::string& temp_path) {
   int fd = ::mkostemp(name.data(), O_CLOEXEC);
   if (fd < 0) return -1;
   struct stat st;
-  if (::stat(path.c_str(), &st) == 0) ::fchmod(fd, st.st_mode & 07777);
+  if (::stat(path.c_str(), &st) == 0) {
+    // Only root may give a file away (EPERM for anyone else, whose file it is anyway).
+    if (::fchown(fd, st.st_uid, st.st_gid) != 0) errno = 0;
+    ::fchmod(fd, st.st_mode & 07777);
+  }
   temp_path = name;
   return fd;
 }
@@ -278,6 +295,28 @@ FileOps& SystemFileOps() {
   return ops;
 }
 
+bool IsTempNameOf(std::string_view name, std::string_view file) {
+  // mkostemp's six characters are letters and digits.
+  if (name.size() != file.size() + 7 || !name.starts_with(file) || name[file.size()] != '.') return false;
+  return std::all_of(name.begin() + file.size() + 1, name.end(), [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+  });
+}
+
+void RemoveStaleTemps(const std::string& path) {
+  namespace fs = std::filesystem;
+  const fs::path file(path);
+  const std::string base = file.filename().string();
+  std::error_code ec;
+  fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
+  for (const auto& entry : fs::directory_iterator(folder, ec)) {
+    // A link or a folder of that name is not one of ours.
+    if (IsTempNameOf(entry.path().filename().string(), base) && entry.is_regular_file(ec) &&
+        !entry.is_symlink(ec))
+      ::unlink(entry.path().c_str());
+  }
+}
+
 ProfileFile::ProfileFile(std::string path, FileOps* ops)
     : path_(std::move(path)), ops_(ops ? ops : &SystemFileOps()) {}
 
@@ -287,35 +326,48 @@ ProfileText ProfileFile::Read() const {
   return ProfileText(std::move(text));
 }
 
+bool ProfileFile::Fail(std::string why) {
+  failure_ = std::move(why);
+  return false;
+}
+
 bool ProfileFile::WriteSection(std::string_view section,
                                const std::vector<std::pair<std::string, std::string>>& keys) {
+  failure_.clear();
   // A renamed file would replace a symbolic link with a plain file: write where it points.
   std::string target = path_;
   std::error_code ec;
   if (std::filesystem::is_symlink(path_, ec)) {
     target = std::filesystem::canonical(path_, ec).string();
-    if (ec) return false;
+    if (ec) return Fail("it is a symbolic link that leads nowhere");
   }
+  if (!OwnerMayWrite(target)) return Fail("the file is read-only");
 
   std::string old;
+  errno = 0;
   switch (ops_->ReadAll(target, kMaxProfileFileBytes, old)) {
     case FileOps::ReadResult::Ok: break;
     case FileOps::ReadResult::Missing: old.clear(); break;
-    case FileOps::ReadResult::Refused: return false;  // merging would lose what is there
+    case FileOps::ReadResult::Refused:  // merging would lose what is there
+      return Fail(WithReason("the file is unreadable, over 4 MB or not a regular file"));
   }
   ProfileText text(std::move(old));
   text.Write(section, keys);
   // Never write a file that the next start would refuse to read.
-  if (text.Text().size() > kMaxProfileFileBytes) return false;
+  if (text.Text().size() > kMaxProfileFileBytes) return Fail("the file would grow over 4 MB");
 
   std::string temp;
+  errno = 0;
   int fd = ops_->CreateTemp(target, temp);
-  if (fd < 0) return false;
+  if (fd < 0) return Fail(WithReason("no new file could be made beside it"));
+  errno = 0;
   bool ok = ops_->Write(fd, text.Text()) && ops_->Sync(fd);
   ok = ops_->Close(fd) && ok;
   ok = ok && ops_->Rename(temp, target);
-  if (!ok) ops_->Remove(temp);
-  return ok;
+  if (ok) return true;
+  std::string why = WithReason("the new file could not be written");
+  ops_->Remove(temp);
+  return Fail(why);
 }
 
 }  // namespace platform

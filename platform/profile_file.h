@@ -59,8 +59,9 @@ class FileOps {
   // Reads a regular file of at most `limit` bytes. Refused for anything else: a
   // directory, a device, a larger file, a read error.
   virtual ReadResult ReadAll(const std::string& path, size_t limit, std::string& out);
-  // Creates an empty temporary file in the folder of `path`, with the permissions of
-  // `path` when that exists. Returns an open descriptor and the file's name, or -1.
+  // Creates an empty temporary file "<path>.XXXXXX" in the folder of `path`, with the
+  // permissions and, where allowed, the owner of `path` when that exists. Returns an
+  // open descriptor and the file's name, or -1.
   virtual int CreateTemp(const std::string& path, std::string& temp_path);
   virtual bool Write(int fd, std::string_view bytes);
   virtual bool Sync(int fd);
@@ -72,6 +73,13 @@ class FileOps {
 
 // The real file system.
 FileOps& SystemFileOps();
+
+// Whether `name` is one of the temporary files FileOps::CreateTemp makes for a file
+// named `file` (names only, no folders).
+bool IsTempNameOf(std::string_view name, std::string_view file);
+// Removes the temporary files left beside `path` by writes that never finished. Only
+// for the one copy of the game that holds the folder's lock: then none is in use.
+void RemoveStaleTemps(const std::string& path);
 
 class ProfileFile {
  public:
@@ -85,13 +93,21 @@ class ProfileFile {
   // Writes the keys into the section, in order, as one replacement of the whole file:
   // either all of them land or the file stays exactly as it was. A missing file is
   // created; a file that cannot be read safely first (too large, unreadable, not a
-  // regular file) is left alone and the write fails.
+  // regular file) is left alone and the write fails. So is a file whose owner may not
+  // write it: the player made it read-only, and that holds even for root. A symbolic
+  // link is followed to the regular file it names, which keeps its mode and owner; a
+  // link that leads nowhere fails.
   bool WriteSection(std::string_view section,
                     const std::vector<std::pair<std::string, std::string>>& keys);
+  // Why the last write failed, in a few words.
+  const std::string& Failure() const { return failure_; }
 
  private:
+  bool Fail(std::string why);
+
   std::string path_;
   FileOps* ops_;
+  std::string failure_;
 };
 
 }  // namespace platform

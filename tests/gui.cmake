@@ -28,3 +28,7 @@ if(XVFB_RUN AND TARGET vantello)
   vantello_gui_test(gui.focus 1024x768 focus_test.sh $<TARGET_FILE:vantello>
                    $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
 endif()
+if(XVFB_RUN AND TARGET vantello)
+  vantello_gui_test(gui.data_folder 800x600 data_folder_test.sh $<TARGET_FILE:vantello>
+                   $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
+endif()

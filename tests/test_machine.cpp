@@ -37,17 +37,26 @@ void TestMachine::ShowWindow(const std::array<int, 9>& codes) {
 
 namespace testing_support {
 
-TestForm::TestForm(int screen_width, int screen_height) : canvas(screen_width - 10, screen_height, &text) {
+TestForm::TestForm(int screen_width, int screen_height)
+    : canvas(screen_width - 10, screen_height, &text), screen_{screen_width, screen_height, 24, 96} {
   static int counter = 0;
   folder = std::filesystem::temp_directory_path() /
            ("vantello-form-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
   std::filesystem::create_directories(folder);
+  Reopen();
+}
+
+void TestForm::Reopen() {
+  form.reset();
+  shell.spots.clear();
+  shell.closed = false;
   app::Desk desk{{canvas, fake, fake, fake, fake, dialogs, fake, fake},
                  shell,
-                 {screen_width, screen_height, 24, 96},
+                 screen_,
                  VANTELLO_PROGRAM_DIR,
                  (folder / "Vantello.ini").string(),
-                 nullptr};
+                 nullptr,
+                 {folder.string()}};
   form = std::make_unique<app::TForm1>(desk);
   form->FormCreate();
 }

@@ -83,6 +83,8 @@ class FakeShell : public platform::WindowShell {
 struct TestForm {
   explicit TestForm(int screen_width = 800, int screen_height = 600);
   ~TestForm();
+  // A new window started on the same folder, as the next start of the game.
+  void Reopen();
 
   platform::testing::FakePlatform fake;
   platform::testing::FakeText text;
@@ -91,6 +93,9 @@ struct TestForm {
   platform::testing::RecordingCanvas canvas;
   std::filesystem::path folder;
   std::unique_ptr<app::TForm1> form;
+
+ private:
+  platform::ScreenInfo screen_;
 };
 
 }  // namespace testing_support

@@ -93,7 +93,8 @@ TEST_P(MachineTextFit, EveryCaptionAndLabelFitsItsPlace) {
                  {width, height, 24, 96},
                  VANTELLO_PROGRAM_DIR,
                  (folder / "Vantello.ini").string(),
-                 view::BuiltinPicture};
+                 view::BuiltinPicture,
+                 {folder.string()}};
   auto form = std::make_unique<app::TForm1>(desk);
   form->FormCreate();
   std::filesystem::remove_all(folder);

@@ -1,0 +1,40 @@
+// The rescue of a game the desktop closed while it could not be saved (a full disk, a
+// read-only or broken Vantello.ini): the "CurrentGame" section goes to a file of its
+// own wherever one can be written, and the next start offers it back.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "rules/game_state.h"
+#include "persistence/saved_game.h"
+#include "platform/profile_file.h"
+
+namespace persistence {
+
+constexpr const char* kRescueName = "Vantello-rescue.ini";
+// A rescue the player turned down: kept, but never offered again.
+constexpr const char* kDeclinedRescueName = "Vantello-rescue-declined.ini";
+
+// The folders a rescue may go to, in the order they are tried: the saved game's own,
+// $XDG_STATE_HOME/vantello (~/.local/state/vantello), then a folder of the user's own
+// in $TMPDIR or /tmp, which other users cannot put a file or link into.
+std::vector<std::string> RescueFolders(const std::string& saved_game_path);
+
+// Writes the game as the "CurrentGame" section, with the keys a normal save writes,
+// to the first folder that takes it. The rescue file's path, or "" when none did.
+std::string WriteRescue(const rules::GameState& g, const std::vector<std::string>& folders,
+                        platform::FileOps* ops = nullptr, const std::string& today = TodayDate());
+
+// The lines for standard error after the save to `file` failed: what failed and where
+// the game went instead (`rescue`, or "" when it went nowhere).
+std::string RescueReport(const platform::ProfileFile& file, const std::string& rescue,
+                         const std::vector<std::string>& folders);
+
+// The newest rescue in the folders that is newer than the saved game, or "".
+std::string FindRescue(const std::string& saved_game_path, const std::vector<std::string>& folders);
+
+// Renames a turned-down rescue to kDeclinedRescueName beside it, replacing an older
+// one. The new name, or "" when it could not be renamed.
+std::string PutRescueAside(const std::string& rescue);
+
+}  // namespace persistence

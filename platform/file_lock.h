@@ -1,0 +1,28 @@
+// A lock on a file, held for the life of the object. It is flock()'s: the system lets
+// go of it when the process ends, however it ends, so a crash never leaves it behind.
+#pragma once
+#include <string>
+
+namespace platform {
+
+class FileLock {
+ public:
+  enum class State {
+    Held,         // ours until the object goes
+    Busy,         // another process holds it
+    Unavailable,  // the lock file cannot be opened (a read-only folder, say)
+  };
+  // Creates the file when it is missing and tries the lock once, without waiting.
+  explicit FileLock(const std::string& path);
+  ~FileLock();
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+
+  State Get() const { return state_; }
+
+ private:
+  int fd_ = -1;
+  State state_ = State::Unavailable;
+};
+
+}  // namespace platform

@@ -1,0 +1,83 @@
+// The saved-game file's guards: read-only files and symbolic links, the lock that keeps
+// a second copy of the game away, and the removal of temporaries a killed write left.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "persistence/saved_game.h"
+#include "persistence/single_copy.h"
+#include "platform/file_lock.h"
+#include "platform/testing/fake_platform.h"
+#include "tests/profile_test_support.h"
+
+namespace {
+
+using platform::FileLock, platform::ProfileFile;
+using testing_support::ReadBytes, testing_support::TempFolder, testing_support::WriteBytes;
+
+TEST(FileSafety, ReadOnlyFilesAndDeadLinksFailLinkedFilesKeepModeAndOwner) {
+  TempFolder folder;
+  const std::string ini = folder.File("Vantello.ini"), target = folder.File("games.ini");
+  WriteBytes(ini, "[CurrentGame]\nCredits=5\n");
+  ASSERT_EQ(chmod(ini.c_str(), 0444), 0);  // root too must leave it alone
+  ProfileFile read_only(ini);
+  platform::testing::FakePlatform boxes;
+  EXPECT_FALSE(persistence::SaveGameSection(rules::GameState{}, read_only, 8, "CurrentGame", &boxes));
+  EXPECT_EQ(read_only.Failure(), "the file is read-only");
+  EXPECT_EQ(boxes.boxes, std::vector<std::string>{"Error: Unable to write to " + ini});
+  EXPECT_EQ(ReadBytes(ini), "[CurrentGame]\nCredits=5\n");
+
+  WriteBytes(target, "[Mine]\nkeep=me\n");
+  ASSERT_EQ(chmod(target.c_str(), 0640), 0);
+  const bool root = ::getuid() == 0;  // only root can give a file to someone else
+  ASSERT_EQ(root ? chown(target.c_str(), 4321, 4322) : 0, 0);
+  std::filesystem::create_symlink("games.ini", folder.path / "link.ini");
+  ProfileFile linked(folder.File("link.ini"));
+  ASSERT_TRUE(linked.WriteSection("CurrentGame", {{"Spins", "3"}})) << linked.Failure();
+  EXPECT_EQ(ReadBytes(target), "[Mine]\nkeep=me\n[CurrentGame]\nSpins=3\n");
+  struct stat st {};
+  ASSERT_EQ(::stat(target.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_EQ(st.st_uid, root ? 4321u : ::getuid());
+  EXPECT_EQ(st.st_gid, root ? 4322u : ::getgid());
+
+  std::filesystem::remove(target);
+  EXPECT_FALSE(linked.WriteSection("CurrentGame", {{"Spins", "4"}}));
+  EXPECT_EQ(linked.Failure(), "it is a symbolic link that leads nowhere");
+  EXPECT_FALSE(std::filesystem::exists(target));
+}
+
+TEST(FileSafety, OneCopyHoldsTheLockAndClearsOnlyOurStaleTemporaries) {
+  TempFolder folder;
+  const std::string ini = folder.File("Vantello.ini"), lock = persistence::LockPathFor(ini);
+  EXPECT_EQ(lock, folder.File("Vantello.lock"));
+  {
+    FileLock first(lock);
+    EXPECT_EQ(first.Get(), FileLock::State::Held);
+    EXPECT_EQ(FileLock(lock).Get(), FileLock::State::Busy);  // flock: even within one process
+  }
+  EXPECT_EQ(FileLock(lock).Get(), FileLock::State::Held);
+  EXPECT_EQ(FileLock(folder.File("missing/Vantello.lock")).Get(), FileLock::State::Unavailable);
+
+  std::string made;  // a temporary as a save makes it, then killed mid-write
+  ::close(platform::SystemFileOps().CreateTemp(ini, made));
+  ASSERT_TRUE(std::filesystem::exists(made));
+  WriteBytes(folder.File("Vantello-rescue.ini.q0W9e8"), "x");
+  std::vector<std::string> kept = {"Vantello.ini.abc12", "Vantello.ini.abc1234", "Vantello.ini.ab-123",
+                                   "Vantello.iniXabc123", "Other.ini.abc123", "Vantello.lock"};
+  for (const auto& name : kept) WriteBytes(folder.File(name), "x");
+  std::filesystem::create_directory(folder.path / "Vantello.ini.Dir123");
+  std::filesystem::create_symlink("Other.ini.abc123", folder.path / "Vantello.ini.Lnk123");
+  kept.insert(kept.end(), {"Vantello.ini.Dir123", "Vantello.ini.Lnk123"});
+
+  persistence::RemoveStaleTemps(ini);
+  std::vector<std::string> names = folder.Names();
+  std::sort(names.begin(), names.end());
+  std::sort(kept.begin(), kept.end());
+  EXPECT_EQ(names, kept);
+}
+
+}  // namespace

@@ -1,0 +1,124 @@
+// A game the desktop closed while it could not be saved: kept in a rescue file, said
+// so on standard error, and offered back at the next start.
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <optional>
+
+#include "persistence/rescue.h"
+#include "persistence/saved_game.h"
+#include "tests/profile_test_support.h"
+#include "tests/test_machine.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using persistence::kCurrentGameSlot;
+using platform::ProfileFile;
+using testing_support::FailingFileOps;
+using testing_support::ReadBytes;
+using testing_support::TempFolder;
+using testing_support::WriteBytes;
+
+bool Has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
+
+TEST(Rescue, FoldersComeFromTheDesktopsVariables) {
+  const char* names[] = {"HOME", "XDG_STATE_HOME", "TMPDIR"};
+  std::vector<std::optional<std::string>> saved;
+  for (const char* name : names) saved.push_back(getenv(name) ? std::optional<std::string>(getenv(name)) : std::nullopt);
+  const std::string uid = std::to_string(::getuid());
+  setenv("HOME", "/home/pat", 1);
+  setenv("XDG_STATE_HOME", "/st", 1);
+  setenv("TMPDIR", "/scratch", 1);
+  EXPECT_EQ(persistence::RescueFolders("/data/vantello/Vantello.ini"),
+            (std::vector<std::string>{"/data/vantello", "/st/vantello", "/scratch/vantello-" + uid}));
+  setenv("XDG_STATE_HOME", "state", 1);  // a relative folder is not to be trusted
+  unsetenv("TMPDIR");
+  EXPECT_EQ(persistence::RescueFolders("/data/vantello/Vantello.ini"),
+            (std::vector<std::string>{"/data/vantello", "/home/pat/.local/state/vantello", "/tmp/vantello-" + uid}));
+  for (size_t i = 0; i < saved.size(); ++i) saved[i] ? setenv(names[i], saved[i]->c_str(), 1) : unsetenv(names[i]);
+}
+
+TEST(Rescue, AFailedSaveGoesToTheFirstFolderThatTakesIt) {
+  TempFolder folder;
+  rules::GameState g;
+  g.Credits = 4321;
+  const std::string today = "12/07/26";
+  ProfileFile normal(folder.File("normal.ini"));
+  ASSERT_TRUE(persistence::SaveGameSection(g, normal, kCurrentGameSlot, "CurrentGame", nullptr, today));
+
+  fs::create_directories(folder.path / "data");
+  FailingFileOps full_disk("Write");
+  ProfileFile saved(folder.File("data/Vantello.ini"), &full_disk);
+  ASSERT_FALSE(persistence::SaveGameSection(g, saved, kCurrentGameSlot, "CurrentGame", nullptr, today));
+  EXPECT_TRUE(Has(saved.Failure(), "the new file could not be written")) << saved.Failure();
+
+  // Passed over: a file where a folder should be, and a folder anyone may put files in.
+  WriteBytes(folder.File("not-a-folder"), "x");
+  fs::create_directories(folder.path / "open");
+  fs::permissions(folder.path / "open", fs::perms::all);
+  const std::vector<std::string> folders = {folder.File("not-a-folder"), folder.File("open"), folder.File("data")};
+  const std::string rescue = persistence::WriteRescue(g, folders, nullptr, today);
+  EXPECT_EQ(rescue, folder.File("data/Vantello-rescue.ini"));
+  EXPECT_EQ(ReadBytes(rescue), ReadBytes(normal.Path()));  // the very section a save writes
+  EXPECT_FALSE(fs::exists(folder.path / "open" / "Vantello-rescue.ini"));
+
+  FailingFileOps nowhere("CreateTemp");
+  EXPECT_EQ(persistence::WriteRescue(g, {folder.File("elsewhere")}, &nowhere, today), "");
+  const std::string lost = persistence::RescueReport(saved, "", {folder.File("elsewhere")});
+  EXPECT_TRUE(Has(lost, "unable to write to " + saved.Path() + " (" + saved.Failure() + ")")) << lost;
+  EXPECT_TRUE(Has(lost, "no rescue file could be written either, in " + folder.File("elsewhere"))) << lost;
+}
+
+TEST(Rescue, ASignalThatCannotSaveKeepsTheGameAndTheNextStartOffersIt) {
+  testing_support::TestForm t;
+  const fs::path ini = t.folder / "Vantello.ini", rescue = t.folder / "Vantello-rescue.ini",
+                 declined = t.folder / "Vantello-rescue-declined.ini";
+  t.form->Machine().g.Credits = 4321;
+  fs::create_symlink("gone/Vantello.ini", ini);  // leads nowhere: the save fails
+  ::testing::internal::CaptureStderr();
+  t.form->CloseOnSignal();
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_TRUE(t.shell.closed);
+  EXPECT_EQ(t.form->ExitStatus(), 1);
+  EXPECT_TRUE(t.fake.boxes.empty());  // nobody to ask at a signal
+  EXPECT_TRUE(Has(said, "unable to write to " + ini.string() + " (it is a symbolic link that leads nowhere)")) << said;
+  EXPECT_TRUE(Has(said, "saved to " + rescue.string() + " instead")) << said;
+  EXPECT_TRUE(Has(ReadBytes(rescue), "Credits=4321\n"));
+
+  // Mended, and started again: Yes carries on with the rescued game and files it.
+  fs::remove(ini);
+  t.Reopen();
+  EXPECT_EQ(t.fake.boxes, std::vector<std::string>{"Confirm: A game saved when the desktop closed was found in " +
+                                                   rescue.string() + ". Open it?"});
+  EXPECT_EQ(t.form->Machine().g.Credits, 4321);
+  EXPECT_TRUE(Has(ReadBytes(ini), "Credits=4321\n"));
+  EXPECT_FALSE(fs::exists(rescue));
+
+  // No keeps the saved game and puts the rescue aside, never to be asked about again.
+  WriteBytes(rescue, "[CurrentGame]\nCredits=77\n");
+  fs::last_write_time(ini, fs::last_write_time(rescue) - std::chrono::hours(1));
+  t.fake.boxes.clear();
+  t.fake.confirm_answer = false;
+  t.Reopen();
+  EXPECT_EQ(t.form->Machine().g.Credits, 4321);
+  ASSERT_EQ(t.fake.boxes.size(), 2u);
+  EXPECT_EQ(t.fake.boxes[1], "Information: The game found was kept as " + declined.string() +
+                                 " and will not be offered again.");
+  EXPECT_TRUE(Has(ReadBytes(declined), "Credits=77"));
+  t.fake.boxes.clear();
+  t.Reopen();
+  EXPECT_TRUE(t.fake.boxes.empty());
+
+  // A rescue older than the saved game was overtaken by later play: not offered.
+  WriteBytes(rescue, "[CurrentGame]\nCredits=77\n");
+  fs::last_write_time(rescue, fs::last_write_time(ini) - std::chrono::hours(1));
+  t.Reopen();
+  EXPECT_TRUE(t.fake.boxes.empty());
+  EXPECT_EQ(t.form->Machine().g.Credits, 4321);
+}
+
+}  // namespace
