@@ -7,6 +7,7 @@
 #include "persistence/saved_game.h"
 #include "persistence/single_copy.h"
 #include "app/main_window.h"
+#include "app/window_place.h"
 
 int main() {
   using namespace platform;
@@ -48,7 +49,15 @@ int main() {
   // The help file's name is known once the form has learned the program folder.
   desktop.SetHelpFile(form.HelpFile());
   if (form.Closed()) return form.ExitStatus();  // a signal during the start-up notice
+  // A window that fits its picture comes back where it stood, at its size, full screen or not.
+  const std::string place_path = window.Fitted() ? app::WindowPlacePath() : "";
+  if (std::optional<app::WindowPlace> p = place_path.empty() ? std::nullopt : app::ReadWindowPlace(place_path))
+    window.Restore({p->x, p->y, p->w, p->h, p->full_screen});
   window.Show();
   fltk::RunMessageLoop(window);
+  if (!place_path.empty()) {
+    fltk::GameWindow::Placement where = window.Where();
+    app::WriteWindowPlace(place_path, {where.x, where.y, where.w, where.h, where.full_screen});
+  }
   return form.ExitStatus();
 }

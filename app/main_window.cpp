@@ -5,6 +5,7 @@
 
 #include "machine/bets.h"
 #include "rules/width_class.h"
+#include "platform/picture_fit.h"
 #include "rules/strips.h"
 #include "dialogs/borrow.h"
 #include "dialogs/paychart.h"
@@ -40,13 +41,18 @@ void TForm1::FormCreate() {
   // From 1000 wide the machine is laid out as for the screen the large layout was made
   // for, and the window shows that picture as large as it fits.
   bool fitted = rules::WidthClassOf(g.ScreenWidth) == rules::WidthClass::Large;
+  int compose_scale = 1;
   if (fitted) {
     g.ScreenWidth = rules::kLargeLayoutScreenWidth;
-    desk_.shell.FitPicture(rules::kLargeLayoutWidth, rules::kLargeLayoutHeight);
+    // Composed for the whole screen: a smaller window brings the same picture further down.
+    compose_scale = platform::FitPicture(rules::kLargeLayoutWidth, rules::kLargeLayoutHeight,
+                                         desk_.screen.width, desk_.screen.height).ComposeScale();
+    desk_.shell.FitPicture(rules::kLargeLayoutWidth, rules::kLargeLayoutHeight, compose_scale);
   }
 
   view::LoadBuiltinPictures(pictures_, desk_.pictures);
   if (!view::LoadArtwork(m_, pictures_, desk_.screen.depth)) desk_.services.boxes.Notice(kMissingArtwork);
+  view::LoadTwins(m_, pictures_, compose_scale, desk_.screen.depth);
   view::LoadClickSound(m_);
   desk_.shell.Place(0, 0, desk_.screen.width - 10, desk_.screen.height);
   view_.logo = view::ComputeLayout(g, m_.art, pictures_);

@@ -7,15 +7,12 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/user_folders.h"
+
 namespace persistence {
 namespace {
 
 namespace fs = std::filesystem;
-
-fs::path AbsoluteEnv(const char* name, const fs::path& fallback) {
-  const char* value = std::getenv(name);
-  return (value && fs::path(value).is_absolute()) ? fs::path(value) : fallback;
-}
 
 // A folder only this user can put files into: ours, and not open to everyone. A folder
 // in /tmp of that name made by someone else is passed over, never written or read.
@@ -33,9 +30,10 @@ bool Newer(const struct stat& a, const struct stat& b) {
 }  // namespace
 
 std::vector<std::string> RescueFolders(const std::string& saved_game_path) {
-  const char* home = std::getenv("HOME");
-  fs::path state = AbsoluteEnv("XDG_STATE_HOME", fs::path(home ? home : "/") / ".local" / "state");
-  fs::path temp = AbsoluteEnv("TMPDIR", "/tmp") / ("vantello-" + std::to_string(::getuid()));
+  fs::path state = platform::XdgFolder("XDG_STATE_HOME", ".local/state");
+  const char* tmpdir = std::getenv("TMPDIR");
+  fs::path temp = fs::path(tmpdir && fs::path(tmpdir).is_absolute() ? tmpdir : "/tmp") /
+                  ("vantello-" + std::to_string(::getuid()));
   return {fs::path(saved_game_path).parent_path().string(), (state / "vantello").string(), temp.string()};
 }
 

@@ -2,7 +2,6 @@
 
 #include <langinfo.h>
 #include <locale.h>
-#include <pwd.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -13,6 +12,8 @@
 #include <limits>
 #include <utility>
 #include <vector>
+
+#include "platform/user_folders.h"
 
 namespace persistence {
 namespace {
@@ -95,18 +96,6 @@ std::string WithoutControls(const std::string& name) {
   return clean;
 }
 
-fs::path HomeFolder() {
-  const char* home = std::getenv("HOME");
-  if (home && fs::path(home).is_absolute()) return home;
-  struct passwd entry;
-  struct passwd* found = nullptr;
-  char buffer[4096];
-  if (getpwuid_r(getuid(), &entry, buffer, sizeof buffer, &found) == 0 && found &&
-      found->pw_dir && fs::path(found->pw_dir).is_absolute())
-    return found->pw_dir;
-  return "/tmp";
-}
-
 }  // namespace
 
 std::string SectionName(int slot) {
@@ -116,10 +105,7 @@ std::string SectionName(int slot) {
 }
 
 std::string SavedGamePath() {
-  const char* xdg = std::getenv("XDG_DATA_HOME");
-  fs::path base = (xdg && fs::path(xdg).is_absolute()) ? fs::path(xdg)
-                                                       : HomeFolder() / ".local" / "share";
-  fs::path folder = base / "vantello";
+  fs::path folder = fs::path(platform::XdgFolder("XDG_DATA_HOME", ".local/share")) / "vantello";
   std::error_code ec;
   fs::create_directories(folder, ec);  // a folder that cannot be made shows when saving
   return (folder / "Vantello.ini").string();

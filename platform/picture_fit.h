@@ -22,7 +22,7 @@ struct PictureFit {
   int left = 0, top = 0;           // the picture's top left in the window
   int shown_w = 0, shown_h = 0;    // the picture's size in the window
 
-  // Window pixels per layout pixel, as the picture is composed: 1 to 3.
+  // The whole-number scale at or above the fit (1 to 3) the picture is composed at.
   int ComposeScale() const;
   // Shown pixel for pixel: nothing to filter.
   bool OneToOne() const { return shown_w == layout_w && shown_h == layout_h; }

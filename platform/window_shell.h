@@ -14,9 +14,10 @@ class WindowShell {
   virtual void SetHotspotTooltip(int id, const std::string& tooltip) = 0;
   virtual void Place(int x, int y, int w, int h) = 0;
   virtual void Maximize() = 0;
-  // From now on the picture is drawn at the layout's own size (w x h) and shown as
-  // large as the window fits, centred; the window may be resized and made full screen.
-  virtual void FitPicture(int layout_w, int layout_h) = 0;
+  // From now on the picture is drawn at the layout's own size (w x h), composed at
+  // `compose_scale` times that from the pictures' twins, and shown as large as the
+  // window fits, centred; the window may be resized and made full screen.
+  virtual void FitPicture(int layout_w, int layout_h, int compose_scale) = 0;
   // Hides the window; with it gone the program ends.
   virtual void Close() = 0;
 };

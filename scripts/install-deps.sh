@@ -7,6 +7,8 @@ packages=(
   libfltk1.3-dev libsdl2-dev libcairo2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils xdotool imagemagick
+  # The window manager the window tests of the scaled machine run under.
+  openbox
   # The condensed sans-serif face that fixed-width captions and labels fall back to.
   fonts-dejavu-extra
   clang-14 libclang-rt-14-dev

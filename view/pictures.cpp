@@ -1,5 +1,8 @@
 #include "view/pictures.h"
 
+#include <filesystem>
+#include <initializer_list>
+
 #include "platform/bmp.h"
 #include "rules/width_class.h"
 #include "platform/wav.h"
@@ -79,6 +82,42 @@ bool LoadArtwork(machine::Machine& m, Pictures& p, int depth) {
     TryLoad(dir + "Stop.bmp", p.StopBtn);
   }
   return all;
+}
+
+void LoadTwins(machine::Machine& m, Pictures& p, int scale, int depth) {
+  if (scale < 2 || scale > 3) return;
+  const std::string dir = m.ProgramFolder + std::to_string(scale) + "x/";
+  // The first name whose twin has the right size; a twin of another size is refused.
+  auto twin = [&](platform::Bitmap& b, std::initializer_list<std::string> names) {
+    for (const std::string& name : names) {
+      platform::Bitmap t;
+      if (!name.empty() && platform::LoadBmp(dir + name, t) && b.SetTwin(scale, std::move(t))) return;
+    }
+  };
+  ArtworkFiles files = ChooseArtworkFiles(m.g.ScreenWidth, depth);
+  twin(m.art.BackgroundImage, {files.BackgroundImage, files.BackgroundFallback});
+  twin(m.art.SymbolSheet, {files.SymbolSheet});
+  twin(m.art.MotionStrip, {files.MotionStrip});
+  twin(m.art.LampsOnImage, {files.LampsOnImage});
+  twin(m.art.LampsOffImage, {files.LampsOffImage});
+  twin(m.art.SideLampImage, {files.SideLampImage});
+  // The button pictures come from their files where those were read, else built in.
+  auto file_or_builtin = [&](const char* file, const char* builtin) {
+    bool read = depth >= 16 && std::filesystem::is_regular_file(m.ProgramFolder + file);
+    return std::string(read ? file : builtin) + (read ? "" : ".bmp");
+  };
+  twin(p.Options, {file_or_builtin("Box.bmp", "Options")});
+  twin(p.SpinBtn, {file_or_builtin("Spin.bmp", "SpinBtn")});
+  twin(p.StopBtn, {file_or_builtin("Stop.bmp", "StopBtn")});
+  twin(p.Logo, {"Logo.bmp"});
+  twin(p.DigitsSmall, {"DigitsSmall.bmp"});
+  twin(p.DigitsLarge, {"DigitsLarge.bmp"});
+  twin(p.GreenSmall, {"GreenSmall.bmp"});
+  twin(p.GreenLarge, {"GreenLarge.bmp"});
+  twin(p.PlusMinus, {"PlusMinus.bmp"});
+  twin(p.PlusSmall, {"PlusSmall.bmp"});
+  twin(p.Bonus, {"Bonus.bmp"});
+  twin(p.Bar, {"Bar.bmp"});
 }
 
 void LoadClickSound(machine::Machine& m) {

@@ -34,6 +34,11 @@ ArtworkFiles ChooseArtworkFiles(int screen_width, int depth);
 // where a file is missing). False when any of the six was missing.
 bool LoadArtwork(machine::Machine& m, Pictures& p, int depth);
 
+// Gives the machine's pictures their twins drawn at `scale` (2 or 3) times the size, from
+// the program folder's "2x/" or "3x/"; a picture without a twin of the right size is
+// enlarged as it is. Only the large layout is ever shown larger.
+void LoadTwins(machine::Machine& m, Pictures& p, int scale, int depth);
+
 // Reads "Cherry0.wav" into memory; a missing or broken file leaves the game without a click.
 void LoadClickSound(machine::Machine& m);
 

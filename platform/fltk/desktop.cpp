@@ -357,7 +357,6 @@ struct GameWindow::Impl : public Fl_Window {
   void Refit() {
     fit = platform::FitPicture(canvas.Width(), canvas.Height(), w(), h());
     if (fit.OneToOne()) fit.left = fit.top = 0;  // at its own size the picture stands where it always stood
-    if (canvas.ComposeScale() != fit.ComposeScale()) canvas.SetComposeScale(fit.ComposeScale());
     for (Hotspot* spot : hotspots) {
       int x, y, sw, sh;
       WindowBlockOf(fit, spot->lx, spot->ly, spot->lw, spot->lh, x, y, sw, sh);
@@ -515,10 +514,11 @@ void GameWindow::Maximize() {
   impl_->resize(x, y, w, h);
 }
 
-void GameWindow::FitPicture(int layout_w, int layout_h) {
+void GameWindow::FitPicture(int layout_w, int layout_h, int compose_scale) {
   Impl& win = *impl_;
   win.fitted = true;
   win.canvas.Resize(layout_w, layout_h);
+  win.canvas.SetComposeScale(compose_scale);
   win.size_range(320, 240);
   win.Refit();
   win.redraw();

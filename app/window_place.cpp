@@ -1,0 +1,46 @@
+#include "app/window_place.h"
+
+#include <filesystem>
+
+#include "platform/profile_file.h"
+#include "platform/user_folders.h"
+#include "persistence/saved_game.h"
+
+namespace app {
+
+namespace fs = std::filesystem;
+
+namespace {
+constexpr char kSection[] = "Window";
+// Sizes beyond any screen are not a place a window can come back to.
+constexpr int kLargest = 100000;
+}  // namespace
+
+std::string WindowPlacePath() {
+  fs::path folder = fs::path(platform::XdgFolder("XDG_CONFIG_HOME", ".config")) / "vantello";
+  std::error_code ec;
+  fs::create_directories(folder, ec);  // a folder that cannot be made means no place kept
+  return (folder / "Window.ini").string();
+}
+
+std::optional<WindowPlace> ReadWindowPlace(const std::string& path) {
+  platform::ProfileText text = platform::ProfileFile(path).Read();
+  auto number = [&](const char* key, int low) -> std::optional<int> {
+    std::optional<std::string> value = text.Read(kSection, key);
+    std::optional<int32_t> n = value ? persistence::ParseSavedInteger(*value) : std::nullopt;
+    if (!n || *n < low || *n > kLargest) return std::nullopt;
+    return *n;
+  };
+  auto x = number("X", -kLargest), y = number("Y", -kLargest), w = number("Width", 0),
+       h = number("Height", 0), full = number("FullScreen", 0);
+  if (!x || !y || !w || !h) return std::nullopt;
+  return WindowPlace{*x, *y, *w, *h, full.value_or(0) != 0};
+}
+
+bool WriteWindowPlace(const std::string& path, const WindowPlace& p) {
+  return platform::ProfileFile(path).WriteSection(
+      kSection, {{"X", std::to_string(p.x)}, {"Y", std::to_string(p.y)}, {"Width", std::to_string(p.w)},
+                 {"Height", std::to_string(p.h)}, {"FullScreen", p.full_screen ? "1" : "0"}});
+}
+
+}  // namespace app

@@ -1,0 +1,20 @@
+// Where the machine's window stood when the game last closed: its place, its size and
+// whether it filled the screen. Kept apart from the saved games, in
+// $XDG_CONFIG_HOME/vantello/Window.ini, since it belongs to this desktop, not to a game.
+#pragma once
+#include <optional>
+#include <string>
+
+namespace app {
+
+struct WindowPlace {
+  int x = 0, y = 0, w = 0, h = 0;  // w, h 0: no size to come back to
+  bool full_screen = false;
+};
+
+std::string WindowPlacePath();
+// Nothing when the file is missing or holds no usable place.
+std::optional<WindowPlace> ReadWindowPlace(const std::string& path);
+bool WriteWindowPlace(const std::string& path, const WindowPlace& place);
+
+}  // namespace app

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+
+#include "app/window_place.h"
+#include "platform/canvas.h"
+#include "platform/picture_fit.h"
+
+namespace {
+
+using platform::Bitmap;
+using platform::FitPicture;
+
+// At every fractional scale, a damaged block of the layout maps to window pixels that
+// cover every window pixel the block shows (nothing stale is left), and a click on any
+// window pixel of the picture maps back into the layout pixel shown there.
+TEST(PictureFit, BlocksRoundOutwardAndClicksLandOnTheLayoutPixelShown) {
+  for (auto [ww, wh] : {std::pair{1920, 1080}, {3840, 2160}, {1366, 768}, {1014, 768}, {800, 1200}, {1001, 701}}) {
+    SCOPED_TRACE(std::to_string(ww) + "x" + std::to_string(wh));
+    platform::PictureFit f = FitPicture(1014, 768, ww, wh);
+    EXPECT_TRUE(f.shown_w == ww || f.shown_h == wh);  // as large as fits
+    EXPECT_LE(std::abs(f.shown_w * 768 - f.shown_h * 1014), 1014 + 768);  // proportions kept
+    EXPECT_LE(std::abs(2 * f.left + f.shown_w - ww), 1);  // centred
+    EXPECT_LE(std::abs(2 * f.top + f.shown_h - wh), 1);
+    EXPECT_EQ(f.ComposeScale(), std::clamp(static_cast<int>(std::ceil(f.scale - 1e-9)), 1, 3));
+    for (auto [x, y, w, h] : {std::tuple{0, 0, 1, 1}, {417, 233, 97, 3}, {1013, 767, 1, 1}, {5, 30, 100, 42}}) {
+      int bx, by, bw, bh;
+      platform::WindowBlockOf(f, x, y, w, h, bx, by, bw, bh);
+      // Every window pixel whose layout point falls in the block lies inside the window block.
+      for (int py = std::max(0, by - 3); py < std::min(wh, by + bh + 3); ++py)
+        for (int px = std::max(0, bx - 3); px < std::min(ww, bx + bw + 3); ++px) {
+          int lx, ly;
+          if (!platform::LayoutPointOf(f, px, py, lx, ly)) continue;
+          bool in_block = lx >= x && lx < x + w && ly >= y && ly < y + h;
+          bool in_window_block = px >= bx && px < bx + bw && py >= by && py < by + bh;
+          ASSERT_TRUE(!in_block || in_window_block) << px << "," << py;
+        }
+    }
+    int lx, ly;
+    EXPECT_FALSE(f.left > 0 && platform::LayoutPointOf(f, f.left - 1, wh / 2, lx, ly));
+    ASSERT_TRUE(platform::LayoutPointOf(f, f.left + f.shown_w - 1, f.top + f.shown_h - 1, lx, ly));
+    EXPECT_EQ(std::pair(lx, ly), std::pair(1013, 767));
+  }
+}
+
+// The filter keeps flat colours exact, averages what a window pixel covers and leaves
+// the window around the picture black.
+TEST(PictureFit, TheFilterAveragesWhatEachWindowPixelCovers) {
+  Bitmap composed(20, 10, platform::Rgb(200, 100, 50));
+  for (int y = 0; y < 10; ++y)
+    for (int x = 10; x < 20; ++x) composed.SetPixel(x, y, (x % 2) ? platform::kWhite : platform::kBlack);
+  platform::PictureFit f = FitPicture(10, 5, 14, 5);  // shown 10 wide from 20 composed: 2 to 1
+  std::vector<uint8_t> rgb;
+  platform::ShowComposed(f, composed, 2, 0, 0, 14, 5, rgb);
+  auto at = [&](int x, int y) { return &rgb[(static_cast<size_t>(y) * 14 + x) * 3]; };
+  EXPECT_EQ(at(0, 2)[0], 0);  // left border
+  EXPECT_EQ(std::vector<int>(at(2, 2), at(2, 2) + 3), (std::vector<int>{200, 100, 50}));
+  EXPECT_NEAR(at(9, 2)[1], 128, 1);  // a black and a white pixel
+  EXPECT_EQ(at(13, 2)[0], 0);  // right border
+}
+
+// A canvas composed at 3x draws each picture from its twin, texts at three times their
+// points, and grabs with the twin, while its own layout-sized picture stays as at 1x.
+TEST(PictureFit, TheCanvasComposesFromTwinsAtItsScale) {
+  Bitmap picture(4, 2, platform::kRed), twin(12, 6, platform::kBlue);
+  ASSERT_FALSE(picture.SetTwin(3, Bitmap(11, 6)));
+  ASSERT_TRUE(picture.SetTwin(3, twin));
+  platform::Canvas canvas(10, 10, nullptr);
+  canvas.SetComposeScale(3);
+  canvas.Blit(picture, 1, 0, 2, 2, 5, 5);
+  EXPECT_EQ(canvas.Pixels().Pixel(6, 6), platform::kRed);
+  EXPECT_EQ(canvas.Composed().Pixel(15, 15), platform::kBlue);
+  EXPECT_EQ(canvas.Composed().Pixel(20, 20), platform::kBlue);
+  EXPECT_EQ(canvas.Composed().Pixel(21, 21), platform::kBlack);
+  canvas.Fill(0, 0, 1, 1, platform::kWhite);
+  EXPECT_EQ(canvas.Composed().Pixel(2, 2), platform::kWhite);
+  Bitmap grabbed = canvas.Grab(4, 4, 3, 3);
+  ASSERT_NE(grabbed.Twin(3), nullptr);
+  EXPECT_EQ(grabbed.Twin(3)->Pixel(4, 4), platform::kBlue);
+  // A picture without a twin is enlarged where it lands.
+  canvas.Blit(Bitmap(1, 1, platform::kGreen), 0, 0, 1, 1, 9, 9);
+  EXPECT_EQ(canvas.Composed().Pixel(29, 29), platform::kGreen);
+}
+
+// The window's place comes back as written; a file without one gives nothing.
+TEST(PictureFit, TheWindowPlaceIsKeptApartFromTheGames) {
+  std::string path = (std::filesystem::temp_directory_path() / "vantello-window-place-test.ini").string();
+  std::remove(path.c_str());
+  EXPECT_FALSE(app::ReadWindowPlace(path));
+  ASSERT_TRUE(app::WriteWindowPlace(path, {-20, 40, 1600, 900, true}));
+  std::optional<app::WindowPlace> p = app::ReadWindowPlace(path);
+  ASSERT_TRUE(p);
+  EXPECT_EQ(std::tuple(p->x, p->y, p->w, p->h, p->full_screen), std::tuple(-20, 40, 1600, 900, true));
+  std::remove(path.c_str());
+}
+
+}  // namespace
