@@ -379,7 +379,8 @@ struct GameWindow::Impl : public Fl_Window {
   void draw() override {
     int x, y, w, h;
     fl_clip_box(0, 0, this->w(), this->h(), x, y, w, h);
-    if (fitted) DrawFitted(x, y, w, h);
+    // At its own size, composed at that size, the picture is shown pixel for pixel as drawn.
+    if (fitted && !(fit.OneToOne() && canvas.ComposeScale() == 1)) DrawFitted(x, y, w, h);
     else DrawCanvas(canvas, x, y, w, h);
     draw_children();
     if (!painted) {

@@ -87,10 +87,55 @@ known_spin() {
 }
 wait_spin_over() { sleep 7; }
 
+# A window manager, as on a player's desktop: it decorates, places and focuses windows.
+with_window_manager() {
+  openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+  WM_PID=$!
+  for _ in $(seq 1 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.1
+  done
+}
+
+# The game window's drawing area on the screen, as "x y w h".
+game_frame() {
+  local id
+  id=$(xdotool search --name '^Vantello$' 2>/dev/null | head -n 1)
+  [ -n "$id" ] || return 0
+  # xwininfo, since xdotool counts a window manager's frame twice in the position.
+  xwininfo -id "$id" | awk -F: '/Absolute upper-left X|Absolute upper-left Y|^ +Width|^ +Height/{gsub(/ /, "", $2); printf "%s ", $2}'
+}
+
+# From 1000 wide the window shows the 1014x768 layout as large as fits, centred (at its
+# own size from the window's corner); narrower, the layout is the window. fit_of reads
+# the window; at X Y then gives the screen pixel that shows layout pixel X, Y.
+fit_of() {
+  local gx gy gw gh
+  read -r gx gy gw gh <<<"$(game_frame)"
+  FIT=$(awk -v gx="$gx" -v gy="$gy" -v w="$gw" -v h="$gh" -v screen="$1" 'BEGIN {
+    if (screen < 1000) { printf "%d %d 1 1", gx, gy; exit }
+    s = w / 1014; if (h / 768 < s) s = h / 768
+    sw = int(1014 * s + 0.5); if (sw > w) sw = w
+    sh = int(768 * s + 0.5); if (sh > h) sh = h
+    l = int((w - sw) / 2); t = int((h - sh) / 2)
+    if (sw == 1014 && sh == 768) { l = 0; t = 0 }
+    printf "%d %d %.6f %.6f", gx + l, gy + t, sw / 1014, sh / 768 }')
+}
+at() {
+  awk -v x="$1" -v y="$2" -v f="$FIT" 'BEGIN { split(f, a, " ")
+    printf "%d %d", a[1] + int((x + 0.5) * a[3]), a[2] + int((y + 0.5) * a[4]) }'
+}
+# A block of the layout as the screen shows it: "x y w h".
+block() {
+  awk -v x="$1" -v y="$2" -v w="$3" -v h="$4" -v f="$FIT" 'BEGIN { split(f, a, " ")
+    printf "%d %d %d %d", a[1] + int(x * a[3]), a[2] + int(y * a[4]), int(w * a[3]), int(h * a[4]) }'
+}
+
 windows_named() { xdotool search --name "^$1\$" 2>/dev/null | wc -l; }
 
 finish() {
   stop_game >/dev/null 2>&1
+  [ -n "${WM_PID:-}" ] && kill "$WM_PID" 2>/dev/null
   if [ "$failures" -gt 0 ]; then
     echo "$failures check(s) failed; screenshots and log in $WORK"
     exit 1
