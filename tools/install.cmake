@@ -1,7 +1,7 @@
 # `cmake --install` in the GNU layout: the game in bin/, its artwork, sounds, manual and
-# pay chart in share/vantello/ (the twins of the large layout in its 2x/ and 3x/; the game
-# finds them all from its own place), and the desktop
-# entry, icons and AppStream description where desktops look for them.
+# pay chart in share/vantello/ (where it finds them from its own place), the large
+# layout's 2x and 3x pictures in share/vantello/2x/ and 3x/, and the desktop entry, icons
+# and AppStream description where desktops look for them.
 include(GNUInstallDirs)
 
 if(TARGET vantello)
