@@ -1,13 +1,17 @@
-// The large layout's pictures drawn at 2x and 3x, read from the program folder's 2x/ and
-// 3x/, against the 1x pictures the game shows: a window that composes the layout larger
-// cuts the twins at k times the 1x offsets, so each must be the same drawing, k times as big.
+// The pictures drawn at 2x and 3x (the large layout's, the card table's and the dialogs'),
+// read from the program folder's 2x/ and 3x/, against the 1x pictures the game shows: a
+// window that composes the layout larger cuts the twins at k times the 1x offsets, so each
+// must be the same drawing, k times as big.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "dialogs/card_pictures.h"
+#include "dialogs/dialog_pictures.h"
 #include "platform/bmp.h"
 #include "view/builtin_pictures.h"
 
@@ -36,49 +40,70 @@ Cuts Digits(int size) {
 }
 
 // How far a part brought down may stray from its original, as the mean difference per
-// channel (0..255). Shapes, gradients and glows come within 4 (measured at most 3.9). The
-// font hinter fits the 1x letters to whole pixels, thicker and wider spaced than the twins'
-// letters fitted to their own pixels, so parts filled with lettering stray further: the
-// three bar plates of the sheet 5.7, the bonus icons' bar 9.2, the big bar 11.4.
-constexpr double kShapes = 5, kSheet = 7, kBonus = 11, kBar = 13;
+// channel (0..255). Shapes, gradients, glows and small labels come within 4 (measured at
+// most 3.9). The font hinter fits the 1x letters to whole pixels, thicker and wider spaced
+// than the twins' letters fitted to their own pixels, so parts that letters fill stray
+// further: the sheet's three bar plates 5.7; the big bar 11.4, the bonus icons' bar 9.2
+// and the chips' amounts 8.1.
+constexpr double kShapes = 5, kSheet = 7, kLettering = 13;
+
+// Where the game finds a picture compiled into it at 1x; a file beside the game when null.
+using Builtin = const std::vector<uint8_t>* (*)(std::string_view name);
+constexpr Builtin kFile = nullptr, kMain = view::BuiltinPicture, kCards = dialogs::CardPicture,
+                  kDialogs = dialogs::DialogPicture;
 
 struct Twin {
   const char* name;
-  bool builtin;  // compiled into the game at 1x rather than a file beside it
+  Builtin builtin;
   Cuts columns, rows;  // empty: the picture is shown whole
   double bound = kShapes;
 };
 
 const Twin kTwins[] = {
-    {"Backlg.bmp", false, {}, {}},
-    {"Backlg2.bmp", false, {}, {}},
-    {"Cherry96.bmp", false, Even(4, 96), Even(3, 96), kSheet},
+    {"Backlg.bmp", kFile, {}, {}},
+    {"Backlg2.bmp", kFile, {}, {}},
+    {"Cherry96.bmp", kFile, Even(4, 96), Even(3, 96), kSheet},
     // The wheel shows any 96 rows of the strip; compare it a symbol's height at a time.
-    {"Motion.bmp", false, {}, Even(6, 96)},
-    {"Cher96on.bmp", false, Even(6, 83), {}},
-    {"Cher96of.bmp", false, Even(6, 83), {}},
-    {"Cherbut1.bmp", false, {}, Even(4, 60)},
-    {"Box.bmp", false, {}, {}},
-    {"Spin.bmp", false, {}, {}},
-    {"Stop.bmp", false, {}, {}},
-    {"SpinBtn", true, {}, {}},
-    {"StopBtn", true, {}, {}},
-    {"Logo", true, {}, {}},
-    {"Options", true, {}, {}},
-    {"DigitsSmall", true, Digits(1), {}},
-    {"GreenSmall", true, Digits(1), {}},
-    {"DigitsLarge", true, Digits(2), {}},
-    {"GreenLarge", true, Digits(2), {}},
-    {"PlusMinus", true, Even(2, 31), {}},
-    {"PlusSmall", true, Even(2, 15), {}},
-    {"Bonus", true, {}, Even(3, 32), kBonus},
-    {"Bar", true, {}, {}, kBar},
+    {"Motion.bmp", kFile, {}, Even(6, 96)},
+    {"Cher96on.bmp", kFile, Even(6, 83), {}},
+    {"Cher96of.bmp", kFile, Even(6, 83), {}},
+    {"Cherbut1.bmp", kFile, {}, Even(4, 60)},
+    {"Box.bmp", kFile, {}, {}},
+    {"Spin.bmp", kFile, {}, {}},
+    {"Stop.bmp", kFile, {}, {}},
+    {"SpinBtn", kMain, {}, {}},
+    {"StopBtn", kMain, {}, {}},
+    {"Logo", kMain, {}, {}},
+    {"Options", kMain, {}, {}},
+    {"DigitsSmall", kMain, Digits(1), {}},
+    {"GreenSmall", kMain, Digits(1), {}},
+    {"DigitsLarge", kMain, Digits(2), {}},
+    {"GreenLarge", kMain, Digits(2), {}},
+    {"PlusMinus", kMain, Even(2, 31), {}},
+    {"PlusSmall", kMain, Even(2, 15), {}},
+    {"Bonus", kMain, {}, Even(3, 32), kLettering},
+    {"Bar", kMain, {}, {}, kLettering},
+    {"Pos", kCards, {}, {}},
+    {"Neg", kCards, {}, {}},
+    {"back", kCards, {}, {}},
+    {"Joker", kCards, {}, {}},
+    {"Royal", kCards, Even(3, 47), Even(2, 74)},
+    {"Suits", kCards, Even(4, 15), Even(2, 15)},
+    {"SuitSm", kCards, Even(4, 11), Even(2, 11)},
+    {"Black", kCards, Even(13, 9), Even(2, 14)},
+    {"Red", kCards, Even(13, 9), Even(2, 14)},
+    {"Borrow1000", kDialogs, {}, {}, kLettering},
+    {"Borrow100", kDialogs, {}, {}, kLettering},
+    {"Borrow10", kDialogs, {}, {}, kLettering},
+    {"Borrow1", kDialogs, {}, {}, kLettering},
+    {"OkTick", kDialogs, {}, {}},
+    {"HelpMark", kDialogs, {}, {}},
 };
 
 Bitmap Original(const Twin& t) {
   Bitmap picture;
   if (t.builtin) {
-    const std::vector<uint8_t>* bytes = view::BuiltinPicture(t.name);
+    const std::vector<uint8_t>* bytes = t.builtin(t.name);
     EXPECT_TRUE(bytes && platform::DecodeBmp(bytes->data(), bytes->size(), picture)) << t.name;
   } else {
     EXPECT_TRUE(platform::LoadBmp(kDir + t.name, picture)) << t.name;
@@ -183,7 +208,7 @@ TEST(TwinPictures, WheelWindowsSitAtKTimesTheirPlace) {
   const int x = 75, y = 70, w = 99, h = 150, pitch_x = 124, pitch_y = 173;
   for (const char* name : {"Backlg.bmp", "Backlg2.bmp"})
     for (int k : {2, 3}) {
-      Bitmap front = Drawn(Twin{name, false, {}, {}}, k);
+      Bitmap front = Drawn(Twin{name, kFile, {}, {}}, k);
       ASSERT_EQ(front.Width(), k * 498) << name;
       for (int cell = 0; cell < 9; ++cell) {
         SCOPED_TRACE(std::to_string(k) + "x/" + name + " window " + std::to_string(cell));
