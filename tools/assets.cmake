@@ -22,16 +22,30 @@ set(VANTELLO_ASSET_FILES
   Cherry0.wav Cherry1.wav Cherry2.wav Cherry4.wav Cherry5.wav
   Cherry6.wav Cherry7.wav Cherry8.wav Cherry9.wav Cherry10.wav)
 list(TRANSFORM VANTELLO_ASSET_FILES PREPEND ${VANTELLO_PROGRAM_DIR}/ OUTPUT_VARIABLE VANTELLO_ASSET_PATHS)
+# The large layout's pictures drawn again at two and three times their size, for a window
+# that composes the layout larger and brings it down to its own size.
+set(VANTELLO_TWIN_FILES
+  Backlg.bmp Backlg2.bmp Cherry96.bmp Motion.bmp Cher96on.bmp Cher96of.bmp Cherbut1.bmp
+  Box.bmp Spin.bmp Stop.bmp
+  SpinBtn.bmp StopBtn.bmp Logo.bmp Options.bmp DigitsSmall.bmp GreenSmall.bmp
+  DigitsLarge.bmp GreenLarge.bmp PlusMinus.bmp PlusSmall.bmp Bonus.bmp Bar.bmp)
+foreach(scale 2 3)
+  list(TRANSFORM VANTELLO_TWIN_FILES PREPEND ${VANTELLO_PROGRAM_DIR}/${scale}x/
+       OUTPUT_VARIABLE VANTELLO_TWIN_PATHS_${scale}X)
+endforeach()
 set(VANTELLO_BUILTIN_PICTURES_CPP ${CMAKE_BINARY_DIR}/generated/builtin_pictures.cpp)
 
 add_custom_command(
-  OUTPUT ${VANTELLO_ASSET_PATHS} ${VANTELLO_BUILTIN_PICTURES_CPP}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${VANTELLO_PROGRAM_DIR} ${CMAKE_BINARY_DIR}/generated
+  OUTPUT ${VANTELLO_ASSET_PATHS} ${VANTELLO_TWIN_PATHS_2X} ${VANTELLO_TWIN_PATHS_3X}
+         ${VANTELLO_BUILTIN_PICTURES_CPP}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${VANTELLO_PROGRAM_DIR} ${VANTELLO_PROGRAM_DIR}/2x
+          ${VANTELLO_PROGRAM_DIR}/3x ${CMAKE_BINARY_DIR}/generated
   COMMAND vantello_gen_assets ${VANTELLO_PROGRAM_DIR} ${VANTELLO_BUILTIN_PICTURES_CPP}
   DEPENDS vantello_gen_assets
   COMMENT "Drawing the artwork and sounds"
   VERBATIM)
-add_custom_target(vantello_assets DEPENDS ${VANTELLO_ASSET_PATHS} ${VANTELLO_BUILTIN_PICTURES_CPP})
+add_custom_target(vantello_assets DEPENDS ${VANTELLO_ASSET_PATHS} ${VANTELLO_TWIN_PATHS_2X}
+                  ${VANTELLO_TWIN_PATHS_3X} ${VANTELLO_BUILTIN_PICTURES_CPP})
 
 add_library(vantello_builtin_pictures STATIC ${VANTELLO_BUILTIN_PICTURES_CPP})
 # The generated source belongs to vantello_assets; running that first keeps the

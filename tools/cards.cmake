@@ -11,12 +11,23 @@ target_link_libraries(vantello_gen_cards PRIVATE vantello_platform PkgConfig::CA
 set_target_properties(vantello_gen_cards PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 
 set(VANTELLO_CARD_PICTURES_CPP ${CMAKE_BINARY_DIR}/generated/card_pictures.cpp)
+# The same pictures at 2x and 3x, as files beside the game's other twins.
+set(VANTELLO_CARD_TWIN_FILES Pos.bmp Neg.bmp back.bmp Joker.bmp Royal.bmp Suits.bmp SuitSm.bmp Black.bmp Red.bmp)
+foreach(scale 2 3)
+  list(TRANSFORM VANTELLO_CARD_TWIN_FILES PREPEND ${VANTELLO_PROGRAM_DIR}/${scale}x/
+       OUTPUT_VARIABLE VANTELLO_CARD_TWIN_PATHS_${scale}X)
+endforeach()
 add_custom_command(
-  OUTPUT ${VANTELLO_CARD_PICTURES_CPP}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
-  COMMAND vantello_gen_cards ${VANTELLO_CARD_PICTURES_CPP}
+  OUTPUT ${VANTELLO_CARD_PICTURES_CPP} ${VANTELLO_CARD_TWIN_PATHS_2X} ${VANTELLO_CARD_TWIN_PATHS_3X}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated ${VANTELLO_PROGRAM_DIR}/2x
+          ${VANTELLO_PROGRAM_DIR}/3x
+  COMMAND vantello_gen_cards ${VANTELLO_CARD_PICTURES_CPP} ${VANTELLO_PROGRAM_DIR}
   DEPENDS vantello_gen_cards
   COMMENT "Drawing the playing cards"
   VERBATIM)
+add_custom_target(vantello_card_art DEPENDS ${VANTELLO_CARD_PICTURES_CPP} ${VANTELLO_CARD_TWIN_PATHS_2X}
+                  ${VANTELLO_CARD_TWIN_PATHS_3X})
 add_library(vantello_card_pictures STATIC ${VANTELLO_CARD_PICTURES_CPP})
-
+# Running the drawing through its own target first keeps it from being started twice in a
+# parallel build, and redraws the twins when one is missing.
+add_dependencies(vantello_card_pictures vantello_card_art)

@@ -80,28 +80,52 @@ void WriteSounds() {
   for (const art::Sound& sound : art::Sounds()) Write(sound.file, art::EncodeWav(sound.samples));
 }
 
-// The main window's own pictures, as 8-bit BMP images in a C++ table.
+// The main window's own pictures, drawn at `scale` times their size.
+std::vector<std::pair<const char*, Bitmap>> BuiltinPictures(int scale) {
+  std::vector<std::pair<const char*, Bitmap>> pictures;
+  pictures.emplace_back("SpinBtn", art::ArcadeButton("SPIN", true, scale));
+  pictures.emplace_back("StopBtn", art::ArcadeButton("STOP", false, scale));
+  pictures.emplace_back("Logo", art::Logo(scale));
+  pictures.emplace_back("Options", art::ButtonFace(62, 20, scale));
+  pictures.emplace_back("DigitsSmall", art::DigitStrip(1, false, scale));
+  pictures.emplace_back("GreenSmall", art::DigitStrip(1, true, scale));
+  pictures.emplace_back("DigitsLarge", art::DigitStrip(2, false, scale));
+  pictures.emplace_back("GreenLarge", art::DigitStrip(2, true, scale));
+  pictures.emplace_back("PlusMinus", art::PlusMinusKeys(31, scale));
+  pictures.emplace_back("PlusSmall", art::PlusMinusKeys(15, scale));
+  pictures.emplace_back("Bonus", art::BonusIcons(scale));
+  pictures.emplace_back("Bar", art::BigBar(scale));
+  return pictures;
+}
+
+// The built-in pictures at 1x, as 8-bit BMP images in a C++ table.
 bool WriteBuiltinPictures(const std::string& path) {
-  const std::pair<const char*, Bitmap> pictures[] = {
-      {"SpinBtn", art::ArcadeButton("SPIN", true)},
-      {"StopBtn", art::ArcadeButton("STOP", false)},
-      {"Logo", art::Logo()},
-      {"Options", art::ButtonFace(62, 20)},
-      {"DigitsSmall", art::DigitStrip(1, false)},
-      {"GreenSmall", art::DigitStrip(1, true)},
-      {"DigitsLarge", art::DigitStrip(2, false)},
-      {"GreenLarge", art::DigitStrip(2, true)},
-      {"PlusMinus", art::PlusMinusKeys(31)},
-      {"PlusSmall", art::PlusMinusKeys(15)},
-      {"Bonus", art::BonusIcons()},
-      {"Bar", art::BigBar()},
-  };
   art::EmbeddedPictures embedded{"vantello_gen_assets: the main window's built-in pictures",
                                  "view/builtin_pictures.h", "view", "BuiltinPicture", {}};
-  for (const auto& [name, picture] : pictures)
+  for (const auto& [name, picture] : BuiltinPictures(1))
     embedded.bmps.emplace_back(name, platform::EncodeBmp8(art::Reduce(picture, 256)));
   std::string out = art::EmbeddedPicturesSource(embedded);
   return platform::SaveFile(path, std::vector<uint8_t>(out.begin(), out.end()));
+}
+
+// Every picture the large true-colour layout shows, drawn again at 2x or 3x into the
+// folder "2x/" or "3x/", for a window that composes the layout larger and brings it down
+// to its size. Backlg2 is the same drawing as Backlg; its twin is true-colour too.
+void WriteLargeTwins(int scale) {
+  const std::string dir = std::to_string(scale) + "x/";
+  Bitmap front = art::MachineFront(96, scale);
+  Write24(dir + "Backlg.bmp", front);
+  Write24(dir + "Backlg2.bmp", front);
+  Write24(dir + "Cherry96.bmp", art::SymbolSheet(96, scale));
+  Write24(dir + "Motion.bmp", art::MotionStrip(96, scale));
+  Write24(dir + "Cher96on.bmp", art::ChaserLamps(96, true, scale));
+  Write24(dir + "Cher96of.bmp", art::ChaserLamps(96, false, scale));
+  Write24(dir + "Cherbut1.bmp", art::SideLamps(60, scale));
+  Write24(dir + "Box.bmp", art::ButtonFace(62, 20, scale));
+  Write24(dir + "Spin.bmp", art::ArcadeButton("SPIN", true, scale));
+  Write24(dir + "Stop.bmp", art::ArcadeButton("STOP", false, scale));
+  for (const auto& [name, picture] : BuiltinPictures(scale))
+    Write24(dir + name + ".bmp", picture);
 }
 
 }  // namespace
@@ -114,6 +138,8 @@ int main(int argc, char** argv) {
   folder = argv[1];
   if (!folder.empty() && folder.back() != '/') folder += '/';
   WriteArtwork();
+  WriteLargeTwins(2);
+  WriteLargeTwins(3);
   WriteSounds();
   if (!WriteBuiltinPictures(argv[2])) {
     std::fprintf(stderr, "vantello_gen_assets: cannot write %s\n", argv[2]);

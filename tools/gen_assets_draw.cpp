@@ -17,11 +17,14 @@ Rgb Mix(Rgb a, Rgb b, double t) {
 Rgb Lighter(Rgb c, double t) { return Mix(c, {1, 1, 1}, t); }
 Rgb Darker(Rgb c, double t) { return Mix(c, {0, 0, 0}, t); }
 
-Canvas::Canvas(int width, int height)
+Canvas::Canvas(int width, int height, int scale)
     : width_(width),
       height_(height),
-      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
-      cr_(cairo_create(surface_)) {}
+      scale_(scale),
+      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width * scale, height * scale)),
+      cr_(cairo_create(surface_)) {
+  if (scale != 1) cairo_scale(cr_, scale, scale);
+}
 
 Canvas::~Canvas() {
   cairo_destroy(cr_);
@@ -30,13 +33,14 @@ Canvas::~Canvas() {
 
 platform::Bitmap Canvas::ToBitmap() {
   cairo_surface_flush(surface_);
-  platform::Bitmap out(width_, height_);
+  int w = width_ * scale_, h = height_ * scale_;
+  platform::Bitmap out(w, h);
   const unsigned char* data = cairo_image_surface_get_data(surface_);
   int stride = cairo_image_surface_get_stride(surface_);
-  for (int y = 0; y < height_; ++y) {
+  for (int y = 0; y < h; ++y) {
     const uint32_t* row = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
     // Pictures are painted opaque, so the premultiplied pixel is the colour itself.
-    for (int x = 0; x < width_; ++x) out.SetPixel(x, y, row[x] & 0xFFFFFF);
+    for (int x = 0; x < w; ++x) out.SetPixel(x, y, row[x] & 0xFFFFFF);
   }
   return out;
 }

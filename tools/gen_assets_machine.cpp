@@ -115,10 +115,10 @@ void TitlePlate(cairo_t* cr, const FrontGeometry& g) {
 
 }  // namespace
 
-platform::Bitmap MachineFront(int cell) {
+platform::Bitmap MachineFront(int cell, int scale) {
   FrontGeometry g = Geometry(cell);
   double k = g.k;
-  Canvas canvas(g.width, g.height);
+  Canvas canvas(g.width, g.height, scale);
   cairo_t* cr = canvas.cr();
   Fill(cr, {0, 0, 0});
 
@@ -329,10 +329,10 @@ void LargeChaserLamp(cairo_t* cr, double x0, int index, bool lit) {
 
 }  // namespace
 
-platform::Bitmap ChaserLamps(int cell, bool lit) {
+platform::Bitmap ChaserLamps(int cell, bool lit, int scale) {
   bool small = cell == 64;
   int w = small ? 53 : 83, h = small ? 30 : 100;
-  Canvas canvas(6 * w, h);
+  Canvas canvas(6 * w, h, scale);
   cairo_t* cr = canvas.cr();
   Fill(cr, {0, 0, 0});
   for (int i = 0; i < 6; ++i) {
@@ -344,8 +344,8 @@ platform::Bitmap ChaserLamps(int cell, bool lit) {
   return canvas.ToBitmap();
 }
 
-platform::Bitmap SideLamps(int frame) {
-  Canvas canvas(frame, 4 * frame);
+platform::Bitmap SideLamps(int frame, int scale) {
+  Canvas canvas(frame, 4 * frame, scale);
   cairo_t* cr = canvas.cr();
   Fill(cr, {0, 0, 0});
   double s = frame / 40.0;
@@ -388,8 +388,8 @@ platform::Bitmap SideLamps(int frame) {
 
 // ---- Buttons ----
 
-platform::Bitmap ButtonFace(int width, int height) {
-  Canvas canvas(width, height);
+platform::Bitmap ButtonFace(int width, int height, int scale) {
+  Canvas canvas(width, height, scale);
   cairo_t* cr = canvas.cr();
   Fill(cr, Hex(0x200000));
   double b = std::max(2.0, height / 10.0);
@@ -418,9 +418,9 @@ platform::Bitmap ButtonFace(int width, int height) {
   return canvas.ToBitmap();
 }
 
-platform::Bitmap ArcadeButton(const char* word, bool green) {
+platform::Bitmap ArcadeButton(const char* word, bool green, int scale) {
   const int w = 124, h = 72;
-  Canvas canvas(w, h);
+  Canvas canvas(w, h, scale);
   cairo_t* cr = canvas.cr();
   Fill(cr, {0, 0, 0});
   Rgb base = green ? Hex(0x18B030) : Hex(0xE01810);

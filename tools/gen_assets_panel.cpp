@@ -57,19 +57,19 @@ void Glyph(cairo_t* cr, double x, double w, uint8_t lit, bool green) {
 
 }  // namespace
 
-platform::Bitmap DigitStrip(int scale, bool green) {
-  Canvas canvas(188 * scale, 21 * scale);
+platform::Bitmap DigitStrip(int size, bool green, int scale) {
+  Canvas canvas(188 * size, 21 * size, scale);
   cairo_t* cr = canvas.cr();
   Fill(cr, {0, 0, 0});
-  cairo_scale(cr, scale, scale);
+  cairo_scale(cr, size, size);
   for (int d = 0; d < 10; ++d) Glyph(cr, d * 16, 16, kDigitSegments[d], green);
   Glyph(cr, 160, 14, kMinus, green);
   Glyph(cr, 174, 14, kBlank, green);
   return canvas.ToBitmap();
 }
 
-platform::Bitmap PlusMinusKeys(int disc) {
-  Canvas canvas(2 * disc, disc);
+platform::Bitmap PlusMinusKeys(int disc, int scale) {
+  Canvas canvas(2 * disc, disc, scale);
   cairo_t* cr = canvas.cr();
   Fill(cr, {0, 0, 0});
   for (int side = 0; side < 2; ++side) {
@@ -98,8 +98,8 @@ platform::Bitmap PlusMinusKeys(int disc) {
   return canvas.ToBitmap();
 }
 
-platform::Bitmap BonusIcons() {
-  Canvas canvas(32, 96);
+platform::Bitmap BonusIcons(int scale) {
+  Canvas canvas(32, 96, scale);
   cairo_t* cr = canvas.cr();
   Fill(cr, {0, 0, 0});
   DrawSymbol(cr, 5, 0, 0, 32);
@@ -108,8 +108,8 @@ platform::Bitmap BonusIcons() {
   return canvas.ToBitmap();
 }
 
-platform::Bitmap BigBar() {
-  Canvas canvas(64, 32);
+platform::Bitmap BigBar(int scale) {
+  Canvas canvas(64, 32, scale);
   cairo_t* cr = canvas.cr();
   Fill(cr, {0, 0, 0});
   RoundRect(cr, 2, 3, 60, 26, 6);
@@ -127,9 +127,9 @@ platform::Bitmap BigBar() {
   return canvas.ToBitmap();
 }
 
-platform::Bitmap Logo() {
+platform::Bitmap Logo(int scale) {
   const int w = 142, h = 132;
-  Canvas canvas(w, h);
+  Canvas canvas(w, h, scale);
   cairo_t* cr = canvas.cr();
   Fill(cr, {0, 0, 0});
   Glow(cr, w / 2.0, 58, 72, Hex(0xFFB030), 0.35);

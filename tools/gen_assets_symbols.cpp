@@ -389,8 +389,8 @@ void DrawSymbol(cairo_t* cr, int code, double x, double y, double size) {
 
 namespace art {
 
-platform::Bitmap SymbolSheet(int cell) {
-  Canvas canvas(4 * cell, 3 * cell);
+platform::Bitmap SymbolSheet(int cell, int scale) {
+  Canvas canvas(4 * cell, 3 * cell, scale);
   cairo_t* cr = canvas.cr();
   Fill(cr, {1, 1, 1});
   for (int code = 0; code < kSymbols; ++code) {
@@ -432,13 +432,13 @@ void BlurColumns(std::vector<double>& plane, int w, int h, int radius) {
 
 }  // namespace
 
-platform::Bitmap MotionStrip(int cell) {
+platform::Bitmap MotionStrip(int cell, int scale) {
   constexpr int kHeight = 576;
   // The order a spinning wheel flashes past: a mix of every colour and shape.
   const int order[] = {0, 9, 2, 4, 5, 7, 3, 6, 1, 11};
   int count = cell == 64 ? 8 : 6;
   double pitch = double(kHeight) / count;
-  Canvas canvas(cell, kHeight);
+  Canvas canvas(cell, kHeight, scale);
   cairo_t* cr = canvas.cr();
   Fill(cr, {1, 1, 1});
   for (int i = 0; i < count; ++i)
@@ -448,20 +448,22 @@ platform::Bitmap MotionStrip(int cell) {
     }
   platform::Bitmap sharp = canvas.ToBitmap();
 
-  int w = cell, h = kHeight;
+  // The blur and the streaks work on pixels: at k times the size the blur reaches k times
+  // as far and each streak is k pixels wide, so the twins show the same motion.
+  int w = cell * scale, h = kHeight * scale;
   std::vector<double> planes[3];
   for (int ch = 0; ch < 3; ++ch) {
     planes[ch].resize(static_cast<size_t>(w) * h);
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x)
         planes[ch][y * w + x] = (sharp.Pixel(x, y) >> (16 - 8 * ch)) & 255;
-    BlurColumns(planes[ch], w, h, cell / 5);
-    BlurColumns(planes[ch], w, h, cell / 6);
+    BlurColumns(planes[ch], w, h, cell / 5 * scale);
+    BlurColumns(planes[ch], w, h, cell / 6 * scale);
   }
   platform::Bitmap out(w, h);
   for (int x = 0; x < w; ++x) {
     // Streaks that run the whole height, and the drum darkening toward its edges.
-    double streak = 0.93 + 0.07 * ((Hash(x * 7 + cell) & 255) / 255.0);
+    double streak = 0.93 + 0.07 * ((Hash(x / scale * 7 + cell) & 255) / 255.0);
     double edge = std::abs((x + 0.5) / w - 0.5) * 2;
     double drum = 1.0 - 0.16 * edge * edge * edge;
     for (int y = 0; y < h; ++y) {

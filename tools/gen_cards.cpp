@@ -1,8 +1,9 @@
 // Draws the card table's pictures with Cairo and writes them as a C++ source that
-// compiles them into the game (dialogs::CardPicture). With a second argument it also
-// writes each picture as a BMP file into that folder, to look at.
+// compiles them into the game (dialogs::CardPicture), and at 2x and 3x as files into the
+// program folder's 2x/ and 3x/. With a third argument it also writes each 1x picture as
+// a BMP file into that folder, to look at.
 //
-//   vantello_gen_cards <card_pictures.cpp> [folder]
+//   vantello_gen_cards <card_pictures.cpp> <program folder> [folder]
 #include <cairo.h>
 
 #include <cmath>
@@ -45,7 +46,7 @@ void Set(cairo_t* cr, Rgb c) { cairo_set_source_rgb(cr, c.r, c.g, c.b); }
 // A Cairo picture painted over with its ground colour first, so it is opaque.
 class Picture : public art::Canvas {
  public:
-  Picture(int w, int h) : art::Canvas(w, h) {
+  Picture(int w, int h, int scale) : art::Canvas(w, h, scale) {
     Set(cr(), kPaper);
     cairo_paint(cr());
   }
@@ -53,35 +54,39 @@ class Picture : public art::Canvas {
 
 // ---- The card's shape ----
 
-// Whether pixel (x, y) of a 73 x 98 picture lies on the card, inside its rounded
-// corners. The mask and every card picture use this one test, so they fit exactly.
-bool OnCard(int x, int y) {
-  double px = x + 0.5, py = y + 0.5, r = kCornerRadius;
+// Whether pixel (x, y) of a 73 x 98 picture drawn at `scale` lies on the card, inside its
+// rounded corners. The mask and every card picture use this one test, so they fit exactly.
+bool OnCard(int x, int y, int scale) {
+  double px = (x + 0.5) / scale, py = (y + 0.5) / scale, r = kCornerRadius;
   double cx = px < r ? r : px > kCardW - r ? kCardW - r : px;
   double cy = py < r ? r : py > kCardH - r ? kCardH - r : py;
   return (px - cx) * (px - cx) + (py - cy) * (py - cy) <= r * r;
 }
 
-bool OnCardEdge(int x, int y) {
-  if (!OnCard(x, y)) return false;
-  auto out = [](int ax, int ay) { return ax < 0 || ay < 0 || ax >= kCardW || ay >= kCardH || !OnCard(ax, ay); };
-  return out(x - 1, y) || out(x + 1, y) || out(x, y - 1) || out(x, y + 1);
+// The edge is one 1x pixel wide: `scale` pixels of a larger picture.
+bool OnCardEdge(int x, int y, int scale) {
+  if (!OnCard(x, y, scale)) return false;
+  auto out = [scale](int ax, int ay) {
+    return ax < 0 || ay < 0 || ax >= kCardW * scale || ay >= kCardH * scale || !OnCard(ax, ay, scale);
+  };
+  return out(x - scale, y) || out(x + scale, y) || out(x, y - scale) || out(x, y + scale);
 }
 
 // Black outside the card, a thin grey edge on it.
-Bitmap CutCard(Bitmap picture) {
-  for (int y = 0; y < kCardH; ++y)
-    for (int x = 0; x < kCardW; ++x) {
-      if (!OnCard(x, y)) picture.SetPixel(x, y, platform::kBlack);
-      else if (OnCardEdge(x, y)) picture.SetPixel(x, y, kCardEdge);
+Bitmap CutCard(Bitmap picture, int scale) {
+  for (int y = 0; y < kCardH * scale; ++y)
+    for (int x = 0; x < kCardW * scale; ++x) {
+      if (!OnCard(x, y, scale)) picture.SetPixel(x, y, platform::kBlack);
+      else if (OnCardEdge(x, y, scale)) picture.SetPixel(x, y, kCardEdge);
     }
   return picture;
 }
 
-Bitmap Mask() {
-  Bitmap mask(kCardW, kCardH);
-  for (int y = 0; y < kCardH; ++y)
-    for (int x = 0; x < kCardW; ++x) mask.SetPixel(x, y, OnCard(x, y) ? platform::kBlack : platform::kWhite);
+Bitmap Mask(int scale) {
+  Bitmap mask(kCardW * scale, kCardH * scale);
+  for (int y = 0; y < mask.Height(); ++y)
+    for (int x = 0; x < mask.Width(); ++x)
+      mask.SetPixel(x, y, OnCard(x, y, scale) ? platform::kBlack : platform::kWhite);
   return mask;
 }
 
@@ -236,9 +241,9 @@ void DrawGlyph(cairo_t* cr, char c, double x, double y, double box_w, bool upsid
 }
 
 // A, 2 to 10, J, Q, K: upright in rows 0 to 13, upside down in rows 14 to 27.
-Bitmap RankSigns(Rgb ink) {
+Bitmap RankSigns(Rgb ink, int scale) {
   const char ranks[] = "A23456789TJQK";
-  Picture p(117, 28);
+  Picture p(117, 28, scale);
   for (int i = 0; i < 13; ++i) {
     DrawGlyph(p.cr(), ranks[i], 9 * i, 0, 9, false, ink);
     DrawGlyph(p.cr(), ranks[i], 9 * i, 14, 8, true, ink);
@@ -326,8 +331,8 @@ void DrawSuit(cairo_t* cr, int suit, double x, double y, double size, bool upsid
   cairo_restore(cr);
 }
 
-Bitmap SuitSheet(int size) {
-  Picture p(4 * size, 2 * size);
+Bitmap SuitSheet(int size, int scale) {
+  Picture p(4 * size, 2 * size, scale);
   for (int s = 0; s < 4; ++s) {
     DrawSuit(p.cr(), s, size * s, 0, size, false);
     DrawSuit(p.cr(), s, size * s, size, size, true);
@@ -492,10 +497,10 @@ void CourtHalf(cairo_t* cr, Court court, const Palette& pal) {
 }
 
 // King, Queen and Jack in columns of 47, black suits above, red suits below.
-Bitmap RoyalSheet() {
+Bitmap RoyalSheet(int scale) {
   const Palette black{Hex(0x1E3C96), Hex(0x202020), Hex(0x1E3C96), Hex(0xD02020)};
   const Palette red{Hex(0xC42020), Hex(0x1E3C96), Hex(0xC42020), Hex(0x30A040)};
-  Picture p(141, 148);
+  Picture p(141, 148, scale);
   cairo_t* cr = p.cr();
   for (int row = 0; row < 2; ++row)
     for (Court court : {King, Queen, Jack}) {
@@ -526,14 +531,14 @@ Bitmap RoyalSheet() {
 
 // ---- Whole cards ----
 
-Bitmap BlankFace() {
-  Picture p(kCardW, kCardH);
-  return CutCard(p.ToBitmap());
+Bitmap BlankFace(int scale) {
+  Picture p(kCardW, kCardH, scale);
+  return CutCard(p.ToBitmap(), scale);
 }
 
 // A blue back with a lattice and a pair of cherries in an oval.
-Bitmap Back() {
-  Picture p(kCardW, kCardH);
+Bitmap Back(int scale) {
+  Picture p(kCardW, kCardH, scale);
   cairo_t* cr = p.cr();
   RoundRect(cr, 4, 4, kCardW - 8, kCardH - 8, 3);
   Set(cr, Hex(0x1A3E8C));
@@ -578,12 +583,12 @@ Bitmap Back() {
     Set(cr, Hex(0xFF9A9A));
     cairo_fill(cr);
   }
-  return CutCard(p.ToBitmap());
+  return CutCard(p.ToBitmap(), scale);
 }
 
 // A jester's head in a three-pointed cap, with "JOKER" down two corners.
-Bitmap Joker() {
-  Picture p(kCardW, kCardH);
+Bitmap Joker(int scale) {
+  Picture p(kCardW, kCardH, scale);
   cairo_t* cr = p.cr();
   const char word[] = "JOKER";
   for (int i = 0; i < 5; ++i) {
@@ -639,7 +644,7 @@ Bitmap Joker() {
   cairo_set_line_width(cr, 1.2);
   Set(cr, Hex(0x902020));
   cairo_stroke(cr);
-  return CutCard(p.ToBitmap());
+  return CutCard(p.ToBitmap(), scale);
 }
 
 // ---- Output ----
@@ -651,29 +656,42 @@ std::string CppSource(const std::vector<std::pair<std::string, Bitmap>>& picture
   return art::EmbeddedPicturesSource(out);
 }
 
+// The pictures drawn at `scale` times their size.
+std::vector<std::pair<std::string, Bitmap>> Pictures(int scale) {
+  return {
+      {"Pos", BlankFace(scale)},          {"Neg", Mask(scale)},
+      {"back", Back(scale)},              {"Joker", Joker(scale)},
+      {"Royal", RoyalSheet(scale)},       {"Suits", SuitSheet(15, scale)},
+      {"SuitSm", SuitSheet(11, scale)},   {"Black", RankSigns(kInkBlack, scale)},
+      {"Red", RankSigns(kInkRed, scale)},
+  };
+}
+
+bool WriteBmps(const std::vector<std::pair<std::string, Bitmap>>& pictures, std::string folder) {
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  bool ok = true;
+  for (const auto& [name, picture] : pictures) {
+    if (platform::SaveFile(folder + name + ".bmp", platform::EncodeBmp24(picture))) continue;
+    std::fprintf(stderr, "vantello_gen_cards: cannot write %s%s.bmp\n", folder.c_str(), name.c_str());
+    ok = false;
+  }
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2 && argc != 3) {
-    std::fprintf(stderr, "usage: %s <card_pictures.cpp> [folder]\n", argv[0]);
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "usage: %s <card_pictures.cpp> <program folder> [folder]\n", argv[0]);
     return 2;
   }
-  const std::vector<std::pair<std::string, Bitmap>> pictures = {
-      {"Pos", BlankFace()},          {"Neg", Mask()},        {"back", Back()},
-      {"Joker", Joker()},            {"Royal", RoyalSheet()}, {"Suits", SuitSheet(15)},
-      {"SuitSm", SuitSheet(11)},     {"Black", RankSigns(kInkBlack)}, {"Red", RankSigns(kInkRed)},
-  };
+  const std::vector<std::pair<std::string, Bitmap>> pictures = Pictures(1);
   std::string source = CppSource(pictures);
   bool ok = platform::SaveFile(argv[1], std::vector<uint8_t>(source.begin(), source.end()));
   if (!ok) std::fprintf(stderr, "vantello_gen_cards: cannot write %s\n", argv[1]);
-  if (argc == 3) {
-    std::string folder = argv[2];
-    if (!folder.empty() && folder.back() != '/') folder += '/';
-    for (const auto& [name, picture] : pictures) {
-      if (platform::SaveFile(folder + name + ".bmp", platform::EncodeBmp24(picture))) continue;
-      std::fprintf(stderr, "vantello_gen_cards: cannot write %s%s.bmp\n", folder.c_str(), name.c_str());
-      ok = false;
-    }
-  }
+  std::string program_folder = argv[2];
+  if (!program_folder.empty() && program_folder.back() != '/') program_folder += '/';
+  for (int scale : {2, 3}) ok = WriteBmps(Pictures(scale), program_folder + std::to_string(scale) + "x/") && ok;
+  if (argc == 4) ok = WriteBmps(pictures, argv[3]) && ok;
   return ok ? 0 : 1;
 }

@@ -1,7 +1,8 @@
 // Draws the pictures of the borrow dialog's buttons (the four money chips, the OK tick
-// and the Help question mark) with Cairo and writes them as BMP bytes into a C++ source.
+// and the Help question mark) with Cairo and writes them as BMP bytes into a C++ source,
+// and at 2x and 3x as files into the program folder's 2x/ and 3x/.
 //
-//   vantello_gen_dialog_art <dialog_pictures.cpp>
+//   vantello_gen_dialog_art <dialog_pictures.cpp> <program folder>
 #include <cairo.h>
 
 #include <cmath>
@@ -33,7 +34,7 @@ void Use(cairo_t* cr, Rgb c, double alpha = 1.0) { cairo_set_source_rgba(cr, c.r
 // A Cairo picture painted over with its ground colour first, so it is opaque.
 class Picture : public art::Canvas {
  public:
-  Picture(int w, int h) : art::Canvas(w, h) {
+  Picture(int w, int h, int scale) : art::Canvas(w, h, scale) {
     Use(cr(), FromColor(dialogs::kButtonFace));
     cairo_paint(cr());
   }
@@ -72,9 +73,9 @@ void CentredText(cairo_t* cr, const std::string& text, double cx, double cy, dou
 }
 
 // A money chip: a glossy oval of the chip's colour with its amount written across it.
-Bitmap Chip(const std::string& amount, Color oval_colour, Color text_colour) {
+Bitmap Chip(const std::string& amount, Color oval_colour, Color text_colour, int scale) {
   const int w = 66, h = 42;
-  Picture p(w, h);
+  Picture p(w, h, scale);
   cairo_t* cr = p.cr();
   Rgb oval = FromColor(oval_colour);
   double cx = w / 2.0, cy = h / 2.0, rx = w / 2.0 - 1.5, ry = h / 2.0 - 1.5;
@@ -108,8 +109,8 @@ Bitmap Chip(const std::string& amount, Color oval_colour, Color text_colour) {
 }
 
 // The OK button's picture: a green tick.
-Bitmap Tick() {
-  Picture p(24, 24);
+Bitmap Tick(int scale) {
+  Picture p(24, 24, scale);
   cairo_t* cr = p.cr();
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -126,8 +127,8 @@ Bitmap Tick() {
 }
 
 // The Help button's picture: a red question mark on a yellow disc.
-Bitmap QuestionMark() {
-  Picture p(24, 24);
+Bitmap QuestionMark(int scale) {
+  Picture p(24, 24, scale);
   cairo_t* cr = p.cr();
   Ellipse(cr, 12, 12, 10.5, 10.5);
   Use(cr, {1, 0.92, 0.1});
@@ -146,25 +147,39 @@ std::string CppSource(const std::vector<std::pair<std::string, Bitmap>>& picture
   return art::EmbeddedPicturesSource(out);
 }
 
+// The pictures drawn at `scale` times their size.
+std::vector<std::pair<std::string, Bitmap>> Pictures(int scale) {
+  return {
+      {"Borrow1000", Chip("$1,000", platform::Rgb(0, 0, 224), platform::kAqua, scale)},
+      {"Borrow100", Chip("$100", platform::Rgb(208, 0, 0), platform::kYellow, scale)},
+      {"Borrow10", Chip("$10", platform::Rgb(0, 150, 0), platform::kYellow, scale)},
+      {"Borrow1", Chip("$1", platform::Rgb(16, 16, 16), platform::kWhite, scale)},
+      {"OkTick", Tick(scale)},
+      {"HelpMark", QuestionMark(scale)},
+  };
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s <dialog_pictures.cpp>\n", argv[0]);
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: %s <dialog_pictures.cpp> <program folder>\n", argv[0]);
     return 2;
   }
-  const std::vector<std::pair<std::string, Bitmap>> pictures = {
-      {"Borrow1000", Chip("$1,000", platform::Rgb(0, 0, 224), platform::kAqua)},
-      {"Borrow100", Chip("$100", platform::Rgb(208, 0, 0), platform::kYellow)},
-      {"Borrow10", Chip("$10", platform::Rgb(0, 150, 0), platform::kYellow)},
-      {"Borrow1", Chip("$1", platform::Rgb(16, 16, 16), platform::kWhite)},
-      {"OkTick", Tick()},
-      {"HelpMark", QuestionMark()},
-  };
-  std::string source = CppSource(pictures);
+  bool ok = true;
+  std::string source = CppSource(Pictures(1));
   if (!platform::SaveFile(argv[1], std::vector<uint8_t>(source.begin(), source.end()))) {
     std::fprintf(stderr, "vantello_gen_dialog_art: cannot write %s\n", argv[1]);
-    return 1;
+    ok = false;
   }
-  return 0;
+  std::string folder = argv[2];
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  for (int scale : {2, 3})
+    for (const auto& [name, picture] : Pictures(scale)) {
+      std::string path = folder + std::to_string(scale) + "x/" + name + ".bmp";
+      if (platform::SaveFile(path, platform::EncodeBmp24(picture))) continue;
+      std::fprintf(stderr, "vantello_gen_dialog_art: cannot write %s\n", path.c_str());
+      ok = false;
+    }
+  return ok ? 0 : 1;
 }

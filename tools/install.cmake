@@ -1,6 +1,7 @@
 # `cmake --install` in the GNU layout: the game in bin/, its artwork, sounds, manual and
-# pay chart in share/vantello/ (where it finds them from its own place), and the desktop
-# entry, icons and AppStream description where desktops look for them.
+# pay chart in share/vantello/ (where it finds them from its own place), the 2x and 3x
+# pictures in share/vantello/2x/ and 3x/, and the desktop entry, icons and AppStream
+# description where desktops look for them.
 include(GNUInstallDirs)
 
 if(TARGET vantello)
@@ -33,6 +34,10 @@ if(TARGET vantello)
   install(TARGETS vantello RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${VANTELLO_ASSET_PATHS} ${VANTELLO_HELP_OUTPUTS}
           DESTINATION ${CMAKE_INSTALL_DATADIR}/vantello)
+  install(FILES ${VANTELLO_TWIN_PATHS_2X} ${VANTELLO_CARD_TWIN_PATHS_2X} ${VANTELLO_DIALOG_TWIN_PATHS_2X}
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/vantello/2x)
+  install(FILES ${VANTELLO_TWIN_PATHS_3X} ${VANTELLO_CARD_TWIN_PATHS_3X} ${VANTELLO_DIALOG_TWIN_PATHS_3X}
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/vantello/3x)
   install(FILES ${CMAKE_SOURCE_DIR}/assets/desktop/vantello.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${CMAKE_SOURCE_DIR}/assets/desktop/vantello.metainfo.xml

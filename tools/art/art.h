@@ -21,21 +21,23 @@ Rgb Mix(Rgb a, Rgb b, double t);
 Rgb Lighter(Rgb c, double t);  // towards white
 Rgb Darker(Rgb c, double t);   // towards black
 
-// An image surface with its drawing context; painted opaque by the caller.
+// An image surface with its drawing context; painted opaque by the caller. A canvas of
+// scale k is k times as large in pixels, and the caller draws on it in the same
+// coordinates as at 1x, so the twins of a picture are the same drawing made sharper.
 class Canvas {
  public:
-  Canvas(int width, int height);
+  Canvas(int width, int height, int scale = 1);
   ~Canvas();
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
 
   cairo_t* cr() const { return cr_; }
-  int Width() const { return width_; }
+  int Width() const { return width_; }  // in drawing coordinates
   int Height() const { return height_; }
-  platform::Bitmap ToBitmap();
+  platform::Bitmap ToBitmap();            // scale times Width() by scale times Height()
 
  private:
-  int width_, height_;
+  int width_, height_, scale_;
   cairo_surface_t* surface_;
   cairo_t* cr_;
 };
@@ -91,18 +93,20 @@ platform::Bitmap Reduce(const platform::Bitmap& picture, int colours,
 // ---- The pictures ----
 constexpr int kSoundRate = 22050;
 
-platform::Bitmap SymbolSheet(int cell);    // 4 x 3 symbols of cell x cell, white ground
-platform::Bitmap MotionStrip(int cell);    // cell x 576, wrapping top to bottom
-platform::Bitmap MachineFront(int cell);   // 324 x 416 for cell 64, 498 x 610 for 96
-platform::Bitmap ChaserLamps(int cell, bool lit);
-platform::Bitmap SideLamps(int frame);     // frame x (4 * frame): left dark, lit, right dark, lit
-platform::Bitmap ButtonFace(int width, int height);
-platform::Bitmap ArcadeButton(const char* word, bool green);
-platform::Bitmap Logo();
-platform::Bitmap DigitStrip(int scale, bool green);
-platform::Bitmap PlusMinusKeys(int disc);  // two discs of `disc` pixels side by side
-platform::Bitmap BonusIcons();
-platform::Bitmap BigBar();
+// Sizes are those at 1x; `scale` draws the picture that many times larger.
+platform::Bitmap SymbolSheet(int cell, int scale = 1);   // 4 x 3 symbols of cell x cell
+platform::Bitmap MotionStrip(int cell, int scale = 1);   // cell x 576, wrapping top to bottom
+platform::Bitmap MachineFront(int cell, int scale = 1);  // 324 x 416 for cell 64, 498 x 610 for 96
+platform::Bitmap ChaserLamps(int cell, bool lit, int scale = 1);
+// frame x (4 * frame): left dark, lit, right dark, lit
+platform::Bitmap SideLamps(int frame, int scale = 1);
+platform::Bitmap ButtonFace(int width, int height, int scale = 1);
+platform::Bitmap ArcadeButton(const char* word, bool green, int scale = 1);
+platform::Bitmap Logo(int scale = 1);
+platform::Bitmap DigitStrip(int size, bool green, int scale = 1);  // size 1 small, 2 large
+platform::Bitmap PlusMinusKeys(int disc, int scale = 1);  // two discs of `disc` pixels
+platform::Bitmap BonusIcons(int scale = 1);
+platform::Bitmap BigBar(int scale = 1);
 platform::Bitmap PayChart();
 
 struct Sound {
