@@ -527,6 +527,8 @@ void GameWindow::FitPicture(int layout_w, int layout_h, int compose_scale) {
 
 bool GameWindow::Fitted() const { return impl_->fitted; }
 
+double GameWindow::Scale() const { return impl_->fitted ? impl_->fit.scale : 1.0; }
+
 GameWindow::Placement GameWindow::Where() const {
   const Impl& win = *impl_;
   Placement p{win.x(), win.y(), win.w(), win.h(), win.fullscreen_active() != 0};

@@ -118,6 +118,9 @@ class GameWindow : public WindowShell {
     bool full_screen = false;
   };
   bool Fitted() const;
+  // Window pixels per layout pixel as the machine is shown now: 1 unless fitted. The
+  // windows that open over the machine grow by the same.
+  double Scale() const;
   Placement Where() const;
   void Restore(const Placement& where);
   void Close() override { Hide(); }
