@@ -15,7 +15,7 @@
 namespace {
 
 using namespace rules;
-using namespace machine;
+using machine::Timer4;
 using testing_support::OrderedView;
 using testing_support::TestMachine;
 using Log = std::vector<std::string>;
@@ -74,17 +74,6 @@ TEST(EvaluateRegularSpin, PoolContributionAloneIsShownButNotPaid) {
   EXPECT_EQ(e.g.LastSpinSummary, "7 Credits were added to the Bell Pool.\r\n");
   EXPECT_EQ(e.g.Credits, 1000);
   EXPECT_FALSE(e.t.fake.Running(Timer4));
-}
-
-TEST(EvaluateRegularSpin, WinFlashWalksTheWinningLinesIncludingLineEight) {
-  Evaluated e({{0, Cherry}, {2, Fruit4}, {4, Fruit4}, {6, Fruit4}});
-  machine::EvaluateRegularSpin(e.t.m);
-  std::vector<int> shown{e.g.WinItem};
-  for (int tick = 0; tick < 4 * 6 + 1; ++tick) {
-    Timer4Timer(e.t.m);
-    if (e.g.WinItem != shown.back()) shown.push_back(e.g.WinItem);
-  }
-  EXPECT_EQ(shown, (std::vector<int>{0, 3, 6, 7, 0}));
 }
 
 TEST(EvaluateRegularSpin, StatisticsSaturate) {
