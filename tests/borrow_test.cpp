@@ -81,8 +81,7 @@ TEST_F(BorrowTest, OpensInBorrowModeWithItsControlsInPlaceAndExplainsItself) {
       ASSERT_GE(b, 0) << a;
       EXPECT_EQ(d.controls[b].text, "") << "the picture says the amount";
     }
-    EXPECT_TRUE(d.controls[d.Find("Borrow Credits")].on);
-    EXPECT_FALSE(d.controls[d.Find("Pay Back Credits")].on);
+    EXPECT_TRUE(d.controls[d.Find("Borrow Credits")].on && !d.controls[d.Find("Pay Back Credits")].on);
     EXPECT_EQ(d.styles[d.Find("Mode:")].color, platform::kRed);
     EXPECT_EQ(d.controls[d.Find("&OK")].button, platform::ButtonKind::Ok);
     d.Click(d.Find("&Help"));
@@ -140,7 +139,7 @@ TEST_F(BorrowTest, RefusalsGiveTheReasonAndChangeNothing) {
   }
 }
 
-TEST_F(BorrowTest, PaintsBothAmountsAndClearsWhatTheyLeaveBehind) {
+TEST_F(BorrowTest, PaintsBothAmountsInTheScreensDigitsAndClearsWhatTheyLeaveBehind) {
   Set(1000, 1000);
   Run([&](FakeDialog& d) {
     const platform::Bitmap& px = d.surface.Pixels();
@@ -160,10 +159,8 @@ TEST_F(BorrowTest, PaintsBothAmountsAndClearsWhatTheyLeaveBehind) {
     EXPECT_NE(px.Pixel(582 - 30 - 4 * 16 + 8, 50), kRedDigits);
     EXPECT_FALSE(d.surface.Held());
   });
-}
 
-TEST_F(BorrowTest, LargeScreensPaintLargeDigits) {
-  testing_support::TestMachine wide(1024, 96);
+  testing_support::TestMachine wide(1024, 96);  // large screens paint large digits
   wide.dialogs.scripts.push_back([](FakeDialog& d) {
     EXPECT_EQ(d.surface.Pixels().Pixel(20 + 16, 40 + 30), kGreenLarge);
     EXPECT_EQ(d.surface.Pixels().Pixel(582 - 30 - 16, 40 + 30), kRedLarge);
@@ -199,8 +196,7 @@ TEST(BorrowPictures, EachChipShowsItsColours) {
   for (const Chip& chip : chips) {
     SCOPED_TRACE(chip.name);
     platform::Bitmap p = dialogs::DialogBitmap(chip.name);
-    ASSERT_EQ(p.Width(), 66);
-    ASSERT_EQ(p.Height(), 42);
+    ASSERT_EQ(std::pair(p.Width(), p.Height()), std::pair(66, 42));
     EXPECT_EQ(p.Pixel(0, 0), dialogs::kButtonFace);
     int oval = 0, letters = 0;
     for (int y = 0; y < 42; ++y)

@@ -124,32 +124,10 @@ TEST(CardGrid, GapsAndTheOutsideTurnNothing) {
   });
 }
 
-TEST(CardTable, EachValuePaysAsTheRulesSay) {
-  struct Case {
-    std::vector<int32_t> values;
-    int32_t win;
-    const char* sound;
-  };
-  const Case cases[] = {{{rules::kJokerValue}, 200, "Cherry6.wav"}, {{0}, 60, "Cherry6.wav"},
-                        {{10, 11, 12}, 40, "Cherry6.wav"},          {{7, 8, 9}, 20, "Cherry1.wav"},
-                        {{6}, 10, "Cherry1.wav"},                   {{1, 2, 3, 4, 5}, 0, "Cherry7.wav"}};
-  for (const Case& c : cases)
-    for (int32_t value : c.values) {
-      SCOPED_TRACE("value " + std::to_string(value));
-      Table table(20, {value});
-      table.Play([&](FakeDialog& d) {
-        EXPECT_EQ(Winnings(d), "Winnings: 20");
-        table.Turn(d, value);
-        EXPECT_EQ(Winnings(d), "Winnings: " + std::to_string(c.win));
-      });
-      EXPECT_EQ(table.g.SpinWin, c.win);
-      EXPECT_EQ(table.t.fake.sounds, std::vector<std::string>{c.sound});
-    }
-}
-
-// Several cards in a row: a 7 halves dropping the fraction and play goes on, a losing card
-// ends the game, a card turns once, sound off is silent, and both meters stop at the ends.
-TEST(CardTable, TurnsInARowPayAndCountTheNetResult) {
+// Each value on its own, then several cards in a row: a 7 halves dropping the fraction and
+// play goes on, a losing card ends the game, a card turns once, sound off is silent, and
+// both meters stop at the ends.
+TEST(CardTable, CardsPayAsTheRulesSayAndTheNetResultIsCounted) {
   using rules::kJokerValue, rules::kSeven, rules::kKing, rules::kAce;
   const std::string c1 = "Cherry1.wav", c6 = "Cherry6.wav", c7 = "Cherry7.wav";
   struct Case {
@@ -158,7 +136,8 @@ TEST(CardTable, TurnsInARowPayAndCountTheNetResult) {
     bool sound;
     int32_t win_after, won_after;
     std::vector<std::string> sounds;
-  } cases[] = {
+  };
+  std::vector<Case> cases = {
       {5, 100, {kSeven, kKing}, true, 4, 99, {c1, c6}},
       {1, 0, {kSeven, kJokerValue}, true, 0, -1, {c1, c6}},  // nothing left, but the game is not over
       {30, 10, {3, kJokerValue}, true, 0, -20, {c7}},
@@ -167,13 +146,18 @@ TEST(CardTable, TurnsInARowPayAndCountTheNetResult) {
       {300'000'000, kMax - 5, {kJokerValue, kAce}, true, kMax, kMax, {c6, c6}},
       {kMax, kMin + 5, {4}, true, 0, kMin, {c7}},
   };
+  const int32_t pays[14] = {60, 0, 0, 0, 0, 0, 10, 20, 20, 20, 40, 40, 40, 200};  // from 20, Ace to King, Joker
+  for (int32_t value = 0; value < 14; ++value)
+    cases.push_back({20, 0, {value}, true, pays[value], pays[value] - 20, {pays[value] == 0 ? c7 : pays[value] <= 20 ? c1 : c6}});
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.win << " then " << c.turns.size() << " cards, sound " << c.sound);
+    SCOPED_TRACE(testing::Message() << c.win << " then values " << testing::PrintToString(c.turns) << ", sound " << c.sound);
     Table table(c.win, c.turns);
     table.g.DoubleOrNothingWon = c.won;
     table.g.Sound = c.sound;
     table.Play([&](FakeDialog& d) {
+      EXPECT_EQ(Winnings(d), "Winnings: " + std::to_string(c.win));
       for (int32_t v : c.turns) table.Turn(d, v);
+      EXPECT_EQ(Winnings(d), "Winnings: " + std::to_string(c.win_after));
     });
     EXPECT_EQ(table.g.SpinWin, c.win_after);
     EXPECT_EQ(table.g.DoubleOrNothingWon, c.won_after);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <set>
+#include <algorithm>
+#include <string>
 
 #include "machine/spin_cycle.h"
 #include "rules/spin_rules.h"
@@ -44,16 +45,6 @@ int SideLampDraws(TestMachine& t, bool with_hatching = false) {
   return n;
 }
 int TimerDraws(TestMachine& t) { return SideLampDraws(t, true); }
-
-// The pace of the steps is pinned in pacing_test.cpp.
-TEST(SpinCycle, FullSpinMovesTheChaser97TimesAndClicksOncePerWheel) {
-  TestMachine t;
-  t.canvas.Record(true);
-  machine::SpinCycle(t.m);
-  EXPECT_EQ(ChaserDraws(t), 97);
-  EXPECT_EQ(Clicks(t), 9);
-  EXPECT_FALSE(t.m.g.SpinInProgress);
-}
 
 TEST(SpinCycle, BonusLampLightsOnlyAfterItsStartingState) {
   TestMachine win, lose;
@@ -117,7 +108,16 @@ TEST(SpinCycle, LampTimersRunInTheBonusPauseButNeverOverTheTurningWheels) {
   }
 }
 
-TEST(SpinCycle, StopQueuedBeforeTheFirstStepStopsEverythingAtOnce) {
+// A full spin moves the chaser 97 times and clicks once per wheel (its pace is pinned in
+// pacing_test.cpp); a stop queued before the first step stops everything at once.
+TEST(SpinCycle, FullSpinMovesTheChaserButAStopBeforeTheFirstStepDoesNot) {
+  TestMachine full;
+  full.canvas.Record(true);
+  machine::SpinCycle(full.m);
+  EXPECT_EQ(ChaserDraws(full), 97);
+  EXPECT_EQ(Clicks(full), 9);
+  EXPECT_FALSE(full.m.g.SpinInProgress);
+
   TestMachine t;
   t.m.g.StopRequested = true;  // an old request is forgotten by the set-up...
   t.fake.OnPump(0, [&] { t.m.g.StopRequested = true; });  // ...a queued Space is not
