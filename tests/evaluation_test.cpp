@@ -57,6 +57,21 @@ TEST(EvaluateRegularSpin, CherryAndBellSpinRedrawsAndSoundsInOrder) {
   EXPECT_TRUE(e.t.fake.Running(Timer4));
 }
 
+// The meter shows every step, below zero too, and every step of the refill.
+TEST(EvaluateRegularSpin, ThreeCherriesOnAnAlmostEmptyMeterEarnThreeRolls) {
+  Evaluated e({{0, Cherry}, {1, Cherry}, {2, Cherry}});
+  e.g.Cherries = 1;
+  machine::EvaluateRegularSpin(e.t.m);
+  Log meter;
+  for (const std::string& s : e.view.Log())
+    if (s.rfind("Cherr", 0) == 0) meter.push_back(s);
+  EXPECT_EQ(meter, Join({{"Cherries=0", "Cherry5.wav", "Cherries=-1", "Cherry5.wav", "Cherries=-2", "Cherry5.wav"},
+                         {"Cherries=1", "Cherry5.wav", "Cherries=2", "Cherry5.wav", "Cherries=3", "Cherry5.wav"},
+                         {"Cherries=4", "Cherry5.wav", "Cherries=5", "Cherry5.wav", "Cherries=6", "Cherry5.wav"},
+                         {"Cherry9.wav", "Cherry6.wav"}}));
+  EXPECT_EQ(std::pair(e.g.CherryRollsLeft, e.g.Cherries), std::pair(3, 6));
+}
+
 TEST(EvaluateRegularSpin, AllFruitIsHeardBetweenTheLinesAndTheRefill) {
   Evaluated e({});
   e.t.ShowWindow({Cherry, Cherry, Cherry, Cherry, Cherry, Cherry, Cherry, Cherry, Cherry});
@@ -89,13 +104,17 @@ TEST(EvaluateRolls, MoveNoMetersAndCountWhatWasDelivered) {
   e.g.Bells = 1;
   e.g.Double = true;
   e.g.PayMode = true;
-  e.t.m.PlayDoubleOrNothing = [&] { e.g.SpinWin *= 2; };
+  e.t.m.PlayDoubleOrNothing = [&] {
+    e.view.Note(e.t.fake.Running(Timer4) ? "cards, flashing" : "cards");  // a roll's win flashes first
+    e.g.SpinWin *= 2;
+  };
   machine::EvaluateCherryRoll(e.t.m);
   // Line 1 pays 20, lines 4 to 7 (a Cherry over a Bell) 5 each; the card game doubles.
   EXPECT_EQ(e.g.CherryRollsWon, 2 * 40);
   EXPECT_EQ(e.g.Credits, 1000 + 80);
   EXPECT_EQ(std::tuple(e.g.SpinWin, e.g.Cherries, e.g.Bells), std::tuple(0, 1, 1));
   EXPECT_EQ(e.g.CherryRollsLeft, 0);
+  EXPECT_EQ(e.view.Log().at(2), "cards, flashing");
 
   e.t.m.PlayDoubleOrNothing = [&] { e.g.SpinWin = 0; };
   e.t.ShowWindow({Bar1, Bar1, Bar1, Symbol8, Symbol8, Symbol8, Symbol8, Symbol8, Symbol8});
