@@ -44,8 +44,9 @@ EventList Events(const SpinOutcome& out) {
   return v;
 }
 
-// Each line pay of the three tables is held against the manual in paychart_rules_test.cpp;
-// single windows are pinned through the simulator's `eval` in sim_eval_test.sh.
+// Each line pay of the three tables is held against the manual in paychart_rules_test.cpp,
+// single windows through the simulator's `eval` in sim_eval_test.sh, and the rolls leaving
+// the meters alone in evaluation_test.cpp.
 
 TEST(RegularSpin, CherriesPayByTheOrderOfTheLineAndLineEightAddsUp) {
   // Cell 2 starts line 6 but ends line 8.
@@ -167,19 +168,6 @@ TEST(RegularSpin, SumsSaturateInsteadOfWrapping) {
   EXPECT_EQ(Regular(full_pool).BellPool, kMax);
 }
 
-TEST(Rolls, PayTheirOwnTablesAndLeaveTheMetersAlone) {
-  SpinInput in = Window({{0, Cherry}, {1, Fruit11}, {2, Cherry}, {3, Cherry}, {4, Cherry}, {5, Cherry}}, 2);
-  in.Cherries = 1;
-  SpinOutcome cherry = rules::EvaluateWindow(SpinKind::CherryRoll, in);
-  EXPECT_EQ(cherry.LineWins, (Lines{10, 40, 0, 20, 0, 20, 20, 0}));
-  EXPECT_EQ(std::tuple(cherry.EventCount, cherry.Cherries, cherry.CherryRollsEarned), std::tuple(0, 1, 0));
-
-  SpinOutcome bar = rules::EvaluateWindow(
-      SpinKind::BarRoll, Window({{0, Bar3}, {1, Bar3}, {2, Bar3}, {3, Bar1}, {4, Bar3}, {5, Bar2}, {6, Cherry}}));
-  EXPECT_EQ(bar.LineWins, (Lines{10, 5, 0, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(bar.BarRollsEarned, 0);
-}
-
 TEST(Rolls, RollSevensPayOnEveryLineBetWhereverTheyStand) {
   SpinInput in = Window({{8, RollSeven}}, 2);
   in.LinesPlayed = 3;
@@ -196,6 +184,9 @@ TEST(Rolls, RollSevensPayOnEveryLineBetWhereverTheyStand) {
       rules::EvaluateWindow(SpinKind::BarRoll, Window({{0, Bar1}, {1, Bar3}, {2, Bar2}, {4, RollSeven}}, 1, true));
   EXPECT_EQ(doubled.SpinWin, 10 + 32);
   EXPECT_EQ(doubled.ReturnedBet, 0);
+
+  // Three Triple BARs on a roll earn no more FREE Spins.
+  EXPECT_EQ(rules::EvaluateWindow(SpinKind::BarRoll, Window({{0, Bar3}, {1, Bar3}, {2, Bar3}})).BarRollsEarned, 0);
 }
 
 }  // namespace

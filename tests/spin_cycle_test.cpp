@@ -161,21 +161,6 @@ TEST(SpinCycle, StopWhileAllSixLampsAreLitWinsTheBonusLamp) {
   }
 }
 
-TEST(SpinCycle, RegularSpinTakesTheBetRollsDoNot) {
-  TestMachine t;
-  t.m.g.LinesPlayed = 5;
-  t.m.g.CoinsPerLine = 3;
-  // A regular spin, then a Cherry Roll and a Bar Roll: only the first costs anything.
-  for (int spin = 0; spin < 3; ++spin) {
-    t.m.g.CherryRollMode = spin == 1;
-    t.m.g.BarRollMode = spin == 2;
-    machine::SpinCycle(t.m);
-    EXPECT_EQ(t.m.g.Credits, 1000 - 15) << spin;
-    EXPECT_EQ(t.m.g.TotalBets, 15) << spin;
-    EXPECT_EQ(t.m.g.Spins, 1) << spin;
-  }
-}
-
 // The nesting of the rolls themselves is pinned in rolls_test.cpp.
 TEST(SpinCycle, RollStripsStayOnShowUntilTheNextSpinRestoresThem) {
   TestMachine t;
