@@ -6,7 +6,6 @@
 #include <functional>
 #include <limits>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "dialogs/borrow.h"
@@ -63,7 +62,6 @@ class BorrowTest : public ::testing::Test {
       for (int32_t a : amounts) d.Click(Amount(d, a));
     });
   }
-  void PayBack(const std::vector<int32_t>& amounts) { Borrow(amounts, true); }
   void ExpectMeters(int32_t credits, int32_t borrowed) {
     EXPECT_EQ(tm.m.g.Credits, credits);
     EXPECT_EQ(tm.m.g.Borrowed, borrowed);
@@ -83,8 +81,7 @@ TEST_F(BorrowTest, OpensInBorrowModeWithItsControlsInPlaceAndExplainsItself) {
       ASSERT_GE(b, 0) << a;
       EXPECT_EQ(d.controls[b].text, "") << "the picture says the amount";
     }
-    EXPECT_TRUE(d.controls[d.Find("Borrow Credits")].on);
-    EXPECT_FALSE(d.controls[d.Find("Pay Back Credits")].on);
+    EXPECT_TRUE(d.controls[d.Find("Borrow Credits")].on && !d.controls[d.Find("Pay Back Credits")].on);
     EXPECT_EQ(d.styles[d.Find("Mode:")].color, platform::kRed);
     EXPECT_EQ(d.controls[d.Find("&OK")].button, platform::ButtonKind::Ok);
     d.Click(d.Find("&Help"));
@@ -104,6 +101,7 @@ TEST_F(BorrowTest, BorrowingAndPayingBackMoveBothMeters) {
     int32_t credits_after, borrowed_after;
   } cases[] = {
       {0, 0, {1000, 1000, 1000, 1000, 100, 10, 1}, false, 4111, 4111},
+      {kMax - 1000, kMax - 1000, {1000}, false, kMax, kMax},  // right up to the top is still a loan
       {1000, 1000, {1000}, true, 0, 0},
       // An amount equal to the credits, or to the loan, is accepted.
       {10, 100, {10}, true, 0, 90},
@@ -117,46 +115,31 @@ TEST_F(BorrowTest, BorrowingAndPayingBackMoveBothMeters) {
   EXPECT_TRUE(tm.fake.boxes.empty());
 }
 
-TEST_F(BorrowTest, PayingBackIsRefusedWithTheReasonAndNothingChanges) {
+TEST_F(BorrowTest, RefusalsGiveTheReasonAndChangeNothing) {
   struct Case {
     int32_t credits, borrowed, amount;
+    bool pay_back;
     std::string message;
   } cases[] = {
-      {999, 1000, 1000, "You do not have 1000.00 credits!"},
-      {4, 100, 10, "You do not have   10.00 credits!"},
-      {500, 50, 100, "You cannot pay back more credits than you have borrowed!"},
+      {999, 1000, 1000, true, "You do not have 1000.00 credits!"},
+      {4, 100, 10, true, "You do not have   10.00 credits!"},
+      {500, 50, 100, true, "You cannot pay back more credits than you have borrowed!"},
       // Both apply: the missing credits are named.
-      {50, 20, 100, "You do not have  100.00 credits!"},
+      {50, 20, 100, true, "You do not have  100.00 credits!"},
+      {kMax - 500, 0, 1000, false, "You cannot borrow that much: the credit meter would overflow."},
+      {0, kMax - 5, 10, false, "You cannot borrow that much: the credit meter would overflow."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
     tm.fake.boxes.clear();
     Set(c.credits, c.borrowed);
-    PayBack({c.amount});
+    Borrow({c.amount}, c.pay_back);
     EXPECT_EQ(tm.fake.boxes, std::vector<std::string>{"Information: " + c.message});
     ExpectMeters(c.credits, c.borrowed);
   }
 }
 
-TEST_F(BorrowTest, ALoanPastTheMetersIsRefused) {
-  const std::string refusal = "Information: You cannot borrow that much: the credit meter would overflow.";
-  for (auto [credits, borrowed, amount] : {std::tuple{kMax - 500, 0, 1000}, {0, kMax - 5, 10}}) {
-    tm.fake.boxes.clear();
-    Set(credits, borrowed);
-    Borrow({amount});
-    EXPECT_EQ(tm.fake.boxes, std::vector<std::string>{refusal});
-    ExpectMeters(credits, borrowed);
-  }
-
-  // Right up to the top is still a loan.
-  tm.fake.boxes.clear();
-  Set(kMax - 1000, kMax - 1000);
-  Borrow({1000});
-  EXPECT_TRUE(tm.fake.boxes.empty());
-  ExpectMeters(kMax, kMax);
-}
-
-TEST_F(BorrowTest, PaintsBothAmountsAndClearsWhatTheyLeaveBehind) {
+TEST_F(BorrowTest, PaintsBothAmountsInTheScreensDigitsAndClearsWhatTheyLeaveBehind) {
   Set(1000, 1000);
   Run([&](FakeDialog& d) {
     const platform::Bitmap& px = d.surface.Pixels();
@@ -176,10 +159,8 @@ TEST_F(BorrowTest, PaintsBothAmountsAndClearsWhatTheyLeaveBehind) {
     EXPECT_NE(px.Pixel(582 - 30 - 4 * 16 + 8, 50), kRedDigits);
     EXPECT_FALSE(d.surface.Held());
   });
-}
 
-TEST_F(BorrowTest, LargeScreensPaintLargeDigits) {
-  testing_support::TestMachine wide(1024, 96);
+  testing_support::TestMachine wide(1024, 96);  // large screens paint large digits
   wide.dialogs.scripts.push_back([](FakeDialog& d) {
     EXPECT_EQ(d.surface.Pixels().Pixel(20 + 16, 40 + 30), kGreenLarge);
     EXPECT_EQ(d.surface.Pixels().Pixel(582 - 30 - 16, 40 + 30), kRedLarge);
@@ -215,8 +196,7 @@ TEST(BorrowPictures, EachChipShowsItsColours) {
   for (const Chip& chip : chips) {
     SCOPED_TRACE(chip.name);
     platform::Bitmap p = dialogs::DialogBitmap(chip.name);
-    ASSERT_EQ(p.Width(), 66);
-    ASSERT_EQ(p.Height(), 42);
+    ASSERT_EQ(std::pair(p.Width(), p.Height()), std::pair(66, 42));
     EXPECT_EQ(p.Pixel(0, 0), dialogs::kButtonFace);
     int oval = 0, letters = 0;
     for (int y = 0; y < 42; ++y)

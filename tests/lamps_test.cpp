@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "machine/lamps.h"
 #include "rules/strips.h"
 #include "tests/test_machine.h"
@@ -34,20 +36,16 @@ TEST(Lamps, WinFlashWalksTheWinningItemsSixTicksEach) {
   rules::GameState& g = t.m.g;
   g.LineWins[0] = 2;
   g.LineWins[5] = 4;
-  g.ScreenBonus = 10;
+  g.ScreenBonus = 10;  // All Fruit, shown as item 9
   g.SpinWin = 166;
   g.WinItem = 0;
-  g.FlashTicks = 0;
   machine::StartTimer(t.m, machine::Timer4);
   std::vector<int> shown;
   for (int tick = 0; tick < 24; ++tick) {
     t.fake.Fire(machine::Timer4);
     shown.push_back(g.WinItem);
   }
-  std::vector<int> expected;
-  for (int item : {0, 5, 9, 0})
-    for (int i = 0; i < 6; ++i) expected.push_back(item);
-  EXPECT_EQ(shown, expected);
+  EXPECT_EQ(shown, (std::vector<int>{0, 0, 0, 0, 0, 0, 5, 5, 5, 5, 5, 5, 9, 9, 9, 9, 9, 9, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST(Lamps, ASingleWinKeepsBlinkingAndNoWinStopsTheFlash) {
@@ -93,10 +91,8 @@ TEST(Lamps, HighlightedLinesAreHatchedInTheirColourOverTheirCells) {
   machine::HighlightLine(t.m, 7, true);  // the rising diagonal: cells 6, 4, 2
   ASSERT_EQ(t.canvas.Recorded().size(), 3u);
   const auto& first = t.canvas.Recorded()[0];
-  EXPECT_EQ(first.color, platform::kRed);
-  EXPECT_EQ(first.x - t.m.g.OriginX, 75);
-  EXPECT_EQ(first.y - t.m.g.OriginY, 70 + 2 * 173);
-  EXPECT_EQ(first.w, 99);
+  EXPECT_EQ(std::tuple(first.color, first.x - t.m.g.OriginX, first.y - t.m.g.OriginY, first.w),
+            std::tuple(platform::kRed, 75, 70 + 2 * 173, 99));
   t.canvas.Recorded().clear();
   machine::HighlightLine(t.m, 8, true);
   EXPECT_TRUE(t.canvas.Recorded().empty());

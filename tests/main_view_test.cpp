@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
 #include <utility>
 
 #include "tests/test_machine.h"
@@ -127,31 +129,24 @@ TEST(Layout, RectanglesFollowTheWidthClass) {
     EXPECT_EQ(g.StopRect, k.stop) << k.width;
     EXPECT_EQ(g.LinesRect, k.lines) << k.width;
     EXPECT_EQ(g.CoinsRect, k.coins) << k.width;
-    EXPECT_EQ(logo.x, k.logo.x) << k.width;
-    EXPECT_EQ(logo.y, k.logo.y) << k.width;
+    EXPECT_EQ(std::pair(logo.x, logo.y), std::pair(k.logo.x, k.logo.y)) << k.width;
   }
-  EXPECT_EQ(view::WidthClassOf(699), view::WidthClass::Small);
-  EXPECT_EQ(view::WidthClassOf(999), view::WidthClass::Medium);
-  EXPECT_EQ(view::WidthClassOf(1000), view::WidthClass::Large);
-  EXPECT_EQ(view::WidthClassOf(20000), view::WidthClass::Large);
+  using enum view::WidthClass;
+  for (auto [width, width_class] : {std::pair{699, Small}, {700, Medium}, {999, Medium}, {1000, Large}, {20000, Large}})
+    EXPECT_EQ(view::WidthClassOf(width), width_class) << width;
 }
 
-TEST(Artwork, FilesAndOriginsFollowTheScreen) {
-  auto small8 = view::ChooseArtworkFiles(640, 8);
-  EXPECT_EQ(small8.BackgroundImage, "Backs256.bmp");
-  EXPECT_EQ(small8.SymbolSheet, "Che64256.bmp");
-  EXPECT_EQ(small8.MotionStrip, "Moti2256.bmp");
-  EXPECT_EQ(small8.SideLampImage, "Cbut0256.bmp");
-  auto mid16 = view::ChooseArtworkFiles(800, 16);
-  EXPECT_EQ(mid16.BackgroundImage, "Backsm.bmp");
-  EXPECT_EQ(mid16.SideLampImage, "Cherbut1.bmp");
-  EXPECT_EQ(view::ChooseArtworkFiles(691, 24).SideLampImage, "Cherbut1.bmp");
-  EXPECT_EQ(view::ChooseArtworkFiles(690, 24).SideLampImage, "Cherbut0.bmp");
-  auto large = view::ChooseArtworkFiles(1000, 24);
-  EXPECT_EQ(large.BackgroundImage, "Backlg.bmp");
-  EXPECT_EQ(large.BackgroundFallback, "Backlg2.bmp");
-  EXPECT_EQ(large.SymbolSheet, "Cherry96.bmp");
-  EXPECT_EQ(view::ChooseArtworkFiles(1024, 8).BackgroundImage, "Backlg2.bmp");
+TEST(Artwork, FilesFollowTheScreen) {
+  using F = view::ArtworkFiles;
+  const std::tuple<int, int, std::string F::*, const char*> files[] = {
+      {640, 8, &F::BackgroundImage, "Backs256.bmp"}, {640, 8, &F::SymbolSheet, "Che64256.bmp"},
+      {640, 8, &F::MotionStrip, "Moti2256.bmp"},     {640, 8, &F::SideLampImage, "Cbut0256.bmp"},
+      {800, 16, &F::BackgroundImage, "Backsm.bmp"},  {800, 16, &F::SideLampImage, "Cherbut1.bmp"},
+      {691, 24, &F::SideLampImage, "Cherbut1.bmp"},  {690, 24, &F::SideLampImage, "Cherbut0.bmp"},
+      {1000, 24, &F::BackgroundImage, "Backlg.bmp"}, {1000, 24, &F::BackgroundFallback, "Backlg2.bmp"},
+      {1000, 24, &F::SymbolSheet, "Cherry96.bmp"},   {1024, 8, &F::BackgroundImage, "Backlg2.bmp"}};
+  for (const auto& [width, depth, file, name] : files)
+    EXPECT_EQ(view::ChooseArtworkFiles(width, depth).*file, name) << width << "x" << depth;
 }
 
 }  // namespace

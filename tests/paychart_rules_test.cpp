@@ -14,6 +14,7 @@
 #pragma GCC diagnostic pop
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "rules/pay_rules.h"
@@ -31,10 +32,6 @@ std::vector<Line> EveryLine() {
     for (int b = 0; b < rules::kSymbolCount; ++b)
       for (int c = 0; c < rules::kSymbolCount; ++c) lines.push_back({a, b, c});
   return lines;
-}
-
-std::string Show(const Line& l) {
-  return std::to_string(l[0]) + "-" + std::to_string(l[1]) + "-" + std::to_string(l[2]);
 }
 
 // A window of Clovers, which pay nothing anywhere, with `count` of `symbol` from the first
@@ -73,28 +70,8 @@ void ExpectChartShowsTheRule(const std::vector<art::PayLine>& chart, LineRule ru
     bool shown = false;
     for (const art::PayLine& row : chart)
       shown = shown || (row.pay == pay && ChartRowReads(row, l));
-    EXPECT_TRUE(shown) << Show(l) << " pays " << pay << " but no chart row says so";
+    EXPECT_TRUE(shown) << testing::PrintToString(l) << " pays " << pay << " but no chart row says so";
   }
-}
-
-TEST(PayChartRows, ShowEveryLinePayOfTheRules) {
-  ExpectChartShowsTheRule(art::RegularPayLines(), rules::RegularLineMultiplier);
-  ExpectChartShowsTheRule(art::CherryRollPayLines(), rules::CherryRollLineMultiplier);
-  ExpectChartShowsTheRule(art::BarRollPayLines(), rules::BarRollLineMultiplier);
-}
-
-TEST(PayChartRows, ShowEverySevensBonusAndAllFruit) {
-  std::map<int, int32_t> by_sevens;
-  int all_fruit_rows = 0;
-  for (const art::BonusLine& row : art::ScreenBonusLines()) {
-    EXPECT_GT(row.pay, 0) << row.label;
-    if (row.sevens == 0) ++all_fruit_rows;
-    else by_sevens[row.sevens] = row.pay;
-  }
-  EXPECT_EQ(all_fruit_rows, 1);
-  for (int sevens = 0; sevens <= 9; ++sevens)
-    EXPECT_EQ(by_sevens.count(sevens), rules::SevensMultiplier(sevens) > 0 ? 1u : 0u)
-        << sevens << " Sevens";
 }
 
 // ---- The manual as the game ships it.
@@ -182,24 +159,33 @@ void ExpectManualTable(const std::string& heading, LineRule rule) {
     std::vector<Line> lines = LinesMeant(text);
     EXPECT_FALSE(lines.empty()) << "cannot read the row \"" << text << "\"";
     for (const Line& l : lines) {
-      EXPECT_EQ(rule(l[0], l[1], l[2]), pay) << "\"" << text << "\" as " << Show(l);
+      EXPECT_EQ(rule(l[0], l[1], l[2]), pay) << "\"" << text << "\" as " << testing::PrintToString(l);
       ++listed[l];
     }
   }
-  for (const Line& l : EveryLine()) {
-    if (rule(l[0], l[1], l[2]) > 0) {
-      EXPECT_EQ(listed[l], 1) << Show(l) << " under " << heading;
-    }
+  for (const Line& l : EveryLine())
+    EXPECT_EQ(listed[l], rule(l[0], l[1], l[2]) > 0 ? 1 : 0) << testing::PrintToString(l) << " under " << heading;
+}
+
+TEST(LinePays, ChartAndManualShowTheRulesOfEachKindOfSpin) {
+  const std::tuple<const char*, std::vector<art::PayLine>, LineRule> kinds[] = {
+      {"Line shows", art::RegularPayLines(), rules::RegularLineMultiplier},
+      {"Cherry Roll line shows", art::CherryRollPayLines(), rules::CherryRollLineMultiplier},
+      {"FREE Spin line shows", art::BarRollPayLines(), rules::BarRollLineMultiplier}};
+  for (const auto& [heading, chart, rule] : kinds) {
+    SCOPED_TRACE(heading);
+    ExpectChartShowsTheRule(chart, rule);
+    ExpectManualTable(heading, rule);
   }
 }
 
-TEST(ManualPays, LineTablesAreTheRules) {
-  ExpectManualTable("Line shows", rules::RegularLineMultiplier);
-  ExpectManualTable("Cherry Roll line shows", rules::CherryRollLineMultiplier);
-  ExpectManualTable("FREE Spin line shows", rules::BarRollLineMultiplier);
-}
-
-TEST(ManualPays, ScreenBonusesAreWhatAllEightLinesAtOneCoinWin) {
+// The manual's bonuses are what all eight lines at one coin win; the chart has a row for each.
+TEST(ScreenBonuses, ManualAndChartShowEverySevensBonusAndAllFruit) {
+  std::map<int, int> chart_rows;
+  for (const art::BonusLine& row : art::ScreenBonusLines()) {
+    EXPECT_GT(row.pay, 0) << row.label;
+    ++chart_rows[row.sevens];  // 0 for All Fruit
+  }
   const std::string html = ShippedManual();
   const std::string table = TableUnder(html, "Sevens in the window");
   std::vector<int32_t> counts = Numbers(table, std::regex(R"(<b>(\d+)</b>)"));
@@ -210,9 +196,9 @@ TEST(ManualPays, ScreenBonusesAreWhatAllEightLinesAtOneCoinWin) {
     EXPECT_EQ(Evaluate(rules::SpinKind::Regular, rules::Seven, counts[i], 8, 1).SevensWon, pays[i])
         << counts[i] << " Sevens";
   for (int sevens = 0; sevens <= 9; ++sevens) {
-    bool listed = std::find(counts.begin(), counts.end(), sevens) != counts.end();
-    EXPECT_EQ(listed, Evaluate(rules::SpinKind::Regular, rules::Seven, sevens, 8, 1).SevensWon > 0)
-        << sevens << " Sevens";
+    const bool pays_bonus = rules::SevensMultiplier(sevens) > 0;
+    EXPECT_EQ(std::count(counts.begin(), counts.end(), sevens), pays_bonus ? 1 : 0) << sevens << " Sevens";
+    EXPECT_EQ(chart_rows[sevens], sevens == 0 || pays_bonus ? 1 : 0) << sevens << " Sevens";
   }
 
   std::vector<int32_t> fruit =

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <random>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "machine/bets.h"
 #include "rules/money.h"
@@ -60,9 +62,7 @@ class MoneyWatch : public machine::SilentView {
     if (problem.empty()) problem = "after " + std::to_string(bets_taken) + " paid spins: " + what;
   }
 
-  int64_t paid = 0;       // every credit a spin added
-  int64_t bet_total = 0;  // every credit a spin took
-  int64_t shown_;
+  int64_t paid = 0, bet_total = 0, shown_;  // every credit a spin added and took
   int bets_taken = 0;
   std::string problem;
 };
@@ -75,9 +75,7 @@ TEST(Soak, HundredThousandSpinsKeepTheMoneyAndMetersRight) {
   t.canvas.Resize(1, 1);
   m.art = machine::Artwork();
   t.fake.pump_step_ms = 25;
-  g.Sound = false;
-  g.Double = false;
-  g.PayMode = false;  // Instant Payoff
+  g.Sound = g.Double = g.PayMode = false;  // silent, no card game, Instant Payoff
 
   testing_support::TempFolder folder;
   UnflushedFileOps ops;
@@ -120,10 +118,8 @@ TEST(Soak, HundredThousandSpinsKeepTheMoneyAndMetersRight) {
   auto press_bet_key = [&] {
     const int32_t lines = g.LinesPlayed, coins = g.CoinsPerLine;
     const int key = std::uniform_int_distribution<int>(0, 3)(rng);
-    if (key == 0) machine::LinesUp(m);
-    if (key == 1) machine::LinesDown(m);
-    if (key == 2) machine::CoinsUp(m);
-    if (key == 3) machine::CoinsDown(m);
+    const std::array<void (*)(machine::Machine&), 4> keys{machine::LinesUp, machine::LinesDown, machine::CoinsUp, machine::CoinsDown};
+    keys[key](m);
     const bool changed = lines != g.LinesPlayed || coins != g.CoinsPerLine;
     if (!changed) ++refused_changes;
     if (changed && g.SpinInProgress) watch.Problem("the bet changed while the wheels turned");
@@ -152,16 +148,14 @@ TEST(Soak, HundredThousandSpinsKeepTheMoneyAndMetersRight) {
   };
 
   while (watch.bets_taken < kPaidSpins && watch.problem.empty()) {
-    if (g.Credits < std::max(1, g.LinesPlayed * g.CoinsPerLine)) {
-      // Out of money: the borrow dialog's loan.
+    if (g.Credits < std::max(1, g.LinesPlayed * g.CoinsPerLine)) {  // out of money: the borrow dialog's loan
       g.Credits += 1000;
       g.Borrowed += 1000;
       watch.DrawCreditsMeter();
       watch.paid -= 1000;  // a loan is no payment
       ++borrows;
     }
-    if (g.LinesPlayed * g.CoinsPerLine == 0) {
-      // An empty bet: start again from one line at one coin.
+    if (g.LinesPlayed * g.CoinsPerLine == 0) {  // an empty bet: start again from one line at one coin
       while (g.CoinsPerLine > 1) machine::CoinsDown(m);
       while (g.LinesPlayed > 1) machine::LinesDown(m);
       if (g.LinesPlayed == 0) machine::LinesUp(m);
@@ -181,13 +175,9 @@ TEST(Soak, HundredThousandSpinsKeepTheMoneyAndMetersRight) {
       rules::ApplyStartupValues(fresh);
       persistence::LoadGameSection(fresh, file, persistence::kCurrentGameSlot, kToday);
       GameState expected = g;
-      expected.GameName = "CurrentGame";
-      expected.GameDate = kToday;
+      expected.GameName = "CurrentGame", expected.GameDate = kToday;
       ASSERT_EQ(persistence::SavedFieldsText(fresh), persistence::SavedFieldsText(expected)) << "after " << watch.bets_taken << " spins";
-      fresh.ScreenWidth = g.ScreenWidth;
-      fresh.CellSize = g.CellSize;
-      fresh.OriginX = g.OriginX;
-      fresh.OriginY = g.OriginY;
+      std::tie(fresh.ScreenWidth, fresh.CellSize, fresh.OriginX, fresh.OriginY) = std::tie(g.ScreenWidth, g.CellSize, g.OriginX, g.OriginY);
       g = fresh;
       ++restarts;
     }
@@ -197,14 +187,10 @@ TEST(Soak, HundredThousandSpinsKeepTheMoneyAndMetersRight) {
   EXPECT_EQ(g.Spins, watch.bets_taken);
 
   // The session went through everything it claims to.
-  EXPECT_GT(stop_presses, 1000);
-  EXPECT_GT(refused_changes, 100);
-  EXPECT_GT(borrows, 0);
-  EXPECT_GT(restarts, 10);
-  EXPECT_GT(saves, restarts);
-  EXPECT_GT(g.NumberOfCherryRolls, 0);
-  EXPECT_GT(g.NumberOfBarRolls, 0);
-  EXPECT_GT(g.BellPoolWon, 0);
+  EXPECT_TRUE(stop_presses > 1000 && refused_changes > 100 && borrows > 0 && restarts > 10 && saves > restarts)
+      << stop_presses << " stops, " << refused_changes << " refusals, " << borrows << " loans, " << restarts
+      << " restarts, " << saves << " saves";
+  EXPECT_TRUE(g.NumberOfCherryRolls > 0 && g.NumberOfBarRolls > 0 && g.BellPoolWon > 0);
   EXPECT_EQ(g.DoubleOrNothingWon, 0);
 }
 

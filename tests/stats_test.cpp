@@ -58,12 +58,11 @@ class StatsTest : public ::testing::Test {
   int width = 0, height = 0;
 };
 
-TEST_F(StatsTest, ANewGame) {
+TEST_F(StatsTest, ANewGameInItsRowsAndColumns) {
   rules::NewGameReset(tm.m.g);
   Open();
   EXPECT_EQ(caption, "Your Game Statistics");
-  EXPECT_EQ(width, 632);
-  EXPECT_EQ(height, 333);
+  EXPECT_EQ(std::pair(width, height), std::pair(632, 333));
   Expect({{"Spins:", "         0"}, {"Credits:", "     1,000"}, {"Borrowed:", "     1,000"},
           {"Total Bets:", "         0"}, {"Payoffs:", "         0"}, {"Skill Stop Percent:", "0.00%"},
           {"Overall Payoff Percentage:", "0.00%"}});
@@ -71,12 +70,8 @@ TEST_F(StatsTest, ANewGame) {
   int ok = Row("OK");
   ASSERT_GE(ok, 0);
   EXPECT_EQ(shown[ok].button, platform::ButtonKind::Ok);
-  EXPECT_EQ(shown[ok].x, 528);
-  EXPECT_EQ(shown[ok].y, 296);
-}
+  EXPECT_EQ(std::pair(shown[ok].x, shown[ok].y), std::pair(528, 296));
 
-TEST_F(StatsTest, RowsStandInTheirColumns) {
-  Open();
   struct Place {
     const char* caption;
     int x, y, value_right;
@@ -89,16 +84,19 @@ TEST_F(StatsTest, RowsStandInTheirColumns) {
     SCOPED_TRACE(p.caption);
     int i = Row(p.caption);
     ASSERT_GE(i, 0);
-    EXPECT_EQ(shown[i].x, p.x);
-    EXPECT_EQ(shown[i].y, p.y);
+    EXPECT_EQ(std::pair(shown[i].x, shown[i].y), std::pair(p.x, p.y));
     const auto& value = shown[i + 1];
-    EXPECT_EQ(value.x + value.w, p.value_right);
-    EXPECT_EQ(value.y, p.y);
+    EXPECT_EQ(std::pair(value.x + value.w, value.y), std::pair(p.value_right, p.y));
     EXPECT_EQ(styles.at(i + 1).bold, p.bold);
     EXPECT_EQ(styles.at(i + 1).align, platform::Align::Right);
   }
   EXPECT_TRUE(styles.at(Row("Overall Payoff Percentage:")).bold);
   EXPECT_FALSE(styles.at(Row("Spins:")).bold);
+
+  // Rolls and skill stop wins without a regular spin: still no rate.
+  tm.m.g.GotBonusCount = 5;
+  tm.m.g.NumberOfCherryRolls = 3;
+  EXPECT_EQ(dialogs::SkillStopPercent(tm.m.g), 0);
 }
 
 TEST_F(StatsTest, SpinsAddUpAndTheSkillStopRateCountsThemAll) {
@@ -110,18 +108,6 @@ TEST_F(StatsTest, SpinsAddUpAndTheSkillStopRateCountsThemAll) {
   Open();
   Expect({{"Spins:", "        15"}, {"Regular Spins:", "        10"}, {"Cherry Roll Spins:", "         3"},
           {"Bar Roll Spins:", "         2"}, {"Skill Stop Wins:", "         6"}, {"Skill Stop Percent:", "40.00%"}});
-}
-
-TEST_F(StatsTest, NoRateWithoutSpinsAndNoDivisionByZero) {
-  rules::GameState& g = tm.m.g;
-  g = rules::GameState{};
-  g.Credits = g.Borrowed = g.BellPool = 0;
-  g.GotBonusCount = 5;
-  EXPECT_EQ(dialogs::SkillStopPercent(g), 0);
-  EXPECT_EQ(dialogs::OverallPayoffPercent(g), 0);
-  // Rolls without regular spins: still no rate.
-  g.NumberOfCherryRolls = 3;
-  EXPECT_EQ(dialogs::SkillStopPercent(g), 0);
 }
 
 TEST_F(StatsTest, CountersNearTheTopAreSummedIn64Bits) {

@@ -230,50 +230,35 @@ class DialogTextFit : public TextFit {
   machine::Machine m{{canvas, fake, fake, fake, fake, desktop.Dialogs(), fake, fake}, view};
 };
 
-TEST_F(DialogTextFit, StatisticsWithLongFigures) {
+// Each dialog with the longest figures and names it can be given.
+TEST_F(DialogTextFit, EveryDialog) {
   rules::ApplyStartupValues(m.g);
-  // Paid back 163.46% of the bets, over a long run of spins.
-  m.g.Spins = 123456789;
+  m.g.Spins = 123456789;  // paid back 163.46% of the bets, over a long run of spins
   m.g.TotalBets = 10000;
   m.g.Borrowed = 1000;
   m.g.Credits = 7346;
   m.g.GotBonusCount = 4567;
   Open([&] { dialogs::ShowStatsDialog(m); });
-}
 
-TEST_F(DialogTextFit, WebSite) {
   platform::Services services{canvas, fake, fake, fake, fake, desktop.Dialogs(), fake, fake};
   Open([&] { dialogs::ShowWebSiteDialog(services); });
-}
 
-TEST_F(DialogTextFit, BorrowChipsAndCaptions) {
-  rules::ApplyStartupValues(m.g);
   view::Pictures digits;
   view::LoadBuiltinPictures(digits, view::BuiltinPicture);
   Open([&] { dialogs::ShowBorrowDialog(m, digits); });
-}
 
-TEST_F(DialogTextFit, SaveAndOpenSlots) {
-  rules::ApplyStartupValues(m.g);
   m.g.GameName = "A game with a rather long name";
-  m.g.Credits = 2000000000;
-  m.g.Borrowed = 2000000000;
+  m.g.Credits = m.g.Borrowed = 2000000000;
   std::filesystem::path ini = std::filesystem::temp_directory_path() / "vantello-fit-slots.ini";
   platform::ProfileFile file(ini.string());
   for (int mode : {1, 0}) Open([&] { dialogs::ShowSlotDialog(m, file, mode); });
   std::filesystem::remove(ini);
-}
 
-TEST_F(DialogTextFit, PayChartAndItsMissingPicture) {
-  rules::ApplyStartupValues(m.g);
   m.ProgramFolder = VANTELLO_PROGRAM_DIR;
   Open([&] { dialogs::ShowPayChart(m); });
-  m.ProgramFolder = "/nowhere/";
+  m.ProgramFolder = "/nowhere/";  // the chart's missing picture is reported in the window
   Open([&] { dialogs::ShowPayChart(m); });
-}
 
-TEST_F(DialogTextFit, CardTable) {
-  rules::ApplyStartupValues(m.g);
   m.g.SpinWin = 64;
   Open([&] { dialogs::PlayDoubleOrNothing(m); });
 }
