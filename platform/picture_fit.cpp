@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <pixman.h>
+
 namespace platform {
 
 int PictureFit::ComposeScale() const {
@@ -39,72 +41,29 @@ bool LayoutPointOf(const PictureFit& f, int wx, int wy, int& x, int& y) {
   return true;
 }
 
-namespace {
-
-// The composed pixels one window pixel covers along an axis, with their weights in
-// 1/256ths of the pixel's area (summing to 256).
-struct Span {
-  int first = 0;
-  int count = 0;  // 0: outside the picture
-  uint16_t weight[4] = {};
-};
-
-std::vector<Span> SpansOf(int window_from, int window_count, int shown_from, int shown, int composed) {
-  std::vector<Span> spans(static_cast<size_t>(window_count));
-  // Composed pixels per window pixel: below 4 whenever the compose scale is the fit's
-  // whole number above it; farther down (a tiny window) the span keeps its first pixels.
-  double ratio = static_cast<double>(composed) / shown;
-  for (int i = 0; i < window_count; ++i) {
-    int p = window_from + i - shown_from;
-    if (p < 0 || p >= shown) continue;
-    double a = p * ratio, b = std::min<double>(composed, (p + 1) * ratio);
-    Span& s = spans[static_cast<size_t>(i)];
-    s.first = static_cast<int>(a);
-    int last = std::min(composed - 1, static_cast<int>(std::ceil(b)) - 1);
-    s.count = std::clamp(last - s.first + 1, 1, 4);
-    int total = 0;
-    for (int k = 0; k < s.count; ++k) {
-      double lo = std::max(a, static_cast<double>(s.first + k)), hi = std::min(b, s.first + k + 1.0);
-      s.weight[k] = static_cast<uint16_t>(std::lround(std::max(0.0, hi - lo) / (b - a) * 256));
-      total += s.weight[k];
-    }
-    s.weight[0] = static_cast<uint16_t>(s.weight[0] + 256 - total);  // rounding lands on the first
-  }
-  return spans;
-}
-
-}  // namespace
-
 void ShowComposed(const PictureFit& f, const Bitmap& composed, int compose, int wx, int wy, int ww, int wh,
-                  std::vector<uint8_t>& rgb) {
-  rgb.assign(static_cast<size_t>(std::max(0, ww)) * std::max(0, wh) * 3, 0);
-  if (ww <= 0 || wh <= 0) return;
+                  Bitmap& shown) {
+  if (shown.Width() != ww || shown.Height() != wh) shown = Bitmap(ww, wh);
+  else FillRect(shown, 0, 0, ww, wh, kBlack);
+  // The part of the block the picture covers; the rest stays black.
+  int x0 = std::max(wx, f.left), y0 = std::max(wy, f.top);
+  int x1 = std::min(wx + ww, f.left + f.shown_w), y1 = std::min(wy + wh, f.top + f.shown_h);
   int cw = std::min(composed.Width(), f.layout_w * compose), ch = std::min(composed.Height(), f.layout_h * compose);
-  std::vector<Span> cols = SpansOf(wx, ww, f.left, f.shown_w, cw);
-  std::vector<Span> rows = SpansOf(wy, wh, f.top, f.shown_h, ch);
-  for (int j = 0; j < wh; ++j) {
-    const Span& r = rows[static_cast<size_t>(j)];
-    if (r.count == 0) continue;
-    uint8_t* out = &rgb[static_cast<size_t>(j) * ww * 3];
-    for (int i = 0; i < ww; ++i) {
-      const Span& c = cols[static_cast<size_t>(i)];
-      if (c.count == 0) continue;
-      uint32_t red = 0, green = 0, blue = 0;
-      for (int v = 0; v < r.count; ++v) {
-        const uint32_t* src = composed.Row(r.first + v) + c.first;
-        uint32_t rr = 0, gg = 0, bb = 0;
-        for (int u = 0; u < c.count; ++u) {
-          uint32_t px = src[u], w = c.weight[u];
-          rr += ((px >> 16) & 255) * w, gg += ((px >> 8) & 255) * w, bb += (px & 255) * w;
-        }
-        uint32_t wv = r.weight[v];
-        red += rr * wv, green += gg * wv, blue += bb * wv;
-      }
-      out[3 * i] = static_cast<uint8_t>((red + 32768) >> 16);
-      out[3 * i + 1] = static_cast<uint8_t>((green + 32768) >> 16);
-      out[3 * i + 2] = static_cast<uint8_t>((blue + 32768) >> 16);
-    }
-  }
+  if (x1 <= x0 || y1 <= y0 || cw <= 0 || ch <= 0) return;
+
+  pixman_image_t* src = pixman_image_create_bits(PIXMAN_x8r8g8b8, cw, ch, const_cast<uint32_t*>(composed.Row(0)),
+                                                 composed.Width() * 4);
+  pixman_image_t* dst = pixman_image_create_bits(PIXMAN_x8r8g8b8, ww, wh, shown.Row(0), ww * 4);
+  pixman_transform_t t;
+  pixman_transform_init_scale(&t, pixman_double_to_fixed(static_cast<double>(cw) / f.shown_w),
+                              pixman_double_to_fixed(static_cast<double>(ch) / f.shown_h));
+  pixman_image_set_transform(src, &t);
+  pixman_image_set_filter(src, PIXMAN_FILTER_BILINEAR, nullptr, 0);
+  pixman_image_set_repeat(src, PIXMAN_REPEAT_PAD);  // the picture's edge pixels, not black, at its rim
+  pixman_image_composite32(PIXMAN_OP_SRC, src, nullptr, dst, x0 - f.left, y0 - f.top, 0, 0, x0 - wx, y0 - wy,
+                           x1 - x0, y1 - y0);
+  pixman_image_unref(src);
+  pixman_image_unref(dst);
 }
 
 }  // namespace platform

@@ -5,8 +5,6 @@
 // so that nothing is ever shown larger than it was drawn. The game's own coordinates
 // never change: the fit lives here, in the drawing and in the mapping of clicks.
 #pragma once
-#include <cstdint>
-#include <vector>
 
 #include "platform/bitmap.h"
 
@@ -37,10 +35,11 @@ void WindowBlockOf(const PictureFit& fit, int x, int y, int w, int h, int& wx, i
 // The layout's point under a window pixel; false outside the picture.
 bool LayoutPointOf(const PictureFit& fit, int wx, int wy, int& x, int& y);
 
-// Fills `rgb` (3 bytes a pixel, row after row) with the window's block (wx, wy, ww, wh)
-// as it shows `composed` (the picture at `compose` times the layout's size): each window
-// pixel is the average of the composed pixels its area covers, black outside the picture.
+// Makes `shown` the window's block (wx, wy, ww, wh) as it shows `composed` (the picture
+// at `compose` times the layout's size), black outside the picture. Each window pixel is
+// filtered from the composed pixels around its centre (bilinear: the compose scale is the
+// whole number at or above the fit, so a window pixel never spans two composed ones).
 void ShowComposed(const PictureFit& fit, const Bitmap& composed, int compose, int wx, int wy, int ww,
-                  int wh, std::vector<uint8_t>& rgb);
+                  int wh, Bitmap& shown);
 
 }  // namespace platform

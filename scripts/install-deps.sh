@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
-  libfltk1.3-dev libsdl2-dev libcairo2-dev
+  libfltk1.3-dev libsdl2-dev libcairo2-dev libpixman-1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils xdotool imagemagick
   # The window manager the window tests of the scaled machine run under.

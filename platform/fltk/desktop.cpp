@@ -346,9 +346,12 @@ struct GameWindow::Impl : public Fl_Window {
     callback(WindowCallback, this);
     canvas.OnDamage([this](int x, int y, int cw, int ch) {
       if (!fitted) return damage(FL_DAMAGE_USER1, x, y, cw, ch);
-      int wx, wy, ww, wh;
-      WindowBlockOf(fit, x, y, cw, ch, wx, wy, ww, wh);
-      damage(FL_DAMAGE_USER1, wx, wy, ww, wh);
+      // Each changed block is brought down on its own: a spin step changes nine wheel
+      // windows and a lamp, far less than the box around them all.
+      Block b;
+      WindowBlockOf(fit, x, y, cw, ch, b.x, b.y, b.w, b.h);
+      pending.push_back(b);
+      damage(FL_DAMAGE_USER1, b.x, b.y, b.w, b.h);
     });
   }
 
@@ -365,8 +368,11 @@ struct GameWindow::Impl : public Fl_Window {
   }
 
   void DrawFitted(int x, int y, int w, int h) {
-    ShowComposed(fit, canvas.Composed(), canvas.ComposeScale(), x, y, w, h, rgb);
-    fl_draw_image(rgb.data(), x, y, w, h, 3);
+    x = std::max(0, x), y = std::max(0, y);
+    w = std::min(w, this->w() - x), h = std::min(h, this->h() - y);
+    if (w <= 0 || h <= 0) return;
+    ShowComposed(fit, canvas.Composed(), canvas.ComposeScale(), x, y, w, h, block);
+    ShowPixels(block, 0, 0, x, y, w, h);
   }
 
   static void WindowCallback(Fl_Widget*, void* data) {
@@ -380,8 +386,14 @@ struct GameWindow::Impl : public Fl_Window {
     int x, y, w, h;
     fl_clip_box(0, 0, this->w(), this->h(), x, y, w, h);
     // At its own size, composed at that size, the picture is shown pixel for pixel as drawn.
-    if (fitted && !(fit.OneToOne() && canvas.ComposeScale() == 1)) DrawFitted(x, y, w, h);
-    else DrawCanvas(canvas, x, y, w, h);
+    if (!fitted || (fit.OneToOne() && canvas.ComposeScale() == 1)) {
+      DrawCanvas(canvas, x, y, w, h);
+    } else if (damage() == FL_DAMAGE_USER1) {
+      for (const Block& b : pending) DrawFitted(b.x, b.y, b.w, b.h);
+    } else {
+      DrawFitted(x, y, w, h);
+    }
+    pending.clear();
     draw_children();
     if (!painted) {
       painted = true;
@@ -468,7 +480,11 @@ struct GameWindow::Impl : public Fl_Window {
   std::vector<Hotspot*> hotspots;
   bool fitted = false;
   PictureFit fit;
-  std::vector<uint8_t> rgb;  // the block being shown, kept between frames
+  Bitmap block;  // the block of the window being shown, kept between frames
+  struct Block {
+    int x, y, w, h;
+  };
+  std::vector<Block> pending;  // changed since the last drawing, in the window's pixels
 };
 
 GameWindow::GameWindow(const std::string& title, int width, int height, TextRenderer& text)

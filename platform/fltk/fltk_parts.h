@@ -17,6 +17,8 @@ std::unique_ptr<DialogFactory> MakeDialogFactory(Desktop& desktop, TextRenderer&
 
 // Shows the block (x, y, w, h) of the canvas at the same place of the current window.
 void DrawCanvas(const Canvas& canvas, int x, int y, int w, int h);
+// Shows the block (sx, sy, w, h) of a picture at (dx, dy) of the current window.
+void ShowPixels(const Bitmap& pixels, int sx, int sy, int dx, int dy, int w, int h);
 
 // A widget label as FLTK shows it: "&x" underlines x and "&&" is one '&'.
 std::string ShownLabel(const char* label);

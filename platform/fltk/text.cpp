@@ -159,24 +159,72 @@ void FitLabel(Fl_Widget& widget, int pixels, bool bold, int room) {
   widget.labelsize(pixels);
 }
 
-void DrawCanvas(const Canvas& canvas, int x, int y, int w, int h) {
-  const Bitmap& px = canvas.Pixels();
-  int x1 = std::min(x + w, px.Width()), y1 = std::min(y + h, px.Height());
-  x = std::max(0, x), y = std::max(0, y);
-  if (x1 <= x || y1 <= y) return;
-  int bw = x1 - x, bh = y1 - y;
+namespace {
+
+// Whether the display takes our pixels (0xRRGGBB in 32 bits, low byte first) as they are.
+bool DisplayTakesOurPixels() {
+  static const bool takes = [] {
+    if (!fl_visual || fl_visual->c_class != TrueColor || fl_visual->depth < 24) return false;
+    if (fl_visual->red_mask != 0xFF0000 || fl_visual->green_mask != 0xFF00 || fl_visual->blue_mask != 0xFF)
+      return false;
+    if (ImageByteOrder(fl_display) != LSBFirst) return false;
+    int count = 0;
+    bool thirty_two = false;
+    if (XPixmapFormatValues* formats = XListPixmapFormats(fl_display, &count)) {
+      for (int i = 0; i < count; ++i)
+        if (formats[i].depth == fl_visual->depth) thirty_two = formats[i].bits_per_pixel == 32;
+      XFree(formats);
+    }
+    return thirty_two;
+  }();
+  return takes;
+}
+
+}  // namespace
+
+void ShowPixels(const Bitmap& px, int sx, int sy, int dx, int dy, int w, int h) {
+  if (w <= 0 || h <= 0) return;
+  if (DisplayTakesOurPixels()) {
+    // Straight from our memory to the window: no conversion on the way.
+    XImage image{};
+    image.width = px.Width();
+    image.height = px.Height();
+    image.format = ZPixmap;
+    image.data = reinterpret_cast<char*>(const_cast<uint32_t*>(px.Row(0)));
+    image.byte_order = LSBFirst;
+    image.bitmap_unit = 32;
+    image.bitmap_bit_order = LSBFirst;
+    image.bitmap_pad = 32;
+    image.depth = fl_visual->depth;
+    image.bytes_per_line = px.Width() * 4;
+    image.bits_per_pixel = 32;
+    image.red_mask = 0xFF0000, image.green_mask = 0xFF00, image.blue_mask = 0xFF;
+    if (XInitImage(&image)) {
+      XPutImage(fl_display, fl_window, fl_gc, &image, sx, sy, dx, dy, static_cast<unsigned>(w),
+                static_cast<unsigned>(h));
+      return;
+    }
+  }
   static std::vector<uchar> rgb;
-  rgb.resize(static_cast<size_t>(bw) * bh * 3);
-  for (int row = 0; row < bh; ++row) {
-    const uint32_t* src = px.Row(y + row) + x;
-    uchar* out = &rgb[static_cast<size_t>(row) * bw * 3];
-    for (size_t col = 0; col < static_cast<size_t>(bw); ++col) {
+  rgb.resize(static_cast<size_t>(w) * h * 3);
+  for (int row = 0; row < h; ++row) {
+    const uint32_t* src = px.Row(sy + row) + sx;
+    uchar* out = &rgb[static_cast<size_t>(row) * w * 3];
+    for (size_t col = 0; col < static_cast<size_t>(w); ++col) {
       out[3 * col] = (src[col] >> 16) & 255;
       out[3 * col + 1] = (src[col] >> 8) & 255;
       out[3 * col + 2] = src[col] & 255;
     }
   }
-  fl_draw_image(rgb.data(), x, y, bw, bh, 3);
+  fl_draw_image(rgb.data(), dx, dy, w, h, 3);
+}
+
+void DrawCanvas(const Canvas& canvas, int x, int y, int w, int h) {
+  const Bitmap& px = canvas.Pixels();
+  int x1 = std::min(x + w, px.Width()), y1 = std::min(y + h, px.Height());
+  x = std::max(0, x), y = std::max(0, y);
+  if (x1 <= x || y1 <= y) return;
+  ShowPixels(px, x, y, x, y, x1 - x, y1 - y);
 }
 
 }  // namespace platform::fltk
