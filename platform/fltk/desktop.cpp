@@ -371,8 +371,13 @@ struct GameWindow::Impl : public Fl_Window {
     x = std::max(0, x), y = std::max(0, y);
     w = std::min(w, this->w() - x), h = std::min(h, this->h() - y);
     if (w <= 0 || h <= 0) return;
-    ShowComposed(fit, canvas.Composed(), canvas.ComposeScale(), x, y, w, h, block);
-    ShowPixels(block, 0, 0, x, y, w, h);
+    // In strips, so that a whole 4K screen never needs a second picture of its size.
+    constexpr int kStrip = 64;
+    for (int top = y; top < y + h; top += kStrip) {
+      int rows = std::min(kStrip, y + h - top);
+      ShowComposed(fit, canvas.Composed(), canvas.ComposeScale(), x, top, w, rows, block);
+      ShowPixels(block, 0, 0, x, top, w, rows);
+    }
   }
 
   static void WindowCallback(Fl_Widget*, void* data) {
