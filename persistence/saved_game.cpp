@@ -69,8 +69,9 @@ constexpr SwitchKey kSwitches[] = {
     {"AutoSave", &GameState::AutoSave},
 };
 
-constexpr size_t kNameChars = 30;
-constexpr size_t kDateChars = 10;
+// Byte counts, as names and dates were always kept.
+constexpr size_t kNameBytes = 30;
+constexpr size_t kDateBytes = 10;
 
 int DigitValue(char c, int base) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -228,8 +229,9 @@ void LoadGameSection(GameState& g, const platform::ProfileText& text, int slot,
   for (const SwitchKey& s : kSwitches) names.push_back(s.key);
   const auto values = text.Read(section, names);
 
-  g.GameName = platform::CutToChars(values[0].value_or(section), kNameChars);
-  g.GameDate = platform::CutToChars(values[1].value_or(today), kDateChars);
+  // A file edited by hand may hold controls a saved game never does; they would show.
+  g.GameName = platform::CutToBytes(WithoutControls(values[0].value_or(section)), kNameBytes);
+  g.GameDate = platform::CutToBytes(WithoutControls(values[1].value_or(today)), kDateBytes);
   size_t i = 2;
   for (const CounterKey& k : kCounters) g.*k.field = IntegerOr(values[i++], k.fallback, k.low, k.high);
   for (const SwitchKey& s : kSwitches) g.*s.field = IntegerOr(values[i++], 1, kMin, kMax) != 0;

@@ -1,5 +1,6 @@
 #include "platform/bmp.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -52,59 +53,88 @@ std::vector<uint8_t> Header(int width, int height, int bits, int palette_entries
   return b;
 }
 
-}  // namespace
+// What a file's header says of its picture.
+struct BmpHeader {
+  uint32_t pixel_offset = 0, header_size = 0, compression = 0, colours_used = 0;
+  int64_t width = 0, height = 0;
+  bool top_down = false;
+  int bits = 0, palette_entry_size = 0;
 
-bool DecodeBmp(const uint8_t* data, size_t size, Bitmap& out, std::string* error) {
+  uint64_t Stride() const { return ((static_cast<uint64_t>(width) * bits + 31) / 32) * 4; }
+};
+
+// The bytes a header takes, in its larger usual form.
+constexpr size_t kHeaderBytes = 14 + 40;
+
+bool ReadHeader(const uint8_t* data, size_t size, BmpLimit limit, BmpHeader& h, std::string* error) {
   if (size < 26 || data[0] != 'B' || data[1] != 'M') return Fail(error, "not a BMP file");
-  uint32_t pixel_offset = U32(data + 10);
-  uint32_t header_size = U32(data + 14);
-  int64_t width, height;
-  int bits, palette_entry_size;
-  uint32_t compression = 0, colours_used = 0;
-  if (header_size == 12) {
-    width = U16(data + 18);
-    height = static_cast<int16_t>(U16(data + 20));
-    bits = static_cast<int>(U16(data + 24));
-    palette_entry_size = 3;
-  } else if (header_size >= 40 && size >= 14 + 40) {
-    width = S32(data + 18);
-    height = S32(data + 22);
-    bits = static_cast<int>(U16(data + 28));
-    compression = U32(data + 30);
-    colours_used = U32(data + 46);
-    palette_entry_size = 4;
+  h.pixel_offset = U32(data + 10);
+  h.header_size = U32(data + 14);
+  if (h.header_size == 12) {
+    h.width = U16(data + 18);
+    h.height = static_cast<int16_t>(U16(data + 20));
+    h.bits = static_cast<int>(U16(data + 24));
+    h.palette_entry_size = 3;
+  } else if (h.header_size >= 40 && size >= kHeaderBytes) {
+    h.width = S32(data + 18);
+    h.height = S32(data + 22);
+    h.bits = static_cast<int>(U16(data + 28));
+    h.compression = U32(data + 30);
+    h.colours_used = U32(data + 46);
+    h.palette_entry_size = 4;
   } else {
     return Fail(error, "unknown BMP header");
   }
-  bool top_down = height < 0;
-  if (top_down) height = -height;
-  if (width <= 0 || height <= 0) return Fail(error, "empty BMP picture");
-  if (width * height > kMaxBmpPixels || width > 65535 || height > 65535)
+  h.top_down = h.height < 0;
+  if (h.top_down) h.height = -h.height;
+  if (h.width <= 0 || h.height <= 0) return Fail(error, "empty BMP picture");
+  if (h.width * h.height > kMaxBmpPixels || h.width > limit.width || h.height > limit.height)
     return Fail(error, "BMP picture too large");
-  if (compression != 0 && !(compression == 3 && (bits == 16 || bits == 32)))
+  if (h.compression != 0 && !(h.compression == 3 && (h.bits == 16 || h.bits == 32)))
     return Fail(error, "compressed BMP not supported");
-  if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+  if (h.bits != 1 && h.bits != 4 && h.bits != 8 && h.bits != 16 && h.bits != 24 && h.bits != 32)
     return Fail(error, "unsupported BMP depth");
+  return true;
+}
+
+// Reads on until `bytes` holds `total` bytes or the file ends.
+bool ReadUpTo(std::FILE* f, std::vector<uint8_t>& bytes, uint64_t total) {
+  uint8_t buffer[65536];
+  while (bytes.size() < total) {
+    size_t got = std::fread(buffer, 1, std::min<uint64_t>(sizeof buffer, total - bytes.size()), f);
+    if (got == 0) break;
+    bytes.insert(bytes.end(), buffer, buffer + got);
+  }
+  return !std::ferror(f);
+}
+
+}  // namespace
+
+bool DecodeBmp(const uint8_t* data, size_t size, Bitmap& out, std::string* error, BmpLimit limit) {
+  BmpHeader h;
+  if (!ReadHeader(data, size, limit, h, error)) return false;
+  const int64_t width = h.width, height = h.height;
+  const int bits = h.bits;
 
   std::array<Color, 256> palette{};
   if (bits <= 8) {
-    uint64_t entries = colours_used ? colours_used : (1u << bits);
+    uint64_t entries = h.colours_used ? h.colours_used : (1u << bits);
     if (entries > 256) return Fail(error, "bad BMP palette");
-    uint64_t start = 14 + header_size;
-    if (start + entries * palette_entry_size > size) return Fail(error, "truncated BMP palette");
+    uint64_t start = 14 + uint64_t{h.header_size};
+    if (start + entries * h.palette_entry_size > size) return Fail(error, "truncated BMP palette");
     for (uint64_t i = 0; i < entries; ++i) {
-      const uint8_t* p = data + start + i * palette_entry_size;
+      const uint8_t* p = data + start + i * h.palette_entry_size;
       palette[i] = Rgb(p[2], p[1], p[0]);
     }
   }
-  uint64_t stride = ((static_cast<uint64_t>(width) * bits + 31) / 32) * 4;
-  if (pixel_offset > size || stride * height > size - pixel_offset)
+  const uint64_t stride = h.Stride();
+  if (h.pixel_offset > size || stride * height > size - h.pixel_offset)
     return Fail(error, "truncated BMP pixels");
 
   Bitmap pic(static_cast<int>(width), static_cast<int>(height));
   for (int64_t row = 0; row < height; ++row) {
-    const uint8_t* src = data + pixel_offset + row * stride;
-    int y = static_cast<int>(top_down ? row : height - 1 - row);
+    const uint8_t* src = data + h.pixel_offset + row * stride;
+    int y = static_cast<int>(h.top_down ? row : height - 1 - row);
     uint32_t* dst = pic.Row(y);
     for (int64_t x = 0; x < width; ++x) {
       Color c = 0;
@@ -147,10 +177,19 @@ bool ReadFile(const std::string& path, std::vector<uint8_t>& out, size_t max_byt
   return ok;
 }
 
-bool LoadBmp(const std::string& path, Bitmap& out, std::string* error) {
+bool LoadBmp(const std::string& path, Bitmap& out, std::string* error, BmpLimit limit) {
+  // Headers, palette and colour profile take far less than this before the pixels.
+  constexpr uint64_t kRoomBeforePixels = 1u << 20;
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return Fail(error, "cannot read file");
   std::vector<uint8_t> bytes;
-  if (!ReadFile(path, bytes, size_t{256} * 1024 * 1024)) return Fail(error, "cannot read file");
-  return DecodeBmp(bytes.data(), bytes.size(), out, error);
+  BmpHeader h;
+  bool read = ReadUpTo(f, bytes, kHeaderBytes);
+  bool fits = read && ReadHeader(bytes.data(), bytes.size(), limit, h, error);
+  if (fits) read = ReadUpTo(f, bytes, kRoomBeforePixels + h.Stride() * h.height);
+  std::fclose(f);
+  if (!read) return Fail(error, "cannot read file");
+  return fits && DecodeBmp(bytes.data(), bytes.size(), out, error, limit);
 }
 
 std::vector<uint8_t> EncodeBmp24(const Bitmap& picture) {

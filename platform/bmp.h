@@ -11,11 +11,21 @@
 
 namespace platform {
 
-// Largest picture the game will accept from a file, in pixels.
-constexpr long long kMaxBmpPixels = 32LL * 1024 * 1024;
+// Largest picture the game will accept from a file, in pixels: more than a large screen
+// holds, and 16 MB in memory.
+constexpr long long kMaxBmpPixels = 2048LL * 2048;
 
-bool DecodeBmp(const uint8_t* data, size_t size, Bitmap& out, std::string* error = nullptr);
-bool LoadBmp(const std::string& path, Bitmap& out, std::string* error = nullptr);
+// The most a picture may measure; a larger one is refused from its header alone.
+struct BmpLimit {
+  int width = 65535;
+  int height = 65535;
+};
+
+bool DecodeBmp(const uint8_t* data, size_t size, Bitmap& out, std::string* error = nullptr,
+               BmpLimit limit = {});
+// Reads the header first, so that a picture over the limit is refused before the rest of
+// its file is read.
+bool LoadBmp(const std::string& path, Bitmap& out, std::string* error = nullptr, BmpLimit limit = {});
 
 std::vector<uint8_t> EncodeBmp24(const Bitmap& picture);
 // Writes a real 8-bit palettised file. Pictures of 256 colours or fewer keep them exactly;

@@ -137,13 +137,42 @@ std::string OneLine(std::string_view value) {
 
 }  // namespace
 
-std::string CutToChars(std::string_view text, size_t count) {
-  size_t chars = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    bool starts_char = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
-    if (starts_char && chars++ == count) return std::string(text.substr(0, i));
+namespace {
+
+// The length of the UTF-8 character `s` starts with, or 0 when it starts with none: a
+// stray or missing continuation byte, an overlong form, a surrogate, or past U+10FFFF.
+size_t Utf8Length(std::string_view s) {
+  const auto c = static_cast<unsigned char>(s[0]);
+  if (c < 0x80) return 1;
+  size_t length = c < 0xC2 ? 0 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : c < 0xF5 ? 4 : 0;
+  if (length == 0 || s.size() < length) return 0;
+  // The second byte's range is what rules out the overlong forms and the surrogates.
+  const auto second = static_cast<unsigned char>(s[1]);
+  if (second < (c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80) ||
+      second > (c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF))
+    return 0;
+  for (size_t i = 2; i < length; ++i)
+    if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 0;
+  return length;
+}
+
+}  // namespace
+
+std::string CutToBytes(std::string_view text, size_t bytes) {
+  constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+  std::string out;
+  for (size_t i = 0; i < text.size();) {
+    size_t length = Utf8Length(text.substr(i));
+    std::string_view piece = text.substr(i, length);
+    if (length == 0) {
+      piece = kReplacement;
+      while (i < text.size() && Utf8Length(text.substr(i)) == 0) ++i;
+    }
+    i += length;
+    if (out.size() + piece.size() > bytes) break;
+    out += piece;
   }
-  return std::string(text);
+  return out;
 }
 
 std::vector<std::optional<std::string>> ProfileText::Read(
@@ -153,8 +182,8 @@ std::vector<std::optional<std::string>> ProfileText::Read(
   for (size_t i = 0; i < keys.size(); ++i) {
     const Span& v = scan.values[i];
     if (v.found)
-      values[i] = CutToChars(Trim(std::string_view(text_).substr(v.begin, v.end - v.begin)),
-                             kMaxProfileValueChars);
+      values[i] = CutToBytes(Trim(std::string_view(text_).substr(v.begin, v.end - v.begin)),
+                             kMaxProfileValueBytes);
   }
   return values;
 }

@@ -13,13 +13,14 @@
 
 namespace platform {
 
-// A longer value is cut to its first 1023 characters on reading.
-constexpr size_t kMaxProfileValueChars = 1023;
+// A longer value is cut to 1023 bytes on reading, as the game always kept it.
+constexpr size_t kMaxProfileValueBytes = 1023;
 // A file larger than this is not ours: it reads as missing and is never overwritten.
 constexpr size_t kMaxProfileFileBytes = size_t{4} * 1024 * 1024;
 
-// The first `count` characters of UTF-8 text, never splitting a character.
-std::string CutToChars(std::string_view text, size_t count);
+// The text as valid UTF-8 of at most `bytes` bytes: a character that does not fit whole
+// is left out, and each run of bytes that are not UTF-8 becomes one U+FFFD.
+std::string CutToBytes(std::string_view text, size_t bytes);
 
 // Section and key names match without regard to letter case. Lines starting with ';' or
 // '#' are comments, lines before the first section are ignored, and where a section or a

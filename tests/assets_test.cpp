@@ -10,6 +10,7 @@
 #include "machine/sounds.h"
 #include "platform/bmp.h"
 #include "view/builtin_pictures.h"
+#include "view/pictures.h"
 
 namespace {
 
@@ -93,6 +94,9 @@ TEST(Assets, EveryPictureHasItsSizeAndDepth) {
     Bitmap picture = Picture(art.name);
     EXPECT_EQ(picture.Width(), art.width);
     EXPECT_EQ(picture.Height(), art.height);
+    // The game expects it at that size: its oversize rule is reckoned from it.
+    const view::PictureSize known = view::ArtworkSize(art.name);
+    EXPECT_TRUE(known.width == art.width && known.height == art.height) << known.width << "x" << known.height;
   }
   Bitmap chart = Picture("Paychart.bmp");
   EXPECT_TRUE(chart.Width() >= 560 && chart.Width() <= 720) << chart.Width();

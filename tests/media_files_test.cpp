@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <unistd.h>
@@ -80,6 +81,29 @@ TEST(MediaFiles, SoundLastingMinutesIsRefused) {
   EXPECT_EQ(pcm.samples.size(), 2000u);
 }
 
+// A header claiming 8192 x 4096 pixels over a short body: refused as too large, from the
+// header alone, before the rest of the file is read or any pixels are made.
+TEST(MediaFiles, PictureOverItsLimitIsRefusedFromItsHeader) {
+  std::vector<uint8_t> claim = platform::EncodeBmp24(platform::Bitmap(4, 4));
+  claim[18] = 0, claim[19] = 0x20;  // width 8192
+  claim[22] = 0, claim[23] = 0x10;  // height 4096
+  const std::string path = (fs::temp_directory_path() / ("vantello-claim-" + std::to_string(::getpid()))).string();
+  ASSERT_TRUE(platform::SaveFile(path, claim));
+  platform::Bitmap pic;
+  std::string decoded, loaded;
+  EXPECT_FALSE(platform::DecodeBmp(claim.data(), claim.size(), pic, &decoded));
+  EXPECT_FALSE(platform::LoadBmp(path, pic, &loaded));
+  EXPECT_EQ(decoded, "BMP picture too large");
+  EXPECT_EQ(loaded, "BMP picture too large");
+  fs::remove(path);
+
+  // A limit holds for each side alone.
+  std::vector<uint8_t> ten = platform::EncodeBmp24(platform::Bitmap(10, 12));
+  for (auto [limit, ok] : {std::pair{platform::BmpLimit{10, 12}, true}, std::pair{platform::BmpLimit{9, 12}, false},
+                           std::pair{platform::BmpLimit{10, 11}, false}})
+    EXPECT_EQ(platform::DecodeBmp(ten.data(), ten.size(), pic, nullptr, limit), ok) << limit.width << "x" << limit.height;
+}
+
 // The large true-colour artwork in a folder of its own, where one file at a time is broken.
 class BrokenArtwork : public ::testing::Test {
  protected:
@@ -130,6 +154,19 @@ TEST_F(BrokenArtwork, UnreadablePictureCountsAsMissing) {
       EXPECT_FALSE(m_.art.BackgroundImage.Empty());
       ASSERT_TRUE(platform::SaveFile((folder_ / files[i]).string(), whole));
     }
+  }
+}
+
+TEST_F(BrokenArtwork, PictureOverTwiceItsSizeCountsAsMissing) {
+  const view::PictureSize sheet = view::ArtworkSize("Cherry96.bmp");
+  ASSERT_EQ(sheet.width, 384);
+  const std::string path = (folder_ / "Cherry96.bmp").string();
+  for (auto [w, h, ok] : {std::tuple{2 * sheet.width, 2 * sheet.height, true},
+                          std::tuple{2 * sheet.width + 1, sheet.height, false},
+                          std::tuple{sheet.width, 2 * sheet.height + 1, false}}) {
+    ASSERT_TRUE(platform::SaveFile(path, platform::EncodeBmp24(platform::Bitmap(w, h))));
+    EXPECT_EQ(view::LoadArtwork(m_, p_, 24), ok) << w << "x" << h;
+    EXPECT_EQ(m_.art.SymbolSheet.Width(), ok ? w : 0);
   }
 }
 

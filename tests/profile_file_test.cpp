@@ -47,11 +47,29 @@ TEST(ProfileText, CommentsDuplicatesAndStrayLinesFollowTheCommonRules) {
             "Credits=9\ncredits=5\n[a]\nSpins=6\n");
 }
 
-TEST(ProfileText, ValuesAreCutTo1023CharactersWithoutSplittingOne) {
-  std::string long_value(1100, 'x');
-  ProfileText t("[A]\nK=" + long_value + "\nU=" + std::string(1022, 'y') + "\xC3\xA9z\n");
+TEST(ProfileText, ValuesAreCutTo1023BytesOfValidText) {
+  ProfileText t("[A]\nK=" + std::string(1100, 'x') + "\nU=" + std::string(1022, 'y') + "\xC3\xA9z\n" +
+                "J=" + std::string(3000000, '\x80') + "\n");
   EXPECT_EQ(t.Read("A", "K"), std::string(1023, 'x'));
-  EXPECT_EQ(t.Read("A", "U"), std::string(1022, 'y') + "\xC3\xA9");
+  // A letter that does not fit whole is left out.
+  EXPECT_EQ(t.Read("A", "U"), std::string(1022, 'y'));
+  // Megabytes of stray continuation bytes are one replacement character.
+  EXPECT_TRUE(t.Read("A", "J") == "\xEF\xBF\xBD") << t.Read("A", "J").value_or("").size() << " bytes";
+}
+
+TEST(ProfileText, TextThatIsNotUtf8GetsReplacementCharacters) {
+  const std::string kFffd = "\xEF\xBF\xBD";
+  const std::pair<std::string, std::string> cases[] = {
+      {"J\xFCrgen M\xFC\xFCller", "J" + kFffd + "rgen M" + kFffd + "ller"},  // Latin-1
+      {"\xC0\xAF/\xE0\x80\xAF", kFffd + "/" + kFffd},                       // overlong forms
+      {"a\xED\xA0\x80" "b\xF4\x90\x80\x80", "a" + kFffd + "b" + kFffd},       // surrogate, past U+10FFFF
+      {"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8D\x92", "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8D\x92"},  // kept
+      {"end\xE2\x82", "end" + kFffd},                                          // cut short
+  };
+  for (const auto& [text, shown] : cases) EXPECT_EQ(platform::CutToBytes(text, 100), shown) << text;
+  EXPECT_EQ(platform::CutToBytes("ab\xE2\x82\xAC", 4), "ab");
+  EXPECT_EQ(platform::CutToBytes("ab\xFF", 4), "ab");
+  EXPECT_EQ(platform::CutToBytes("ab\xFF", 5), "ab" + kFffd);
 }
 
 TEST(ProfileText, WritesInPlaceAtTheSectionEndOrInANewSection) {

@@ -128,11 +128,17 @@ TEST(SavedGame, NamesAndDatesComeBackCut) {
   LoadGameSection(g, file, 0, kToday);
   EXPECT_EQ(g.GameName, forty.substr(0, 30));
 
-  // Thirty letters of two bytes each come back whole, not cut in a letter.
+  // Thirty bytes, never cut in a letter: fifteen letters of two bytes each, or fourteen after an "a".
   std::string umlauts;
   for (int i = 0; i < 35; ++i) umlauts += "\xC3\xBC";
-  EXPECT_EQ(LoadFrom("GameName=" + umlauts).GameName, umlauts.substr(0, 60));
+  EXPECT_EQ(LoadFrom("GameName=" + umlauts).GameName, umlauts.substr(0, 30));
+  EXPECT_EQ(LoadFrom("GameName=a" + umlauts).GameName, "a" + umlauts.substr(0, 28));
   EXPECT_EQ(LoadFrom("GameDate=2024-06-15 morning").GameDate, "2024-06-15");
+  // Megabytes of bytes that are no text come back as one replacement character.
+  GameState junk = LoadFrom("GameName=" + std::string(2000000, '\x80') + "\nGameDate=" +
+                            std::string(2000000, '\xBF') + "\n");
+  EXPECT_TRUE(junk.GameName == "\xEF\xBF\xBD") << junk.GameName.size() << " bytes";
+  EXPECT_TRUE(junk.GameDate == "\xEF\xBF\xBD") << junk.GameDate.size() << " bytes";
 
   ASSERT_TRUE(SaveGameSection(GameState(), file, 0, "", nullptr, kToday));
   EXPECT_NE(ReadBytes(file.Path()).find("GameName=\n"), std::string::npos);
@@ -148,6 +154,10 @@ TEST(SavedGame, ControlCharactersNeverReachTheFile) {
   ProfileText text = file.Read();
   EXPECT_EQ(text.Read("GameNo2", "GameName"), "Bob[GameNo3]Credits=99999x");
   EXPECT_EQ(text.Read("GameNo3", "Credits"), std::nullopt);
+  // Nor the slot dialog, from a file edited by hand.
+  GameState g = LoadFrom("GameName=Be\rll\a\b\x1B[2Jx\x7F\nGameDate=06/\f15/\a24\n");
+  EXPECT_EQ(g.GameName, "Bell[2Jx");
+  EXPECT_EQ(g.GameDate, "06/15/24");
 }
 
 TEST(SavedGame, LoadingLeavesTheWheelsRollsAndAutoSpinAlone) {

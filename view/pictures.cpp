@@ -16,10 +16,32 @@ void FromBytes(platform::Bitmap& b, const PictureSource& source, std::string_vie
   if (bytes) platform::DecodeBmp(bytes->data(), bytes->size(), b);
 }
 
-// A picture file that may be missing; the bitmap keeps what it had then.
-bool TryLoad(const std::string& path, platform::Bitmap& b) {
+// Each artwork file's size, as the generators in tools/ draw it.
+struct SizedFile {
+  std::string_view file;
+  PictureSize size;
+};
+
+constexpr SizedFile kArtworkSizes[] = {
+    {"Backsm.bmp", {324, 416}},   {"Backs256.bmp", {324, 416}}, {"Backlg.bmp", {498, 610}},
+    {"Backlg2.bmp", {498, 610}},  {"Cherry64.bmp", {256, 192}}, {"Che64256.bmp", {256, 192}},
+    {"Cherry96.bmp", {384, 288}}, {"Che96256.bmp", {384, 288}}, {"Motion2.bmp", {64, 576}},
+    {"Moti2256.bmp", {64, 576}},  {"Motion.bmp", {96, 576}},    {"Motio256.bmp", {96, 576}},
+    {"Cher64on.bmp", {318, 30}},  {"Cher64of.bmp", {318, 30}},  {"C64on256.bmp", {318, 30}},
+    {"C64of256.bmp", {318, 30}},  {"Cher96on.bmp", {498, 100}}, {"Cher96of.bmp", {498, 100}},
+    {"C96on256.bmp", {498, 100}}, {"C96of256.bmp", {498, 100}}, {"Cherbut0.bmp", {40, 160}},
+    {"Cherbut1.bmp", {60, 240}},  {"Cbut0256.bmp", {40, 160}},  {"Cbut1256.bmp", {60, 240}},
+    {"Box.bmp", {62, 20}},        {"Spin.bmp", {124, 72}},      {"Stop.bmp", {124, 72}},
+};
+
+// A picture file that may be missing; the bitmap keeps what it had then. One far larger
+// than its picture should be is no artwork of ours and would only take memory.
+bool TryLoad(const std::string& dir, const std::string& file, platform::Bitmap& b) {
+  const PictureSize size = ArtworkSize(file);
+  platform::BmpLimit limit;
+  if (size.width > 0) limit = {2 * size.width, 2 * size.height};
   platform::Bitmap loaded;
-  if (!platform::LoadBmp(path, loaded)) return false;
+  if (!platform::LoadBmp(dir + file, loaded, nullptr, limit)) return false;
   b = std::move(loaded);
   return true;
 }
@@ -41,6 +63,12 @@ void LoadBuiltinPictures(Pictures& p, const PictureSource& source) {
   FromBytes(p.Bar, source, "Bar");
 }
 
+PictureSize ArtworkSize(std::string_view file) {
+  for (const SizedFile& sized : kArtworkSizes)
+    if (sized.file == file) return sized.size;
+  return {};
+}
+
 ArtworkFiles ChooseArtworkFiles(int screen_width, int depth) {
   int band = screen_width < rules::kMediumArtworkWidth ? 0 : (screen_width < rules::kLargeScreenWidth ? 1 : 2);
   if (depth >= 16) {
@@ -60,11 +88,11 @@ bool LoadArtwork(machine::Machine& m, Pictures& p, int depth) {
   bool all = true;
   auto load = [&](const std::string& name, platform::Bitmap& b) {
     b = platform::Bitmap();
-    if (!TryLoad(dir + name, b)) all = false;
+    if (!TryLoad(dir, name, b)) all = false;
   };
   m.art.BackgroundImage = platform::Bitmap();
-  if (!TryLoad(dir + files.BackgroundImage, m.art.BackgroundImage) &&
-      (files.BackgroundFallback.empty() || !TryLoad(dir + files.BackgroundFallback, m.art.BackgroundImage)))
+  if (!TryLoad(dir, files.BackgroundImage, m.art.BackgroundImage) &&
+      (files.BackgroundFallback.empty() || !TryLoad(dir, files.BackgroundFallback, m.art.BackgroundImage)))
     all = false;
   load(files.SymbolSheet, m.art.SymbolSheet);
   load(files.MotionStrip, m.art.MotionStrip);
@@ -77,9 +105,9 @@ bool LoadArtwork(machine::Machine& m, Pictures& p, int depth) {
   g.OriginX = (g.ScreenWidth - m.art.BackgroundImage.Width()) / 2;
   g.OriginY = g.ScreenWidth < rules::kMediumArtworkWidth ? 0 : (large ? 2 : 50);
   if (depth >= 16) {
-    TryLoad(dir + "Box.bmp", p.Options);
-    TryLoad(dir + "Spin.bmp", p.SpinBtn);
-    TryLoad(dir + "Stop.bmp", p.StopBtn);
+    TryLoad(dir, "Box.bmp", p.Options);
+    TryLoad(dir, "Spin.bmp", p.SpinBtn);
+    TryLoad(dir, "Stop.bmp", p.StopBtn);
   }
   return all;
 }

@@ -29,6 +29,13 @@ struct ArtworkFiles {
 };
 ArtworkFiles ChooseArtworkFiles(int screen_width, int depth);
 
+// The size an artwork file's picture has; 0 x 0 for a file that is not artwork. A file
+// more than twice as wide or as high is refused as broken, before its pixels are read.
+struct PictureSize {
+  int width = 0, height = 0;
+};
+PictureSize ArtworkSize(std::string_view file);
+
 // Loads the six pictures for the screen and sets CellSize, OriginX and OriginY; with
 // 16 bits or more also the true-colour button pictures (keeping the built-in ones
 // where a file is missing). False when any of the six was missing.

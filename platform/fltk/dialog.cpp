@@ -23,7 +23,7 @@ namespace {
 // FLTK reads '@' in labels as a symbol and '&' as an underline mark: plain text keeps both.
 std::string PlainLabel(const std::string& text) {
   std::string out;
-  for (char c : text) {
+  for (char c : CutToLine(text)) {
     if (c == '@' || c == '&') out += c;
     out += c;
   }
@@ -87,7 +87,7 @@ class FltkDialog : public Dialog {
       : desktop_(desktop), surface_(w, h, &text) {
     surface_.Fill(0, 0, w, h, bg);
     window_ = std::make_unique<Window>(w, h, this);
-    window_->copy_label(caption.c_str());
+    window_->copy_label(CutToLine(caption).c_str());
     window_->color(FlColor(bg));
     background_ = new Background(this, w, h);
     window_->end();
@@ -124,7 +124,7 @@ class FltkDialog : public Dialog {
                                                : new Fl_Button(x, y, w, h);
     window_->end();
     // An empty caption would still take a line of height and push the picture onto the frame.
-    if (!caption.empty()) button->copy_label(caption.c_str());
+    if (!caption.empty()) button->copy_label(CutToLine(caption).c_str());
     if (kind == ButtonKind::Cancel) button->shortcut(FL_Escape);
     if (picture && !picture->Empty()) {
       button->image(ToImage(*picture));
@@ -141,7 +141,7 @@ class FltkDialog : public Dialog {
     window_->begin();
     auto* input = new Fl_Input(x, y, w, h);
     window_->end();
-    input->value(text.c_str());
+    input->value(CutToLine(text).c_str());
     input->maximum_size(255);
     if (frameless) {
       input->box(FL_FLAT_BOX);
@@ -171,7 +171,7 @@ class FltkDialog : public Dialog {
 
   void SetText(int id, const std::string& text) override {
     Fl_Widget* w = controls_.at(id).widget;
-    if (controls_[id].is_input) static_cast<Fl_Input*>(w)->value(text.c_str());
+    if (controls_[id].is_input) static_cast<Fl_Input*>(w)->value(CutToLine(text).c_str());
     else w->copy_label(PlainLabel(text).c_str());
     Fit(controls_[id]);
     w->redraw();
@@ -190,7 +190,7 @@ class FltkDialog : public Dialog {
   }
 
   void SetTooltip(int id, const std::string& text) override {
-    controls_.at(id).widget->copy_tooltip(text.c_str());
+    controls_.at(id).widget->copy_tooltip(CutToLine(text).c_str());
   }
 
   Canvas& Surface() override { return surface_; }

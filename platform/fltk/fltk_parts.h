@@ -1,7 +1,9 @@
 // Pieces shared by the FLTK files of the platform layer.
 #pragma once
+#include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "platform/canvas.h"
 #include "platform/dialog.h"
@@ -19,6 +21,12 @@ std::unique_ptr<DialogFactory> MakeDialogFactory(Desktop& desktop, TextRenderer&
 void DrawCanvas(const Canvas& canvas, int x, int y, int w, int h);
 // Shows the block (sx, sy, w, h) of a picture at (dx, dy) of the current window.
 void ShowPixels(const Bitmap& pixels, int sx, int sy, int dx, int dy, int w, int h);
+
+// Every text handed to FLTK is cut here, never inside a character. No line shows more
+// than some hundreds of characters; a longer text only burdens the X server, and one of
+// megabytes is more than it takes in one request, which ends the game.
+constexpr size_t kMaxLineBytes = 1024;
+std::string CutToLine(std::string_view text);
 
 // A widget label as FLTK shows it: "&x" underlines x and "&&" is one '&'.
 std::string ShownLabel(const char* label);

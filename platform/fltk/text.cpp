@@ -37,12 +37,12 @@ class FltkText : public TextRenderer {
  public:
   void Draw(Bitmap& dst, int x, int y, std::string_view text, int points, Color color,
             bool bold) override {
-    Lay(dst, x, y, Render(std::string(text), points, bold, false), color);
+    Lay(dst, x, y, Render(CutToLine(text), points, bold, false), color);
   }
 
   void DrawCondensed(Bitmap& dst, int x, int y, std::string_view text, int points, Color color,
                      bool bold) override {
-    Lay(dst, x, y, Render(std::string(text), points, bold, true), color);
+    Lay(dst, x, y, Render(CutToLine(text), points, bold, true), color);
   }
 
   int Width(std::string_view text, int points, bool bold) override {
@@ -65,7 +65,7 @@ class FltkText : public TextRenderer {
   };
 
   int Measure(std::string_view text, int points, bool bold, bool condensed) {
-    std::string s(text);
+    std::string s = CutToLine(text);
     Use(points, bold, condensed);
     return static_cast<int>(std::lround(fl_width(s.c_str())));
   }
@@ -130,6 +130,14 @@ class FltkText : public TextRenderer {
 }  // namespace
 
 std::unique_ptr<TextRenderer> MakeTextRenderer() { return std::make_unique<FltkText>(); }
+
+std::string CutToLine(std::string_view text) {
+  if (text.size() <= kMaxLineBytes) return std::string(text);
+  size_t end = kMaxLineBytes;
+  // Back to the first byte of a character: continuation bytes are 10xxxxxx.
+  for (int back = 0; back < 3 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80; ++back) --end;
+  return std::string(text.substr(0, end));
+}
 
 std::string ShownLabel(const char* label) {
   std::string out;

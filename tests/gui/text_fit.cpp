@@ -263,4 +263,28 @@ TEST_F(DialogTextFit, EveryDialog) {
   Open([&] { dialogs::PlayDoubleOrNothing(m); });
 }
 
+void CloseFirstWindow(void*) {
+  if (Fl_Window* window = Fl::first_window()) window->do_callback();
+}
+
+// Megabytes of one line (here bytes FLTK shows one glyph each) reach the X server cut to
+// what a line can show: in one request they would end the game.
+TEST_F(DialogTextFit, MegabyteTextsReachTheServerCut) {
+  const std::string junk(3000000, '\x80');
+  canvas.Text(0, 0, junk, 10, platform::kWhite, false);
+  EXPECT_GT(canvas.TextWidth(junk, 10, false), 0);
+  auto dialog = desktop.Dialogs().NewDialog(junk, 300, 100, platform::kSilver);
+  const int label = dialog->AddLabel(8, 8, 284, 20, junk, {});
+  const int edit = dialog->AddEdit(8, 32, 284, 20, junk, false);
+  dialog->AddButton(8, 60, 284, 32, junk, platform::ButtonKind::Ok, nullptr);
+  Fl::add_timeout(0.5, CloseFirstWindow);
+  dialog->ShowModal();
+  for (int id : {label, edit}) {
+    EXPECT_LE(dialog->Text(id).size(), platform::fltk::kMaxLineBytes);
+    EXPECT_GE(dialog->Text(id).size(), platform::fltk::kMaxLineBytes - 3);
+  }
+  // Never cut inside a character.
+  EXPECT_EQ(platform::fltk::CutToLine(std::string(1023, 'a') + "\xC3\xA9"), std::string(1023, 'a'));
+}
+
 }  // namespace
