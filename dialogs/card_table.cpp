@@ -101,47 +101,50 @@ constexpr ArtPicture kArtPictures[] = {
     {&CardArt::Joker, "Joker"}, {&CardArt::Royal, "Royal"},   {&CardArt::Suits, "Suits"},
     {&CardArt::SuitSm, "SuitSm"}, {&CardArt::Black, "Black"}, {&CardArt::Red, "Red"}};
 
-// The art's twins at `scale` as art of their own; nothing unless every picture has one.
-std::optional<CardArt> TwinArt(const CardArt& art, int scale) {
+// The twins at `scale` of the pictures a face is built from, as art of their own;
+// nothing unless each of them has one.
+std::optional<CardArt> FaceTwinArt(const CardArt& art, int scale) {
   CardArt twins;
-  for (const ArtPicture& p : kArtPictures) {
-    const platform::Bitmap* twin = (art.*p.picture).Twin(scale);
+  for (platform::Bitmap CardArt::*picture :
+       {&CardArt::Pos, &CardArt::Royal, &CardArt::Suits, &CardArt::SuitSm, &CardArt::Black, &CardArt::Red}) {
+    const platform::Bitmap* twin = (art.*picture).Twin(scale);
     if (!twin) return std::nullopt;
-    twins.*p.picture = *twin;
+    twins.*picture = *twin;
   }
   return twins;
 }
 
 // The face drawn at `k` times the size from art of that size: every place times k.
 platform::Bitmap FaceAt(const CardArt& art, int32_t value, int32_t suit, int k) {
-  auto blit = [&](platform::Bitmap& dst, int dx, int dy, const platform::Bitmap& src, int sx, int sy, int w, int h) {
-    platform::Blit(dst, dx * k, dy * k, src, sx * k, sy * k, w * k, h * k);
-  };
   platform::Bitmap face((rules::kCardWidth + 1) * k, (rules::kCardHeight + 1) * k);
-  blit(face, 0, 0, art.Pos, 0, 0, rules::kCardWidth, rules::kCardHeight);
+  auto blit = [&](int dx, int dy, const platform::Bitmap& src, int sx, int sy, int w, int h) {
+    platform::Blit(face, dx * k, dy * k, src, sx * k, sy * k, w * k, h * k);
+  };
+  blit(0, 0, art.Pos, 0, 0, rules::kCardWidth, rules::kCardHeight);
   int r = value + 1, s = suit;
   bool black = suit == 0 || suit == 3;
   const platform::Bitmap& ranks = black ? art.Black : art.Red;
-  blit(face, 3, 3, ranks, 9 * r - 9, 0, 9, 13);
-  blit(face, 61, 82, ranks, 9 * r - 9, 14, 8, 13);
-  blit(face, 2, 18, art.SuitSm, 11 * s, 0, 11, 11);
-  blit(face, 60, 70, art.SuitSm, 11 * s, 11, 11, 11);
+  blit(3, 3, ranks, 9 * r - 9, 0, 9, 13);
+  blit(61, 82, ranks, 9 * r - 9, 14, 8, 13);
+  blit(2, 18, art.SuitSm, 11 * s, 0, 11, 11);
+  blit(60, 70, art.SuitSm, 11 * s, 11, 11, 11);
 
   if (r <= 10) {
     for (Pip p : PipsOf(r)) {
       // The right column is one pixel wider, to sit as far from the edge as the left
       // one; only the middle pip of the 6 and 7 keeps its width.
       if (p.x == 42 && p.y != 41)
-        platform::StretchBlit(face, p.x * k, p.y * k, 16 * k, 15 * k, art.Suits, 15 * s * k, 0, 15 * k, 15 * k);
-      else blit(face, p.x, p.y, art.Suits, 15 * s, 0, 15, 15);
+        platform::StretchBlit(face, p.x * k, p.y * k, 16 * k, 15 * k, art.Suits, 15 * s * k, 0, 15 * k,
+                              15 * k);
+      else blit(p.x, p.y, art.Suits, 15 * s, 0, 15, 15);
     }
     return face;
   }
   int column = r == 13 ? 0 : r == 12 ? 47 : 94;  // King, Queen, Jack
-  blit(face, 13, 13, art.Royal, column, black ? 0 : 74, 47, 74);
+  blit(13, 13, art.Royal, column, black ? 0 : 74, 47, 74);
   bool king = r == 13;
-  blit(face, king ? 15 : 43, 15, art.Suits, 15 * s, 0, 15, 15);
-  blit(face, king ? 43 : 15, 70, art.Suits, 15 * s, 15, 15, 15);
+  blit(king ? 15 : 43, 15, art.Suits, 15 * s, 0, 15, 15);
+  blit(king ? 43 : 15, 70, art.Suits, 15 * s, 15, 15, 15);
   return face;
 }
 
@@ -161,7 +164,8 @@ platform::Bitmap CardFace(const CardArt& art, int32_t value, int32_t suit) {
   platform::Bitmap face = FaceAt(art, value, suit, 1);
   // A table shown larger draws the face from the art's twins, where it has them all.
   for (int scale = 2; scale <= platform::kLargestComposeScale; ++scale)
-    if (std::optional<CardArt> twins = TwinArt(art, scale)) face.SetTwin(scale, FaceAt(*twins, value, suit, scale));
+    if (std::optional<CardArt> twins = FaceTwinArt(art, scale))
+      face.SetTwin(scale, FaceAt(*twins, value, suit, scale));
   return face;
 }
 

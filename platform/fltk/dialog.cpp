@@ -123,7 +123,8 @@ class FltkDialog : public Dialog {
     box->labelcolor(FlColor(style.color));
     box->align(FlAlign(style));
     // A wrapped text takes more lines rather than a smaller face.
-    Fitting fit{scaled_(PointsToPixels(style.points)), style.bold, style.wrap ? -1 : LabelRoom(box->w(), style)};
+    const int room = style.wrap ? -1 : LabelRoom(box->w(), style);
+    Fitting fit{scaled_(PointsToPixels(style.points)), style.bold, room};
     if (style.wrap) {
       box->labelfont(style.bold ? FL_HELVETICA_BOLD : FL_HELVETICA);
       box->labelsize(fit.pixels);

@@ -51,7 +51,8 @@ struct HelpWindow::Impl : public Fl_Double_Window {
   // The view fills everything under the button row; Close keeps to the right edge.
   void Arrange() {
     for (const PlacedButton& b : buttons)
-      b.button->resize(scaled(b.x), scaled(kPad), scaled.Length(b.x, kButtonW), scaled.Length(kPad, kButtonH));
+      b.button->resize(scaled(b.x), scaled(kPad), scaled.Length(b.x, kButtonW),
+                       scaled.Length(kPad, kButtonH));
     close->position(w() - scaled(kPad + kButtonW), scaled(kPad));
     int top = scaled(kPad + kButtonH + kPad);
     view->resize(0, top, w(), h() - top);
