@@ -73,8 +73,9 @@ void TBorrowC::FormCreate() {
   dialog_->SetHelpTopic(kBorrowHelpTopic);
   dialog_->OnPaint([this] { FormPaint(); });
 
+  const int scale = dialog_->Surface().ComposeScale();
   for (int tag = 0; tag < 4; ++tag) {
-    amount_pictures_[tag] = DialogBitmap(kAmountPictures[tag]);
+    amount_pictures_[tag] = DialogBitmap(kAmountPictures[tag], m_.ProgramFolder, scale);
     const bool pictured = !amount_pictures_[tag].Empty();
     dialog_->AddButton(89 + 112 * tag, 104, 80, 57, pictured ? "" : kAmountCaptions[tag],
                        ButtonKind::Plain, [this, tag] { BitBtn1Click(tag); }, &amount_pictures_[tag]);
@@ -89,8 +90,8 @@ void TBorrowC::FormCreate() {
   RadioButton1 = dialog_->AddRadio(147, 192, 190, 33, "Borrow Credits", 12, true);
   RadioButton2 = dialog_->AddRadio(355, 192, 190, 33, "Pay Back Credits", 12, false);
 
-  tick_ = DialogBitmap("OkTick");
-  question_ = DialogBitmap("HelpMark");
+  tick_ = DialogBitmap("OkTick", m_.ProgramFolder, scale);
+  question_ = DialogBitmap("HelpMark", m_.ProgramFolder, scale);
   dialog_->AddButton(442, 246, 127, 46, "&OK", ButtonKind::Ok, nullptr, &tick_);
   dialog_->AddButton(10, 246, 127, 46, "&Help", ButtonKind::Plain, [this] { BitBtn7Click(); },
                      &question_);

@@ -2,6 +2,7 @@
 // drawn at build time and compiled into the game as BMP images.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -24,6 +25,23 @@ inline platform::Bitmap DialogBitmap(std::string_view name) {
   platform::Bitmap picture;
   if (const std::vector<uint8_t>* bytes = DialogPicture(name))
     platform::DecodeBmp(bytes->data(), bytes->size(), picture);
+  return picture;
+}
+
+// Gives the picture its twin at `scale` (2 or 3) from the program folder's
+// "<scale>x/<name>.bmp", for a window shown larger; nothing at scale 1 or without one.
+inline void AttachTwin(platform::Bitmap& picture, const std::string& program_folder,
+                       std::string_view name, int scale) {
+  if (scale < 2 || picture.Empty()) return;
+  platform::Bitmap twin;
+  const std::string path = program_folder + std::to_string(scale) + "x/" + std::string(name) + ".bmp";
+  if (platform::LoadBmp(path, twin)) picture.SetTwin(scale, std::move(twin));
+}
+
+// The picture with its twin at `scale`, for a dialog whose surface is composed at it.
+inline platform::Bitmap DialogBitmap(std::string_view name, const std::string& program_folder, int scale) {
+  platform::Bitmap picture = DialogBitmap(name);
+  AttachTwin(picture, program_folder, name, scale);
   return picture;
 }
 

@@ -48,6 +48,7 @@ void TPaychart::FormCreate() {
   }
   // The window takes the chart's own size; the chart is all it shows.
   dialog_ = m_.dialogs.NewDialog("Payoff Chart", Image1.Width(), Image1.Height(), platform::kBlack);
+  AttachTwin(Image1, m_.ProgramFolder, "Paychart", dialog_->Surface().ComposeScale());
   dialog_->SetHelpTopic(kPayChartHelpTopic);
   dialog_->OnPaint([this] { FormPaint(); });
 }

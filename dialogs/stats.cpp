@@ -146,7 +146,7 @@ void TStatsForm::FormCreate() {
   dialog_->AddLabel(16, 296, 465, 33,
                     "(Does not include money won/lost on the double-or-nothing game).", note);
 
-  tick_ = DialogBitmap("OkTick");
+  tick_ = DialogBitmap("OkTick", m_.ProgramFolder, dialog_->Surface().ComposeScale());
   dialog_->AddButton(528, 296, 89, 33, "OK", platform::ButtonKind::Ok, nullptr, &tick_);
 }
 

@@ -27,6 +27,9 @@ if(XVFB_RUN AND TARGET vantello)
                       $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed> wm)
   endforeach()
   vantello_gui_test(gui.fit 1920x1080 fit_test.sh $<TARGET_FILE:vantello>)
+  # The windows over the machine grow with it.
+  vantello_gui_test(gui.dialog_scale 1920x1080 dialog_scale_test.sh $<TARGET_FILE:vantello>
+                   $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
   vantello_gui_test(gui.saved_game 800x600 saved_game_test.sh $<TARGET_FILE:vantello>
                    $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
   vantello_gui_test(gui.bar_rolls 1024x768 bar_rolls_test.sh $<TARGET_FILE:vantello>

@@ -223,9 +223,12 @@ struct Desktop::BoxButton {
 int Desktop::RunBox(const std::string& caption, const std::string& text,
                     const std::vector<BoxButton>& buttons, std::string* answer) {
   std::string lines = BoxText(text);
-  fl_font(FL_HELVETICA, PointsToPixels(kBoxPoints));
+  // Measured at the size the box shows it, over a machine shown larger too.
+  const Scaling scaled{MachineScale()};
+  fl_font(FL_HELVETICA, scaled(PointsToPixels(kBoxPoints)));
   int text_w = 0, text_h = 0;
   fl_measure(lines.c_str(), text_w, text_h, 0);
+  text_w = scaled.Unscaled(text_w), text_h = scaled.Unscaled(text_h);
   text_w += 8;  // FLTK keeps a left-aligned label 3 pixels clear of either side
   int count = static_cast<int>(buttons.size());
   int row_w = count * kBoxButtonW + (count - 1) * kBoxGap;
@@ -251,7 +254,7 @@ int Desktop::RunBox(const std::string& caption, const std::string& text,
                    });
   }
   int bx, by;
-  CentreOnMachine(w, h, bx, by);
+  CentreOnMachine(scaled(w), scaled(h), bx, by);
   box->MoveTo(bx, by);
   box->ShowModal();
   return pressed;
@@ -290,9 +293,10 @@ void Desktop::ShowHelp(const std::string& file, const std::string& topic) {
   // Big enough for a topic to show whole where the screen has the room.
   int sx, sy, sw, sh;
   Fl::screen_work_area(sx, sy, sw, sh, 0);
-  int w = std::min(720, sw - 40), h = std::min(760, sh - 80), x, y;
+  const Scaling scaled{MachineScale()};
+  int w = std::min(scaled(720), sw - 40), h = std::min(scaled(760), sh - 80), x, y;
   CentreOnMachine(w, h, x, y);
-  help_->Show(topic.empty() ? name : name + "#" + topic, x, y, w, h);
+  help_->Show(topic.empty() ? name : name + "#" + topic, x, y, w, h, scaled.s);
 }
 
 bool Desktop::OpenUrl(const std::string& url) {
@@ -573,6 +577,8 @@ void GameWindow::Hide() { impl_->hide(); }
 bool GameWindow::Shown() const { return impl_->shown() != 0; }
 
 // ---- Where windows open and who has the keyboard ----------------------------------
+
+double Desktop::MachineScale() const { return machine_ ? machine_->Scale() : 1.0; }
 
 void Desktop::CentreOnMachine(int w, int h, int& x, int& y) const {
   int sx, sy, sw, sh;

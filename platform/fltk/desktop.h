@@ -67,6 +67,10 @@ class Desktop : public Clock, public Timers, public MessageBoxes, public HelpVie
   // Gives the keyboard to the dialog still open, or else to the machine. Without a
   // window manager nobody else does when a window closes.
   void ReturnFocus();
+  // The machine's scale (GameWindow::Scale), by which the windows over it grow.
+  double MachineScale() const;
+  // Where a window of w x h (window pixels) opens: centred on the machine, on its screen.
+  void CentreOnMachine(int w, int h, int& x, int& y) const;
 
   struct TimerSlot;
 
@@ -82,7 +86,6 @@ class Desktop : public Clock, public Timers, public MessageBoxes, public HelpVie
   struct BoxButton;
   int RunBox(const std::string& caption, const std::string& text, const std::vector<BoxButton>& buttons,
              std::string* answer);
-  void CentreOnMachine(int w, int h, int& x, int& y) const;
 };
 
 // The main window: a fixed-size window whose client area shows a Canvas, with

@@ -15,6 +15,7 @@
 #include "platform/fltk/desktop.h"
 #include "platform/fltk/fltk_parts.h"
 #include "platform/fltk/keyboard.h"
+#include "platform/picture_fit.h"
 
 namespace platform::fltk {
 
@@ -83,17 +84,29 @@ class Window : public Fl_Double_Window {
 
 class FltkDialog : public Dialog {
  public:
+  // The game gives the layout's sizes and coordinates; over a machine shown larger the
+  // window, its controls and its picture grow by the machine's scale.
   FltkDialog(Desktop& desktop, TextRenderer& text, const std::string& caption, int w, int h, Color bg)
-      : desktop_(desktop), surface_(w, h, &text) {
+      : desktop_(desktop), scaled_{desktop.MachineScale()}, surface_(w, h, &text) {
+    const int ww = scaled_(w), wh = scaled_(h);
+    if (Grown()) {
+      // The picture fills the window exactly: the window's sides are rounded apart by
+      // less than a pixel, and the fit keeps each side's own.
+      fit_ = FitPicture(w, h, ww, wh);
+      fit_.left = fit_.top = 0, fit_.shown_w = ww, fit_.shown_h = wh;
+      surface_.SetComposeScale(fit_.ComposeScale());
+    }
     surface_.Fill(0, 0, w, h, bg);
-    window_ = std::make_unique<Window>(w, h, this);
+    window_ = std::make_unique<Window>(ww, wh, this);
     window_->copy_label(CutToLine(caption).c_str());
     window_->color(FlColor(bg));
-    background_ = new Background(this, w, h);
+    background_ = new Background(this, ww, wh);
     window_->end();
     window_->callback(
         [](Fl_Widget*, void* data) { static_cast<FltkDialog*>(data)->Close(); }, this);
-    window_->position((Fl::w() - w) / 2, (Fl::h() - h) / 2);
+    int x = (Fl::w() - ww) / 2, y = (Fl::h() - wh) / 2;
+    if (Grown()) desktop_.CentreOnMachine(ww, wh, x, y);
+    window_->position(x, y);
     surface_.OnDamage([this](int, int, int, int) { background_->redraw(); });
   }
 
@@ -103,13 +116,15 @@ class FltkDialog : public Dialog {
 
   int AddLabel(int x, int y, int w, int h, const std::string& text, const LabelStyle& style) override {
     window_->begin();
-    auto* box = new Fl_Box(FL_NO_BOX, x, y, w, h, nullptr);
+    auto* box = new Fl_Box(FL_NO_BOX, 0, 0, 0, 0, nullptr);
     window_->end();
+    Place(*box, x, y, w, h);
     box->copy_label(PlainLabel(text).c_str());
     box->labelcolor(FlColor(style.color));
     box->align(FlAlign(style));
     // A wrapped text takes more lines rather than a smaller face.
-    Fitting fit{PointsToPixels(style.points), style.bold, style.wrap ? -1 : LabelRoom(w, style)};
+    const int room = style.wrap ? -1 : LabelRoom(box->w(), style);
+    Fitting fit{scaled_(PointsToPixels(style.points)), style.bold, room};
     if (style.wrap) {
       box->labelfont(style.bold ? FL_HELVETICA_BOLD : FL_HELVETICA);
       box->labelsize(fit.pixels);
@@ -120,14 +135,16 @@ class FltkDialog : public Dialog {
   int AddButton(int x, int y, int w, int h, const std::string& caption, ButtonKind kind,
                 std::function<void()> on_click, const Bitmap* picture) override {
     window_->begin();
-    Fl_Button* button = kind == ButtonKind::Ok ? new Fl_Return_Button(x, y, w, h)
-                                               : new Fl_Button(x, y, w, h);
+    Fl_Button* button = kind == ButtonKind::Ok ? new Fl_Return_Button(0, 0, 0, 0)
+                                               : new Fl_Button(0, 0, 0, 0);
     window_->end();
+    Place(*button, x, y, w, h);
+    button->labelsize(scaled_(button->labelsize()));
     // An empty caption would still take a line of height and push the picture onto the frame.
     if (!caption.empty()) button->copy_label(CutToLine(caption).c_str());
     if (kind == ButtonKind::Cancel) button->shortcut(FL_Escape);
     if (picture && !picture->Empty()) {
-      button->image(ToImage(*picture));
+      button->image(ToImage(Grown() ? ScaledPicture(*picture) : *picture));
       if (caption.empty()) button->align(FL_ALIGN_CENTER | FL_ALIGN_INSIDE);
       else button->align(FL_ALIGN_IMAGE_NEXT_TO_TEXT | FL_ALIGN_INSIDE);
     }
@@ -139,8 +156,10 @@ class FltkDialog : public Dialog {
 
   int AddEdit(int x, int y, int w, int h, const std::string& text, bool frameless) override {
     window_->begin();
-    auto* input = new Fl_Input(x, y, w, h);
+    auto* input = new Fl_Input(0, 0, 0, 0);
     window_->end();
+    Place(*input, x, y, w, h);
+    input->textsize(scaled_(input->textsize()));
     input->value(CutToLine(text).c_str());
     input->maximum_size(255);
     if (frameless) {
@@ -152,20 +171,22 @@ class FltkDialog : public Dialog {
 
   int AddRadio(int x, int y, int w, int h, const std::string& text, int points, bool on) override {
     window_->begin();
-    auto* radio = new Fl_Round_Button(x, y, w, h);
+    auto* radio = new Fl_Round_Button(0, 0, 0, 0);
     window_->end();
+    Place(*radio, x, y, w, h);
     radio->type(FL_RADIO_BUTTON);
     radio->copy_label(PlainLabel(text).c_str());
     radio->value(on ? 1 : 0);
     // The round mark, as wide as the label's size, and its margins come first.
-    const int pixels = PointsToPixels(points);
-    return Add(radio, false, {pixels, false, w - pixels - 2 * (Fl::box_dx(radio->box()) + 2) - 6});
+    const int pixels = scaled_(PointsToPixels(points));
+    return Add(radio, false, {pixels, false, radio->w() - pixels - 2 * (Fl::box_dx(radio->box()) + 2) - 6});
   }
 
   int AddFrame(int x, int y, int w, int h) override {
     window_->begin();
-    auto* frame = new Fl_Box(FL_ENGRAVED_FRAME, x, y, w, h, nullptr);
+    auto* frame = new Fl_Box(FL_ENGRAVED_FRAME, 0, 0, 0, 0, nullptr);
     window_->end();
+    Place(*frame, x, y, w, h);
     return Add(frame, false);
   }
 
@@ -220,13 +241,20 @@ class FltkDialog : public Dialog {
     window_->hide();
   }
 
+  // The click at a window pixel, reported where it fell in the layout.
   void MouseUp(int x, int y) {
+    if (Grown() && !LayoutPointOf(fit_, x, y, x, y)) return;
     if (mouse_up_) mouse_up_(x, y);
+  }
+  // The block (x, y, w, h) of the window, from the picture drawn at the window's scale.
+  void Draw(int x, int y, int w, int h) {
+    if (!Grown()) return DrawCanvas(surface_, x, y, w, h);
+    ShowComposed(fit_, surface_.Composed(), surface_.ComposeScale(), x, y, w, h, block_);
+    ShowPixels(block_, 0, 0, x, y, w, h);
   }
   void Help() {
     if (help_topic_) desktop_.ShowHelp("", std::to_string(help_topic_));
   }
-  const Canvas& Picture() const { return surface_; }
 
  private:
   struct Control {
@@ -248,6 +276,26 @@ class FltkDialog : public Dialog {
       if (click.kind != ButtonKind::Plain) self->Close();
       return;
     }
+  }
+
+  bool Grown() const { return scaled_.s != 1; }
+
+  // Puts a control where the layout has it, grown with the window.
+  void Place(Fl_Widget& widget, int x, int y, int w, int h) const {
+    widget.resize(scaled_(x), scaled_(y), scaled_.Length(x, w), scaled_.Length(y, h));
+  }
+
+  // A button's picture at the window's scale: brought down from its twin at the
+  // surface's compose scale, or from the picture itself when it has none.
+  Bitmap ScaledPicture(const Bitmap& picture) const {
+    const int k = surface_.ComposeScale();
+    const Bitmap* twin = picture.Twin(k);
+    const int w = scaled_(picture.Width()), h = scaled_(picture.Height());
+    PictureFit fit = FitPicture(picture.Width(), picture.Height(), w, h);
+    fit.left = fit.top = 0, fit.shown_w = w, fit.shown_h = h;
+    Bitmap out;
+    ShowComposed(fit, twin ? *twin : picture, twin ? k : 1, 0, 0, w, h, out);
+    return out;
   }
 
   int Add(Fl_Widget* w, bool is_input, Fitting fit = {}) {
@@ -275,6 +323,9 @@ class FltkDialog : public Dialog {
   }
 
   Desktop& desktop_;
+  Scaling scaled_;
+  PictureFit fit_;            // how the surface fills a grown window
+  Bitmap block_;              // the block being shown
   Canvas surface_;
   std::unique_ptr<Window> window_;
   Background* background_ = nullptr;
@@ -291,7 +342,7 @@ class FltkDialog : public Dialog {
 void Background::draw() {
   int x, y, w, h;
   fl_clip_box(0, 0, this->w(), this->h(), x, y, w, h);
-  DrawCanvas(owner_->Picture(), x, y, w, h);
+  owner_->Draw(x, y, w, h);
 }
 
 int Background::handle(int event) {

@@ -1,5 +1,6 @@
 // Pieces shared by the FLTK files of the platform layer.
 #pragma once
+#include <cmath>
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -36,5 +37,15 @@ void FitLabel(Fl_Widget& widget, int pixels, bool bold, int room);
 
 // Points at 96 pixels per inch, the size the game's layout was made for.
 inline int PointsToPixels(int points) { return (points * 96 + 36) / 72; }
+
+// A window over the machine grows with it: its layout's coordinates and font sizes times
+// the machine's scale. Edges are rounded, not lengths, so that neighbours stay neighbours.
+struct Scaling {
+  double s = 1;
+  int operator()(int v) const { return static_cast<int>(std::lround(v * s)); }
+  int Length(int from, int length) const { return (*this)(from + length) - (*this)(from); }
+  // A length measured at the scaled size, in layout pixels: enough room for it once scaled.
+  int Unscaled(int pixels) const { return static_cast<int>(std::ceil(pixels / s - 1e-9)); }
+};
 
 }  // namespace platform::fltk

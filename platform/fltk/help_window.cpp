@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "platform/fltk/fltk_parts.h"
 #include "platform/fltk/keyboard.h"
 
 namespace platform::fltk {
@@ -26,6 +27,7 @@ struct HelpWindow::Impl : public Fl_Double_Window {
     close = AddButton(0, "Close", [](Fl_Widget*, void* d) { static_cast<Impl*>(d)->hide(); });
     view = new Fl_Help_View(0, 0, 10, 10);
     view->callback(ViewMoved, this);
+    text_size = view->textsize();
     end();
     resizable(view);
     Arrange();
@@ -35,13 +37,24 @@ struct HelpWindow::Impl : public Fl_Double_Window {
   Fl_Button* AddButton(int x, const char* caption, Fl_Callback* press) {
     auto* b = new Fl_Button(x, kPad, kButtonW, kButtonH, caption);
     b->callback(press, this);
+    buttons.push_back({b, x});
     return b;
+  }
+
+  // The buttons, their captions and the text grow with the machine.
+  void SetScale(double s) {
+    scaled = Scaling{s};
+    for (const PlacedButton& b : buttons) b.button->labelsize(scaled(FL_NORMAL_SIZE));
+    view->textsize(scaled(text_size));
   }
 
   // The view fills everything under the button row; Close keeps to the right edge.
   void Arrange() {
-    close->position(w() - kPad - kButtonW, kPad);
-    int top = kPad + kButtonH + kPad;
+    for (const PlacedButton& b : buttons)
+      b.button->resize(scaled(b.x), scaled(kPad), scaled.Length(b.x, kButtonW),
+                       scaled.Length(kPad, kButtonH));
+    close->position(w() - scaled(kPad + kButtonW), scaled(kPad));
+    int top = scaled(kPad + kButtonH + kPad);
     view->resize(0, top, w(), h() - top);
   }
 
@@ -96,6 +109,13 @@ struct HelpWindow::Impl : public Fl_Double_Window {
     std::string file;
     int line;
   };
+  struct PlacedButton {
+    Fl_Button* button;
+    int x;  // in the layout, before Close is moved to the right edge
+  };
+  std::vector<PlacedButton> buttons;
+  Scaling scaled;
+  int text_size = 0;  // the view's own, at scale 1
   std::vector<Page> history;
   size_t current = 0;
   std::string file;
@@ -110,7 +130,7 @@ HelpWindow::HelpWindow(std::function<void()> closed) : impl_(std::make_unique<Im
 
 HelpWindow::~HelpWindow() = default;
 
-void HelpWindow::Show(const std::string& target, int x, int y, int w, int h) {
+void HelpWindow::Show(const std::string& target, int x, int y, int w, int h, double scale) {
   Impl& win = *impl_;
   bool over_dialog = Fl::modal() != nullptr && Fl::modal() != &win;
   // FLTK takes a window's modality when it is shown: showing it again is how it changes.
@@ -118,6 +138,7 @@ void HelpWindow::Show(const std::string& target, int x, int y, int w, int h) {
   if (!win.shown()) {
     win.clear_modal_states();
     if (over_dialog) win.set_modal();
+    win.SetScale(scale);
     win.resize(x, y, w, h);
   }
   win.file = target.substr(0, target.find('#'));

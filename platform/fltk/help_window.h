@@ -14,9 +14,10 @@ class HelpWindow {
   ~HelpWindow();
 
   // Shows `target` ("file" or "file#topic"). A window not yet open takes the frame
-  // x, y, w, h. Opened over a modal dialog the window is modal itself, or the dialog's
-  // modal state would swallow its every click and key.
-  void Show(const std::string& target, int x, int y, int w, int h);
+  // x, y, w, h, and its buttons and text grow by `scale`, the machine's. Opened over a
+  // modal dialog the window is modal itself, or the dialog's modal state would swallow
+  // its every click and key.
+  void Show(const std::string& target, int x, int y, int w, int h, double scale);
 
  private:
   struct Impl;

@@ -1,0 +1,94 @@
+// A dialog shown larger draws its pictures from their twins: the card and dialog
+// pictures find theirs in the program folder's 2x/ and 3x/, and a turned card's face,
+// built from the art, is built a second time from the art's twins.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "dialogs/card_table.h"
+#include "dialogs/dialog_pictures.h"
+#include "rules/card_game.h"
+
+namespace {
+
+using platform::Bitmap;
+
+const std::string kDir = VANTELLO_PROGRAM_DIR;
+
+Bitmap Enlarged(const Bitmap& b, int k) {
+  Bitmap out(b.Width() * k, b.Height() * k);
+  platform::StretchBlit(out, 0, 0, out.Width(), out.Height(), b, 0, 0, b.Width(), b.Height());
+  return out;
+}
+
+// Art in flat colours, each part its own, with twins that are the same art enlarged:
+// a face built from them must be the 1x face enlarged, pixel for pixel.
+dialogs::CardArt FlatArtWithTwins(int k) {
+  dialogs::CardArt art;
+  art.Pos = Bitmap(73, 98, 0xFFFFFF);
+  art.Royal = Bitmap(141, 148);
+  for (int part = 0; part < 6; ++part)
+    platform::FillRect(art.Royal, 47 * (part % 3), 74 * (part / 3), 47, 74, 0xA00000 + part);
+  art.Suits = Bitmap(60, 30);
+  art.SuitSm = Bitmap(44, 22);
+  for (int part = 0; part < 8; ++part) {
+    platform::FillRect(art.Suits, 15 * (part % 4), 15 * (part / 4), 15, 15, 0x00B000 + part);
+    platform::FillRect(art.SuitSm, 11 * (part % 4), 11 * (part / 4), 11, 11, 0x00C000 + part);
+  }
+  art.Black = Bitmap(117, 28);
+  art.Red = Bitmap(117, 28);
+  for (int part = 0; part < 26; ++part) {
+    platform::FillRect(art.Black, 9 * (part % 13), 14 * (part / 13), 9, 14, 0x000100 * part);
+    platform::FillRect(art.Red, 9 * (part % 13), 14 * (part / 13), 9, 14, 0x000100 * part + 1);
+  }
+  for (Bitmap* b : {&art.Pos, &art.Royal, &art.Suits, &art.SuitSm, &art.Black, &art.Red})
+    b->SetTwin(k, Enlarged(*b, k));
+  return art;
+}
+
+TEST(CardFaceTwin, IsTheFaceBuiltAtTheTwinsScale) {
+  for (int k : {2, 3}) {
+    dialogs::CardArt art = FlatArtWithTwins(k);
+    // A number card (pips, one column stretched a pixel wider) and a court card.
+    for (int value : {7, rules::kQueen}) {
+      SCOPED_TRACE("k " + std::to_string(k) + " value " + std::to_string(value));
+      Bitmap face = dialogs::CardFace(art, value, 2);
+      const Bitmap* twin = face.Twin(k);
+      ASSERT_NE(twin, nullptr);
+      int wrong = 0;
+      for (int y = 0; y < twin->Height(); ++y)
+        for (int x = 0; x < twin->Width(); ++x) wrong += twin->Pixel(x, y) != face.Pixel(x / k, y / k);
+      EXPECT_EQ(wrong, 0);
+    }
+  }
+}
+
+TEST(CardFaceTwin, NoneUnlessEveryPictureHasOne) {
+  dialogs::CardArt art = FlatArtWithTwins(2);
+  EXPECT_EQ(dialogs::CardFace(art, 4, 0).Twin(3), nullptr);
+  art.Suits = Bitmap(60, 30);  // the pips without their twin
+  EXPECT_EQ(dialogs::CardFace(art, 4, 0).Twin(2), nullptr);
+}
+
+TEST(DialogTwins, ComeFromTheProgramFoldersScaleFolder) {
+  for (int k : {2, 3}) {
+    dialogs::CardArt art = dialogs::LoadCardArt();
+    dialogs::AttachCardTwins(art, kDir, k);
+    for (const Bitmap* b : {&art.Pos, &art.Neg, &art.back, &art.Joker, &art.Royal, &art.Suits,
+                            &art.SuitSm, &art.Black, &art.Red}) {
+      ASSERT_NE(b->Twin(k), nullptr) << "k " << k;
+      EXPECT_EQ(b->Twin(k)->Width(), b->Width() * k);
+    }
+    EXPECT_NE(dialogs::CardFace(art, rules::kKing, 1).Twin(k), nullptr);
+    EXPECT_NE(dialogs::DialogBitmap("OkTick", kDir, k).Twin(k), nullptr);
+    EXPECT_NE(dialogs::DialogBitmap("Borrow1000", kDir, k).Twin(k), nullptr);
+  }
+  // At scale 1, and where the folder has none, the pictures are the 1x ones alone.
+  dialogs::CardArt art = dialogs::LoadCardArt();
+  dialogs::AttachCardTwins(art, kDir, 1);
+  EXPECT_EQ(art.Joker.Twin(2), nullptr);
+  EXPECT_EQ(dialogs::DialogBitmap("HelpMark", kDir + "no-such-folder/", 2).Twin(2), nullptr);
+  EXPECT_TRUE(dialogs::DialogBitmap("HelpMark", kDir + "no-such-folder/", 2).Width() > 0);
+}
+
+}  // namespace
