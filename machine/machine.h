@@ -30,6 +30,9 @@ struct Artwork {
   platform::Bitmap LampsOnImage;
   platform::Bitmap LampsOffImage;
   platform::Bitmap SideLampImage;
+  // The background's twin, the largest picture of all (11 MB at 3x), is read from this
+  // file for each full paint instead of being held; empty when there is none.
+  std::string BackgroundTwinFile;
 };
 
 // The parts of the window that the machine asks to redraw: the meters, the Winnings

@@ -32,6 +32,7 @@ class Bitmap {
   // the machine larger; nothing when there is none. A twin of the wrong size is refused.
   const Bitmap* Twin(int scale) const;
   bool SetTwin(int scale, Bitmap twin);
+  void DropTwins() { twins_ = {}; }
 
  private:
   int width_ = 0;

@@ -4,25 +4,28 @@
 
 namespace platform {
 
-Canvas::Canvas(int width, int height, TextRenderer* text) : pixels_(width, height), text_(text) {}
+Canvas::Canvas(int width, int height, TextRenderer* text)
+    : width_(std::max(0, width)), height_(std::max(0, height)), pixels_(width, height), text_(text) {}
 
 void Canvas::Resize(int width, int height) {
-  Bitmap bigger(width, height);
-  platform::Blit(bigger, 0, 0, pixels_, 0, 0, pixels_.Width(), pixels_.Height());
-  pixels_ = std::move(bigger);
-  if (scale_ > 1) SetComposeScale(scale_);
+  Bitmap& old = scale_ > 1 ? composed_ : pixels_;
+  Bitmap bigger(width * scale_, height * scale_);
+  platform::Blit(bigger, 0, 0, old, 0, 0, old.Width(), old.Height());
+  old = std::move(bigger);
+  width_ = std::max(0, width), height_ = std::max(0, height);
 }
 
 void Canvas::SetComposeScale(int scale) {
-  scale_ = std::clamp(scale, 1, 3);
-  if (scale_ == 1) {
-    composed_ = Bitmap();
-    return;
-  }
-  Bitmap composed(Width() * scale_, Height() * scale_);
-  StretchBlit(composed, 0, 0, composed.Width(), composed.Height(), pixels_, 0, 0, Width(), Height());
-  composed_ = std::move(composed);
-  Damage(0, 0, Width(), Height());
+  scale = std::clamp(scale, 1, 3);
+  if (scale == scale_) return;
+  Bitmap& from = scale_ > 1 ? composed_ : pixels_;
+  Bitmap to(width_ * scale, height_ * scale);
+  StretchBlit(to, 0, 0, to.Width(), to.Height(), from, 0, 0, from.Width(), from.Height());
+  // One picture at a time: at 3x on a 4K screen the composed one alone is 28 MB.
+  pixels_ = scale == 1 ? std::move(to) : Bitmap();
+  composed_ = scale == 1 ? Bitmap() : std::move(to);
+  scale_ = scale;
+  Damage(0, 0, width_, height_);
 }
 
 void Canvas::ComposeBlit(const Bitmap& src, int sx, int sy, int w, int h, int dx, int dy, RasterOp op) {
@@ -42,19 +45,18 @@ void Canvas::ComposeBlit(const Bitmap& src, int sx, int sy, int w, int h, int dx
 }
 
 void Canvas::Blit(const Bitmap& src, int sx, int sy, int w, int h, int dx, int dy, RasterOp op) {
-  platform::Blit(pixels_, dx, dy, src, sx, sy, w, h, op);
   if (scale_ > 1) ComposeBlit(src, sx, sy, w, h, dx, dy, op);
+  else platform::Blit(pixels_, dx, dy, src, sx, sy, w, h, op);
   Damage(dx, dy, w, h);
 }
 
 void Canvas::Fill(int x, int y, int w, int h, Color c) {
-  FillRect(pixels_, x, y, w, h, c);
   if (scale_ > 1) FillRect(composed_, x * scale_, y * scale_, w * scale_, h * scale_, c);
+  else FillRect(pixels_, x, y, w, h, c);
   Damage(x, y, w, h);
 }
 
 void Canvas::Hatch(int x, int y, int w, int h, Color c) {
-  HatchRect(pixels_, x, y, w, h, c);
   if (scale_ > 1) {
     // The hatch's lines are enlarged with it; what lies between them is left be.
     Bitmap mask(w, h, kWhite), lines(w, h, kBlack);
@@ -62,14 +64,16 @@ void Canvas::Hatch(int x, int y, int w, int h, Color c) {
     HatchRect(lines, 0, 0, w, h, c);
     ComposeBlit(mask, 0, 0, w, h, x, y, RasterOp::And);
     ComposeBlit(lines, 0, 0, w, h, x, y, RasterOp::Or);
+  } else {
+    HatchRect(pixels_, x, y, w, h, c);
   }
   Damage(x, y, w, h);
 }
 
 void Canvas::Text(int x, int y, std::string_view text, int points, Color c, bool bold) {
   if (!text_ || text.empty()) return;
-  text_->Draw(pixels_, x, y, text, points, c, bold);
   if (scale_ > 1) text_->Draw(composed_, x * scale_, y * scale_, text, points * scale_, c, bold);
+  else text_->Draw(pixels_, x, y, text, points, c, bold);
   Damage(x, y, text_->Width(text, points, bold), text_->Height(points, bold));
 }
 
@@ -79,14 +83,17 @@ int Canvas::TextWidth(std::string_view text, int points, bool bold) {
 
 int Canvas::TextHeight(int points, bool bold) { return text_ ? text_->Height(points, bold) : 0; }
 
+// Composing at a larger scale, the block comes back as its twin (its own pixels
+// black): drawn again, it is drawn from the twin.
 Bitmap Canvas::Grab(int x, int y, int w, int h) {
   Bitmap out(w, h);
-  platform::Blit(out, 0, 0, pixels_, x, y, w, h);
-  if (scale_ > 1) {
-    Bitmap twin(w * scale_, h * scale_);
-    platform::Blit(twin, 0, 0, composed_, x * scale_, y * scale_, w * scale_, h * scale_);
-    out.SetTwin(scale_, std::move(twin));
+  if (scale_ == 1) {
+    platform::Blit(out, 0, 0, pixels_, x, y, w, h);
+    return out;
   }
+  Bitmap twin(w * scale_, h * scale_);
+  platform::Blit(twin, 0, 0, composed_, x * scale_, y * scale_, w * scale_, h * scale_);
+  out.SetTwin(scale_, std::move(twin));
   return out;
 }
 

@@ -47,15 +47,16 @@ class Canvas {
   Canvas(int width, int height, TextRenderer* text);
   virtual ~Canvas() = default;
 
-  int Width() const { return pixels_.Width(); }
-  int Height() const { return pixels_.Height(); }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  // The picture at the layout's size; empty while composing at a larger scale.
   const Bitmap& Pixels() const { return pixels_; }
   void Resize(int width, int height);
 
-  // Draws everything a second time at `scale` (1 to 3) times the size: pictures from
-  // their twins of that size (a picture without one is enlarged), texts at that many
-  // times their points. The window shows that picture brought down to its own size.
-  // Every coordinate stays the layout's; Pixels() stays the layout-sized picture.
+  // Draws everything at `scale` (1 to 3) times the size instead: pictures from their
+  // twins of that size (a picture without one is enlarged), texts at that many times
+  // their points. The window shows that picture brought down to its own size. Every
+  // coordinate stays the layout's. Set once, before drawing: what was drawn is enlarged.
   void SetComposeScale(int scale);
   int ComposeScale() const { return scale_; }
   // The picture at the compose scale; Pixels() at scale 1.
@@ -92,7 +93,8 @@ class Canvas {
   // The block of src, placed at the compose scale.
   void ComposeBlit(const Bitmap& src, int sx, int sy, int w, int h, int dx, int dy, RasterOp op);
 
-  Bitmap pixels_;
+  int width_, height_;
+  Bitmap pixels_;    // the picture at scale 1
   Bitmap composed_;  // the picture at scale_ times the size, when scale_ > 1
   int scale_ = 1;
   TextRenderer* text_;

@@ -34,8 +34,8 @@ int Canvas::TextWidth(std::string_view text, TextFit fit, bool bold) {
 void Canvas::FittedText(int x, int y, std::string_view text, TextFit fit, Color c, bool bold) {
   if (!fit.condensed) return Text(x, y, text, fit.points, c, bold);
   if (!text_ || text.empty()) return;
-  text_->DrawCondensed(pixels_, x, y, text, fit.points, c, bold);
   if (scale_ > 1) text_->DrawCondensed(composed_, x * scale_, y * scale_, text, fit.points * scale_, c, bold);
+  else text_->DrawCondensed(pixels_, x, y, text, fit.points, c, bold);
   Damage(x, y, text_->CondensedWidth(text, fit.points, bold), text_->Height(fit.points, bold));
 }
 

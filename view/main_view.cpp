@@ -203,8 +203,10 @@ void MainView::FormPaint() {
   const rules::GameState& g = m_.g;
   c.Hold();
   c.Fill(0, 0, c.Width(), c.Height(), platform::kBlack);
+  AttachBackgroundTwin(m_, c.ComposeScale());
   c.Blit(m_.art.BackgroundImage, 0, 0, m_.art.BackgroundImage.Width(),
          m_.art.BackgroundImage.Height(), g.OriginX, g.OriginY);
+  m_.art.BackgroundImage.DropTwins();
   for (int w = 0; w < 9; ++w) machine::DrawCell(m_, w);
   DrawSpinningWheels();
   machine::DrawChaserLamps(m_);

@@ -123,7 +123,16 @@ void LoadTwins(machine::Machine& m, Pictures& p, int scale, int depth) {
     }
   };
   ArtworkFiles files = ChooseArtworkFiles(m.g.ScreenWidth, depth);
-  twin(m.art.BackgroundImage, {files.BackgroundImage, files.BackgroundFallback});
+  // Only checked here; each full paint reads it again (AttachBackgroundTwin).
+  m.art.BackgroundTwinFile.clear();
+  for (const std::string& name : {files.BackgroundImage, files.BackgroundFallback}) {
+    platform::Bitmap t;
+    if (!name.empty() && platform::LoadBmp(dir + name, t) &&
+        t.Width() == scale * m.art.BackgroundImage.Width() && t.Height() == scale * m.art.BackgroundImage.Height()) {
+      m.art.BackgroundTwinFile = dir + name;
+      break;
+    }
+  }
   twin(m.art.SymbolSheet, {files.SymbolSheet});
   twin(m.art.MotionStrip, {files.MotionStrip});
   twin(m.art.LampsOnImage, {files.LampsOnImage});
@@ -146,6 +155,12 @@ void LoadTwins(machine::Machine& m, Pictures& p, int scale, int depth) {
   twin(p.PlusSmall, {"PlusSmall.bmp"});
   twin(p.Bonus, {"Bonus.bmp"});
   twin(p.Bar, {"Bar.bmp"});
+}
+
+void AttachBackgroundTwin(machine::Machine& m, int scale) {
+  platform::Bitmap t;
+  if (!m.art.BackgroundTwinFile.empty() && platform::LoadBmp(m.art.BackgroundTwinFile, t))
+    m.art.BackgroundImage.SetTwin(scale, std::move(t));
 }
 
 void LoadClickSound(machine::Machine& m) {

@@ -46,6 +46,9 @@ bool LoadArtwork(machine::Machine& m, Pictures& p, int depth);
 // enlarged as it is. Only the large layout is ever shown larger.
 void LoadTwins(machine::Machine& m, Pictures& p, int scale, int depth);
 
+// Reads the background's twin for a full paint; DropTwins() lets it go again.
+void AttachBackgroundTwin(machine::Machine& m, int scale);
+
 // Reads "Cherry0.wav" into memory; a missing or broken file leaves the game without a click.
 void LoadClickSound(machine::Machine& m);
 
