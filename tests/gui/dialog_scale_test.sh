@@ -18,21 +18,8 @@ W=$(xdpyinfo | awk '/dimensions:/{split($2, d, "x"); print d[1]}')
 command() { click $(at $(( 861 + 62 * ($1 / 7) )) $(( 428 - 20 * ($1 % 7) ))); }
 EXIT=7 STATS=13
 
-wait_for() {
-  for _ in $(seq 1 100); do
-    [ "$(windows_named "$1")" -gt 0 ] && sleep 0.5 && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-# A window's drawing area on the screen, as "x y w h".
-frame_of() {
-  local id
-  id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
-  [ -n "$id" ] || return 0
-  xwininfo -id "$id" | awk -F: '/Absolute upper-left X|Absolute upper-left Y|^ +Width|^ +Height/{gsub(/ /, "", $2); printf "%s ", $2}'
-}
+# A window opened, and given a moment to settle.
+settled() { wait_for "$1" 100 && sleep 0.5; }
 
 # The machine's scale: window pixels per layout pixel.
 machine_scale() {
@@ -64,14 +51,14 @@ start_game
 fit_of "$W"
 [ "$(machine_scale)" = 1.000000 ] && pass "the machine kept at its own size" || fail "the machine at scale $(machine_scale)"
 command $STATS
-if wait_for "Your Game Statistics"; then
+if settled "Your Game Statistics"; then
   read -r _ _ w h <<<"$(frame_of "Your Game Statistics")"
   [ "$w x $h" = "632 x 333" ] && pass "statistics at their own size" || fail "statistics at ${w}x${h}, not 632x333"
 fi
 key Escape
 sleep 0.5
 command $EXIT
-wait_for Confirm
+settled Confirm
 read -r _ _ box_w box_h <<<"$(frame_of Confirm)"
 key Escape
 stop_game
@@ -86,7 +73,7 @@ awk -v s="$s" 'BEGIN { exit !(s > 1.3) }' && pass "the machine at scale $s" || f
 
 # The known spin wins: the card table opens.
 key Return
-if wait_for "Double or Nothing Card Game"; then
+if settled "Double or Nothing Card Game"; then
   check_window "Double or Nothing Card Game" 640 440
   read -r tx ty _ _ <<<"$(frame_of "Double or Nothing Card Game")"
   table=$(shot card-table)
@@ -108,7 +95,7 @@ else
 fi
 
 command $STATS
-wait_for "Your Game Statistics" && check_window "Your Game Statistics" 632 333
+settled "Your Game Statistics" && check_window "Your Game Statistics" 632 333
 shot stats >/dev/null
 key Escape
 sleep 0.5
@@ -117,7 +104,7 @@ sleep 0.5
 # pixels wider or narrower than the 1x one grown, so the box's size at scale 1 is kept
 # within 4 layout pixels.
 command $EXIT
-if wait_for Confirm; then
+if settled Confirm; then
   check_window Confirm "$box_w" "$box_h" 4
   shot confirm >/dev/null
   key Escape
@@ -128,7 +115,7 @@ fi
 
 # The manual: 720 wide in the layout; its height is what the screen leaves.
 key F1
-if wait_for "Vantello Manual"; then
+if settled "Vantello Manual"; then
   read -r _ _ w _ <<<"$(frame_of "Vantello Manual")"
   awk -v w="$w" -v s="$s" 'BEGIN { d = w - 720 * s; exit !(d <= 2 && d >= -2) }' &&
     pass "the manual is $w wide, $s times 720" || fail "the manual is $w wide, not $s times 720"

@@ -17,21 +17,6 @@ cd /
 bar() { click $(( 861 + 62 * $1 )) $(( 428 - 20 * $2 )); }
 MANUAL="Vantello Manual"
 
-# The one window of that name, as "x y w h", or nothing.
-frame_of() {
-  local id
-  id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
-  [ -n "$id" ] || return 0
-  xdotool getwindowgeometry --shell "$id" | awk -F= '/^(X|Y|WIDTH|HEIGHT)=/{printf "%s ", $2}'
-}
-
-wait_for() {
-  for _ in $(seq 1 30); do
-    [ "$(windows_named "$1")" -gt 0 ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
 
 centred() {
   local x y w h mx my mw mh

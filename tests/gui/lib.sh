@@ -97,13 +97,23 @@ with_window_manager() {
   done
 }
 
-# The game window's drawing area on the screen, as "x y w h".
-game_frame() {
+# The drawing area of the one window of that name on the screen, as "x y w h", or nothing.
+frame_of() {
   local id
-  id=$(xdotool search --name '^Vantello$' 2>/dev/null | head -n 1)
+  id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
   [ -n "$id" ] || return 0
   # xwininfo, since xdotool counts a window manager's frame twice in the position.
   xwininfo -id "$id" | awk -F: '/Absolute upper-left X|Absolute upper-left Y|^ +Width|^ +Height/{gsub(/ /, "", $2); printf "%s ", $2}'
+}
+game_frame() { frame_of Vantello; }
+
+# Waits up to TENTHS tenths of a second (30 unless given) for a window of that name.
+wait_for() {
+  for _ in $(seq 1 "${2:-30}"); do
+    [ "$(windows_named "$1")" -gt 0 ] && return 0
+    sleep 0.1
+  done
+  return 1
 }
 
 # From 1000 wide the window shows the 1014x768 layout as large as fits, centred (at its

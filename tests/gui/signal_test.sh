@@ -13,14 +13,6 @@ ini=$XDG_DATA_HOME/vantello/Vantello.ini
 command() { click $(( 861 + 62 * ($1 / 7) )) $(( 428 - 20 * ($1 % 7) )); }
 HELP=0 PAYCHART=2 BORROW=3 NEWGAME=4 SUMMARY=5 EXIT=7 WEBSITE=9 SAVE=11 LOAD=12 STATS=13
 
-wait_for() {
-  for _ in $(seq 1 80); do
-    [ "$(windows_named "$1")" -gt 0 ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
 # SIGTERM, then the game must be gone within 5 seconds.
 term_within_5s() {
   kill -TERM "$GAME_PID"
@@ -45,7 +37,7 @@ case_() {
   start_game
   if [ "$when" = mid-spin ]; then key Return; sleep 0.3; else key k; sleep 0.3; fi
   "$@"
-  wait_for "$window" || { fail "$name ($when): no window \"$window\""; stop_game; return; }
+  wait_for "$window" 80 || { fail "$name ($when): no window \"$window\""; stop_game; return; }
   shot "$name-$when" >/dev/null
   term_within_5s && pass "$name ($when): SIGTERM ends the game within 5 s" ||
     fail "$name ($when): still running 5 s after SIGTERM, or a bad exit status"
@@ -72,7 +64,7 @@ case_ card-table mid-spin "Double or Nothing Card Game" true
 case_ borrow idle "Use this form to borrow or pay back credits" command $BORROW
 case_ new-game idle Confirm command $NEWGAME
 case_ load idle "Open a Game -- Select Game Slot" command $LOAD
-name_prompt() { command $SAVE; wait_for "Save a Game -- Select Game Slot" && sleep 0.5 && click 475 253; }
+name_prompt() { command $SAVE; wait_for "Save a Game -- Select Game Slot" 80 && sleep 0.5 && click 475 253; }
 case_ name-prompt idle "Name for this saved game[?]" name_prompt
 
 # A burst of refused keys (no more lines than eight), then SIGTERM.
