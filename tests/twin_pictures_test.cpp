@@ -61,7 +61,7 @@ struct Twin {
 
 const Twin kTwins[] = {
     {"Backlg.bmp", kFile, {}, {}},
-    {"Backlg2.bmp", kFile, {}, {}},
+    {"Paychart.bmp", kFile, {}, {}, kLettering},
     {"Cherry96.bmp", kFile, Even(4, 96), Even(3, 96), kSheet},
     // The wheel shows any 96 rows of the strip; compare it a symbol's height at a time.
     {"Motion.bmp", kFile, {}, Even(6, 96)},
@@ -206,7 +206,7 @@ TEST(TwinPictures, BroughtDownMatchTheirOriginalPartByPart) {
 // outside it.
 TEST(TwinPictures, WheelWindowsSitAtKTimesTheirPlace) {
   const int x = 75, y = 70, w = 99, h = 150, pitch_x = 124, pitch_y = 173;
-  for (const char* name : {"Backlg.bmp", "Backlg2.bmp"})
+  for (const char* name : {"Backlg.bmp"})
     for (int k : {2, 3}) {
       Bitmap front = Drawn(Twin{name, kFile, {}, {}}, k);
       ASSERT_EQ(front.Width(), k * 498) << name;

@@ -25,8 +25,8 @@ list(TRANSFORM VANTELLO_ASSET_FILES PREPEND ${VANTELLO_PROGRAM_DIR}/ OUTPUT_VARI
 # The large layout's pictures drawn again at two and three times their size, for a window
 # that composes the layout larger and brings it down to its own size.
 set(VANTELLO_TWIN_FILES
-  Backlg.bmp Backlg2.bmp Cherry96.bmp Motion.bmp Cher96on.bmp Cher96of.bmp Cherbut1.bmp
-  Box.bmp Spin.bmp Stop.bmp
+  Backlg.bmp Cherry96.bmp Motion.bmp Cher96on.bmp Cher96of.bmp Cherbut1.bmp
+  Box.bmp Spin.bmp Stop.bmp Paychart.bmp
   SpinBtn.bmp StopBtn.bmp Logo.bmp Options.bmp DigitsSmall.bmp GreenSmall.bmp
   DigitsLarge.bmp GreenLarge.bmp PlusMinus.bmp PlusSmall.bmp Bonus.bmp Bar.bmp)
 foreach(scale 2 3)

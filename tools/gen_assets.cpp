@@ -114,8 +114,9 @@ bool WriteBuiltinPictures(const std::string& path) {
 void WriteLargeTwins(int scale) {
   const std::string dir = std::to_string(scale) + "x/";
   Bitmap front = art::MachineFront(96, scale);
+  // One twin serves both backgrounds: the 256-colour one is the same drawing.
   Write24(dir + "Backlg.bmp", front);
-  Write24(dir + "Backlg2.bmp", front);
+  Write24(dir + "Paychart.bmp", art::PayChart(scale));
   Write24(dir + "Cherry96.bmp", art::SymbolSheet(96, scale));
   Write24(dir + "Motion.bmp", art::MotionStrip(96, scale));
   Write24(dir + "Cher96on.bmp", art::ChaserLamps(96, true, scale));

@@ -68,9 +68,9 @@ double PayRows(cairo_t* cr, double x, double y, double w, double tile, double pi
 
 }  // namespace
 
-platform::Bitmap PayChart() {
+platform::Bitmap PayChart(int scale) {
   const int w = 640, h = 460;
-  Canvas canvas(w, h);
+  Canvas canvas(w, h, scale);
   cairo_t* cr = canvas.cr();
   Fill(cr, {0, 0, 0});
   RoundRect(cr, 0.5, 0.5, w - 1, h - 1, 10);

@@ -125,7 +125,7 @@ void LoadTwins(machine::Machine& m, Pictures& p, int scale, int depth) {
   ArtworkFiles files = ChooseArtworkFiles(m.g.ScreenWidth, depth);
   // Only checked here; each full paint reads it again (AttachBackgroundTwin).
   m.art.BackgroundTwinFile.clear();
-  for (const std::string& name : {files.BackgroundImage, files.BackgroundFallback}) {
+  for (const std::string& name : {files.BackgroundImage, files.BackgroundFallback, std::string("Backlg.bmp")}) {
     platform::Bitmap t;
     if (!name.empty() && platform::LoadBmp(dir + name, t) &&
         t.Width() == scale * m.art.BackgroundImage.Width() && t.Height() == scale * m.art.BackgroundImage.Height()) {

@@ -107,7 +107,7 @@ platform::Bitmap DigitStrip(int size, bool green, int scale = 1);  // size 1 sma
 platform::Bitmap PlusMinusKeys(int disc, int scale = 1);  // two discs of `disc` pixels
 platform::Bitmap BonusIcons(int scale = 1);
 platform::Bitmap BigBar(int scale = 1);
-platform::Bitmap PayChart();
+platform::Bitmap PayChart(int scale = 1);
 
 struct Sound {
   std::string file;
