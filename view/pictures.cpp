@@ -123,12 +123,10 @@ void LoadTwins(machine::Machine& m, Pictures& p, int scale, int depth) {
     }
   };
   ArtworkFiles files = ChooseArtworkFiles(m.g.ScreenWidth, depth);
-  // Only checked here; each full paint reads it again (AttachBackgroundTwin).
+  // Each full paint reads it (AttachBackgroundTwin); here only the file is picked.
   m.art.BackgroundTwinFile.clear();
   for (const std::string& name : {files.BackgroundImage, files.BackgroundFallback, std::string("Backlg.bmp")}) {
-    platform::Bitmap t;
-    if (!name.empty() && platform::LoadBmp(dir + name, t) &&
-        t.Width() == scale * m.art.BackgroundImage.Width() && t.Height() == scale * m.art.BackgroundImage.Height()) {
+    if (!name.empty() && std::filesystem::is_regular_file(dir + name)) {
       m.art.BackgroundTwinFile = dir + name;
       break;
     }
@@ -159,7 +157,10 @@ void LoadTwins(machine::Machine& m, Pictures& p, int scale, int depth) {
 
 void AttachBackgroundTwin(machine::Machine& m, int scale) {
   platform::Bitmap t;
-  if (!m.art.BackgroundTwinFile.empty() && platform::LoadBmp(m.art.BackgroundTwinFile, t))
+  const platform::Bitmap& b = m.art.BackgroundImage;
+  // A twin of the wrong size is refused: a larger one from its header alone.
+  if (!m.art.BackgroundTwinFile.empty() &&
+      platform::LoadBmp(m.art.BackgroundTwinFile, t, nullptr, {b.Width() * scale, b.Height() * scale}))
     m.art.BackgroundImage.SetTwin(scale, std::move(t));
 }
 

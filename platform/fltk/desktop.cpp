@@ -354,7 +354,9 @@ struct GameWindow::Impl : public Fl_Window {
       // windows and a lamp, far less than the box around them all.
       Block b;
       WindowBlockOf(fit, x, y, cw, ch, b.x, b.y, b.w, b.h);
-      pending.push_back(b);
+      // A hidden window draws nothing; past a screenful of blocks, show the whole instead.
+      if (pending.size() < 64) pending.push_back(b);
+      else many_pending = true;
       damage(FL_DAMAGE_USER1, b.x, b.y, b.w, b.h);
     });
   }
@@ -397,12 +399,13 @@ struct GameWindow::Impl : public Fl_Window {
     // At its own size, composed at that size, the picture is shown pixel for pixel as drawn.
     if (!fitted || (fit.OneToOne() && canvas.ComposeScale() == 1)) {
       DrawCanvas(canvas, x, y, w, h);
-    } else if (damage() == FL_DAMAGE_USER1) {
+    } else if (damage() == FL_DAMAGE_USER1 && !many_pending) {
       for (const Block& b : pending) DrawFitted(b.x, b.y, b.w, b.h);
     } else {
       DrawFitted(x, y, w, h);
     }
     pending.clear();
+    many_pending = false;
     draw_children();
     if (!painted) {
       painted = true;
@@ -494,6 +497,7 @@ struct GameWindow::Impl : public Fl_Window {
     int x, y, w, h;
   };
   std::vector<Block> pending;  // changed since the last drawing, in the window's pixels
+  bool many_pending = false;
 };
 
 GameWindow::GameWindow(const std::string& title, int width, int height, TextRenderer& text)
