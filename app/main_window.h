@@ -30,7 +30,7 @@ struct Desk {
 };
 
 constexpr const char* kGameTitle = "Vantello";
-constexpr const char* kVersion = "2.0";
+constexpr const char* kVersion = VANTELLO_VERSION;  // the project's version, set by the build
 constexpr const char* kAlreadyRunning =
     "Vantello is already running in another window.";
 constexpr const char* kMissingArtwork =

@@ -13,6 +13,8 @@ packages=(
   fonts-dejavu-extra
   clang-14 libclang-rt-14-dev
   desktop-file-utils appstream
+  # Building and checking the Debian package (scripts/package).
+  dpkg-dev lintian
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,8 +1,16 @@
 # `cmake --install` in the GNU layout: the game in bin/, its artwork, sounds, manual and
 # pay chart in share/vantello/ (where it finds them from its own place), the 2x and 3x
-# pictures in share/vantello/2x/ and 3x/, and the desktop entry, icons and AppStream
-# description where desktops look for them.
+# pictures in share/vantello/2x/ and 3x/, vantello-sim in bin/, the manual pages, and the
+# desktop entry, icons and AppStream description where desktops look for them.
+# The Debian package (scripts/package) moves the game to games/ and its files to
+# share/games/vantello/, Debian's places for games; the game looks in both.
 include(GNUInstallDirs)
+set(VANTELLO_GAME_DIR ${CMAKE_INSTALL_BINDIR} CACHE STRING "Where the game is installed, under the prefix")
+set(VANTELLO_DATA_DIR ${CMAKE_INSTALL_DATADIR}/vantello CACHE STRING
+    "Where the game's files are installed, under the prefix: ../share/vantello or ../share/games/vantello from the game")
+# The menu's command: the plain name finds the game on PATH wherever the prefix is; the
+# package names its fixed place, which is on no PATH of root's and not always in a session's.
+set(VANTELLO_DESKTOP_EXEC vantello CACHE STRING "The command of the desktop entry")
 
 if(TARGET vantello)
   if(NOT TARGET PkgConfig::CAIRO)
@@ -31,14 +39,18 @@ if(TARGET vantello)
     VERBATIM)
   add_custom_target(vantello_icons ALL DEPENDS ${VANTELLO_ICON_FILES})
 
-  install(TARGETS vantello RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS vantello RUNTIME DESTINATION ${VANTELLO_GAME_DIR})
+  install(TARGETS vantello-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${VANTELLO_ASSET_PATHS} ${VANTELLO_HELP_OUTPUTS}
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/vantello)
+          DESTINATION ${VANTELLO_DATA_DIR})
   install(FILES ${VANTELLO_TWIN_PATHS_2X} ${VANTELLO_CARD_TWIN_PATHS_2X} ${VANTELLO_DIALOG_TWIN_PATHS_2X}
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/vantello/2x)
+          DESTINATION ${VANTELLO_DATA_DIR}/2x)
   install(FILES ${VANTELLO_TWIN_PATHS_3X} ${VANTELLO_CARD_TWIN_PATHS_3X} ${VANTELLO_DIALOG_TWIN_PATHS_3X}
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/vantello/3x)
-  install(FILES ${CMAKE_SOURCE_DIR}/assets/desktop/vantello.desktop
+          DESTINATION ${VANTELLO_DATA_DIR}/3x)
+  install(FILES ${CMAKE_SOURCE_DIR}/assets/man/vantello.6 ${CMAKE_SOURCE_DIR}/assets/man/vantello-sim.6
+          DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+  configure_file(${CMAKE_SOURCE_DIR}/assets/desktop/vantello.desktop.in ${CMAKE_BINARY_DIR}/vantello.desktop @ONLY)
+  install(FILES ${CMAKE_BINARY_DIR}/vantello.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${CMAKE_SOURCE_DIR}/assets/desktop/vantello.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -59,9 +59,15 @@ std::string ProgramFolder() {
   std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (ec) return "./";
   std::filesystem::path folder = self.parent_path();
-  // Installed, the game lives in <prefix>/bin and its files in <prefix>/share/vantello.
-  std::filesystem::path installed = folder / ".." / "share" / "vantello";
-  if (std::filesystem::is_directory(installed, ec)) folder = installed.lexically_normal();
+  // Installed, the game lives in <prefix>/bin and its files in <prefix>/share/vantello;
+  // from the Debian package, in /usr/games and /usr/share/games/vantello.
+  for (const char* share : {"share/vantello", "share/games/vantello"}) {
+    std::filesystem::path installed = folder / ".." / share;
+    if (std::filesystem::is_directory(installed, ec)) {
+      folder = installed.lexically_normal();
+      break;
+    }
+  }
   std::string name = folder.string();
   if (name.empty() || name.back() != '/') name += '/';
   return name;

@@ -19,9 +19,12 @@ constexpr const char* kUsage =
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-    std::cout << kUsage;
-    return 0;
+  // --help anywhere, before or after the subcommand, asks for the usage.
+  for (const std::string& arg : args) {
+    if (arg == "--help" || arg == "-h") {
+      std::cout << kUsage;
+      return 0;
+    }
   }
   try {
     if (args.empty()) throw sim::UsageError("no subcommand given (try: vantello-sim eval --cells ...)");
