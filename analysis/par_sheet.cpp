@@ -911,9 +911,9 @@ ParSheet ComputeParSheet(const MachineTables& t, double lamp_chance, SkillStop s
 // The sums with the lamp never lit give what a regular spin pays, Z, and what its rolls
 // pay, R. A lamp lit with chance p multiplies each by f and gives back the bet b of a
 // regular spin, so the mean win is (1 + p (f - 1)) (Z + R) + p b.
-LampReturnLine ReturnAgainstLampChance(const MachineTables& t) {
-  const SpinOdds odds = SpinOddsOf(t);
-  const std::vector<WindowEntry> windows = EnumerateWindows(odds.regular, t.RegularLines, t.LinesPlayed, rules::Seven);
+namespace {
+
+LampReturnLine LampLineOf(const MachineTables& t, const SpinOdds& odds, const std::vector<WindowEntry>& windows) {
   ParWorkings work;
   const SpinMoments moments = WorkOutMoments(t, 0, odds, windows, work);
   const SpinSums sum = SumRegularSpins(t, moments, windows, work);
@@ -924,6 +924,28 @@ LampReturnLine ReturnAgainstLampChance(const MachineTables& t) {
   line.PerRollLamp = percent * more * sum.rolls;
   line.PerLamp = line.PerRegularLamp + line.PerRollLamp;
   return line;
+}
+
+}  // namespace
+
+LampReturnLine ReturnAgainstLampChance(const MachineTables& t) {
+  const SpinOdds odds = SpinOddsOf(t);
+  return LampLineOf(t, odds, EnumerateWindows(odds.regular, t.RegularLines, t.LinesPlayed, rules::Seven));
+}
+
+std::vector<LampReturnLine> ReturnAgainstLampChance(const std::vector<MachineTables>& same_lines) {
+  std::vector<LampReturnLine> lines;
+  if (same_lines.empty()) return lines;
+  const MachineTables& first = same_lines.front();
+  const SpinOdds odds = SpinOddsOf(first);
+  // The windows' line pays are counted per coin, so one enumeration serves every coin.
+  const std::vector<WindowEntry> windows =
+      EnumerateWindows(odds.regular, first.RegularLines, first.LinesPlayed, rules::Seven);
+  for (const MachineTables& t : same_lines) {
+    if (t.LinesPlayed != first.LinesPlayed) throw std::invalid_argument("tables for other lines");
+    lines.push_back(LampLineOf(t, odds, windows));
+  }
+  return lines;
 }
 
 }  // namespace analysis

@@ -6,8 +6,12 @@
 #include "platform/dialog.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <string_view>
 #include <utility>
+
+#include "analysis/par_sheet.h"
 
 #include "dialogs/dialog_pictures.h"
 
@@ -38,6 +42,8 @@ namespace {
 
 constexpr int kPoints = 10;
 constexpr int kRowHeight = 16;
+// The row of the expected return, below the skill-stop rate, moves what follows it down.
+constexpr int kAddedRows = 24;
 // A label keeps a few pixels clear at its sides; room for the text is its width plus these.
 constexpr int kLabelMargins = 8;
 
@@ -62,6 +68,18 @@ double SkillStopPercent(const rules::GameState& g) {
 double OverallPayoffPercent(const rules::GameState& g) {
   if (g.TotalBets <= 0) return 0;
   return static_cast<double>(Payoffs(g) - g.DoubleOrNothingWon) / g.TotalBets * 100;
+}
+
+// The return is a straight line in the chance of the bonus lamp, worked out for every
+// bet when the game was built. The measured skill-stop rate counts the lamps of rolls
+// and regular spins alike, as the line does (both run the same chaser). A player who never
+// stops still wins the lamp one spin in twelve, so the rate needs no other correction.
+// Before the first regular spin there is no rate to go on (it reads 0, which would be a
+// worse player than one who never stops), and a bet the machine cannot take has no line.
+double ReturnAtPlayersSkill(const rules::GameState& g) {
+  const analysis::LampReturnLine* line = analysis::BuiltReturnLine(g.LinesPlayed, g.CoinsPerLine);
+  if (g.Spins <= 0 || !line) return std::numeric_limits<double>::quiet_NaN();
+  return line->At(SkillStopPercent(g) / 100);
 }
 
 void ShowStatsDialog(machine::Machine& m) {
@@ -111,7 +129,7 @@ void TStatsForm::AddRow(const char* caption, int x, int y, bool caption_bold, in
 
 void TStatsForm::FormCreate() {
   const rules::GameState& g = m_.g;
-  dialog_ = m_.dialogs.NewDialog("Your Game Statistics", 632, 333, kButtonFace);
+  dialog_ = m_.dialogs.NewDialog("Your Game Statistics", 632, 333 + kAddedRows, kButtonFace);
 
   const int64_t payoffs = Payoffs(g);
   const int64_t normal =
@@ -125,7 +143,10 @@ void TStatsForm::FormCreate() {
   AddRow("Borrowed:", 12, 158, false, 225, 158, 56, true, Count(g.Borrowed));
   AddRow("Skill Stop Wins:", 12, 206, false, 225, 206, 56, true, Count(g.GotBonusCount));
   AddRow("Skill Stop Percent:", 12, 238, false, 225, 238, 56, true, Percent(SkillStopPercent(g)));
-  AddRow("Overall Payoff Percentage:", 12, 278, true, 225, 278, 56, true,
+  const double at_skill = ReturnAtPlayersSkill(g);
+  AddRow("Expected return at your skill:", 12, 262, false, 225, 262, 56, true,
+         std::isnan(at_skill) ? "-" : FormatFixed(at_skill, 4, 1, separators_) + "%");
+  AddRow("Overall Payoff Percentage:", 12, 278 + kAddedRows, true, 225, 278 + kAddedRows, 56, true,
          Percent(OverallPayoffPercent(g)));
 
   AddRow("Total Bets:", 340, 14, false, 553, 14, 56, true, Count(g.TotalBets));
@@ -143,11 +164,11 @@ void TStatsForm::FormCreate() {
   platform::LabelStyle note;
   note.points = kPoints;
   note.wrap = true;
-  dialog_->AddLabel(16, 296, 465, 33,
+  dialog_->AddLabel(16, 296 + kAddedRows, 465, 33,
                     "(Does not include money won/lost on the double-or-nothing game).", note);
 
   tick_ = DialogBitmap("OkTick", m_.ProgramFolder, dialog_->Surface().ComposeScale());
-  dialog_->AddButton(528, 296, 89, 33, "OK", platform::ButtonKind::Ok, nullptr, &tick_);
+  dialog_->AddButton(528, 296 + kAddedRows, 89, 33, "OK", platform::ButtonKind::Ok, nullptr, &tick_);
 }
 
 }  // namespace dialogs

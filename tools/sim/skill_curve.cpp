@@ -128,14 +128,15 @@ void WriteSkillCurveSvg(const SkillCurve& c, const std::string& path) {
     << "<text transform=\"translate(20 " << kTop + plot_h / 2
     << ") rotate(-90)\" text-anchor=\"middle\">Return to player (% of bet)</text>\n";
   // The two limits.
-  auto limit = [&](const SkillCurvePoint& p, const char* label, const char* colour) {
+  // The upper limit's label sits above its line, the lower's below, clear of the curve.
+  auto limit = [&](const SkillCurvePoint& p, const char* label, const char* colour, double label_dy) {
     s << "<line x1=\"" << kLeft << "\" x2=\"" << kLeft + plot_w << "\" y1=\"" << y(p.Rtp) << "\" y2=\"" << y(p.Rtp)
       << "\" stroke=\"" << colour << "\" stroke-dasharray=\"6 4\"/>\n<text x=\"" << kLeft + plot_w - 4 << "\" y=\""
-      << y(p.Rtp) - 6 << "\" text-anchor=\"end\" fill=\"" << colour << "\">" << label << ": "
+      << y(p.Rtp) + label_dy << "\" text-anchor=\"end\" fill=\"" << colour << "\">" << label << ": "
       << Format("%.1f", p.Rtp) << "%</text>\n";
   };
-  limit(c.Perfect, "perfect stop", "#1a7f37");
-  limit(c.NoStop, "no skill stop", "#b42318");
+  limit(c.Perfect, "perfect stop", "#1a7f37", -6);
+  limit(c.NoStop, "no skill stop", "#b42318", 16);
   s << "<polyline fill=\"none\" stroke=\"#1f4fbf\" stroke-width=\"2\" points=\"";
   for (const SkillCurvePoint& p : c.Picture) s << Format("%.1f", x(p.JitterMs)) << "," << Format("%.1f", y(p.Rtp)) << " ";
   s << "\"/>\n</svg>\n";
