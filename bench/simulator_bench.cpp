@@ -1,8 +1,9 @@
 // The simulator on one core. Target: at least 10 million regular spins a second with
 // the meters, the Bell Pool and every earned roll carried (items_per_second of
-// BM_SimulateOneCore), and the exact pay sheet in well under a second. The statistics
-// window works out the return at the player's skill when it opens: tables and return line
-// together (BM_StatsReturnLine) should stay near 50 ms at the dearest bet, 8 x 8.
+// BM_SimulateOneCore), and the exact pay sheet in well under a second. The return's
+// straight line in the lamp's chance (BM_StatsReturnLine, 8 x 8, tables included) is
+// far above the 50 ms a window may take to open, which is why the statistics window
+// reads the lines worked out at build time instead.
 #include <benchmark/benchmark.h>
 
 #include <vector>
