@@ -71,15 +71,18 @@ double OverallPayoffPercent(const rules::GameState& g) {
 }
 
 // The return is a straight line in the chance of the bonus lamp, worked out for every
-// bet when the game was built. The measured skill-stop rate counts the lamps of rolls
-// and regular spins alike, as the line does (both run the same chaser). A player who never
-// stops still wins the lamp one spin in twelve, so the rate needs no other correction.
-// Before the first regular spin there is no rate to go on (it reads 0, which would be a
+// bet when the game was built; the chance is the same on every spin, rolls included,
+// since they run the same chaser. The player's chance is read from the skill-stop
+// count, which counts only regular spins (those with eight lines played): so it is
+// taken per regular spin, not per spin as the Skill Stop Percent row shows it, which
+// divides by the rolls too and reads low by their share. Lamps lit with fewer lines go
+// uncounted: a player who has played fewer lines reads as less skilled than he is.
+// Before the first regular spin there is nothing to go on (a chance of 0 would make a
 // worse player than one who never stops), and a bet the machine cannot take has no line.
 double ReturnAtPlayersSkill(const rules::GameState& g) {
   const analysis::LampReturnLine* line = analysis::BuiltReturnLine(g.LinesPlayed, g.CoinsPerLine);
   if (g.Spins <= 0 || !line) return std::numeric_limits<double>::quiet_NaN();
-  return line->At(SkillStopPercent(g) / 100);
+  return line->At(std::min(1.0, static_cast<double>(g.GotBonusCount) / g.Spins));
 }
 
 void ShowStatsDialog(machine::Machine& m) {

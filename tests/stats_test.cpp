@@ -114,18 +114,20 @@ TEST_F(StatsTest, SpinsAddUpAndTheSkillStopRateCountsThemAll) {
           {"Bar Roll Spins:", "         2"}, {"Skill Stop Wins:", "         6"}, {"Skill Stop Percent:", "40.00%"}});
 }
 
-// The measured skill-stop rate read as the chance of the bonus lamp, at the current bet.
-// A player stopping as often as a spin that runs out lights the lamp (1 in 12) gets the
-// no-stop return, one who lights it every time the perfect stop's (127.26% and 319.56%
-// at 8 x 1, the sheets the simulator confirmed); other bets follow the pay sheet.
+// The skill-stop wins per regular spin read as the chance of the bonus lamp, at the
+// current bet. A player who lights the lamp as often as a spin that runs out (1 in 12)
+// gets the no-stop return, one who lights it every time the perfect stop's (127.26% and
+// 319.56% at 8 x 1, the sheets the simulator confirmed), whatever the rolls add to the
+// divisor of the rate shown above; other bets follow the pay sheet.
 TEST_F(StatsTest, ExpectedReturnAtThePlayersSkill) {
   rules::GameState& g = tm.m.g;
   g.LinesPlayed = 8;
   g.CoinsPerLine = 1;
-  g.Spins = 10;
-  g.NumberOfCherryRolls = 2;
+  g.Spins = 12;
+  g.NumberOfCherryRolls = 3;
   g.GotBonusCount = 1;
   Open();
+  EXPECT_EQ(Value("Skill Stop Percent:"), "6.67%");
   EXPECT_EQ(Value("Expected return at your skill:"), "127.3%");
   g.GotBonusCount = 12;
   Open();

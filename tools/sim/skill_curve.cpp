@@ -89,7 +89,10 @@ std::string SkillCurveJson(const SkillCurve& c) {
                   ",\"bet\":" + std::to_string(c.Bet) + ",\"bias_ms\":" + JsonNumber(c.BiasMs) +
                   ",\"lamp_return_line\":" + LampLineJson(c.Line) + ",\"no_stop\":" + PointJson(c.NoStop, false) +
                   ",\"perfect_stop\":" + PointJson(c.Perfect, false) + ",\"curve\":[";
-  for (size_t i = 0; i < c.Table.size(); ++i) s += (i ? "," : "") + PointJson(c.Table[i], true);
+  for (size_t i = 0; i < c.Table.size(); ++i) {
+    if (i > 0) s += ',';
+    s += PointJson(c.Table[i], true);
+  }
   return s + "]}\n";
 }
 
