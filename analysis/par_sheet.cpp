@@ -908,11 +908,11 @@ ParSheet ComputeParSheet(const MachineTables& t, double lamp_chance, SkillStop s
   return sheet;
 }
 
+namespace {
+
 // The sums with the lamp never lit give what a regular spin pays, Z, and what its rolls
 // pay, R. A lamp lit with chance p multiplies each by f and gives back the bet b of a
 // regular spin, so the mean win is (1 + p (f - 1)) (Z + R) + p b.
-namespace {
-
 LampReturnLine LampLineOf(const MachineTables& t, const SpinOdds& odds, const std::vector<WindowEntry>& windows) {
   ParWorkings work;
   const SpinMoments moments = WorkOutMoments(t, 0, odds, windows, work);

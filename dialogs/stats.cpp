@@ -42,8 +42,9 @@ namespace {
 
 constexpr int kPoints = 10;
 constexpr int kRowHeight = 16;
-// The row of the expected return, below the skill-stop rate, moves what follows it down.
-constexpr int kAddedRows = 24;
+// The row of the expected return, below the skill-stop rate, moves what follows it down
+// by one row.
+constexpr int kAddedHeight = 24;
 // A label keeps a few pixels clear at its sides; room for the text is its width plus these.
 constexpr int kLabelMargins = 8;
 
@@ -132,7 +133,7 @@ void TStatsForm::AddRow(const char* caption, int x, int y, bool caption_bold, in
 
 void TStatsForm::FormCreate() {
   const rules::GameState& g = m_.g;
-  dialog_ = m_.dialogs.NewDialog("Your Game Statistics", 632, 333 + kAddedRows, kButtonFace);
+  dialog_ = m_.dialogs.NewDialog("Your Game Statistics", 632, 333 + kAddedHeight, kButtonFace);
 
   const int64_t payoffs = Payoffs(g);
   const int64_t normal =
@@ -149,7 +150,7 @@ void TStatsForm::FormCreate() {
   const double at_skill = ReturnAtPlayersSkill(g);
   AddRow("Expected return at your skill:", 12, 262, false, 225, 262, 56, true,
          std::isnan(at_skill) ? "-" : FormatFixed(at_skill, 4, 1, separators_) + "%");
-  AddRow("Overall Payoff Percentage:", 12, 278 + kAddedRows, true, 225, 278 + kAddedRows, 56, true,
+  AddRow("Overall Payoff Percentage:", 12, 278 + kAddedHeight, true, 225, 278 + kAddedHeight, 56, true,
          Percent(OverallPayoffPercent(g)));
 
   AddRow("Total Bets:", 340, 14, false, 553, 14, 56, true, Count(g.TotalBets));
@@ -167,11 +168,11 @@ void TStatsForm::FormCreate() {
   platform::LabelStyle note;
   note.points = kPoints;
   note.wrap = true;
-  dialog_->AddLabel(16, 296 + kAddedRows, 465, 33,
+  dialog_->AddLabel(16, 296 + kAddedHeight, 465, 33,
                     "(Does not include money won/lost on the double-or-nothing game).", note);
 
   tick_ = DialogBitmap("OkTick", m_.ProgramFolder, dialog_->Surface().ComposeScale());
-  dialog_->AddButton(528, 296 + kAddedRows, 89, 33, "OK", platform::ButtonKind::Ok, nullptr, &tick_);
+  dialog_->AddButton(528, 296 + kAddedHeight, 89, 33, "OK", platform::ButtonKind::Ok, nullptr, &tick_);
 }
 
 }  // namespace dialogs
