@@ -11,6 +11,7 @@
 //   - a press before the first step freezes the starting lamps;
 //   - a press after the chaser's last move (97 moves, the wheels still bouncing, or the
 //     spin already over) leaves the lamps as a spin that runs out leaves them.
+// Steps are taken as exactly 25 ms apart (a late step on a busy machine is left out).
 // The chance of the bonus lamp is then an exact sum of normal probabilities over the
 // chaser's steps, averaged over its twelve equally likely starts. Rolls run the same
 // spin loop and chaser as regular spins, so the same chance serves both.
