@@ -13,8 +13,9 @@ namespace analysis {
 
 struct MachineTables;
 
-// How the player uses the skill stop: never, or the moment all six chaser lamps are lit.
-enum class SkillStop : uint8_t { None, Perfect };
+// How the player uses the skill stop: never, the moment all six chaser lamps are lit, or
+// as a person with a timing error does (skill_model.h), whose chance of the lamp is given.
+enum class SkillStop : uint8_t { None, Perfect, Human };
 
 enum class FigureGroup : uint8_t { Summary, ReturnBySource, AwardOdds };
 enum class Basis : uint8_t { Spin, Line, CherryRoll, CherryRollLine, BarRoll, BarRollLine };

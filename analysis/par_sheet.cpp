@@ -464,6 +464,7 @@ bool PerfectStopLightsLamp(int pos, int dir) {
 }
 
 LampTable BonusLampTable(SkillStop skill) {
+  if (skill == SkillStop::Human) throw std::invalid_argument("a person's lamp chance is not a table");
   LampTable t{};
   for (int up = 0; up < 2; ++up)
     for (int pos = 0; pos < 6; ++pos) {
@@ -674,9 +675,8 @@ struct Lamp {
   double lit = 0, factor = 1, mean = 1, square = 1;
 };
 
-Lamp LampOf(const MachineTables& t, SkillStop skill) {
+Lamp LampOf(const MachineTables& t, double p) {
   Lamp lamp;
-  const double p = BonusLampProbability(BonusLampTable(skill));
   const double f = t.LampFactor;
   lamp.lit = p;
   lamp.factor = f;
@@ -745,10 +745,10 @@ struct SpinMoments {
   PoolMoments pool;
 };
 
-SpinMoments WorkOutMoments(const MachineTables& t, SkillStop skill, const SpinOdds& odds,
+SpinMoments WorkOutMoments(const MachineTables& t, double lamp_chance, const SpinOdds& odds,
                            const std::vector<WindowEntry>& windows, ParWorkings& work) {
   SpinMoments m;
-  m.lamp = LampOf(t, skill);
+  m.lamp = LampOf(t, lamp_chance);
   m.cherry = RollWinOf(t, odds.cherry_roll, t.CherryRollLines, t.CherryRollSevens, m.lamp);
   m.bars = RollWinOf(t, odds.bar_roll, t.BarRollLines, t.BarRollSevens, m.lamp);
   work.StepsFromPatterns = StepsFromPatterns(t, odds.regular);
@@ -887,10 +887,14 @@ void FillFigures(Report& r, const MachineTables& t, const SpinOdds& odds, const 
 }  // namespace
 
 ParSheet ComputeParSheet(const MachineTables& t, SkillStop skill) {
+  return ComputeParSheet(t, BonusLampProbability(BonusLampTable(skill)), skill);
+}
+
+ParSheet ComputeParSheet(const MachineTables& t, double lamp_chance, SkillStop skill) {
   ParSheet sheet;
   const SpinOdds odds = SpinOddsOf(t);
   const std::vector<WindowEntry> windows = EnumerateWindows(odds.regular, t.RegularLines, t.LinesPlayed, rules::Seven);
-  const SpinMoments moments = WorkOutMoments(t, skill, odds, windows, sheet.Workings);
+  const SpinMoments moments = WorkOutMoments(t, lamp_chance, odds, windows, sheet.Workings);
   const SpinSums sum = SumRegularSpins(t, moments, windows, sheet.Workings);
   WorkOutWin(t, moments.lamp, sum, sheet.Workings);
 
@@ -902,6 +906,46 @@ ParSheet ComputeParSheet(const MachineTables& t, SkillStop skill) {
   r.Figures = ReportLayout(t);
   FillFigures(r, t, odds, moments, sum, sheet.Workings);
   return sheet;
+}
+
+namespace {
+
+// The sums with the lamp never lit give what a regular spin pays, Z, and what its rolls
+// pay, R. A lamp lit with chance p multiplies each by f and gives back the bet b of a
+// regular spin, so the mean win is (1 + p (f - 1)) (Z + R) + p b.
+LampReturnLine LampLineOf(const MachineTables& t, const SpinOdds& odds, const std::vector<WindowEntry>& windows) {
+  ParWorkings work;
+  const SpinMoments moments = WorkOutMoments(t, 0, odds, windows, work);
+  const SpinSums sum = SumRegularSpins(t, moments, windows, work);
+  const double percent = 100.0 / t.Bet, more = t.LampFactor - 1;
+  LampReturnLine line;
+  line.Base = percent * (sum.z + sum.rolls);
+  line.PerRegularLamp = percent * (more * sum.z + t.ReturnedBet);
+  line.PerRollLamp = percent * more * sum.rolls;
+  line.PerLamp = line.PerRegularLamp + line.PerRollLamp;
+  return line;
+}
+
+}  // namespace
+
+LampReturnLine ReturnAgainstLampChance(const MachineTables& t) {
+  const SpinOdds odds = SpinOddsOf(t);
+  return LampLineOf(t, odds, EnumerateWindows(odds.regular, t.RegularLines, t.LinesPlayed, rules::Seven));
+}
+
+std::vector<LampReturnLine> ReturnAgainstLampChance(const std::vector<MachineTables>& same_lines) {
+  std::vector<LampReturnLine> lines;
+  if (same_lines.empty()) return lines;
+  const MachineTables& first = same_lines.front();
+  const SpinOdds odds = SpinOddsOf(first);
+  // The windows' line pays are counted per coin, so one enumeration serves every coin.
+  const std::vector<WindowEntry> windows =
+      EnumerateWindows(odds.regular, first.RegularLines, first.LinesPlayed, rules::Seven);
+  for (const MachineTables& t : same_lines) {
+    if (t.LinesPlayed != first.LinesPlayed) throw std::invalid_argument("tables for other lines");
+    lines.push_back(LampLineOf(t, odds, windows));
+  }
+  return lines;
 }
 
 }  // namespace analysis

@@ -19,6 +19,7 @@ namespace analysis {
 // Whether a spin ends with the bonus lamp lit, for each of the chaser's twelve equally
 // likely starts: index [direction is +1][position].
 using LampTable = std::array<std::array<bool, 6>, 2>;
+// For SkillStop::None or Perfect; a person's chance is not a table (skill_model.h).
 LampTable BonusLampTable(SkillStop skill);
 double BonusLampProbability(const LampTable& lamps);
 // Whether a player stopping at the first sight of all six lamps lit wins the lamp.
@@ -129,6 +130,32 @@ struct ParSheet {
   ParWorkings Workings;
 };
 
+// The sheet for a player who never stops or stops perfectly (SkillStop::None, Perfect).
 ParSheet ComputeParSheet(const MachineTables& t, SkillStop skill);
+// The sheet for a player whose spins, regular and rolls alike, end with the bonus lamp
+// lit with this chance; the report names the player as `skill`.
+ParSheet ComputeParSheet(const MachineTables& t, double lamp_chance, SkillStop skill = SkillStop::Human);
+
+// The return to player, % of the bet, is a straight line in the chance p of the bonus
+// lamp: Base + PerLamp x p. Nothing else in the long run depends on the lamp, which
+// doubles what a spin pays and gives back the bet of a regular spin. Were a roll's
+// chance q apart from a regular spin's p, the return would be
+// Base + PerRegularLamp x p + PerRollLamp x q: straight in each, with no p x q term,
+// since a roll's lamp doubles only the roll. The game runs the same chaser on both.
+struct LampReturnLine {
+  double Base = 0;
+  double PerLamp = 0;
+  double PerRegularLamp = 0;
+  double PerRollLamp = 0;
+  double At(double p) const { return Base + PerLamp * p; }
+};
+LampReturnLine ReturnAgainstLampChance(const MachineTables& t);
+// The same for several bets of one number of lines, sharing the dear part of the work.
+std::vector<LampReturnLine> ReturnAgainstLampChance(const std::vector<MachineTables>& same_lines);
+
+// The line for every bet, worked out as above when the game is built, for a window that
+// cannot wait a fifth of a second as it opens: for 1..8 lines and 1..8 coins, nullptr
+// for any other bet. (Defined by the generated library vantello_lamp_lines.)
+const LampReturnLine* BuiltReturnLine(int32_t lines, int32_t coins);
 
 }  // namespace analysis

@@ -6,8 +6,12 @@
 #include "platform/dialog.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <string_view>
 #include <utility>
+
+#include "analysis/par_sheet.h"
 
 #include "dialogs/dialog_pictures.h"
 
@@ -38,6 +42,9 @@ namespace {
 
 constexpr int kPoints = 10;
 constexpr int kRowHeight = 16;
+// The row of the expected return, below the skill-stop rate, moves what follows it down
+// by one row.
+constexpr int kAddedHeight = 24;
 // A label keeps a few pixels clear at its sides; room for the text is its width plus these.
 constexpr int kLabelMargins = 8;
 
@@ -62,6 +69,21 @@ double SkillStopPercent(const rules::GameState& g) {
 double OverallPayoffPercent(const rules::GameState& g) {
   if (g.TotalBets <= 0) return 0;
   return static_cast<double>(Payoffs(g) - g.DoubleOrNothingWon) / g.TotalBets * 100;
+}
+
+// The return is a straight line in the chance of the bonus lamp, worked out for every
+// bet when the game was built; the chance is the same on every spin, rolls included,
+// since they run the same chaser. The player's chance is read from the skill-stop
+// count, which counts only regular spins (those with eight lines played): so it is
+// taken per regular spin, not per spin as the Skill Stop Percent row shows it, which
+// divides by the rolls too and reads low by their share. Lamps lit with fewer lines go
+// uncounted: a player who has played fewer lines reads as less skilled than he is.
+// Before the first regular spin there is nothing to go on (a chance of 0 would make a
+// worse player than one who never stops), and a bet the machine cannot take has no line.
+double ReturnAtPlayersSkill(const rules::GameState& g) {
+  const analysis::LampReturnLine* line = analysis::BuiltReturnLine(g.LinesPlayed, g.CoinsPerLine);
+  if (g.Spins <= 0 || !line) return std::numeric_limits<double>::quiet_NaN();
+  return line->At(std::min(1.0, static_cast<double>(g.GotBonusCount) / g.Spins));
 }
 
 void ShowStatsDialog(machine::Machine& m) {
@@ -111,7 +133,7 @@ void TStatsForm::AddRow(const char* caption, int x, int y, bool caption_bold, in
 
 void TStatsForm::FormCreate() {
   const rules::GameState& g = m_.g;
-  dialog_ = m_.dialogs.NewDialog("Your Game Statistics", 632, 333, kButtonFace);
+  dialog_ = m_.dialogs.NewDialog("Your Game Statistics", 632, 333 + kAddedHeight, kButtonFace);
 
   const int64_t payoffs = Payoffs(g);
   const int64_t normal =
@@ -125,7 +147,10 @@ void TStatsForm::FormCreate() {
   AddRow("Borrowed:", 12, 158, false, 225, 158, 56, true, Count(g.Borrowed));
   AddRow("Skill Stop Wins:", 12, 206, false, 225, 206, 56, true, Count(g.GotBonusCount));
   AddRow("Skill Stop Percent:", 12, 238, false, 225, 238, 56, true, Percent(SkillStopPercent(g)));
-  AddRow("Overall Payoff Percentage:", 12, 278, true, 225, 278, 56, true,
+  const double at_skill = ReturnAtPlayersSkill(g);
+  AddRow("Expected return at your skill:", 12, 262, false, 225, 262, 56, true,
+         std::isnan(at_skill) ? "-" : FormatFixed(at_skill, 4, 1, separators_) + "%");
+  AddRow("Overall Payoff Percentage:", 12, 278 + kAddedHeight, true, 225, 278 + kAddedHeight, 56, true,
          Percent(OverallPayoffPercent(g)));
 
   AddRow("Total Bets:", 340, 14, false, 553, 14, 56, true, Count(g.TotalBets));
@@ -143,11 +168,11 @@ void TStatsForm::FormCreate() {
   platform::LabelStyle note;
   note.points = kPoints;
   note.wrap = true;
-  dialog_->AddLabel(16, 296, 465, 33,
+  dialog_->AddLabel(16, 296 + kAddedHeight, 465, 33,
                     "(Does not include money won/lost on the double-or-nothing game).", note);
 
   tick_ = DialogBitmap("OkTick", m_.ProgramFolder, dialog_->Surface().ComposeScale());
-  dialog_->AddButton(528, 296, 89, 33, "OK", platform::ButtonKind::Ok, nullptr, &tick_);
+  dialog_->AddButton(528, 296 + kAddedHeight, 89, 33, "OK", platform::ButtonKind::Ok, nullptr, &tick_);
 }
 
 }  // namespace dialogs

@@ -16,5 +16,9 @@ void ShowStatsDialog(machine::Machine& m);
 double SkillStopPercent(const rules::GameState& g);
 // Everything paid except by Double or Nothing, as a share of all bets, in percent.
 double OverallPayoffPercent(const rules::GameState& g);
+// What the machine pays in the long run, % of the bet, at the current bet for a player
+// who wins the bonus lamp as often as this one has (skill-stop wins per regular spin);
+// NaN when there is nothing to go on.
+double ReturnAtPlayersSkill(const rules::GameState& g);
 
 }  // namespace dialogs

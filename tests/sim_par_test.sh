@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Checks `vantello-sim par` and `vantello-sim run`: their JSON, a reproducible run, the
-# accounting, and the refusals. Usage: sim_par_test.sh SIM
+# Checks `vantello-sim par` and `vantello-sim run`: their JSON, a person at the skill stop
+# and its curve, a reproducible run, the accounting, --help, and the refusals. Usage: sim_par_test.sh SIM
 set -u
 sim=$1
 failures=0
@@ -39,6 +39,36 @@ grep -q "3 lines x 2 coins" <<<"$text" || fail "par text: no bet line"
 grep -q "Return to player" <<<"$text" || fail "par text: no return to player"
 grep -q "beats the house" <<<"$text" && fail "par text: 3 lines x 2 coins does not beat the house"
 
+# A person at the skill stop: the sheet with its straight line, the perfect stop as the
+# limit of no timing error, and the curve between the two limits.
+human=$("$sim" par --skill-stop human --jitter-ms 30 --json) || fail "par human failed"
+grep -q '"skill_stop":"human","jitter_ms":30,"bias_ms":0,"lamp_return_line":{"base":' <<<"$human" ||
+  fail "par human: no timing or straight line in the JSON"
+awk -v p="$(field bonus_lamp "$human")" 'BEGIN { exit !(p > 0.3 && p < 0.35) }' ||
+  fail "par human at 30 ms: bonus lamp $(field bonus_lamp "$human"), not about 0.32"
+sharp=$("$sim" par --skill-stop human --jitter-ms 0.001 --json)
+[[ $(field rtp "$sharp") == $(field rtp "$perfect") ]] || fail "par human at 0 ms: rtp is not the perfect stop's"
+grep -q "Return = [0-9.]*% + [0-9.]*% x bonus-lamp chance" <<<"$("$sim" par --skill-stop human --jitter-ms 20 --bias-ms -10)" ||
+  fail "par human text: no straight line"
+svg=$(mktemp --suffix=.svg)
+curve=$("$sim" par --skill-stop-curve --lines 3 --coins 2 --json --svg "$svg") || fail "par --skill-stop-curve failed"
+[[ $(grep -o '"jitter_ms":' <<<"$curve" | wc -l) -eq 31 ]] || fail "curve: not 31 rows from 0 to 150 ms"
+grep -q '"lines":3,"coins":2,' <<<"$curve" || fail "curve: not for the bet asked"
+grep -q '"curve":\[{"jitter_ms":0,"bonus_lamp":1,' <<<"$curve" || fail "curve: no error is not the perfect stop"
+for words in "<svg" "perfect stop" "no skill stop" "Timing error" "Return to player"; do
+  grep -q "$words" "$svg" || fail "curve svg lacks '$words'"
+done
+rm -f "$svg"
+
+# --help: each subcommand's usage on stdout, exit 0; the whole usage names every option.
+for command in "" eval par run; do
+  usage=$("$sim" $command --help) || fail "$command --help did not exit 0"
+  grep -q "^usage: vantello-sim $command" <<<"$usage" || fail "$command --help printed no usage"
+done
+for option in --jitter-ms --bias-ms --skill-stop-curve --svg "none|perfect"; do
+  grep -q -- "$option" <<<"$("$sim" par --help)" || fail "par --help does not name $option"
+done
+
 # run: the same seed and threads give the same figures; the accounting holds.
 strip_timing() { sed -E 's/"(seconds|spins_per_second)":[^,]*,//g' <<<"$1"; }
 a=$("$sim" run --spins 30000 --seed 42 --threads 2 --json) || fail "run failed"
@@ -65,6 +95,14 @@ expect_refused par --skill-stop sometimes
 expect_refused par --skill-stop
 expect_refused par --spins 10
 expect_refused par extra
+expect_refused par --skill-stop human
+expect_refused par --skill-stop human --jitter-ms -1
+expect_refused par --skill-stop human --jitter-ms thirty
+expect_refused par --jitter-ms 30
+expect_refused par --skill-stop perfect --bias-ms 5
+expect_refused par --svg /tmp/curve.svg
+expect_refused par --skill-stop-curve --jitter-ms 30
+expect_refused run --spins 10 --skill-stop human
 expect_refused run
 expect_refused run --spins 0
 expect_refused run --spins ten

@@ -2,11 +2,13 @@
 // two percentages with their guards, 64-bit sums, and the count format.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <limits>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "analysis/par_sheet.h"
 #include "dialogs/locale_numbers.h"
 #include "dialogs/stats.h"
 #include "platform/testing/fake_dialog.h"
@@ -62,15 +64,16 @@ TEST_F(StatsTest, ANewGameInItsRowsAndColumns) {
   rules::NewGameReset(tm.m.g);
   Open();
   EXPECT_EQ(caption, "Your Game Statistics");
-  EXPECT_EQ(std::pair(width, height), std::pair(632, 333));
+  // One row taller than the original window, for the expected return.
+  EXPECT_EQ(std::pair(width, height), std::pair(632, 333 + 24));
   Expect({{"Spins:", "         0"}, {"Credits:", "     1,000"}, {"Borrowed:", "     1,000"},
           {"Total Bets:", "         0"}, {"Payoffs:", "         0"}, {"Skill Stop Percent:", "0.00%"},
-          {"Overall Payoff Percentage:", "0.00%"}});
+          {"Expected return at your skill:", "-"}, {"Overall Payoff Percentage:", "0.00%"}});
   EXPECT_GE(Row("(Does not include money won/lost on the double-or-nothing game)."), 0);
   int ok = Row("OK");
   ASSERT_GE(ok, 0);
   EXPECT_EQ(shown[ok].button, platform::ButtonKind::Ok);
-  EXPECT_EQ(std::pair(shown[ok].x, shown[ok].y), std::pair(528, 296));
+  EXPECT_EQ(std::pair(shown[ok].x, shown[ok].y), std::pair(528, 296 + 24));
 
   struct Place {
     const char* caption;
@@ -79,6 +82,7 @@ TEST_F(StatsTest, ANewGameInItsRowsAndColumns) {
   } places[] = {
       {"Spins:", 12, 14, 281, true},     {"Regular Spins:", 28, 38, 257, false},
       {"Total Bets:", 340, 14, 609, true}, {"Sevens:", 380, 118, 569, false},
+      {"Expected return at your skill:", 12, 262, 281, true}, {"Overall Payoff Percentage:", 12, 302, 281, true},
   };
   for (const Place& p : places) {
     SCOPED_TRACE(p.caption);
@@ -108,6 +112,47 @@ TEST_F(StatsTest, SpinsAddUpAndTheSkillStopRateCountsThemAll) {
   Open();
   Expect({{"Spins:", "        15"}, {"Regular Spins:", "        10"}, {"Cherry Roll Spins:", "         3"},
           {"Bar Roll Spins:", "         2"}, {"Skill Stop Wins:", "         6"}, {"Skill Stop Percent:", "40.00%"}});
+}
+
+// The skill-stop wins per regular spin read as the chance of the bonus lamp, at the
+// current bet. A player who lights the lamp as often as a spin that runs out (1 in 12)
+// gets the no-stop return, one who lights it every time the perfect stop's (127.26% and
+// 319.56% at 8 x 1, the sheets the simulator confirmed), whatever the rolls add to the
+// divisor of the rate shown above; other bets follow the pay sheet.
+TEST_F(StatsTest, ExpectedReturnAtThePlayersSkill) {
+  rules::GameState& g = tm.m.g;
+  g.LinesPlayed = 8;
+  g.CoinsPerLine = 1;
+  g.Spins = 12;
+  g.NumberOfCherryRolls = 3;
+  g.GotBonusCount = 1;
+  Open();
+  EXPECT_EQ(Value("Skill Stop Percent:"), "6.67%");
+  EXPECT_EQ(Value("Expected return at your skill:"), "127.3%");
+  g.GotBonusCount = 12;
+  Open();
+  EXPECT_EQ(Value("Expected return at your skill:"), "319.6%");
+
+  g.LinesPlayed = 3;
+  g.CoinsPerLine = 2;
+  g.Spins = 5;
+  g.NumberOfCherryRolls = 0;
+  g.GotBonusCount = 2;
+  const analysis::MachineTables t = analysis::DeriveMachineTables(3, 2);
+  char expected[32];
+  std::snprintf(expected, sizeof expected, "%.1f%%",
+                analysis::ComputeParSheet(t, 0.4).Figures.Value(analysis::FigureId::Rtp));
+  Open();
+  EXPECT_EQ(Value("Expected return at your skill:"), expected);
+
+  // Nothing to go on: no bet the machine takes, or no regular spin yet.
+  g.LinesPlayed = 0;
+  Open();
+  EXPECT_EQ(Value("Expected return at your skill:"), "-");
+  g.LinesPlayed = 8;
+  g.Spins = 0;
+  Open();
+  EXPECT_EQ(Value("Expected return at your skill:"), "-");
 }
 
 TEST_F(StatsTest, CountersNearTheTopAreSummedIn64Bits) {

@@ -53,7 +53,7 @@ fit_of "$W"
 command $STATS
 if settled "Your Game Statistics"; then
   read -r _ _ w h <<<"$(frame_of "Your Game Statistics")"
-  [ "$w x $h" = "632 x 333" ] && pass "statistics at their own size" || fail "statistics at ${w}x${h}, not 632x333"
+  [ "$w x $h" = "632 x 357" ] && pass "statistics at their own size" || fail "statistics at ${w}x${h}, not 632x357"
 fi
 key Escape
 sleep 0.5
@@ -95,7 +95,7 @@ else
 fi
 
 command $STATS
-settled "Your Game Statistics" && check_window "Your Game Statistics" 632 333
+settled "Your Game Statistics" && check_window "Your Game Statistics" 632 357
 shot stats >/dev/null
 key Escape
 sleep 0.5

@@ -19,6 +19,18 @@ int64_t ParseNumber(const std::string& what, const std::string& text, int64_t lo
   return value;
 }
 
+double ParseReal(const std::string& what, const std::string& text, double low, double high) {
+  double value = 0;
+  const char* end = text.data() + text.size();
+  auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+  if (text.empty() || ec == std::errc::invalid_argument || ptr != end)
+    throw UsageError(what + ": '" + text + "' is not a number");
+  if (ec == std::errc::result_out_of_range || !(value >= low && value <= high))
+    throw UsageError(what + ": " + text + " is outside " + std::to_string(static_cast<int64_t>(low)) + ".." +
+                     std::to_string(static_cast<int64_t>(high)));
+  return value;
+}
+
 std::vector<std::string> SplitWords(const std::string& text) {
   std::istringstream in(text);
   std::vector<std::string> words;

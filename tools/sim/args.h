@@ -8,6 +8,8 @@
 namespace sim {
 
 int64_t ParseNumber(const std::string& what, const std::string& text, int64_t low, int64_t high);
+// A decimal number such as 30 or -12.5.
+double ParseReal(const std::string& what, const std::string& text, double low, double high);
 // Whitespace-separated words.
 std::vector<std::string> SplitWords(const std::string& text);
 

@@ -13,6 +13,9 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Thrown by a subcommand given --help: main prints that subcommand's usage and exits 0.
+struct HelpWanted {};
+
 int EvalCommand(const std::vector<std::string>& args);
 int ParCommand(const std::vector<std::string>& args);
 int RunCommand(const std::vector<std::string>& args);

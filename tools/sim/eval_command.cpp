@@ -78,6 +78,8 @@ EvalOptions ParseEvalOptions(const std::vector<std::string>& args) {
       o.bells = number(name, 1, 3);
     } else if (name == "--bell-pool") {
       o.bell_pool = number(name, 0, kInt32Max);
+    } else if (name == "--help") {
+      throw HelpWanted{};
     } else {
       throw UsageError("eval: unknown option '" + name + "'");
     }

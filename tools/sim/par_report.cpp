@@ -104,11 +104,17 @@ std::string Member(const Figure& f, bool intervals) {
 analysis::SkillStop ParseSkillStop(const std::string& text) {
   if (text == "none") return analysis::SkillStop::None;
   if (text == "perfect") return analysis::SkillStop::Perfect;
-  throw UsageError("--skill-stop: '" + text + "' is not none or perfect");
+  if (text == "human") return analysis::SkillStop::Human;
+  throw UsageError("--skill-stop: '" + text + "' is not none, perfect or human");
 }
 
 const char* SkillStopName(analysis::SkillStop skill) {
-  return skill == analysis::SkillStop::Perfect ? "perfect" : "none";
+  switch (skill) {
+    case analysis::SkillStop::None: return "none";
+    case analysis::SkillStop::Perfect: return "perfect";
+    case analysis::SkillStop::Human: return "human";
+  }
+  return "none";
 }
 
 std::string JsonNumber(double v) {

@@ -50,11 +50,15 @@ RunOptions ParseRunOptions(const std::vector<std::string>& args) {
       o.Skill = ParseSkillStop(reader.Value(name));
     } else if (name == "--json") {
       run.json = true;
+    } else if (name == "--help") {
+      throw HelpWanted{};
     } else {
       throw UsageError("run: unknown option '" + name + "'");
     }
   }
   if (!have_spins) throw UsageError("run: --spins is required");
+  if (o.Skill == analysis::SkillStop::Human)
+    throw UsageError("run: --skill-stop human is worked out exactly by par; run plays none or perfect");
   if (!have_seed)
     o.Seed = static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) &
              static_cast<uint64_t>(std::numeric_limits<int64_t>::max());
