@@ -266,32 +266,8 @@ TEST(CardTable, CardsLieOnTheGreenTableWithRoundedCorners) {
 
 // ---- Building a face ----
 
-// Artwork in flat colours, so that each pixel of a face tells where it came from.
-dialogs::CardArt FlatArt() {
-  dialogs::CardArt art;
-  art.Pos = platform::Bitmap(73, 98, 0xFFFFFF);
-  art.Royal = platform::Bitmap(141, 148);
-  for (int row = 0; row < 2; ++row)
-    for (int col = 0; col < 3; ++col) platform::FillRect(art.Royal, 47 * col, 74 * row, 47, 74, 0xA00000 + 0x10 * row + col);
-  art.Suits = platform::Bitmap(60, 30);
-  art.SuitSm = platform::Bitmap(44, 22);
-  art.Black = platform::Bitmap(117, 28);
-  art.Red = platform::Bitmap(117, 28);
-  for (int s = 0; s < 4; ++s)
-    for (int row = 0; row < 2; ++row) {
-      platform::FillRect(art.Suits, 15 * s, 15 * row, 15, 15, 0x00B000 + 0x10 * row + s);
-      platform::FillRect(art.SuitSm, 11 * s, 11 * row, 11, 11, 0x00C000 + 0x10 * row + s);
-    }
-  for (int r = 1; r <= 13; ++r)
-    for (int row = 0; row < 2; ++row) {
-      platform::FillRect(art.Black, 9 * r - 9, 14 * row, 9, 14, 0x000100 * r + 0x10 * row);
-      platform::FillRect(art.Red, 9 * r - 9, 14 * row, 9, 14, 0x000100 * r + 0x10 * row + 1);
-    }
-  return art;
-}
-
 TEST(CardFace, CourtPicturesRankSignsAndPipsComeFromTheirPlaces) {
-  dialogs::CardArt art = FlatArt();
+  dialogs::CardArt art = testing_support::FlatCardArt();
   const platform::Color kPaper = 0xFFFFFF;
 
   // King of suit 0 (black), Queen of suit 1 (red), Jack of suit 3 (black).

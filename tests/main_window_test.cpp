@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "machine/bets.h"
 #include "machine/lamps.h"
 #include "machine/spin_cycle.h"
 #include "machine/wheels.h"
+#include "tests/profile_test_support.h"
 #include "tests/test_machine.h"
 #include "view/command_bar.h"
 
@@ -26,13 +24,6 @@ std::pair<uint32_t, int32_t> WinningSeed() {
     if (probe.m.g.Credits > 1000 && probe.m.g.NumberOfBarRolls == 0 && probe.m.g.NumberOfCherryRolls == 0)
       return {t, probe.m.g.Credits};
   }
-}
-
-std::string ReadFile(const std::filesystem::path& p) {
-  std::ifstream in(p);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
 }
 
 TEST(MainWindow, StartsWithTheSavedGameDefaultsAndPlacesItself) {
@@ -61,7 +52,7 @@ TEST(MainWindow, ClosingMidSpinPaysTheWinBeforeTheSave) {
   t.form->FormKeyDown(machine::KeyEnter);
   EXPECT_TRUE(t.shell.closed);
   EXPECT_EQ(m.g.Credits, credits_after_win);
-  std::string ini = ReadFile(t.folder / "Vantello.ini");
+  std::string ini = testing_support::ReadBytes((t.folder / "Vantello.ini").string());
   EXPECT_NE(ini.find("Credits=" + std::to_string(credits_after_win)), std::string::npos) << ini;
   EXPECT_NE(ini.find("Spins=1"), std::string::npos);
   EXPECT_TRUE(std::none_of(t.dialogs.opened.begin(), t.dialogs.opened.end(),
@@ -171,7 +162,7 @@ TEST(Commands, ExitAsksThenSavesAndCloses) {
   t.fake.confirm_answer = true;
   t.form->CommandClick(view::CmdExit);
   EXPECT_TRUE(t.shell.closed);
-  EXPECT_NE(ReadFile(t.folder / "Vantello.ini").find("[CurrentGame]"), std::string::npos);
+  EXPECT_NE(testing_support::ReadBytes((t.folder / "Vantello.ini").string()).find("[CurrentGame]"), std::string::npos);
   t.form->LogoClick();
   EXPECT_EQ(t.fake.boxes.back(), "Information: Vantello Version 2.0");
 }

@@ -1,5 +1,5 @@
-// Helpers for the tests of the saved-game file: a scratch folder under /tmp, whole-file
-// reads and writes, and file operations that fail at a chosen step.
+// Helpers for the tests that read and write files: a scratch folder under /tmp, whole-file
+// reads and writes, the manual as shipped, and file operations that fail at a chosen step.
 #pragma once
 #include <stdlib.h>
 
@@ -38,6 +38,8 @@ inline std::string ReadBytes(const std::string& path) {
   all << in.rdbuf();
   return all.str();
 }
+
+inline std::string ShippedManual() { return ReadBytes(std::string(VANTELLO_PROGRAM_DIR) + "Vantello.hlp"); }
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;

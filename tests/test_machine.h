@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/card_table.h"
 #include "rules/game_state.h"
 #include "machine/machine.h"
 #include "platform/testing/fake_dialog.h"
@@ -45,6 +46,10 @@ struct TestMachine {
   RecordingView view;
   machine::Machine m;
 };
+
+// Card artwork in flat colours, so that each pixel of a face tells where it came from; with
+// a twin_scale, each picture also has its twin, the same art that many times as large.
+dialogs::CardArt FlatCardArt(int twin_scale = 0);
 
 }  // namespace testing_support
 
