@@ -94,7 +94,7 @@ TEST(Bets, AClickRunsEveryActionWhoseAreaItHits) {
   EXPECT_EQ(g.CoinsPerLine, 3);
 }
 
-TEST(AutoSpin, SavesAtMultiplesOf25AndStopsOnARefusedBet) {
+TEST(AutoSpin, SavesAtMultiplesOf25AndStopsOnARefusedBetOrAFailedSave) {
   TestMachine t;
   rules::GameState& g = t.m.g;
   std::vector<int> saved_at;
@@ -118,6 +118,16 @@ TEST(AutoSpin, SavesAtMultiplesOf25AndStopsOnARefusedBet) {
   saved_at.clear();
   machine::RequestSpin(t.m);
   EXPECT_TRUE(saved_at.empty());
+
+  // A save that fails ends auto spin.
+  t.m.SaveCurrentGame = [] { return false; };
+  g.AutoSave = true;
+  g.Spins = 24;
+  g.Credits = 1000;
+  g.AutoSpin = true;
+  machine::RequestSpin(t.m);
+  EXPECT_EQ(g.Spins, 25);
+  EXPECT_FALSE(g.AutoSpin);
 }
 
 TEST(AutoSpin, RequestsNeverNestAndSwitchingOffInThePauseEndsIt) {
@@ -139,20 +149,6 @@ TEST(AutoSpin, RequestsNeverNestAndSwitchingOffInThePauseEndsIt) {
   EXPECT_EQ(g.Spins, 3);
   EXPECT_FALSE(t.m.RequestRunning);
 }
-
-TEST(AutoSpin, AFailedSaveEndsAutoSpin) {
-  TestMachine t;
-  t.m.SaveCurrentGame = [] { return false; };
-  t.m.g.Spins = 24;
-  t.m.g.AutoSpin = true;
-  machine::RequestSpin(t.m);
-  EXPECT_EQ(t.m.g.Spins, 25);
-  EXPECT_FALSE(t.m.g.AutoSpin);
-}
-
-}  // namespace
-
-namespace {
 
 // A refusal sound that lasts five minutes (a player's own file in its place) holds the
 // game up for a moment only; messages are handled meanwhile, a burst of refused keys

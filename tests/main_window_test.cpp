@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "machine/bets.h"
 #include "machine/lamps.h"
 #include "machine/spin_cycle.h"
@@ -29,15 +31,10 @@ std::pair<uint32_t, int32_t> WinningSeed() {
 TEST(MainWindow, StartsWithTheSavedGameDefaultsAndPlacesItself) {
   TestForm t;
   const rules::GameState& g = t.form->Machine().g;
-  EXPECT_EQ(g.Credits, 1000);
-  EXPECT_EQ(g.Borrowed, 1000);
-  EXPECT_EQ(g.BellPool, 0);  // a first run has no pool yet
-  EXPECT_EQ(g.LinesPlayed * g.CoinsPerLine, 8);
-  EXPECT_TRUE(g.Sound && g.Double && g.PayMode);
-  EXPECT_EQ(t.shell.width, 790);
-  EXPECT_TRUE(t.shell.maximized);
-  EXPECT_TRUE(t.fake.Running(machine::Timer3));
-  EXPECT_EQ(t.shell.spots.size(), 1u + view::kCommandCount);
+  // A first run has no pool yet.
+  EXPECT_EQ(std::tuple(g.Credits, g.Borrowed, g.BellPool, g.LinesPlayed * g.CoinsPerLine), std::tuple(1000, 1000, 0, 8));
+  EXPECT_TRUE(g.Sound && g.Double && g.PayMode && t.shell.maximized && t.fake.Running(machine::Timer3));
+  EXPECT_EQ(std::pair(t.shell.width, t.shell.spots.size()), std::pair(790, size_t{1} + view::kCommandCount));
   EXPECT_EQ(t.fake.boxes.size(), 0u) << t.fake.boxes[0];
 }
 
