@@ -205,22 +205,18 @@ TEST(SavedGame, ASaveKeepsEverythingElseInTheFileByteForByte) {
     ASSERT_EQ(after[at - 1], '\r') << "bare line feed at byte " << at;
 }
 
+// Every step that can fail is pinned in profile_file_test.cpp; here the player is told.
 TEST(SavedGame, AFailedSaveShowsTheErrorAndKeepsTheOldFile) {
-  for (std::string step : {"ReadAll", "CreateTemp", "Write", "Sync", "Close", "Rename"}) {
-    SCOPED_TRACE(step);
-    TempFolder folder;
-    FailingFileOps ops;
-    ProfileFile file(folder.File("Vantello.ini"), &ops);
-    ASSERT_TRUE(SaveGameSection(PlayedGame(), file, 8, "CurrentGame", nullptr, kToday));
-    std::string old = ReadBytes(file.Path());
-
-    ops.fail = step;
-    platform::testing::FakePlatform fake;
-    EXPECT_FALSE(SaveGameSection(GameState(), file, 8, "CurrentGame", &fake, kToday));
-    EXPECT_EQ(fake.boxes, std::vector<std::string>{"Error: Unable to write to " + file.Path()});
-    EXPECT_EQ(ReadBytes(file.Path()), old);
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"Vantello.ini"});
-  }
+  TempFolder folder;
+  FailingFileOps ops;
+  ProfileFile file(folder.File("Vantello.ini"), &ops);
+  ASSERT_TRUE(SaveGameSection(PlayedGame(), file, 8, "CurrentGame", nullptr, kToday));
+  std::string old = ReadBytes(file.Path());
+  ops.fail = "Write";
+  platform::testing::FakePlatform fake;
+  EXPECT_FALSE(SaveGameSection(GameState(), file, 8, "CurrentGame", &fake, kToday));
+  EXPECT_EQ(fake.boxes, std::vector<std::string>{"Error: Unable to write to " + file.Path()});
+  EXPECT_EQ(ReadBytes(file.Path()), old);
 }
 
 TEST(SavedGamePath, FollowsXdgDataHomeOrHome) {
