@@ -201,26 +201,6 @@ TEST(TwinPictures, BroughtDownMatchTheirOriginalPartByPart) {
   }
 }
 
-// The game draws the symbols into the nine white windows of the machine front, so at k
-// times the size they must be white exactly from k times their 1x corner, framed just
-// outside it.
-TEST(TwinPictures, WheelWindowsSitAtKTimesTheirPlace) {
-  const int x = 75, y = 70, w = 99, h = 150, pitch_x = 124, pitch_y = 173;
-  for (const char* name : {"Backlg.bmp"})
-    for (int k : {2, 3}) {
-      Bitmap front = Drawn(Twin{name, kFile, {}, {}}, k);
-      ASSERT_EQ(front.Width(), k * 498) << name;
-      for (int cell = 0; cell < 9; ++cell) {
-        SCOPED_TRACE(std::to_string(k) + "x/" + name + " window " + std::to_string(cell));
-        int x0 = k * (x + pitch_x * (cell % 3)), y0 = k * (y + pitch_y * (cell / 3));
-        int stray = 0;
-        for (int j = 0; j < k * h; ++j)
-          for (int i = 0; i < k * w; ++i) stray += front.Pixel(x0 + i, y0 + j) != platform::kWhite;
-        EXPECT_EQ(stray, 0);
-        for (int i = 0; i < k * w; ++i) EXPECT_NE(front.Pixel(x0 + i, y0 - 1), platform::kWhite) << i;
-        for (int j = 0; j < k * h; ++j) EXPECT_NE(front.Pixel(x0 - 1, y0 + j), platform::kWhite) << j;
-      }
-    }
-}
+// Where the wheel windows of the large front stand at 2x and 3x: assets_test.cpp.
 
 }  // namespace
