@@ -34,7 +34,6 @@ if(XVFB_RUN AND TARGET vantello)
                    $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
   vantello_gui_test(gui.bar_rolls 1024x768 bar_rolls_test.sh $<TARGET_FILE:vantello>
                    $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
-  vantello_gui_test(gui.missing_artwork 1024x768 missing_art_test.sh $<TARGET_FILE:vantello>)
   vantello_gui_test(gui.signals 1024x768 signal_test.sh $<TARGET_FILE:vantello>
                    $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
   vantello_gui_test(gui.focus 1024x768 focus_test.sh $<TARGET_FILE:vantello>

@@ -56,6 +56,21 @@ stop_game() {
   return $status
 }
 
+# SIGTERM; the game must be gone within 5 seconds. Its exit status, or 124 if it was not.
+term_within_5s() {
+  kill -TERM "$GAME_PID"
+  for _ in $(seq 1 50); do
+    kill -0 "$GAME_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$GAME_PID" 2>/dev/null; then
+    kill -KILL "$GAME_PID"; wait "$GAME_PID" 2>/dev/null; GAME_PID=
+    return 124
+  fi
+  wait "$GAME_PID"; local status=$?; GAME_PID=
+  return $status
+}
+
 key() { xdotool key --clearmodifiers "$@"; }
 click() { xdotool mousemove "$1" "$2" click 1; }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The game carries over: ended by SIGTERM and started again it shows the same
-# credits, meters and bet. A broken saved-game file never stops it from starting, and
-# slots holding megabytes of bytes that are no text never stop the Load Game dialog.
+# credits, meters and bet. A broken saved-game file never stops it from starting. (Slots
+# of bytes that are no text are cut as they load, headless, and cut again for the X
+# server in text_fit.cpp.)
 # Usage (under Xvfb, 800x600): saved_game_test.sh GAME FIXED_TIME_LIBRARY FIND_SEED
 GAME=$1; SHIM=$2; FIND=$3
 . "$(dirname "$0")/lib.sh"
@@ -43,25 +44,4 @@ for broken in garbage huge directory; do
   [ "$broken" = huge ] && [ "$(stat -c %s "$ini")" -ne 100000000 ] && fail "the huge file was overwritten"
 done
 
-# Slot 1 with megabytes of stray UTF-8 continuation bytes, slot 2 with control
-# characters, slot 3 in Latin-1.
-rm -rf "$ini"
-{ printf '[CurrentGame]\nDouble=0\nBellPool=0\n[GameNo1]\nGameName='
-  head -c 1500000 /dev/zero | tr '\0' '\200'
-  printf '\nGameDate='
-  head -c 1500000 /dev/zero | tr '\0' '\277'
-  printf '\n[GameNo2]\nGameName=Bell\a\b\rx\n[GameNo3]\nGameName=J\374rgen\n'; } > "$ini"
-start_game
-click 712 181   # Load Game
-for _ in $(seq 1 30); do
-  [ "$(windows_named "Open a Game -- Select Game Slot")" -gt 0 ] && break
-  sleep 0.1
-done
-sleep 0.5
-shot hostile-slots >/dev/null
-[ "$(windows_named "Open a Game -- Select Game Slot")" -eq 1 ] && pass "hostile slots: the dialog opens" ||
-  fail "hostile slots: no dialog"
-key Escape; sleep 0.5
-kill -0 "$GAME_PID" 2>/dev/null && pass "hostile slots: the game keeps running" || fail "hostile slots: the game ended"
-stop_game && pass "hostile slots: ends with status 0" || fail "hostile slots: exit status not 0"
 finish

@@ -13,21 +13,6 @@ ini=$XDG_DATA_HOME/vantello/Vantello.ini
 command() { click $(( 861 + 62 * ($1 / 7) )) $(( 428 - 20 * ($1 % 7) )); }
 HELP=0 PAYCHART=2 BORROW=3 NEWGAME=4 SUMMARY=5 EXIT=7 WEBSITE=9 SAVE=11 LOAD=12 STATS=13
 
-# SIGTERM, then the game must be gone within 5 seconds.
-term_within_5s() {
-  kill -TERM "$GAME_PID"
-  for _ in $(seq 1 50); do
-    kill -0 "$GAME_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$GAME_PID" 2>/dev/null; then
-    kill -KILL "$GAME_PID"; wait "$GAME_PID" 2>/dev/null; GAME_PID=
-    return 1
-  fi
-  wait "$GAME_PID"; local status=$?; GAME_PID=
-  return $status
-}
-
 # case NAME WHEN WINDOW ACTION...: a fresh game; mid-spin, Enter and at once ACTION;
 # idle, one line less and then ACTION; then SIGTERM while WINDOW is open.
 case_() {
