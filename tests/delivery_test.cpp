@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "tests/ordered_view.h"
 #include "tests/test_machine.h"
 
 namespace {

@@ -10,7 +10,6 @@
 #include "machine/lamps.h"
 #include "rules/pay_rules.h"
 #include "rules/strips.h"
-#include "tests/ordered_view.h"
 #include "tests/test_machine.h"
 
 namespace {

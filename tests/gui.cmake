@@ -32,14 +32,8 @@ if(XVFB_RUN AND TARGET vantello)
                    $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
   vantello_gui_test(gui.saved_game 800x600 saved_game_test.sh $<TARGET_FILE:vantello>
                    $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
-  vantello_gui_test(gui.bar_rolls 1024x768 bar_rolls_test.sh $<TARGET_FILE:vantello>
-                   $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
   vantello_gui_test(gui.signals 1024x768 signal_test.sh $<TARGET_FILE:vantello>
                    $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
   vantello_gui_test(gui.focus 1024x768 focus_test.sh $<TARGET_FILE:vantello>
-                   $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
-endif()
-if(XVFB_RUN AND TARGET vantello)
-  vantello_gui_test(gui.data_folder 800x600 data_folder_test.sh $<TARGET_FILE:vantello>
                    $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
 endif()

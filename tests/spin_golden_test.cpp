@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "machine/bets.h"
-#include "tests/ordered_view.h"
 #include "tests/test_machine.h"
 
 namespace {

@@ -3,6 +3,7 @@
 # manual closes, Enter at once spins the wheels. F1 in a dialog opens the manual even
 # when the game was started from another folder, and that manual answers its keys and
 # closes while the dialog is still open. Boxes and the manual open centred on the machine.
+# FREE Spins show their blinking counter.
 # Usage (under Xvfb, 1024x768): focus_test.sh GAME FIXED_TIME_LIBRARY FIND_SEED
 GAME=$1; SHIM=$2; FIND=$3
 . "$(dirname "$0")/lib.sh"
@@ -126,4 +127,22 @@ spins manual
 key F1
 wait_for "$MANUAL" || fail "machine: F1 opens no manual the second time"
 stop_game && pass "ends with status 0 while the manual is open" || fail "exit status not 0"
+
+# A regular spin that earns FREE Spins plays them on the bar strip while the blinking
+# counter counts them down.
+printf '[CurrentGame]\nDouble=0\nPayMode=0\nSound=0\n' > "$XDG_DATA_HOME/vantello/Vantello.ini"
+VANTELLO_TIME_OF_DAY_MS=$("$FIND" bar) start_game
+key Return
+sleep 4
+yellow=0
+for i in $(seq 1 12); do
+  s=$(shot "roll-$i")
+  # The counter "FREE Spins:  n" at (10, 300), yellow when lit.
+  n=$(convert "$s" -crop 200x22+10+300 +repage -fill black -fuzz 25% +opaque yellow -format '%[fx:int(mean*w*h+.5)]' info:)
+  [ "$n" -gt 20 ] && yellow=$((yellow + 1)) && cp "$s" /tmp/vantello-bar-rolls.png
+  sleep 0.7
+done
+[ "$yellow" -ge 2 ] && pass "FREE Spins counter blinks during the Bar Rolls" || fail "no FREE Spins counter seen"
+stop_game
+grep -q '^NumberOfBarRolls=[1-9]' "$XDG_DATA_HOME/vantello/Vantello.ini" && pass "Bar Rolls counted" || fail "no Bar Roll counted"
 finish
