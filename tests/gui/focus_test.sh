@@ -13,11 +13,7 @@ mkdir -p "$XDG_DATA_HOME/vantello"
 printf '[CurrentGame]\nDouble=0\nBellPool=0\nLinesPlayed=0\n' > "$XDG_DATA_HOME/vantello/Vantello.ini"
 cd /
 
-# At 1024x768 the command bar's columns stand at x 861 and 923, its lowest row (Help?) at
-# y 428 and each row 20 pixels above the last.
-bar() { click $(( 861 + 62 * $1 )) $(( 428 - 20 * $2 )); }
 MANUAL="Vantello Manual"
-
 
 centred() {
   local x y w h mx my mw mh
@@ -81,33 +77,32 @@ spins box
 
 # The save dialog and its manual; then its name prompt (the dialog is 616 x 360, centred
 # on the screen): the name typed is saved.
-SAVE="Save a Game -- Select Game Slot"
+SAVE_DIALOG="Save a Game -- Select Game Slot"
 PROMPT="Name for this saved game[?]"  # a pattern for xdotool
-bar 1 4
-manual_over "$SAVE" save
-bar 1 4
-if wait_for "$SAVE"; then
+command $SAVE
+manual_over "$SAVE_DIALOG" save
+command $SAVE
+if wait_for "$SAVE_DIALOG"; then
   sleep 0.5
   click $(( 204 + 271 )) $(( 204 + 49 ))
   wait_for "$PROMPT" && pass "prompt: opens for slot 1" || fail "prompt: no name prompt"
-  centred "$PROMPT"
   key ctrl+a; xdotool type Lucky; key Return
   sleep 0.5
   [ "$(windows_named "$PROMPT")" -eq 0 ] && pass "prompt: Enter takes the name" || fail "prompt: still open"
   grep -q "=Lucky" "$XDG_DATA_HOME/vantello/Vantello.ini" && pass "prompt: the game is saved as typed" ||
     fail "prompt: no game saved as Lucky"
   sleep 0.3
-  [ "$(windows_named "$SAVE")" -eq 0 ] && pass "save: the save closes the dialog" || fail "save: the dialog stays open"
+  [ "$(windows_named "$SAVE_DIALOG")" -eq 0 ] && pass "save: the save closes the dialog" || fail "save: the dialog stays open"
 else
   fail "save: the dialog did not open"
 fi
 spins save
 
 # The pay chart and borrowing, each with its manual, then the manual of the machine.
-bar 0 2
+command $PAYCHART
 manual_over "Payoff Chart" paychart
 spins paychart
-bar 0 3
+command $BORROW
 manual_over "Use this form to borrow or pay back credits" borrow
 spins borrow
 # Each dialog opens the manual at its own topic.

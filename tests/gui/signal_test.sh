@@ -9,9 +9,6 @@ GAME=$1; SHIM=$2; FIND=$3
 known_spin "$SHIM" "$FIND"
 ini=$XDG_DATA_HOME/vantello/Vantello.ini
 
-# The command bar at 1024x768: command i stands in column i / 7, row i % 7.
-command() { click $(( 861 + 62 * ($1 / 7) )) $(( 428 - 20 * ($1 % 7) )); }
-HELP=0 PAYCHART=2 BORROW=3 NEWGAME=4 SUMMARY=5 EXIT=7 WEBSITE=9 SAVE=11 LOAD=12 STATS=13
 
 # case NAME WHEN WINDOW ACTION...: a fresh game; mid-spin, Enter and at once ACTION;
 # idle, one line less and then ACTION; then SIGTERM while WINDOW is open.
