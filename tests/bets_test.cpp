@@ -50,7 +50,7 @@ TEST(Bets, RefusedSpinsSayWhyAndEndAutoSpin) {
   g.CoinsPerLine = 0;
   g.AutoSpin = true;
   machine::RequestSpin(t.m);
-  EXPECT_EQ(t.fake.boxes.back(), "Information: You must place a bet first.");
+  EXPECT_EQ(t.fake.boxes, std::vector<std::string>{"Information: You must place a bet first."});
   EXPECT_FALSE(g.AutoSpin);
   EXPECT_EQ(g.Spins, 0);
 
@@ -59,6 +59,7 @@ TEST(Bets, RefusedSpinsSayWhyAndEndAutoSpin) {
   machine::RequestSpin(t.m);  // a bet equal to the credits is taken
   EXPECT_EQ(g.Credits, 0);
   machine::RequestSpin(t.m);
+  ASSERT_EQ(t.fake.boxes.size(), 2u);
   EXPECT_EQ(t.fake.boxes.back(), "Information: You do not have enough credits for that bet,");
   EXPECT_EQ(g.Spins, 1);
 }
@@ -109,7 +110,7 @@ TEST(AutoSpin, SavesAtMultiplesOf25AndStopsOnARefusedBetOrAFailedSave) {
   EXPECT_EQ(g.Spins, 24 + 30);
   EXPECT_EQ(saved_at, (std::vector<int>{25, 50}));
   EXPECT_FALSE(g.AutoSpin);
-  EXPECT_EQ(t.fake.boxes.back(), "Information: You do not have enough credits for that bet,");
+  EXPECT_EQ(t.fake.boxes, std::vector<std::string>{"Information: You do not have enough credits for that bet,"});
 
   g.AutoSave = false;
   g.Spins = 0;
