@@ -66,8 +66,9 @@ dialogs::CardArt FlatCardArt(int twin_scale) {
 
 namespace testing_support {
 
-TestForm::TestForm(int screen_width, int screen_height)
-    : canvas(screen_width - 10, screen_height, &text), screen_{screen_width, screen_height, 24, 96} {
+TestForm::TestForm(int screen_width, int screen_height, platform::Canvas* draw_on, view::PictureSource pictures)
+    : canvas(screen_width - 10, screen_height, &text), screen_{screen_width, screen_height, 24, 96},
+      draw_on_(draw_on ? *draw_on : canvas), pictures_(pictures) {
   static int counter = 0;
   folder = std::filesystem::temp_directory_path() /
            ("vantello-form-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
@@ -79,12 +80,12 @@ void TestForm::Reopen() {
   form.reset();
   shell.spots.clear();
   shell.closed = false;
-  app::Desk desk{{canvas, fake, fake, fake, fake, dialogs, fake, fake},
+  app::Desk desk{{draw_on_, fake, fake, fake, fake, dialogs, fake, fake},
                  shell,
                  screen_,
                  VANTELLO_PROGRAM_DIR,
                  (folder / "Vantello.ini").string(),
-                 nullptr,
+                 pictures_,
                  {folder.string()}};
   form = std::make_unique<app::TForm1>(desk);
   form->FormCreate();

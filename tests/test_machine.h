@@ -122,9 +122,10 @@ class FakeShell : public platform::WindowShell {
 };
 
 // The real main window on the test double, with the generated artwork and a saved-game
-// file in a fresh temporary folder.
+// file in a fresh temporary folder; drawing on its own recording canvas unless given one.
 struct TestForm {
-  explicit TestForm(int screen_width = 800, int screen_height = 600);
+  explicit TestForm(int screen_width = 800, int screen_height = 600, platform::Canvas* draw_on = nullptr,
+                    view::PictureSource pictures = nullptr);
   ~TestForm();
   // A new window started on the same folder, as the next start of the game.
   void Reopen();
@@ -139,6 +140,8 @@ struct TestForm {
 
  private:
   platform::ScreenInfo screen_;
+  platform::Canvas& draw_on_;
+  view::PictureSource pictures_;
 };
 
 }  // namespace testing_support
