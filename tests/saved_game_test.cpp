@@ -118,7 +118,7 @@ TEST(SavedGame, SwitchesAreOnUnlessZero) {
   EXPECT_FALSE(LoadFrom("AutoSave= 0 ").AutoSave);
 }
 
-TEST(SavedGame, NamesAndDatesComeBackCut) {
+TEST(SavedGame, NamesAndDatesComeBackCutAndWithoutControlCharacters) {
   TempFolder folder;
   ProfileFile file(folder.File("Vantello.ini"));
   std::string forty = "0123456789abcdefghijklmnopqrstuvwxyzABCD";
@@ -144,18 +144,15 @@ TEST(SavedGame, NamesAndDatesComeBackCut) {
   EXPECT_NE(ReadBytes(file.Path()).find("GameName=\n"), std::string::npos);
   LoadGameSection(g, file, 0, kToday);
   EXPECT_EQ(g.GameName, "");
-}
 
-TEST(SavedGame, ControlCharactersNeverReachTheFile) {
-  TempFolder folder;
-  ProfileFile file(folder.File("Vantello.ini"));
+  // Control characters never reach the file...
   const std::string name = "Bob\r\n[GameNo3]\nCredits=99999\tx\x7F";
   ASSERT_TRUE(SaveGameSection(GameState(), file, 1, name, nullptr, kToday));
   ProfileText text = file.Read();
   EXPECT_EQ(text.Read("GameNo2", "GameName"), "Bob[GameNo3]Credits=99999x");
   EXPECT_EQ(text.Read("GameNo3", "Credits"), std::nullopt);
-  // Nor the slot dialog, from a file edited by hand.
-  GameState g = LoadFrom("GameName=Be\rll\a\b\x1B[2Jx\x7F\nGameDate=06/\f15/\a24\n");
+  // ...nor the slot dialog, from a file edited by hand.
+  g = LoadFrom("GameName=Be\rll\a\b\x1B[2Jx\x7F\nGameDate=06/\f15/\a24\n");
   EXPECT_EQ(g.GameName, "Bell[2Jx");
   EXPECT_EQ(g.GameDate, "06/15/24");
 }
