@@ -26,7 +26,6 @@ if(XVFB_RUN AND TARGET vantello)
     vantello_gui_test(gui.window_${size} ${size} window_test.sh $<TARGET_FILE:vantello> ${width} ${height}
                       $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed> wm)
   endforeach()
-  vantello_gui_test(gui.fit 1920x1080 fit_test.sh $<TARGET_FILE:vantello>)
   # The windows over the machine grow with it.
   vantello_gui_test(gui.dialog_scale 1920x1080 dialog_scale_test.sh $<TARGET_FILE:vantello>
                    $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)

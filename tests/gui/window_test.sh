@@ -2,7 +2,9 @@
 # The real game on a screen of W x H: the machine is painted where the layout puts
 # it, Enter spins and the spin takes the bet, the Spin button spins too. From 1000 wide
 # the machine fills the window's height or width, centred; with "wm" as the sixth
-# argument the game runs under a window manager.
+# argument the game runs under a window manager. There, on 1920x1080, F11 fills the screen
+# and gives the window back, a resize fits the machine again, and the window comes back at
+# the next start where it was, at its size, full screen or not.
 # Usage (under Xvfb): window_test.sh GAME W H FIXED_TIME_LIBRARY FIND_SEED [wm]
 GAME=$1; W=$2; H=$3; SHIM=$4; FIND=$5
 . "$(dirname "$0")/lib.sh"
@@ -17,13 +19,20 @@ if [ "$W" -ge 1000 ]; then bg_w=498; cell_x=75; cell_y=70; pitch_x=124; pitch_y=
 else bg_w=324; cell_x=49; cell_y=45; pitch_x=81; pitch_y=112; oy=$([ "$W" -ge 691 ] && echo 50 || echo 0); fi
 ox=$(( (L - bg_w) / 2 ))
 
+# The wheel windows stand white where the fit puts them.
+wheels_fit() {
+  local x y w
+  fit_of "$W"
+  s=$(shot "$1")
+  for w in 0 4 8; do
+    read -r x y <<<"$(at $(( ox + cell_x + pitch_x * (w % 3) + 8 )) $(( oy + cell_y + pitch_y * (w / 3) + 3 )))"
+    [ "$(pixel "$s" "$x" "$y")" = "255,255,255" ] || { fail "$1: wheel $w window not white at $x,$y"; return; }
+  done
+  pass "$1: the wheel windows are white where the fit puts them"
+}
+
 start_game
-fit_of "$W"
-s=$(shot start)
-for w in 0 4 8; do
-  read -r x y <<<"$(at $(( ox + cell_x + pitch_x * (w % 3) + 8 )) $(( oy + cell_y + pitch_y * (w / 3) + 3 )))"
-  [ "$(pixel "$s" $x $y)" = "255,255,255" ] && pass "wheel $w window white" || fail "wheel $w window not white at $x,$y: $(pixel "$s" $x $y)"
-done
+wheels_fit start
 if [ "$W" -ge 1000 ]; then
   read -r gx gy gw gh <<<"$(game_frame)"
   read -r px py pw ph <<<"$(block 0 0 1014 768)"
@@ -53,4 +62,35 @@ differs "$s2" $(block 5 30 100 "$dh") "$s3" && pass "credits meter changed after
 
 stop_game && pass "ends with status 0 on SIGTERM" || fail "exit status not 0"
 cp "$s" "/tmp/vantello-${W}x${H}.png" 2>/dev/null
+[ "${6:-}" = wm ] && [ "$W" -eq 1920 ] || finish
+
+place=$HOME/.config/vantello/Window.ini
+rm -f "$place"  # a first start: maximised
+size_is() { read -r _ _ gw gh <<<"$(game_frame)"; [ "$gw" -eq "$1" ] && [ "$gh" -eq "$2" ]; }
+
+start_game
+wheels_fit maximised
+read -r _ _ w0 h0 <<<"$(game_frame)"
+key F11; sleep 1
+size_is 1920 1080 && pass "F11: full screen" || fail "F11: not full screen: $(game_frame)"
+wheels_fit full-screen
+key F11; sleep 1
+size_is "$w0" "$h0" && pass "F11 again: the window as it was" || fail "F11 again: $(game_frame), not ${w0}x${h0}"
+
+xdotool windowsize "$(xdotool search --name '^Vantello$' | head -n 1)" 1200 700; sleep 1
+size_is 1200 700 && pass "resized to 1200x700" || fail "not resized: $(game_frame)"
+wheels_fit resized
+stop_game
+grep -q '^Width=1200' "$place" && grep -q '^Height=700' "$place" && pass "the size is kept in the config folder" ||
+  fail "no size kept: $(cat "$place" 2>&1)"
+grep -q 'Credits' "$place" && fail "the window's place holds game data"
+
+start_game
+size_is 1200 700 && pass "the next start: 1200x700 again" || fail "the next start: $(game_frame)"
+key F11; sleep 1
+stop_game
+start_game
+size_is 1920 1080 && pass "the next start: full screen again" || fail "the next start is not full screen: $(game_frame)"
+wheels_fit restarted-full-screen
+stop_game
 finish
