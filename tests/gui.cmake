@@ -26,9 +26,6 @@ if(XVFB_RUN AND TARGET vantello)
     vantello_gui_test(gui.window_${size} ${size} window_test.sh $<TARGET_FILE:vantello> ${width} ${height}
                       $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed> wm)
   endforeach()
-  # The windows over the machine grow with it.
-  vantello_gui_test(gui.dialog_scale 1920x1080 dialog_scale_test.sh $<TARGET_FILE:vantello>
-                   $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
   vantello_gui_test(gui.saved_game 800x600 saved_game_test.sh $<TARGET_FILE:vantello>
                    $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
   vantello_gui_test(gui.signals 1024x768 signal_test.sh $<TARGET_FILE:vantello>
