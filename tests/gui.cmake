@@ -28,8 +28,6 @@ if(XVFB_RUN AND TARGET vantello)
   endforeach()
   vantello_gui_test(gui.saved_game 800x600 saved_game_test.sh $<TARGET_FILE:vantello>
                    $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
-  vantello_gui_test(gui.signals 1024x768 signal_test.sh $<TARGET_FILE:vantello>
-                   $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
   vantello_gui_test(gui.focus 1024x768 focus_test.sh $<TARGET_FILE:vantello>
                    $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
 endif()
