@@ -5,12 +5,6 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
-// GCC 12 with the sanitizers warns of an uninitialised std::function deep inside
-// libstdc++'s regex compiler: a known false positive in the library, not in this file.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-#include <regex>
-#pragma GCC diagnostic pop
 #include <string>
 #include <vector>
 
