@@ -113,7 +113,7 @@ TEST(Commands, TogglesChangeCaptionColourAndTip) {
   EXPECT_EQ(view::CaptionColour(g, view::CmdAutoSpin), platform::kWhite);
 }
 
-TEST(Commands, NewGameAsksSummaryNeedsASpinAndTheGameWaitsForTheWheels) {
+TEST(Commands, NewGameAndExitAskSummaryNeedsASpinAndTheGameWaitsForTheWheels) {
   TestForm t;
   rules::GameState& g = t.form->Machine().g;
   g.Credits = 5;
@@ -149,10 +149,9 @@ TEST(Commands, NewGameAsksSummaryNeedsASpinAndTheGameWaitsForTheWheels) {
   });
   t.form->FormKeyDown(machine::KeyEnter);
   EXPECT_EQ(refused, 4);
-}
 
-TEST(Commands, ExitAsksThenSavesAndCloses) {
-  TestForm t;
+  // Exit asks, then saves and closes.
+  std::filesystem::remove(t.folder / "Vantello.ini");
   t.fake.confirm_answer = false;
   t.form->CommandClick(view::CmdExit);
   EXPECT_FALSE(t.shell.closed);

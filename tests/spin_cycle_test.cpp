@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "machine/spin_cycle.h"
@@ -46,18 +47,6 @@ int SideLampDraws(TestMachine& t, bool with_hatching = false) {
   return n;
 }
 int TimerDraws(TestMachine& t) { return SideLampDraws(t, true); }
-
-TEST(SpinCycle, BonusLampLightsOnlyAfterItsStartingState) {
-  TestMachine win, lose;
-  win.fake.time_of_day_ = SeedFor(4, 1);
-  lose.fake.time_of_day_ = SeedFor(4, -1);
-  machine::SpinCycle(win.m);
-  machine::SpinCycle(lose.m);
-  EXPECT_TRUE(win.m.g.BonusLamp);
-  EXPECT_TRUE(win.fake.Running(machine::Timer1));
-  EXPECT_TRUE(Played(win, "Cherry2.wav"));
-  EXPECT_FALSE(lose.m.g.BonusLamp);
-}
 
 TEST(SpinCycle, LampTimersRunInTheBonusPauseButNeverOverTheTurningWheels) {
   {
@@ -130,17 +119,21 @@ TEST(SpinCycle, AStopBeforeTheFirstStepEndsTheSpinAtOnce) {
   EXPECT_FALSE(drawn_spinning);
 }
 
-TEST(SpinCycle, StopWhileAllSixLampsAreLitWinsTheBonusLamp) {
-  for (int dir : {-1, 1}) {
+// The lamp lights after a full spin only from its winning starting state, and a stop while
+// all six chaser lamps are lit wins it from any start.
+TEST(SpinCycle, BonusLampLightsFromItsStartingStateOrAStopWithAllSixLampsLit) {
+  for (auto [pos, dir, stop, lit] : {std::tuple{4, 1, false, true}, {4, -1, false, false}, {0, -1, true, true}, {0, 1, true, true}}) {
     TestMachine t;
-    t.fake.time_of_day_ = SeedFor(0, dir);  // a start that would not win on its own
-    t.fake.on_pump = [&] {
+    t.fake.time_of_day_ = SeedFor(pos, dir);
+    t.fake.on_pump = [&, stop = stop] {
       auto& l = t.m.g.ChaserLamps;
-      if (t.m.g.SpinInProgress && std::all_of(l.begin(), l.end(), [](bool b) { return b; }))
+      if (stop && t.m.g.SpinInProgress && std::all_of(l.begin(), l.end(), [](bool b) { return b; }))
         t.m.g.StopRequested = true;
     };
     machine::SpinCycle(t.m);
-    EXPECT_TRUE(t.m.g.BonusLamp) << dir;
+    EXPECT_EQ(t.m.g.BonusLamp, lit) << pos << " " << dir;
+    EXPECT_EQ(t.fake.Running(machine::Timer1), lit);  // the celebration
+    EXPECT_EQ(Played(t, "Cherry2.wav"), lit);
   }
 }
 
