@@ -212,8 +212,9 @@ TEST(CardTable, NetResultIsAddedOnceHoweverTheTableCloses) {
 
 // ---- The window ----
 
-TEST(CardTable, WindowHelpAndPlaceOnTheScreen) {
-  Table small(25);
+// The window, its help and its place; the cards lie on the green table with rounded corners.
+TEST(CardTable, WindowHelpPlaceAndTheCardsOnTheGreenTable) {
+  Table small(25, {9});
   small.t.m.HelpFile = "/game/Vantello.hlp";
   small.Play([&](FakeDialog& d) {
     EXPECT_EQ(d.caption, "Double or Nothing Card Game");
@@ -225,25 +226,12 @@ TEST(CardTable, WindowHelpAndPlaceOnTheScreen) {
     EXPECT_EQ(d.controls.at(d.Find("OK")).button, platform::ButtonKind::Ok);
     d.Click(d.Find("Help"));
     EXPECT_TRUE(d.open);
-  });
-  EXPECT_EQ(small.t.fake.helps, std::vector<std::string>{"/game/Vantello.hlp#41006"});
-  EXPECT_EQ(small.t.dialogs.opened, std::vector<std::string>{"Double or Nothing Card Game"});
 
-  // A small screen has the table at its top edge; a large one leaves it where the desktop centres it (-1).
-  for (const auto& p : {std::array{640, 0, 0}, {680, 20, 0}, {1024, -1, -1}}) {
-    Table table(25, {}, p[0]);
-    table.Play([&](FakeDialog& d) { EXPECT_EQ(std::pair(d.moved_x, d.moved_y), std::pair(p[1], p[2])) << p[0]; });
-  }
-}
-
-TEST(CardTable, CardsLieOnTheGreenTableWithRoundedCorners) {
-  Table table(10, {9});
-  table.Play([&](FakeDialog& d) {
     const platform::Bitmap& px = d.surface.Pixels();
-    int turned = SlotOf(table.deck, 9);
+    int turned = SlotOf(small.deck, 9);
     platform::Bitmap before(rules::kCardWidth, rules::kCardHeight);
     platform::Blit(before, 0, 0, px, SlotLeft(turned), SlotTop(turned), rules::kCardWidth, rules::kCardHeight);
-    table.Turn(d, 9);
+    small.Turn(d, 9);
     for (int slot = 0; slot < rules::kCardSlots; ++slot) {
       int x = SlotLeft(slot), y = SlotTop(slot);
       SCOPED_TRACE("slot " + std::to_string(slot));
@@ -257,6 +245,14 @@ TEST(CardTable, CardsLieOnTheGreenTableWithRoundedCorners) {
         changed += before.Pixel(x, y) != px.Pixel(SlotLeft(turned) + x, SlotTop(turned) + y);
     EXPECT_GT(changed, rules::kCardWidth * rules::kCardHeight / 4);
   });
+  EXPECT_EQ(small.t.fake.helps, std::vector<std::string>{"/game/Vantello.hlp#41006"});
+  EXPECT_EQ(small.t.dialogs.opened, std::vector<std::string>{"Double or Nothing Card Game"});
+
+  // A small screen has the table at its top edge; a large one leaves it where the desktop centres it (-1).
+  for (const auto& p : {std::array{640, 0, 0}, {680, 20, 0}, {1024, -1, -1}}) {
+    Table table(25, {}, p[0]);
+    table.Play([&](FakeDialog& d) { EXPECT_EQ(std::pair(d.moved_x, d.moved_y), std::pair(p[1], p[2])) << p[0]; });
+  }
 }
 
 // ---- Building a face ----
