@@ -18,7 +18,7 @@ using testing_support::ReadBytes;
 using testing_support::TempFolder;
 using testing_support::WriteBytes;
 
-TEST(ProfileText, ReadsNamesWithoutCaseAndValuesWithoutBlanks) {
+TEST(ProfileText, ReadsNamesWithoutCaseAndValuesWithoutBlanksAsTheCommonRulesSay) {
   ProfileText t("[CurrentGame]\n  Credits =  250 \t\nGameName=\nSpins=7\r\n[Other]\nBells=2\n");
   EXPECT_EQ(t.Read("currentgame", "CREDITS"), "250");
   EXPECT_EQ(t.Read("CurrentGame", "Spins"), "7");
@@ -28,10 +28,9 @@ TEST(ProfileText, ReadsNamesWithoutCaseAndValuesWithoutBlanks) {
   EXPECT_EQ(t.ReadString("CurrentGame", "Bells", "3"), "3");
   EXPECT_EQ(t.ReadString("Missing", "Bells", "3"), "3");
   EXPECT_EQ(t.Read("Other", "Bells"), "2");
-}
 
-TEST(ProfileText, CommentsDuplicatesAndStrayLinesFollowTheCommonRules) {
-  ProfileText t(
+  // Comments, duplicates and stray lines follow the common rules.
+  t = ProfileText(
       "Credits=1\n"           // before any section: ignored
       "[A]\n"
       "; Credits=2\n"

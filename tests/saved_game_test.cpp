@@ -73,7 +73,7 @@ TEST(SavedGame, ANeverSavedSlotReadsTheDefaults) {
   EXPECT_EQ(persistence::SavedFieldsText(g), persistence::SavedFieldsText(defaults));
 }
 
-TEST(SavedGame, IntegersReadInDecimalAndHexadecimal) {
+TEST(SavedGame, IntegersReadInDecimalAndHexadecimalWithinTheirRanges) {
   struct Case {
     std::string text;
     int32_t credits;
@@ -88,14 +88,13 @@ TEST(SavedGame, IntegersReadInDecimalAndHexadecimal) {
   EXPECT_EQ(LoadFrom("DoubleOrNothingWon=-2147483648").DoubleOrNothingWon, INT32_MIN);
   EXPECT_EQ(LoadFrom("DoubleOrNothingWon=-2147483649").DoubleOrNothingWon, 0);
   EXPECT_EQ(LoadFrom("FruitWon=-5").FruitWon, -5);
-}
 
-TEST(SavedGame, ValuesOutOfRangeReadAsTheirDefaults) {
-  struct Case {
+  // Values out of their range read as their defaults.
+  struct Range {
     std::string line;
     int32_t GameState::*field;
     int32_t expected;
-  } cases[] = {
+  } ranges[] = {
       {"LinesPlayed=9", &GameState::LinesPlayed, 8},   {"LinesPlayed=0", &GameState::LinesPlayed, 0},
       {"CoinsPerLine=-1", &GameState::CoinsPerLine, 1}, {"CoinsPerLine=8", &GameState::CoinsPerLine, 8},
       {"Cherries=0", &GameState::Cherries, 6},         {"Cherries=7", &GameState::Cherries, 6},
@@ -107,7 +106,7 @@ TEST(SavedGame, ValuesOutOfRangeReadAsTheirDefaults) {
       {"NumberOfBarRolls=-1", &GameState::NumberOfBarRolls, 0},
       {"GotBonusCount=-1", &GameState::GotBonusCount, 0},
   };
-  for (const Case& c : cases) EXPECT_EQ(LoadFrom(c.line).*c.field, c.expected) << c.line;
+  for (const Range& r : ranges) EXPECT_EQ(LoadFrom(r.line).*r.field, r.expected) << r.line;
 }
 
 TEST(SavedGame, SwitchesAreOnUnlessZero) {
