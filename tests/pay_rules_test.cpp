@@ -101,13 +101,13 @@ TEST(RegularSpin, ScreenBonusesAndPoolGrowthNeedAllEightLines) {
 }
 
 // The pay per coin for each count is the manual's (paychart_rules_test.cpp); here it is
-// paid per coin, and three Sevens or more feed no pool.
+// paid per coin and line played, and three Sevens or more feed no pool.
 TEST(RegularSpin, SevensBonusGrowsWithTheSevensInTheWindow) {
   for (int n = 3; n <= 9; ++n) {
     SpinInput in = Window({}, 2);
     for (int w = 0; w < n; ++w) in.Cells[w] = Seven;
     SpinOutcome out = Regular(in);
-    EXPECT_EQ(std::tuple(out.SevensWon, out.ScreenBonus, out.BellPool), std::tuple(SevensMultiplier(n) * 2, n, 100)) << n;
+    EXPECT_EQ(std::tuple(out.SevensWon, out.ScreenBonus, out.BellPool), std::tuple(SevensMultiplier(n) * 2 * 8, n, 100)) << n;
   }
 }
 
