@@ -82,9 +82,9 @@ spins box
 # on the screen): the name typed is saved.
 SAVE_DIALOG="Save a Game -- Select Game Slot"
 PROMPT="Name for this saved game[?]"  # a pattern for xdotool
-command $SAVE
+command_click $SAVE
 manual_over "$SAVE_DIALOG" save
-command $SAVE
+command_click $SAVE
 if wait_for "$SAVE_DIALOG"; then
   sleep 0.5
   click $(( 204 + 271 )) $(( 204 + 49 ))
@@ -102,10 +102,10 @@ fi
 spins save
 
 # The pay chart and borrowing, each with its manual, then the manual of the machine.
-command $PAYCHART
+command_click $PAYCHART
 manual_over "Payoff Chart" paychart
 spins paychart
-command $BORROW
+command_click $BORROW
 manual_over "Use this form to borrow or pay back credits" borrow
 spins borrow
 # Each dialog opens the manual at its own topic.
@@ -169,19 +169,19 @@ case_() {
 
 mkdir -p "$XDG_DATA_HOME/vantello"
 for when in mid-spin idle; do
-  case_ stats $when "Your Game Statistics" command $STATS
-  case_ paychart $when "Payoff Chart" command $PAYCHART
-  case_ summary $when Information command $SUMMARY
-  case_ web-site $when "Vantello on the Web" command $WEBSITE
-  case_ exit $when Confirm command $EXIT
+  case_ stats $when "Your Game Statistics" command_click $STATS
+  case_ paychart $when "Payoff Chart" command_click $PAYCHART
+  case_ summary $when Information command_click $SUMMARY
+  case_ web-site $when "Vantello on the Web" command_click $WEBSITE
+  case_ exit $when Confirm command_click $EXIT
   case_ manual $when "Vantello Manual" key F1
 done
-case_ please-wait mid-spin Information command $BORROW
+case_ please-wait mid-spin Information command_click $BORROW
 case_ card-table mid-spin "Double or Nothing Card Game" true
-case_ borrow idle "Use this form to borrow or pay back credits" command $BORROW
-case_ new-game idle Confirm command $NEWGAME
-case_ load idle "Open a Game -- Select Game Slot" command $LOAD
-name_prompt() { command $SAVE; wait_for "Save a Game -- Select Game Slot" 80 && sleep 0.5 && click 475 253; }
+case_ borrow idle "Use this form to borrow or pay back credits" command_click $BORROW
+case_ new-game idle Confirm command_click $NEWGAME
+case_ load idle "Open a Game -- Select Game Slot" command_click $LOAD
+name_prompt() { command_click $SAVE; wait_for "Save a Game -- Select Game Slot" 80 && sleep 0.5 && click 475 253; }
 case_ name-prompt idle "Name for this saved game[?]" name_prompt
 
 # A burst of refused keys (no more lines than eight), then SIGTERM.

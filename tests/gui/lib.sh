@@ -159,7 +159,7 @@ block() {
 # The command bar of the large layout: command i stands in column i / 7, row i % 7, placed
 # through the fit (at a 1024x768 screen without a window manager the layout is the window).
 FIT="0 0 1 1"
-command() { click $(at $(( 861 + 62 * ($1 / 7) )) $(( 428 - 20 * ($1 % 7) ))); }
+command_click() { click $(at $(( 861 + 62 * ($1 / 7) )) $(( 428 - 20 * ($1 % 7) ))); }
 HELP=0 PAYCHART=2 BORROW=3 NEWGAME=4 SUMMARY=5 EXIT=7 WEBSITE=9 SAVE=11 LOAD=12 STATS=13
 
 windows_named() { xdotool search --name "^$1\$" 2>/dev/null | wc -l; }

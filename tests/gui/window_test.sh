@@ -131,14 +131,14 @@ printf '[Window]\nX=100\nY=100\nWidth=1014\nHeight=768\nFullScreen=0\n' > "$plac
 start_game
 fit_of "$W"
 [ "$(machine_scale)" = 1.000000 ] && pass "the machine kept at its own size" || fail "the machine at scale $(machine_scale)"
-command $STATS
+command_click $STATS
 if settled "Your Game Statistics"; then
   read -r _ _ w h <<<"$(frame_of "Your Game Statistics")"
   [ "$w x $h" = "632 x 333" ] && pass "statistics at their own size" || fail "statistics at ${w}x${h}, not 632x333"
 fi
 key Escape
 sleep 0.5
-command $EXIT
+command_click $EXIT
 settled Confirm
 read -r _ _ box_w box_h <<<"$(frame_of Confirm)"
 key Escape
@@ -175,7 +175,7 @@ else
   fail "no card table"
 fi
 
-command $STATS
+command_click $STATS
 settled "Your Game Statistics" && check_window "Your Game Statistics" 632 333
 shot stats >/dev/null
 key Escape
@@ -184,7 +184,7 @@ sleep 0.5
 # A box is sized by measuring its text, at the size it shows it: the face grown is a few
 # pixels wider or narrower than the 1x one grown, so the box's size at scale 1 is kept
 # within 4 layout pixels.
-command $EXIT
+command_click $EXIT
 if settled Confirm; then
   check_window Confirm "$box_w" "$box_h" 4
   shot confirm >/dev/null
