@@ -103,13 +103,16 @@ TEST(Assets, EveryPictureHasItsSizeAndDepth) {
   EXPECT_TRUE(chart.Height() >= 400 && chart.Height() <= 520) << chart.Height();
 }
 
+// The game draws the symbols into the nine white windows of the machine front, at 2x and
+// 3x from k times their 1x corner: white exactly there, framed just outside.
 TEST(Assets, WheelWindowsAreWhiteAndFramed) {
   struct Front {
     const char* name;
-    int x, y, w, h, pitch_x, pitch_y;
+    int x, y, w, h, pitch_x, pitch_y, frame;
   };
-  const Front fronts[] = {{"Backsm.bmp", 49, 45, 64, 97, 81, 112}, {"Backs256.bmp", 49, 45, 64, 97, 81, 112},
-                          {"Backlg.bmp", 75, 70, 99, 150, 124, 173}, {"Backlg2.bmp", 75, 70, 99, 150, 124, 173}};
+  const Front fronts[] = {{"Backsm.bmp", 49, 45, 64, 97, 81, 112, 2},      {"Backs256.bmp", 49, 45, 64, 97, 81, 112, 2},
+                          {"Backlg.bmp", 75, 70, 99, 150, 124, 173, 2},    {"Backlg2.bmp", 75, 70, 99, 150, 124, 173, 2},
+                          {"2x/Backlg.bmp", 150, 140, 198, 300, 248, 346, 1}, {"3x/Backlg.bmp", 225, 210, 297, 450, 372, 519, 1}};
   for (const Front& f : fronts) {
     Bitmap front = Picture(f.name);
     ASSERT_FALSE(front.Empty()) << f.name;
@@ -119,8 +122,8 @@ TEST(Assets, WheelWindowsAreWhiteAndFramed) {
       auto not_white = [](Color c) { return c != platform::kWhite; };
       EXPECT_EQ(Mean(front, x0, y0, f.w, f.h, not_white), 0);
       // The frame: the row above and the column left of the window are not white.
-      EXPECT_EQ(Mean(front, x0, y0 - 2, f.w, 1, not_white), 1);
-      EXPECT_EQ(Mean(front, x0 - 2, y0, 1, f.h, not_white), 1);
+      EXPECT_EQ(Mean(front, x0, y0 - f.frame, f.w, 1, not_white), 1);
+      EXPECT_EQ(Mean(front, x0 - f.frame, y0, 1, f.h, not_white), 1);
     }
   }
 }

@@ -50,7 +50,7 @@ TEST(Bets, RefusedSpinsSayWhyAndEndAutoSpin) {
   g.CoinsPerLine = 0;
   g.AutoSpin = true;
   machine::RequestSpin(t.m);
-  EXPECT_EQ(t.fake.boxes.back(), "Information: You must place a bet first.");
+  EXPECT_EQ(t.fake.boxes, std::vector<std::string>{"Information: You must place a bet first."});
   EXPECT_FALSE(g.AutoSpin);
   EXPECT_EQ(g.Spins, 0);
 
@@ -59,6 +59,7 @@ TEST(Bets, RefusedSpinsSayWhyAndEndAutoSpin) {
   machine::RequestSpin(t.m);  // a bet equal to the credits is taken
   EXPECT_EQ(g.Credits, 0);
   machine::RequestSpin(t.m);
+  ASSERT_EQ(t.fake.boxes.size(), 2u);
   EXPECT_EQ(t.fake.boxes.back(), "Information: You do not have enough credits for that bet,");
   EXPECT_EQ(g.Spins, 1);
 }
@@ -94,7 +95,7 @@ TEST(Bets, AClickRunsEveryActionWhoseAreaItHits) {
   EXPECT_EQ(g.CoinsPerLine, 3);
 }
 
-TEST(AutoSpin, SavesAtMultiplesOf25AndStopsOnARefusedBet) {
+TEST(AutoSpin, SavesAtMultiplesOf25AndStopsOnARefusedBetOrAFailedSave) {
   TestMachine t;
   rules::GameState& g = t.m.g;
   std::vector<int> saved_at;
@@ -109,7 +110,7 @@ TEST(AutoSpin, SavesAtMultiplesOf25AndStopsOnARefusedBet) {
   EXPECT_EQ(g.Spins, 24 + 30);
   EXPECT_EQ(saved_at, (std::vector<int>{25, 50}));
   EXPECT_FALSE(g.AutoSpin);
-  EXPECT_EQ(t.fake.boxes.back(), "Information: You do not have enough credits for that bet,");
+  EXPECT_EQ(t.fake.boxes, std::vector<std::string>{"Information: You do not have enough credits for that bet,"});
 
   g.AutoSave = false;
   g.Spins = 0;
@@ -118,6 +119,16 @@ TEST(AutoSpin, SavesAtMultiplesOf25AndStopsOnARefusedBet) {
   saved_at.clear();
   machine::RequestSpin(t.m);
   EXPECT_TRUE(saved_at.empty());
+
+  // A save that fails ends auto spin.
+  t.m.SaveCurrentGame = [] { return false; };
+  g.AutoSave = true;
+  g.Spins = 24;
+  g.Credits = 1000;
+  g.AutoSpin = true;
+  machine::RequestSpin(t.m);
+  EXPECT_EQ(g.Spins, 25);
+  EXPECT_FALSE(g.AutoSpin);
 }
 
 TEST(AutoSpin, RequestsNeverNestAndSwitchingOffInThePauseEndsIt) {
@@ -139,20 +150,6 @@ TEST(AutoSpin, RequestsNeverNestAndSwitchingOffInThePauseEndsIt) {
   EXPECT_EQ(g.Spins, 3);
   EXPECT_FALSE(t.m.RequestRunning);
 }
-
-TEST(AutoSpin, AFailedSaveEndsAutoSpin) {
-  TestMachine t;
-  t.m.SaveCurrentGame = [] { return false; };
-  t.m.g.Spins = 24;
-  t.m.g.AutoSpin = true;
-  machine::RequestSpin(t.m);
-  EXPECT_EQ(t.m.g.Spins, 25);
-  EXPECT_FALSE(t.m.g.AutoSpin);
-}
-
-}  // namespace
-
-namespace {
 
 // A refusal sound that lasts five minutes (a player's own file in its place) holds the
 // game up for a moment only; messages are handled meanwhile, a burst of refused keys

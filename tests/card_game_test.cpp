@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "rules/card_game.h"
@@ -158,22 +159,16 @@ TEST(CardTable, CardsPayAsTheRulesSayAndTheNetResultIsCounted) {
       EXPECT_EQ(Winnings(d), "Winnings: " + std::to_string(c.win));
       for (int32_t v : c.turns) table.Turn(d, v);
       EXPECT_EQ(Winnings(d), "Winnings: " + std::to_string(c.win_after));
+      // A hit after the game is over still refreshes the label with whatever it should show.
+      const int32_t win = std::exchange(table.g.SpinWin, 77);
+      table.Turn(d, c.turns.back());
+      EXPECT_EQ(Winnings(d), "Winnings: 77");
+      table.g.SpinWin = win;
     });
     EXPECT_EQ(table.g.SpinWin, c.win_after);
     EXPECT_EQ(table.g.DoubleOrNothingWon, c.won_after);
     EXPECT_EQ(table.t.fake.sounds, c.sounds);
   }
-}
-
-TEST(CardTable, HitsAfterALosingCardStillRefreshTheLabel) {
-  Table table(30, {3, rules::kJokerValue});
-  table.Play([&](FakeDialog& d) {
-    table.Turn(d, 3);
-    table.g.SpinWin = 77;  // stands for any change the label has not shown yet
-    table.Turn(d, rules::kJokerValue);
-    EXPECT_EQ(Winnings(d), "Winnings: 77");
-    table.g.SpinWin = 0;
-  });
 }
 
 TEST(CardTable, NetResultIsAddedOnceHoweverTheTableCloses) {
@@ -217,8 +212,9 @@ TEST(CardTable, NetResultIsAddedOnceHoweverTheTableCloses) {
 
 // ---- The window ----
 
-TEST(CardTable, WindowHelpAndPlaceOnTheScreen) {
-  Table small(25);
+// The window, its help and its place; the cards lie on the green table with rounded corners.
+TEST(CardTable, WindowHelpPlaceAndTheCardsOnTheGreenTable) {
+  Table small(25, {9});
   small.t.m.HelpFile = "/game/Vantello.hlp";
   small.Play([&](FakeDialog& d) {
     EXPECT_EQ(d.caption, "Double or Nothing Card Game");
@@ -230,25 +226,12 @@ TEST(CardTable, WindowHelpAndPlaceOnTheScreen) {
     EXPECT_EQ(d.controls.at(d.Find("OK")).button, platform::ButtonKind::Ok);
     d.Click(d.Find("Help"));
     EXPECT_TRUE(d.open);
-  });
-  EXPECT_EQ(small.t.fake.helps, std::vector<std::string>{"/game/Vantello.hlp#41006"});
-  EXPECT_EQ(small.t.dialogs.opened, std::vector<std::string>{"Double or Nothing Card Game"});
 
-  // A small screen has the table at its top edge; a large one leaves it where the desktop centres it (-1).
-  for (const auto& p : {std::array{640, 0, 0}, {680, 20, 0}, {1024, -1, -1}}) {
-    Table table(25, {}, p[0]);
-    table.Play([&](FakeDialog& d) { EXPECT_EQ(std::pair(d.moved_x, d.moved_y), std::pair(p[1], p[2])) << p[0]; });
-  }
-}
-
-TEST(CardTable, CardsLieOnTheGreenTableWithRoundedCorners) {
-  Table table(10, {9});
-  table.Play([&](FakeDialog& d) {
     const platform::Bitmap& px = d.surface.Pixels();
-    int turned = SlotOf(table.deck, 9);
+    int turned = SlotOf(small.deck, 9);
     platform::Bitmap before(rules::kCardWidth, rules::kCardHeight);
     platform::Blit(before, 0, 0, px, SlotLeft(turned), SlotTop(turned), rules::kCardWidth, rules::kCardHeight);
-    table.Turn(d, 9);
+    small.Turn(d, 9);
     for (int slot = 0; slot < rules::kCardSlots; ++slot) {
       int x = SlotLeft(slot), y = SlotTop(slot);
       SCOPED_TRACE("slot " + std::to_string(slot));
@@ -262,36 +245,20 @@ TEST(CardTable, CardsLieOnTheGreenTableWithRoundedCorners) {
         changed += before.Pixel(x, y) != px.Pixel(SlotLeft(turned) + x, SlotTop(turned) + y);
     EXPECT_GT(changed, rules::kCardWidth * rules::kCardHeight / 4);
   });
+  EXPECT_EQ(small.t.fake.helps, std::vector<std::string>{"/game/Vantello.hlp#41006"});
+  EXPECT_EQ(small.t.dialogs.opened, std::vector<std::string>{"Double or Nothing Card Game"});
+
+  // A small screen has the table at its top edge; a large one leaves it where the desktop centres it (-1).
+  for (const auto& p : {std::array{640, 0, 0}, {680, 20, 0}, {1024, -1, -1}}) {
+    Table table(25, {}, p[0]);
+    table.Play([&](FakeDialog& d) { EXPECT_EQ(std::pair(d.moved_x, d.moved_y), std::pair(p[1], p[2])) << p[0]; });
+  }
 }
 
 // ---- Building a face ----
 
-// Artwork in flat colours, so that each pixel of a face tells where it came from.
-dialogs::CardArt FlatArt() {
-  dialogs::CardArt art;
-  art.Pos = platform::Bitmap(73, 98, 0xFFFFFF);
-  art.Royal = platform::Bitmap(141, 148);
-  for (int row = 0; row < 2; ++row)
-    for (int col = 0; col < 3; ++col) platform::FillRect(art.Royal, 47 * col, 74 * row, 47, 74, 0xA00000 + 0x10 * row + col);
-  art.Suits = platform::Bitmap(60, 30);
-  art.SuitSm = platform::Bitmap(44, 22);
-  art.Black = platform::Bitmap(117, 28);
-  art.Red = platform::Bitmap(117, 28);
-  for (int s = 0; s < 4; ++s)
-    for (int row = 0; row < 2; ++row) {
-      platform::FillRect(art.Suits, 15 * s, 15 * row, 15, 15, 0x00B000 + 0x10 * row + s);
-      platform::FillRect(art.SuitSm, 11 * s, 11 * row, 11, 11, 0x00C000 + 0x10 * row + s);
-    }
-  for (int r = 1; r <= 13; ++r)
-    for (int row = 0; row < 2; ++row) {
-      platform::FillRect(art.Black, 9 * r - 9, 14 * row, 9, 14, 0x000100 * r + 0x10 * row);
-      platform::FillRect(art.Red, 9 * r - 9, 14 * row, 9, 14, 0x000100 * r + 0x10 * row + 1);
-    }
-  return art;
-}
-
 TEST(CardFace, CourtPicturesRankSignsAndPipsComeFromTheirPlaces) {
-  dialogs::CardArt art = FlatArt();
+  dialogs::CardArt art = testing_support::FlatCardArt();
   const platform::Color kPaper = 0xFFFFFF;
 
   // King of suit 0 (black), Queen of suit 1 (red), Jack of suit 3 (black).

@@ -8,6 +8,7 @@
 #include "dialogs/card_table.h"
 #include "dialogs/dialog_pictures.h"
 #include "rules/card_game.h"
+#include "tests/test_machine.h"
 
 namespace {
 
@@ -15,40 +16,11 @@ using platform::Bitmap;
 
 const std::string kDir = VANTELLO_PROGRAM_DIR;
 
-Bitmap Enlarged(const Bitmap& b, int k) {
-  Bitmap out(b.Width() * k, b.Height() * k);
-  platform::StretchBlit(out, 0, 0, out.Width(), out.Height(), b, 0, 0, b.Width(), b.Height());
-  return out;
-}
-
-// Art in flat colours, each part its own, with twins that are the same art enlarged:
-// a face built from them must be the 1x face enlarged, pixel for pixel.
-dialogs::CardArt FlatArtWithTwins(int k) {
-  dialogs::CardArt art;
-  art.Pos = Bitmap(73, 98, 0xFFFFFF);
-  art.Royal = Bitmap(141, 148);
-  for (int part = 0; part < 6; ++part)
-    platform::FillRect(art.Royal, 47 * (part % 3), 74 * (part / 3), 47, 74, 0xA00000 + part);
-  art.Suits = Bitmap(60, 30);
-  art.SuitSm = Bitmap(44, 22);
-  for (int part = 0; part < 8; ++part) {
-    platform::FillRect(art.Suits, 15 * (part % 4), 15 * (part / 4), 15, 15, 0x00B000 + part);
-    platform::FillRect(art.SuitSm, 11 * (part % 4), 11 * (part / 4), 11, 11, 0x00C000 + part);
-  }
-  art.Black = Bitmap(117, 28);
-  art.Red = Bitmap(117, 28);
-  for (int part = 0; part < 26; ++part) {
-    platform::FillRect(art.Black, 9 * (part % 13), 14 * (part / 13), 9, 14, 0x000100 * part);
-    platform::FillRect(art.Red, 9 * (part % 13), 14 * (part / 13), 9, 14, 0x000100 * part + 1);
-  }
-  for (Bitmap* b : {&art.Pos, &art.Royal, &art.Suits, &art.SuitSm, &art.Black, &art.Red})
-    b->SetTwin(k, Enlarged(*b, k));
-  return art;
-}
-
+// A face built from flat art whose twins are the same art enlarged must be the 1x face
+// enlarged, pixel for pixel.
 TEST(CardFaceTwin, IsTheFaceBuiltAtTheTwinsScale) {
   for (int k : {2, 3}) {
-    dialogs::CardArt art = FlatArtWithTwins(k);
+    dialogs::CardArt art = testing_support::FlatCardArt(k);
     // A number card (pips, one column stretched a pixel wider) and a court card.
     for (int value : {7, rules::kQueen}) {
       SCOPED_TRACE("k " + std::to_string(k) + " value " + std::to_string(value));
@@ -64,7 +36,7 @@ TEST(CardFaceTwin, IsTheFaceBuiltAtTheTwinsScale) {
 }
 
 TEST(CardFaceTwin, NoneUnlessEveryPictureHasOne) {
-  dialogs::CardArt art = FlatArtWithTwins(2);
+  dialogs::CardArt art = testing_support::FlatCardArt(2);
   EXPECT_EQ(dialogs::CardFace(art, 4, 0).Twin(3), nullptr);
   art.Suits = Bitmap(60, 30);  // the pips without their twin
   EXPECT_EQ(dialogs::CardFace(art, 4, 0).Twin(2), nullptr);

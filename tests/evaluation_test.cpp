@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "machine/lamps.h"
+#include "rules/pay_rules.h"
 #include "rules/strips.h"
-#include "tests/ordered_view.h"
 #include "tests/test_machine.h"
 
 namespace {
@@ -78,8 +78,9 @@ TEST(EvaluateRegularSpin, AllFruitIsHeardBetweenTheLinesAndTheRefill) {
   machine::EvaluateRegularSpin(e.t.m);
   EXPECT_EQ(e.t.fake.sounds, Join({Log(24, "Cherry5.wav"), {"Cherry10.wav"}, Log(6, "Cherry5.wav"),
                                    {"Cherry9.wav", "Cherry6.wav"}}));
-  EXPECT_EQ(e.g.CherryRollsLeft, 19);
-  EXPECT_EQ(e.g.FruitWon, 160);
+  // 24 steps from 6 earn 19 rolls; eight lines of 10 and the All Fruit bonus are paid.
+  EXPECT_EQ(std::tuple(e.g.CherryRollsLeft, e.g.FruitWon, e.g.ScreenBonus, e.g.Credits),
+            std::tuple(19, 160, rules::kScreenBonusAllFruit, 1000 + 8 * 10 + 160));
 }
 
 TEST(EvaluateRegularSpin, PoolContributionAloneIsShownButNotPaid) {

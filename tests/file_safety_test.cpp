@@ -38,6 +38,7 @@ TEST(FileSafety, ReadOnlyFilesAndDeadLinksFailLinkedFilesKeepModeAndOwner) {
   ProfileFile linked(folder.File("link.ini"));
   ASSERT_TRUE(linked.WriteSection("CurrentGame", {{"Spins", "3"}})) << linked.Failure();
   EXPECT_EQ(ReadBytes(target), "[Mine]\nkeep=me\n[CurrentGame]\nSpins=3\n");
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.path / "link.ini"));
   struct stat st {};
   ASSERT_EQ(::stat(target.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);

@@ -75,8 +75,9 @@ struct TwoMachines {
   view::MainView redrawn_view, fresh_view;
 };
 
-TEST(MainView, WinningsMeterShowsAShorterAmountWithNothingOfTheOldOne) {
-  for (int width : {640, 800, 1024}) {  // below 700 the window has no Winnings meter
+// Below 700 the window has no Winnings meter.
+TEST(MainView, MetersRedrawnShowNothingOfTheOldValueNorOfTheirLabel) {
+  for (int width : {640, 800, 1024}) {
     for (auto [from, to] : {std::pair{1000, 500}, {16, 8}}) {
       TwoMachines t(width);
       t.redrawn.m.g.SpinWin = from;
@@ -88,15 +89,10 @@ TEST(MainView, WinningsMeterShowsAShorterAmountWithNothingOfTheOldOne) {
       EXPECT_TRUE(SamePixels(t.redrawn.canvas, t.fresh.canvas)) << width << ": " << from << " -> " << to;
       EXPECT_EQ(LitPixels(t.fresh.canvas) > 0, width >= 700) << width;
     }
-  }
-}
-
-TEST(MainView, CoinsPlayedMeterLeavesItsLabelWhole) {
-  for (int width : {640, 800, 1024}) {
     TwoMachines t(width);
     t.redrawn_view.FormPaint();
     t.fresh_view.FormPaint();
-    for (int coins : {2, 1}) {  // 8 coins played, then 16, then 8 again
+    for (int coins : {2, 1}) {  // 8 coins played, then 16, then 8 again: the label stays whole
       t.redrawn.m.g.CoinsPerLine = coins;
       t.redrawn_view.DrawCoinsPlayedMeter();
     }

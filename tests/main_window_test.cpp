@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include <tuple>
 
 #include "machine/bets.h"
 #include "machine/lamps.h"
 #include "machine/spin_cycle.h"
 #include "machine/wheels.h"
+#include "tests/profile_test_support.h"
 #include "tests/test_machine.h"
 #include "view/command_bar.h"
 
@@ -28,25 +28,13 @@ std::pair<uint32_t, int32_t> WinningSeed() {
   }
 }
 
-std::string ReadFile(const std::filesystem::path& p) {
-  std::ifstream in(p);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 TEST(MainWindow, StartsWithTheSavedGameDefaultsAndPlacesItself) {
   TestForm t;
   const rules::GameState& g = t.form->Machine().g;
-  EXPECT_EQ(g.Credits, 1000);
-  EXPECT_EQ(g.Borrowed, 1000);
-  EXPECT_EQ(g.BellPool, 0);  // a first run has no pool yet
-  EXPECT_EQ(g.LinesPlayed * g.CoinsPerLine, 8);
-  EXPECT_TRUE(g.Sound && g.Double && g.PayMode);
-  EXPECT_EQ(t.shell.width, 790);
-  EXPECT_TRUE(t.shell.maximized);
-  EXPECT_TRUE(t.fake.Running(machine::Timer3));
-  EXPECT_EQ(t.shell.spots.size(), 1u + view::kCommandCount);
+  // A first run has no pool yet.
+  EXPECT_EQ(std::tuple(g.Credits, g.Borrowed, g.BellPool, g.LinesPlayed * g.CoinsPerLine), std::tuple(1000, 1000, 0, 8));
+  EXPECT_TRUE(g.Sound && g.Double && g.PayMode && t.shell.maximized && t.fake.Running(machine::Timer3));
+  EXPECT_EQ(std::pair(t.shell.width, t.shell.spots.size()), std::pair(790, size_t{1} + view::kCommandCount));
   EXPECT_EQ(t.fake.boxes.size(), 0u) << t.fake.boxes[0];
 }
 
@@ -61,7 +49,7 @@ TEST(MainWindow, ClosingMidSpinPaysTheWinBeforeTheSave) {
   t.form->FormKeyDown(machine::KeyEnter);
   EXPECT_TRUE(t.shell.closed);
   EXPECT_EQ(m.g.Credits, credits_after_win);
-  std::string ini = ReadFile(t.folder / "Vantello.ini");
+  std::string ini = testing_support::ReadBytes((t.folder / "Vantello.ini").string());
   EXPECT_NE(ini.find("Credits=" + std::to_string(credits_after_win)), std::string::npos) << ini;
   EXPECT_NE(ini.find("Spins=1"), std::string::npos);
   EXPECT_TRUE(std::none_of(t.dialogs.opened.begin(), t.dialogs.opened.end(),
@@ -125,7 +113,7 @@ TEST(Commands, TogglesChangeCaptionColourAndTip) {
   EXPECT_EQ(view::CaptionColour(g, view::CmdAutoSpin), platform::kWhite);
 }
 
-TEST(Commands, NewGameAsksSummaryNeedsASpinAndTheGameWaitsForTheWheels) {
+TEST(Commands, NewGameAndExitAskSummaryNeedsASpinAndTheGameWaitsForTheWheels) {
   TestForm t;
   rules::GameState& g = t.form->Machine().g;
   g.Credits = 5;
@@ -161,17 +149,16 @@ TEST(Commands, NewGameAsksSummaryNeedsASpinAndTheGameWaitsForTheWheels) {
   });
   t.form->FormKeyDown(machine::KeyEnter);
   EXPECT_EQ(refused, 4);
-}
 
-TEST(Commands, ExitAsksThenSavesAndCloses) {
-  TestForm t;
+  // Exit asks, then saves and closes.
+  std::filesystem::remove(t.folder / "Vantello.ini");
   t.fake.confirm_answer = false;
   t.form->CommandClick(view::CmdExit);
   EXPECT_FALSE(t.shell.closed);
   t.fake.confirm_answer = true;
   t.form->CommandClick(view::CmdExit);
   EXPECT_TRUE(t.shell.closed);
-  EXPECT_NE(ReadFile(t.folder / "Vantello.ini").find("[CurrentGame]"), std::string::npos);
+  EXPECT_NE(testing_support::ReadBytes((t.folder / "Vantello.ini").string()).find("[CurrentGame]"), std::string::npos);
   t.form->LogoClick();
   EXPECT_EQ(t.fake.boxes.back(), "Information: Vantello Version 2.0");
 }

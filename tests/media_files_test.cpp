@@ -21,29 +21,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Put16(std::vector<uint8_t>& b, uint32_t v) {
-  b.push_back(v & 0xFF);
-  b.push_back((v >> 8) & 0xFF);
-}
-void Put32(std::vector<uint8_t>& b, uint32_t v) {
-  Put16(b, v & 0xFFFF);
-  Put16(b, v >> 16);
-}
-
 // An 8-bit mono file of `frames` samples of silence.
 std::vector<uint8_t> QuietWav(uint32_t rate, uint32_t frames) {
-  std::vector<uint8_t> b = {'R', 'I', 'F', 'F'};
-  Put32(b, 36 + frames);
-  b.insert(b.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-  Put32(b, 16);
-  Put16(b, 1);
-  Put16(b, 1);
-  Put32(b, rate);
-  Put32(b, rate);
-  Put16(b, 1);
-  Put16(b, 8);
-  b.insert(b.end(), {'d', 'a', 't', 'a'});
-  Put32(b, frames);
+  std::vector<uint8_t> b;
+  auto put = [&](uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) b.push_back(static_cast<uint8_t>(v >> 8 * i));
+  };
+  auto text = [&](const char* t) { for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(t[i])); };
+  text("RIFF"), put(36 + frames, 4), text("WAVE"), text("fmt "), put(16, 4), put(1, 2), put(1, 2);
+  put(rate, 4), put(rate, 4), put(1, 2), put(8, 2), text("data"), put(frames, 4);
   b.resize(b.size() + frames, 128);
   return b;
 }

@@ -4,14 +4,7 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <map>
-// GCC 12 with the sanitizers warns of an uninitialised std::function deep inside
-// libstdc++'s regex compiler: a known false positive in the library, not in this file.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-#include <regex>
-#pragma GCC diagnostic pop
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -19,6 +12,7 @@
 
 #include "rules/pay_rules.h"
 #include "rules/strips.h"
+#include "tests/profile_test_support.h"
 #include "tools/paychart_rows.h"
 
 namespace {
@@ -76,12 +70,7 @@ void ExpectChartShowsTheRule(const std::vector<art::PayLine>& chart, LineRule ru
 
 // ---- The manual as the game ships it.
 
-std::string ShippedManual() {
-  std::ifstream in(std::string(VANTELLO_PROGRAM_DIR) + "Vantello.hlp", std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing_support::ShippedManual;
 
 std::string WithoutTags(const std::string& html) {
   static const std::regex tag("<[^>]*>");

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 #include "platform/profile_file.h"
 #include "tests/profile_test_support.h"
 
@@ -15,7 +18,7 @@ using testing_support::ReadBytes;
 using testing_support::TempFolder;
 using testing_support::WriteBytes;
 
-TEST(ProfileText, ReadsNamesWithoutCaseAndValuesWithoutBlanks) {
+TEST(ProfileText, ReadsNamesWithoutCaseAndValuesWithoutBlanksAsTheCommonRulesSay) {
   ProfileText t("[CurrentGame]\n  Credits =  250 \t\nGameName=\nSpins=7\r\n[Other]\nBells=2\n");
   EXPECT_EQ(t.Read("currentgame", "CREDITS"), "250");
   EXPECT_EQ(t.Read("CurrentGame", "Spins"), "7");
@@ -25,10 +28,9 @@ TEST(ProfileText, ReadsNamesWithoutCaseAndValuesWithoutBlanks) {
   EXPECT_EQ(t.ReadString("CurrentGame", "Bells", "3"), "3");
   EXPECT_EQ(t.ReadString("Missing", "Bells", "3"), "3");
   EXPECT_EQ(t.Read("Other", "Bells"), "2");
-}
 
-TEST(ProfileText, CommentsDuplicatesAndStrayLinesFollowTheCommonRules) {
-  ProfileText t(
+  // Comments, duplicates and stray lines follow the common rules.
+  t = ProfileText(
       "Credits=1\n"           // before any section: ignored
       "[A]\n"
       "; Credits=2\n"
@@ -72,41 +74,35 @@ TEST(ProfileText, TextThatIsNotUtf8GetsReplacementCharacters) {
   EXPECT_EQ(platform::CutToBytes("ab\xFF", 5), "ab" + kFffd);
 }
 
+// In place, at the section's end or in a new section, keeping CR LF, and never letting a
+// line break in a value start a line of its own.
 TEST(ProfileText, WritesInPlaceAtTheSectionEndOrInANewSection) {
-  ProfileText t("; saved games\n[A]\nx = 1 ; note\ny=2\n\n; about B\n[B]\nz=3");
-  t.Write("a", "X", "10");
-  t.Write("A", "w", "4");
-  t.Write("B", "v", "5");
-  t.Write("C", "u", "6");
-  EXPECT_EQ(t.Text(),
-            "; saved games\n[A]\nx = 10\ny=2\nw=4\n\n; about B\n[B]\nz=3\nv=5\n[C]\nu=6\n");
-  ProfileText empty;
-  empty.Write("CurrentGame", "Spins", "0");
-  EXPECT_EQ(empty.Text(), "[CurrentGame]\nSpins=0\n");
+  using Writes = std::vector<std::array<std::string, 3>>;
+  const std::tuple<std::string, Writes, std::string> cases[] = {
+      {"; saved games\n[A]\nx = 1 ; note\ny=2\n\n; about B\n[B]\nz=3",
+       {{"a", "X", "10"}, {"A", "w", "4"}, {"B", "v", "5"}, {"C", "u", "6"}},
+       "; saved games\n[A]\nx = 10\ny=2\nw=4\n\n; about B\n[B]\nz=3\nv=5\n[C]\nu=6\n"},
+      {"", {{"CurrentGame", "Spins", "0"}}, "[CurrentGame]\nSpins=0\n"},
+      {"[A]\r\nx=1\r\n\r\n[B]\r\ny=2", {{"A", "x", "7"}, {"A", "n", "8"}, {"B", "m", "9"}, {"C", "k", "0"}},
+       "[A]\r\nx=7\r\nn=8\r\n\r\n[B]\r\ny=2\r\nm=9\r\n[C]\r\nk=0\r\n"},
+      {"", {{"A", "Name", "Bob\r\n[B]\nCredits=99999"}}, "[A]\nName=Bob[B]Credits=99999\n"},
+  };
+  for (const auto& [before, writes, after] : cases) {
+    ProfileText t(before);
+    for (const auto& [section, key, value] : writes) t.Write(section, key, value);
+    EXPECT_EQ(t.Text(), after);
+  }
 }
 
-TEST(ProfileText, CrLfTextStaysCrLf) {
-  ProfileText t("[A]\r\nx=1\r\n\r\n[B]\r\ny=2");
-  t.Write("A", "x", "7");
-  t.Write("A", "n", "8");
-  t.Write("B", "m", "9");
-  t.Write("C", "k", "0");
-  EXPECT_EQ(t.Text(), "[A]\r\nx=7\r\nn=8\r\n\r\n[B]\r\ny=2\r\nm=9\r\n[C]\r\nk=0\r\n");
-}
-
-TEST(ProfileText, ALineBreakInAValueCannotStartANewLine) {
-  ProfileText t;
-  t.Write("A", "Name", "Bob\r\n[B]\nCredits=99999");
-  EXPECT_EQ(t.Text(), "[A]\nName=Bob[B]Credits=99999\n");
-  EXPECT_EQ(t.Read("B", "Credits"), std::nullopt);
-}
-
+// Many keys are one replacement of the file.
 TEST(ProfileFile, CreatesAMissingFileAndKeepsTheOldPermissions) {
   TempFolder folder;
-  ProfileFile file(folder.File("Vantello.ini"));
+  FailingFileOps counting;
+  ProfileFile file(folder.File("Vantello.ini"), &counting);
   EXPECT_EQ(file.Read().Text(), "");
   ASSERT_TRUE(file.WriteSection("CurrentGame", {{"Credits", "5"}, {"Spins", "6"}}));
   EXPECT_EQ(ReadBytes(file.Path()), "[CurrentGame]\nCredits=5\nSpins=6\n");
+  EXPECT_EQ(std::pair(counting.temps, counting.renames), std::pair(1, 1));
 
   chmod(file.Path().c_str(), 0640);
   ASSERT_TRUE(file.WriteSection("CurrentGame", {{"Credits", "7"}}));
@@ -160,26 +156,6 @@ TEST(ProfileFile, AFailedStepLeavesTheOldFileWhole) {
     EXPECT_EQ(ReadBytes(file.Path()), old);
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"Vantello.ini"});  // no stray temporaries
   }
-}
-
-TEST(ProfileFile, ManyKeysAreOneReplacementOfTheFile) {
-  TempFolder folder;
-  FailingFileOps counting;
-  ProfileFile file(folder.File("Vantello.ini"), &counting);
-  ASSERT_TRUE(file.WriteSection("GameNo1", {{"A", "1"}, {"B", "2"}, {"C", "3"}}));
-  EXPECT_EQ(counting.temps, 1);
-  EXPECT_EQ(counting.renames, 1);
-}
-
-TEST(ProfileFile, WritesThroughASymbolicLink) {
-  TempFolder folder;
-  std::filesystem::create_directory(folder.path / "real");
-  WriteBytes(folder.File("real/games.ini"), "[Mine]\nkeep=me\n");
-  std::filesystem::create_symlink("real/games.ini", folder.path / "Vantello.ini");
-  ProfileFile file(folder.File("Vantello.ini"));
-  ASSERT_TRUE(file.WriteSection("CurrentGame", {{"Spins", "3"}}));
-  EXPECT_TRUE(std::filesystem::is_symlink(folder.path / "Vantello.ini"));
-  EXPECT_EQ(ReadBytes(folder.File("real/games.ini")), "[Mine]\nkeep=me\n[CurrentGame]\nSpins=3\n");
 }
 
 }  // namespace

@@ -36,15 +36,7 @@ TEST(Random, ScalingHasNoModuloBias) {
   EXPECT_NEAR(low / static_cast<double>(draws), 1.0 / 3.0, 0.005);
 }
 
-TEST(Random, SameSeedSameNumbers) {
-  platform::Rng a(99), b(99), c(100);
-  bool differs = false;
-  for (int i = 0; i < 100; ++i) {
-    uint32_t x = a.Random(1000);
-    EXPECT_EQ(x, b.Random(1000));
-    differs |= x != c.Random(1000);
-  }
-  EXPECT_TRUE(differs);
-}
+// The same time of day gives the same draws, another time others: pinned by the two deals
+// of card_game_test.cpp and the spin of spin_golden_test.cpp.
 
 }  // namespace

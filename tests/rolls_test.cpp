@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "machine/spin_cycle.h"
 #include "rules/spin_rules.h"
 #include "rules/strips.h"
@@ -43,7 +45,6 @@ TEST(Rolls, BarRollsGoFirstAndAPendingCherryRollIsPlayedInsideTheLastOne) {
     if (t.m.CycleDepth > depth) spins.push_back({g.CherryRollMode, g.BarRollMode, g.Strips[4]});
     depth = t.m.CycleDepth;
   };
-  int32_t cherry_won_before = g.CherryRollsWon;
   machine::SpinCycle(t.m);
 
   ASSERT_EQ(spins.size(), 1u + 7u + 1u);
@@ -55,16 +56,9 @@ TEST(Rolls, BarRollsGoFirstAndAPendingCherryRollIsPlayedInsideTheLastOne) {
   // Still inside the last Bar Roll: both modes set, the cherry strip and its evaluation.
   EXPECT_TRUE(spins[8].cherry && spins[8].bar);
   EXPECT_EQ(spins[8].strip, rules::CherryRollStrip());
-  EXPECT_EQ(g.NumberOfBarRolls, 7);
-  EXPECT_EQ(g.NumberOfCherryRolls, 1);
-  EXPECT_EQ(g.Spins, 1);
-  EXPECT_EQ(g.TotalBets, 8);
+  EXPECT_EQ(std::tuple(g.NumberOfBarRolls, g.NumberOfCherryRolls, g.Spins, g.TotalBets, g.CherryRollsLeft, g.BarRollsLeft),
+            std::tuple(7, 1, 1, 8, 0, 0));
   EXPECT_FALSE(g.CherryRollMode || g.BarRollMode);
-  EXPECT_EQ(g.CherryRollsLeft + g.BarRollsLeft, 0);
-  EXPECT_GE(g.CherryRollsWon, cherry_won_before);
-  // Everything paid: the identity the statistics rest on.
-  int32_t paid = g.Credits - g.Borrowed + g.TotalBets;
-  EXPECT_GT(paid, 0);
 }
 
 }  // namespace

@@ -171,18 +171,34 @@ TEST_F(SlotDialogTest, ListsEverySlotInItsPanelAndHelpKeepsItOpen) {
     EXPECT_EQ(tm.m.g.GameName, "GameNo8");
     d.Click(d.Find("&Help"));
     EXPECT_TRUE(d.open);
+    // Opening, a name typed into a field changes nothing.
+    d.Type(NameField(d, 2), "Scribble");
+    d.Click(SlotButton(d, 2));
   });
   EXPECT_EQ(dialogs.opened.size(), 1u);
   EXPECT_EQ(tm.fake.helps, std::vector<std::string>{"/game/Vantello.hlp#41008"});
+  EXPECT_TRUE(tm.fake.boxes.empty());
+  EXPECT_EQ(SlotValue(1, "GameName"), "Weekend");
+  EXPECT_EQ(std::pair(tm.m.g.Credits, tm.m.g.GameName), std::pair(4321, std::string("CurrentGame")));
 }
 
-TEST_F(SlotDialogTest, CancelParksListsAndBringsTheGameBack) {
+TEST_F(SlotDialogTest, CancelOrClosingTheMachineParksListsAndBringsTheGameBack) {
   auto before = Saved(tm.m.g);
-  Show(kOpen, [](FakeDialog& d) { d.Click(d.Find("&Cancel")); });
-
-  EXPECT_EQ(ops.journal, Then(Then({"save CurrentGame"}, Loads(8)), Loads(1)));
-  EXPECT_EQ(Saved(tm.m.g), before);
-  EXPECT_EQ(tm.m.g.GameName, "CurrentGame");
+  for (bool close_machine : {false, true}) {
+    SCOPED_TRACE(close_machine ? "machine closed" : "Cancel");
+    Show(kOpen, [&](FakeDialog& d) {
+      if (!close_machine) return d.Click(d.Find("&Cancel"));
+      ASSERT_TRUE(tm.m.CloseOpenDialog);
+      tm.m.CloseOpenDialog();
+      EXPECT_FALSE(d.open);
+      EXPECT_EQ(Saved(tm.m.g), before);
+    });
+    // Parked again unchanged the second time.
+    EXPECT_EQ(ops.journal, Then(Then({close_machine ? "save" : "save CurrentGame"}, Loads(8)), Loads(1)));
+    EXPECT_EQ(Saved(tm.m.g), before);
+    EXPECT_EQ(tm.m.g.GameName, "CurrentGame");
+    EXPECT_FALSE(tm.m.CloseOpenDialog);
+  }
   EXPECT_EQ(SlotValue(persistence::kCurrentGameSlot, "Credits"), "777");
   // What a section does not hold is not touched.
   EXPECT_EQ(tm.m.g.LastSpinSummary, "Line 1: 20");
@@ -210,15 +226,8 @@ TEST_F(SlotDialogTest, SavingAsksTheNameAndSavesTheLiveGameIntoTheSlot) {
   EXPECT_EQ(Saved(tm.m.g), before);
 }
 
-TEST_F(SlotDialogTest, AnEmptiedPromptSavesAnEmptyName) {
-  tm.fake.input_answer = "";
-  Show(kSave, [](FakeDialog& d) { d.Click(SlotButton(d, 1)); });
-  EXPECT_EQ(tm.fake.boxes, std::vector<std::string>{"Input: Name for this saved game? [GameNo1]"});
-  EXPECT_EQ(SlotValue(0, "GameName"), "");
-  Show(kOpen, [](FakeDialog& d) { EXPECT_EQ(d.controls[NameField(d, 1)].text, ""); });
-}
-
-TEST_F(SlotDialogTest, CancellingTheNamePromptWritesNothing) {
+// An emptied prompt saves an empty name; a cancelled one writes nothing at all.
+TEST_F(SlotDialogTest, TheNamePromptEmptiedOrCancelled) {
   SaveIntoSlot(2, "Keep me", 50, 50, "01/01/20");
   ParkLiveGameAlready();
   const std::string file_before = ReadBytes(path);
@@ -228,10 +237,16 @@ TEST_F(SlotDialogTest, CancellingTheNamePromptWritesNothing) {
     d.Click(SlotButton(d, 3));
     EXPECT_FALSE(d.open);
   });
-
   EXPECT_EQ(tm.fake.boxes.size(), 1u);
   EXPECT_EQ(ReadBytes(path), file_before);
   EXPECT_EQ(Saved(tm.m.g), before);
+
+  tm.fake.boxes.clear();
+  tm.fake.input_answer = "";
+  Show(kSave, [](FakeDialog& d) { d.Click(SlotButton(d, 1)); });
+  EXPECT_EQ(tm.fake.boxes, std::vector<std::string>{"Input: Name for this saved game? [GameNo1]"});
+  EXPECT_EQ(SlotValue(0, "GameName"), "");
+  Show(kOpen, [](FakeDialog& d) { EXPECT_EQ(d.controls[NameField(d, 1)].text, ""); });
 }
 
 TEST_F(SlotDialogTest, OpeningANeverSavedSlotStartsItsDefaultGame) {
@@ -247,30 +262,6 @@ TEST_F(SlotDialogTest, OpeningANeverSavedSlotStartsItsDefaultGame) {
   EXPECT_EQ(SlotValue(persistence::kCurrentGameSlot, "Credits"), "1000");
   EXPECT_EQ(SlotValue(4, "GameName"), "<missing>");
   EXPECT_TRUE(tm.fake.boxes.empty());
-}
-
-TEST_F(SlotDialogTest, TypingIntoANameFieldWhileOpeningChangesNothing) {
-  SaveIntoSlot(1, "Weekend", 4321, 2000, "03/04/25");
-  Show(kOpen, [](FakeDialog& d) {
-    d.Type(NameField(d, 2), "Scribble");
-    d.Click(SlotButton(d, 2));
-  });
-
-  EXPECT_TRUE(tm.fake.boxes.empty());
-  EXPECT_EQ(SlotValue(1, "GameName"), "Weekend");
-  EXPECT_EQ(tm.m.g.Credits, 4321);
-  EXPECT_EQ(tm.m.g.GameName, "CurrentGame");
-}
-
-TEST_F(SlotDialogTest, ClosingTheMachineWindowClosesTheDialogWithTheGameBack) {
-  auto before = Saved(tm.m.g);
-  Show(kOpen, [&](FakeDialog& d) {
-    ASSERT_TRUE(tm.m.CloseOpenDialog);
-    tm.m.CloseOpenDialog();
-    EXPECT_FALSE(d.open);
-    EXPECT_EQ(Saved(tm.m.g), before);
-  });
-  EXPECT_FALSE(tm.m.CloseOpenDialog);
 }
 
 // ---- A file that fails ----

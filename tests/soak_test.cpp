@@ -1,7 +1,7 @@
 // A long session on the test double: a hundred thousand paid spins in auto spin, with
 // skill stops at random moments, bet changes between and during spins, borrowing when
-// the money runs out, the periodic save, and the program closed and started again now
-// and then. After every spin the money must add up and every meter stay in its range.
+// the money runs out and the periodic save. After every spin the money must add up and
+// every meter stay in its range: the ranges a saved game loads back (saved_game_test.cpp).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -93,7 +93,7 @@ TEST(Soak, HundredThousandSpinsKeepTheMoneyAndMetersRight) {
 
   std::mt19937 rng(20240615);
   auto chance = [&](int one_in) { return std::uniform_int_distribution<int>(1, one_in)(rng) == 1; };
-  int checked_spins = 0, stop_presses = 0, refused_changes = 0, borrows = 0, restarts = 0;
+  int checked_spins = 0, stop_presses = 0, refused_changes = 0, borrows = 0;
 
   auto check_after_spin = [&] {
     if (checked_spins == watch.bets_taken) return;
@@ -165,31 +165,14 @@ TEST(Soak, HundredThousandSpinsKeepTheMoneyAndMetersRight) {
     machine::RequestSpin(m);
     check_after_spin();
     t.fake.boxes.clear();
-
-    if (chance(20)) {
-      // The window closes and the game is started again from its saved copy.
-      g.AutoSpin = false;
-      g.StopRequested = true;
-      ASSERT_TRUE(m.SaveCurrentGame());
-      GameState fresh;
-      rules::ApplyStartupValues(fresh);
-      persistence::LoadGameSection(fresh, file, persistence::kCurrentGameSlot, kToday);
-      GameState expected = g;
-      expected.GameName = "CurrentGame", expected.GameDate = kToday;
-      ASSERT_EQ(persistence::SavedFieldsText(fresh), persistence::SavedFieldsText(expected)) << "after " << watch.bets_taken << " spins";
-      std::tie(fresh.ScreenWidth, fresh.CellSize, fresh.OriginX, fresh.OriginY) = std::tie(g.ScreenWidth, g.CellSize, g.OriginX, g.OriginY);
-      g = fresh;
-      ++restarts;
-    }
   }
   ASSERT_EQ(watch.problem, "");
   EXPECT_GE(watch.bets_taken, kPaidSpins);
   EXPECT_EQ(g.Spins, watch.bets_taken);
 
   // The session went through everything it claims to.
-  EXPECT_TRUE(stop_presses > 1000 && refused_changes > 100 && borrows > 0 && restarts > 10 && saves > restarts)
-      << stop_presses << " stops, " << refused_changes << " refusals, " << borrows << " loans, " << restarts
-      << " restarts, " << saves << " saves";
+  EXPECT_TRUE(stop_presses > 1000 && refused_changes > 100 && borrows > 0 && saves > 1000)
+      << stop_presses << " stops, " << refused_changes << " refusals, " << borrows << " loans, " << saves << " saves";
   EXPECT_TRUE(g.NumberOfCherryRolls > 0 && g.NumberOfBarRolls > 0 && g.BellPoolWon > 0);
   EXPECT_EQ(g.DoubleOrNothingWon, 0);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "machine/spin_cycle.h"
@@ -46,18 +47,6 @@ int SideLampDraws(TestMachine& t, bool with_hatching = false) {
   return n;
 }
 int TimerDraws(TestMachine& t) { return SideLampDraws(t, true); }
-
-TEST(SpinCycle, BonusLampLightsOnlyAfterItsStartingState) {
-  TestMachine win, lose;
-  win.fake.time_of_day_ = SeedFor(4, 1);
-  lose.fake.time_of_day_ = SeedFor(4, -1);
-  machine::SpinCycle(win.m);
-  machine::SpinCycle(lose.m);
-  EXPECT_TRUE(win.m.g.BonusLamp);
-  EXPECT_TRUE(win.fake.Running(machine::Timer1));
-  EXPECT_TRUE(Played(win, "Cherry2.wav"));
-  EXPECT_FALSE(lose.m.g.BonusLamp);
-}
 
 TEST(SpinCycle, LampTimersRunInTheBonusPauseButNeverOverTheTurningWheels) {
   {
@@ -109,26 +98,9 @@ TEST(SpinCycle, LampTimersRunInTheBonusPauseButNeverOverTheTurningWheels) {
   }
 }
 
-// A full spin draws at once, then runs 101 steps at least 25 ms apart (the waits between
-// them are pinned in pacing_test.cpp), moving the chaser 97 times and clicking once per
-// wheel; a stop queued before the first step stops everything at once.
-TEST(SpinCycle, FullSpinRuns101PacedStepsButAStopBeforeTheFirstStepEndsItAtOnce) {
-  TestMachine full;
-  std::vector<uint64_t> draw_times;
-  full.canvas.OnDamage([&](int, int, int, int) {
-    if (draw_times.empty() || draw_times.back() != full.fake.TickMs()) draw_times.push_back(full.fake.TickMs());
-  });
-  full.fake.pump_step_ms = 7;  // steps fall due late, as on a busy machine
-  full.canvas.Record(true);
-  const uint64_t began = full.fake.TickMs();
-  machine::SpinCycle(full.m);
-  ASSERT_EQ(draw_times.size(), 1u + 101u);
-  EXPECT_EQ(draw_times.front(), began);
-  for (size_t i = 1; i < draw_times.size(); ++i) EXPECT_GE(draw_times[i] - draw_times[i - 1], 25u);
-  EXPECT_EQ(ChaserDraws(full), 97);
-  EXPECT_EQ(Clicks(full), 9);
-  EXPECT_FALSE(full.m.g.SpinInProgress);
-
+// A full spin's 101 paced steps are pinned in pacing_test.cpp and its drawing, clicks and
+// length in spin_golden_test.cpp. A stop queued before the first step stops everything at once.
+TEST(SpinCycle, AStopBeforeTheFirstStepEndsTheSpinAtOnce) {
   TestMachine t;
   t.m.g.StopRequested = true;  // an old request is forgotten by the set-up...
   t.fake.OnPump(0, [&] { t.m.g.StopRequested = true; });  // ...a queued Space is not
@@ -147,17 +119,21 @@ TEST(SpinCycle, FullSpinRuns101PacedStepsButAStopBeforeTheFirstStepEndsItAtOnce)
   EXPECT_FALSE(drawn_spinning);
 }
 
-TEST(SpinCycle, StopWhileAllSixLampsAreLitWinsTheBonusLamp) {
-  for (int dir : {-1, 1}) {
+// The lamp lights after a full spin only from its winning starting state, and a stop while
+// all six chaser lamps are lit wins it from any start.
+TEST(SpinCycle, BonusLampLightsFromItsStartingStateOrAStopWithAllSixLampsLit) {
+  for (auto [pos, dir, stop, lit] : {std::tuple{4, 1, false, true}, {4, -1, false, false}, {0, -1, true, true}, {0, 1, true, true}}) {
     TestMachine t;
-    t.fake.time_of_day_ = SeedFor(0, dir);  // a start that would not win on its own
-    t.fake.on_pump = [&] {
+    t.fake.time_of_day_ = SeedFor(pos, dir);
+    t.fake.on_pump = [&, stop = stop] {
       auto& l = t.m.g.ChaserLamps;
-      if (t.m.g.SpinInProgress && std::all_of(l.begin(), l.end(), [](bool b) { return b; }))
+      if (stop && t.m.g.SpinInProgress && std::all_of(l.begin(), l.end(), [](bool b) { return b; }))
         t.m.g.StopRequested = true;
     };
     machine::SpinCycle(t.m);
-    EXPECT_TRUE(t.m.g.BonusLamp) << dir;
+    EXPECT_EQ(t.m.g.BonusLamp, lit) << pos << " " << dir;
+    EXPECT_EQ(t.fake.Running(machine::Timer1), lit);  // the celebration
+    EXPECT_EQ(Played(t, "Cherry2.wav"), lit);
   }
 }
 

@@ -9,7 +9,7 @@ namespace {
 
 std::vector<int> Codes(const rules::Strip& s) { return std::vector<int>(s.begin(), s.end()); }
 
-TEST(Strips, RegularStripsAreAsTabled) {
+TEST(Strips, RegularAndRollStripsAreAsTabled) {
   const std::vector<std::vector<int>> expected = {
       {8, 2, 4, 9, 1, 6, 8, 7, 5, 0, 7, 4, 6, 3, 4, 1, 9, 3, 5, 8},
       {7, 2, 4, 9, 1, 6, 3, 0, 7, 5, 7, 2, 6, 9, 5, 4, 3, 9, 2, 6},
@@ -27,6 +27,11 @@ TEST(Strips, RegularStripsAreAsTabled) {
     EXPECT_EQ(std::count(strips[w].begin(), strips[w].end(), rules::Seven), 1);
     EXPECT_EQ(std::count(strips[w].begin(), strips[w].end(), rules::RollSeven), 0);
   }
+  auto cherry = rules::CherryRollStrip();
+  EXPECT_EQ(std::pair(std::count(cherry.begin(), cherry.end(), rules::Cherry), std::count(cherry.begin(), cherry.end(), rules::RollSeven)),
+            std::pair(7l, 3l));
+  EXPECT_EQ(cherry[3], rules::RollSeven);
+  EXPECT_EQ(Codes(rules::BarRollStrip()), (std::vector<int>{11, 10, 2, 1, 3, 2, 3, 11, 3, 1, 11, 2, 3, 11, 3, 10, 11, 1, 3, 2}));
 }
 
 TEST(Strips, StartupStopsShowBarsSevensAndFruit) {
@@ -36,15 +41,6 @@ TEST(Strips, StartupStopsShowBarsSevensAndFruit) {
   shown.reserve(9);
   for (int w = 0; w < 9; ++w) shown.push_back(rules::CellSymbol(g, w));
   EXPECT_EQ(shown, (std::vector<int>{1, 2, 3, 0, 0, 0, 9, 7, 6}));
-}
-
-TEST(Strips, RollStripsHoldTheirSymbols) {
-  auto cherry = rules::CherryRollStrip();
-  EXPECT_EQ(std::count(cherry.begin(), cherry.end(), rules::Cherry), 7);
-  EXPECT_EQ(std::count(cherry.begin(), cherry.end(), rules::RollSeven), 3);
-  EXPECT_EQ(cherry[3], rules::RollSeven);
-  auto bar = rules::BarRollStrip();
-  EXPECT_EQ(Codes(bar), (std::vector<int>{11, 10, 2, 1, 3, 2, 3, 11, 3, 1, 11, 2, 3, 11, 3, 10, 11, 1, 3, 2}));
 }
 
 TEST(Wheels, MotionWindowWrapsAtTheStripEnd) {

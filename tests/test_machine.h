@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/card_table.h"
 #include "rules/game_state.h"
 #include "machine/machine.h"
 #include "platform/testing/fake_dialog.h"
@@ -32,6 +33,44 @@ class RecordingView : public machine::MachineView {
   std::vector<std::string> calls;
 };
 
+// A view that writes the meter redraws and the sounds into one log, in the order they
+// happened, with the meter's value at each redraw.
+class OrderedView : public machine::MachineView {
+ public:
+  OrderedView(machine::Machine& m, platform::testing::FakePlatform& fake) : m_(m), fake_(fake) {
+    m.view = this;
+  }
+  void DrawCreditsMeter() override { Note("Credits=" + std::to_string(m_.g.Credits)); }
+  void DrawBellPoolMeter() override { Note("BellPool=" + std::to_string(m_.g.BellPool)); }
+  void DrawLinesMeter() override { Note("Lines"); }
+  void DrawCoinsMeter() override { Note("Coins"); }
+  void DrawCoinsPlayedMeter() override { Note("CoinsPlayed"); }
+  void DrawBellsRow() override { Note("Bells=" + std::to_string(m_.g.Bells)); }
+  void DrawCherriesRow() override { Note("Cherries=" + std::to_string(m_.g.Cherries)); }
+  void ShowWinnings(bool show) override { Note(show ? "ShowWinnings" : "HideWinnings"); }
+  void DrawCommandCaptions() override { Note("Captions"); }
+  void RepaintAll() override { Note("Repaint"); }
+
+  // Something else worth placing in the sequence (a card game, a timer found running).
+  void Note(const std::string& what) {
+    Flush();
+    log_.push_back(what);
+  }
+  const std::vector<std::string>& Log() {
+    Flush();
+    return log_;
+  }
+
+ private:
+  void Flush() {
+    for (; sounds_seen_ < fake_.sounds.size(); ++sounds_seen_) log_.push_back(fake_.sounds[sounds_seen_]);
+  }
+  machine::Machine& m_;
+  platform::testing::FakePlatform& fake_;
+  size_t sounds_seen_ = 0;
+  std::vector<std::string> log_;
+};
+
 struct TestMachine {
   explicit TestMachine(int screen_width = 640, int cell_size = 64);
 
@@ -45,6 +84,10 @@ struct TestMachine {
   RecordingView view;
   machine::Machine m;
 };
+
+// Card artwork in flat colours, so that each pixel of a face tells where it came from; with
+// a twin_scale, each picture also has its twin, the same art that many times as large.
+dialogs::CardArt FlatCardArt(int twin_scale = 0);
 
 }  // namespace testing_support
 
@@ -79,9 +122,10 @@ class FakeShell : public platform::WindowShell {
 };
 
 // The real main window on the test double, with the generated artwork and a saved-game
-// file in a fresh temporary folder.
+// file in a fresh temporary folder; drawing on its own recording canvas unless given one.
 struct TestForm {
-  explicit TestForm(int screen_width = 800, int screen_height = 600);
+  explicit TestForm(int screen_width = 800, int screen_height = 600, platform::Canvas* draw_on = nullptr,
+                    view::PictureSource pictures = nullptr);
   ~TestForm();
   // A new window started on the same folder, as the next start of the game.
   void Reopen();
@@ -96,6 +140,8 @@ struct TestForm {
 
  private:
   platform::ScreenInfo screen_;
+  platform::Canvas& draw_on_;
+  view::PictureSource pictures_;
 };
 
 }  // namespace testing_support

@@ -152,26 +152,10 @@ double Difference(const Bitmap& a, const Bitmap& b, int x0, int y0, int x1, int 
   return sum / (3.0 * (x1 - x0) * (y1 - y0));
 }
 
-TEST(TwinPictures, AreExactlyKTimesTheirOriginal) {
-  for (const Twin& t : kTwins) {
-    Bitmap one = Original(t);
-    ASSERT_FALSE(one.Empty()) << t.name;
-    for (int k : {2, 3}) {
-      SCOPED_TRACE(TwinFile(t, k));
-      std::vector<uint8_t> bytes;
-      ASSERT_TRUE(platform::ReadFile(TwinFile(t, k), bytes, 64u << 20));
-      ASSERT_GT(bytes.size(), 54u);
-      EXPECT_EQ(bytes[28] | bytes[29] << 8, 24) << "a twin is true-colour";
-      Bitmap twin = Drawn(t, k);
-      EXPECT_EQ(twin.Width(), k * one.Width());
-      EXPECT_EQ(twin.Height(), k * one.Height());
-    }
-  }
-}
-
-// Each part, brought down, looks like its original, and fits it better where it is than
-// one 1x pixel away in any direction: the game cuts the twin at k times the 1x offsets.
-TEST(TwinPictures, BroughtDownMatchTheirOriginalPartByPart) {
+// Each twin is true-colour and exactly k times its original; each part, brought down, looks
+// like its original, and fits it better where it is than one 1x pixel away in any
+// direction: the game cuts the twin at k times the 1x offsets.
+TEST(TwinPictures, AreKTimesTheirOriginalAndBroughtDownMatchItPartByPart) {
   for (const Twin& t : kTwins) {
     Bitmap one = Original(t);
     Cuts columns = t.columns.empty() ? Cuts{0, one.Width()} : t.columns;
@@ -179,6 +163,10 @@ TEST(TwinPictures, BroughtDownMatchTheirOriginalPartByPart) {
     ASSERT_EQ(columns.back(), one.Width()) << t.name;
     ASSERT_EQ(rows.back(), one.Height()) << t.name;
     for (int k : {2, 3}) {
+      std::vector<uint8_t> bytes;
+      ASSERT_TRUE(platform::ReadFile(TwinFile(t, k), bytes, 64u << 20)) << TwinFile(t, k);
+      ASSERT_GT(bytes.size(), 54u);
+      EXPECT_EQ(bytes[28] | bytes[29] << 8, 24) << TwinFile(t, k) << " is not true-colour";
       Bitmap twin = Drawn(t, k);
       ASSERT_EQ(twin.Width(), k * one.Width()) << t.name;
       ASSERT_EQ(twin.Height(), k * one.Height()) << t.name;
@@ -201,26 +189,6 @@ TEST(TwinPictures, BroughtDownMatchTheirOriginalPartByPart) {
   }
 }
 
-// The game draws the symbols into the nine white windows of the machine front, so at k
-// times the size they must be white exactly from k times their 1x corner, framed just
-// outside it.
-TEST(TwinPictures, WheelWindowsSitAtKTimesTheirPlace) {
-  const int x = 75, y = 70, w = 99, h = 150, pitch_x = 124, pitch_y = 173;
-  for (const char* name : {"Backlg.bmp"})
-    for (int k : {2, 3}) {
-      Bitmap front = Drawn(Twin{name, kFile, {}, {}}, k);
-      ASSERT_EQ(front.Width(), k * 498) << name;
-      for (int cell = 0; cell < 9; ++cell) {
-        SCOPED_TRACE(std::to_string(k) + "x/" + name + " window " + std::to_string(cell));
-        int x0 = k * (x + pitch_x * (cell % 3)), y0 = k * (y + pitch_y * (cell / 3));
-        int stray = 0;
-        for (int j = 0; j < k * h; ++j)
-          for (int i = 0; i < k * w; ++i) stray += front.Pixel(x0 + i, y0 + j) != platform::kWhite;
-        EXPECT_EQ(stray, 0);
-        for (int i = 0; i < k * w; ++i) EXPECT_NE(front.Pixel(x0 + i, y0 - 1), platform::kWhite) << i;
-        for (int j = 0; j < k * h; ++j) EXPECT_NE(front.Pixel(x0 - 1, y0 + j), platform::kWhite) << j;
-      }
-    }
-}
+// Where the wheel windows of the large front stand at 2x and 3x: assets_test.cpp.
 
 }  // namespace

@@ -99,49 +99,44 @@ class Boxes : public ::testing::Test {
   platform::fltk::GameWindow machine{"Vantello", 612, 393, desktop.Text()};
 };
 
-TEST_F(Boxes, InformationAndNoticeHaveOneOkButton) {
+// Each box with each way to answer it: what the game gets back, the title (when it has
+// one of its own) and the buttons (when fixed).
+TEST_F(Boxes, EachBoxOpensCentredAndGivesBackTheButtonPressed) {
   const std::string summary =
       "Line 1 paid 16 credits for three Oranges. Line 5 paid 40 credits for three Plums. "
       "The Bell Pool holds 120 credits and two Cherry Rolls are waiting.\r\nTotal paid: 56 credits.";
-  for (bool notice : {false, true}) {
-    BoxReader reader([](Fl_Window& box) { Press(box, "OK"); });
-    if (notice) desktop.Notice(summary);
-    else desktop.Information(summary);
-    ExpectCentredAndFitting(reader.seen);
-    EXPECT_EQ(reader.seen.title, notice ? "Vantello" : "Information");
-    EXPECT_EQ(reader.seen.buttons, std::vector<std::string>{"OK"});
-  }
-}
-
-TEST_F(Boxes, ConfirmIsYesOnlyForYes) {
-  const std::pair<std::function<void(Fl_Window&)>, bool> answers[] = {
-      {[](Fl_Window& box) { Press(box, "&Yes"); }, true},
-      {[](Fl_Window& box) { Press(box, "&No"); }, false},
-      {Escape, false},
+  auto confirm = [&] { return desktop.Confirm("Are you sure you want to exit the game?") ? "yes" : "no"; };
+  auto input = [&](const char* prompt, const char* message = "") {
+    return [=, this] { return desktop.Input(prompt, message, "GameNo1").value_or("(cancelled)"); };
   };
-  for (const auto& [answer, expected] : answers) {
-    BoxReader reader(answer);
-    EXPECT_EQ(desktop.Confirm("Are you sure you want to exit the game?"), expected);
+  auto press = [](const char* caption) { return [caption](Fl_Window& box) { Press(box, caption); }; };
+  auto type = [](const char* then) { return [then](Fl_Window& box) { Type(box, "Lucky"); Press(box, then); }; };
+  struct Case {
+    std::function<std::string()> ask;
+    std::function<void(Fl_Window&)> answer;
+    std::string result, title;
+    std::vector<std::string> buttons;
+  };
+  const Case cases[] = {
+      {[&] { desktop.Information(summary); return ""; }, press("OK"), "", "Information", {"OK"}},
+      {[&] { desktop.Notice(summary); return ""; }, press("OK"), "", "Vantello", {"OK"}},
+      {confirm, press("&Yes"), "yes", "", {"&Yes", "&No"}},
+      {confirm, press("&No"), "no", "", {"&Yes", "&No"}},
+      {confirm, Escape, "no", "", {"&Yes", "&No"}},
+      {input("Name for this saved game?"), type("OK"), "Lucky", "Name for this saved game?", {}},
+      {input("Name for this saved game?"), type("Cancel"), "(cancelled)", "", {}},
+      {input("Name", "Your name, please:"), Escape, "(cancelled)", "", {}},
+  };
+  for (const Case& c : cases) {
+    BoxReader reader(c.answer);
+    EXPECT_EQ(c.ask(), c.result);
     ExpectCentredAndFitting(reader.seen);
-    EXPECT_EQ(reader.seen.buttons, (std::vector<std::string>{"&Yes", "&No"}));
-  }
-}
-
-TEST_F(Boxes, InputGivesBackWhatWasTypedUnlessCancelled) {
-  {
-    BoxReader reader([](Fl_Window& box) { Type(box, "Lucky"); Press(box, "OK"); });
-    EXPECT_EQ(desktop.Input("Name for this saved game?", "", "GameNo1"), std::optional<std::string>("Lucky"));
-    ExpectCentredAndFitting(reader.seen);
-    EXPECT_EQ(reader.seen.title, "Name for this saved game?");
-  }
-  {
-    BoxReader reader([](Fl_Window& box) { Type(box, "Lucky"); Press(box, "Cancel"); });
-    EXPECT_EQ(desktop.Input("Name for this saved game?", "", "GameNo1"), std::nullopt);
-  }
-  {
-    BoxReader reader(Escape);
-    EXPECT_EQ(desktop.Input("Name", "Your name, please:", "GameNo1"), std::nullopt);
-    ExpectCentredAndFitting(reader.seen);
+    if (!c.title.empty()) {
+      EXPECT_EQ(reader.seen.title, c.title);
+    }
+    if (!c.buttons.empty()) {
+      EXPECT_EQ(reader.seen.buttons, c.buttons);
+    }
   }
 }
 

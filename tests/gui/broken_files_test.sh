@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Damaged files beside the game: every picture, sound and the manual in turn cut short,
 # emptied or overwritten with noise. The game still starts, says so once when one of
-# the machine's pictures cannot be read, spins, and ends cleanly on SIGTERM.
+# the machine's pictures cannot be read, spins, and ends cleanly on SIGTERM. A signal
+# while the notice is open ends the game at once and leaves the saved game alone.
 # Usage (under Xvfb, 1024x768): broken_files_test.sh GAME
 . "$(dirname "$0")/lib.sh"
 folder=$WORK/program
@@ -61,6 +62,7 @@ run() {
     [ "$notices" -eq 1 ] && pass "$label: the missing-artwork notice" || fail "$label: no notice"
     key Return
     sleep 0.8
+    [ "$(small_windows)" -eq 0 ] || fail "$label: a second notice"
   else
     [ "$notices" -eq 0 ] && pass "$label: no notice" || fail "$label: an unexpected notice"
   fi
@@ -95,6 +97,13 @@ run() {
     GAME_PID=
   fi
 }
+
+ini=$XDG_DATA_HOME/vantello/Vantello.ini
+printf 'Credits=777\n' >> "$ini"
+rm "$folder/Cherry96.bmp"
+start_game
+term_within_5s; [ $? -ne 124 ] && pass "SIGTERM during the notice ends the game" || fail "SIGTERM during the notice: still running"
+grep -q '^Credits=777' "$ini" && pass "the saved game is left as it was" || fail "the saved game changed: $(cat "$ini")"
 
 for i in 0 1 2; do
   way=${ways[$i]}

@@ -3,6 +3,10 @@
 # manual closes, Enter at once spins the wheels. F1 in a dialog opens the manual even
 # when the game was started from another folder, and that manual answers its keys and
 # closes while the dialog is still open. Boxes and the manual open centred on the machine.
+# FREE Spins show their blinking counter. Logging out ends the game promptly from anywhere:
+# SIGTERM with any box, dialog or the manual open, mid-spin or idle, ends the process
+# within 5 seconds, and the saved game holds the spin (mid-spin) or the bet just set
+# (idle). A burst of refused keys holds nothing up either.
 # Usage (under Xvfb, 1024x768): focus_test.sh GAME FIXED_TIME_LIBRARY FIND_SEED
 GAME=$1; SHIM=$2; FIND=$3
 . "$(dirname "$0")/lib.sh"
@@ -12,11 +16,7 @@ mkdir -p "$XDG_DATA_HOME/vantello"
 printf '[CurrentGame]\nDouble=0\nBellPool=0\nLinesPlayed=0\n' > "$XDG_DATA_HOME/vantello/Vantello.ini"
 cd /
 
-# At 1024x768 the command bar's columns stand at x 861 and 923, its lowest row (Help?) at
-# y 428 and each row 20 pixels above the last.
-bar() { click $(( 861 + 62 * $1 )) $(( 428 - 20 * $2 )); }
 MANUAL="Vantello Manual"
-
 
 centred() {
   local x y w h mx my mw mh
@@ -80,33 +80,32 @@ spins box
 
 # The save dialog and its manual; then its name prompt (the dialog is 616 x 360, centred
 # on the screen): the name typed is saved.
-SAVE="Save a Game -- Select Game Slot"
+SAVE_DIALOG="Save a Game -- Select Game Slot"
 PROMPT="Name for this saved game[?]"  # a pattern for xdotool
-bar 1 4
-manual_over "$SAVE" save
-bar 1 4
-if wait_for "$SAVE"; then
+command_click $SAVE
+manual_over "$SAVE_DIALOG" save
+command_click $SAVE
+if wait_for "$SAVE_DIALOG"; then
   sleep 0.5
   click $(( 204 + 271 )) $(( 204 + 49 ))
   wait_for "$PROMPT" && pass "prompt: opens for slot 1" || fail "prompt: no name prompt"
-  centred "$PROMPT"
   key ctrl+a; xdotool type Lucky; key Return
   sleep 0.5
   [ "$(windows_named "$PROMPT")" -eq 0 ] && pass "prompt: Enter takes the name" || fail "prompt: still open"
   grep -q "=Lucky" "$XDG_DATA_HOME/vantello/Vantello.ini" && pass "prompt: the game is saved as typed" ||
     fail "prompt: no game saved as Lucky"
   sleep 0.3
-  [ "$(windows_named "$SAVE")" -eq 0 ] && pass "save: the save closes the dialog" || fail "save: the dialog stays open"
+  [ "$(windows_named "$SAVE_DIALOG")" -eq 0 ] && pass "save: the save closes the dialog" || fail "save: the dialog stays open"
 else
   fail "save: the dialog did not open"
 fi
 spins save
 
 # The pay chart and borrowing, each with its manual, then the manual of the machine.
-bar 0 2
+command_click $PAYCHART
 manual_over "Payoff Chart" paychart
 spins paychart
-bar 0 3
+command_click $BORROW
 manual_over "Use this form to borrow or pay back credits" borrow
 spins borrow
 # Each dialog opens the manual at its own topic.
@@ -126,4 +125,69 @@ spins manual
 key F1
 wait_for "$MANUAL" || fail "machine: F1 opens no manual the second time"
 stop_game && pass "ends with status 0 while the manual is open" || fail "exit status not 0"
+
+# A regular spin that earns FREE Spins plays them on the bar strip while the blinking
+# counter counts them down.
+printf '[CurrentGame]\nDouble=0\nPayMode=0\nSound=0\n' > "$XDG_DATA_HOME/vantello/Vantello.ini"
+VANTELLO_TIME_OF_DAY_MS=$("$FIND" bar) start_game
+key Return
+sleep 4
+yellow=0
+for i in $(seq 1 12); do
+  s=$(shot "roll-$i")
+  # The counter "FREE Spins:  n" at (10, 300), yellow when lit.
+  n=$(convert "$s" -crop 200x22+10+300 +repage -fill black -fuzz 25% +opaque yellow -format '%[fx:int(mean*w*h+.5)]' info:)
+  [ "$n" -gt 20 ] && yellow=$((yellow + 1)) && cp "$s" /tmp/vantello-bar-rolls.png
+  sleep 0.7
+done
+[ "$yellow" -ge 2 ] && pass "FREE Spins counter blinks during the Bar Rolls" || fail "no FREE Spins counter seen"
+stop_game
+grep -q '^NumberOfBarRolls=[1-9]' "$XDG_DATA_HOME/vantello/Vantello.ini" && pass "Bar Rolls counted" || fail "no Bar Roll counted"
+
+ini=$XDG_DATA_HOME/vantello/Vantello.ini
+# case NAME WHEN WINDOW ACTION...: a fresh game; mid-spin, Enter and at once ACTION;
+# idle, one line less and then ACTION; then SIGTERM while WINDOW is open.
+case_() {
+  local name=$1 when=$2 window=$3; shift 3
+  rm -f "$ini"
+  printf '[CurrentGame]\nDouble=%s\nBellPool=0\n' "$([ "$name" = card-table ] && echo 1 || echo 0)" > "$ini"
+  start_game
+  if [ "$when" = mid-spin ]; then key Return; sleep 0.3; else key k; sleep 0.3; fi
+  "$@"
+  wait_for "$window" 80 || { fail "$name ($when): no window \"$window\""; stop_game; return; }
+  shot "$name-$when" >/dev/null
+  term_within_5s && pass "$name ($when): SIGTERM ends the game within 5 s" ||
+    fail "$name ($when): still running 5 s after SIGTERM, or a bad exit status"
+  if [ "$when" = mid-spin ]; then
+    grep -q '^Spins=1' "$ini" && grep -q '^TotalBets=8' "$ini" && pass "$name ($when): the spin is saved" ||
+      fail "$name ($when): the spin is not saved: $(tr '\n' ' ' < "$ini")"
+  else
+    grep -q '^LinesPlayed=7' "$ini" && pass "$name ($when): the bet is saved" ||
+      fail "$name ($when): the bet is not saved: $(tr '\n' ' ' < "$ini")"
+  fi
+}
+
+mkdir -p "$XDG_DATA_HOME/vantello"
+for when in mid-spin idle; do
+  case_ stats $when "Your Game Statistics" command_click $STATS
+  case_ paychart $when "Payoff Chart" command_click $PAYCHART
+  case_ summary $when Information command_click $SUMMARY
+  case_ web-site $when "Vantello on the Web" command_click $WEBSITE
+  case_ exit $when Confirm command_click $EXIT
+  case_ manual $when "Vantello Manual" key F1
+done
+case_ please-wait mid-spin Information command_click $BORROW
+case_ card-table mid-spin "Double or Nothing Card Game" true
+case_ borrow idle "Use this form to borrow or pay back credits" command_click $BORROW
+case_ new-game idle Confirm command_click $NEWGAME
+case_ load idle "Open a Game -- Select Game Slot" command_click $LOAD
+name_prompt() { command_click $SAVE; wait_for "Save a Game -- Select Game Slot" 80 && sleep 0.5 && click 475 253; }
+case_ name-prompt idle "Name for this saved game[?]" name_prompt
+
+# A burst of refused keys (no more lines than eight), then SIGTERM.
+rm -f "$ini"
+start_game
+xdotool key --delay 1 $(printf 'l %.0s' $(seq 1 208))
+term_within_5s && pass "refused keys: SIGTERM ends the game within 5 s" ||
+  fail "refused keys: still running 5 s after SIGTERM"
 finish

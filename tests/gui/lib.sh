@@ -56,6 +56,21 @@ stop_game() {
   return $status
 }
 
+# SIGTERM; the game must be gone within 5 seconds. Its exit status, or 124 if it was not.
+term_within_5s() {
+  kill -TERM "$GAME_PID"
+  for _ in $(seq 1 50); do
+    kill -0 "$GAME_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$GAME_PID" 2>/dev/null; then
+    kill -KILL "$GAME_PID"; wait "$GAME_PID" 2>/dev/null; GAME_PID=
+    return 124
+  fi
+  wait "$GAME_PID"; local status=$?; GAME_PID=
+  return $status
+}
+
 key() { xdotool key --clearmodifiers "$@"; }
 click() { xdotool mousemove "$1" "$2" click 1; }
 
@@ -140,6 +155,12 @@ block() {
   awk -v x="$1" -v y="$2" -v w="$3" -v h="$4" -v f="$FIT" 'BEGIN { split(f, a, " ")
     printf "%d %d %d %d", a[1] + int(x * a[3]), a[2] + int(y * a[4]), int(w * a[3]), int(h * a[4]) }'
 }
+
+# The command bar of the large layout: command i stands in column i / 7, row i % 7, placed
+# through the fit (at a 1024x768 screen without a window manager the layout is the window).
+FIT="0 0 1 1"
+command_click() { click $(at $(( 861 + 62 * ($1 / 7) )) $(( 428 - 20 * ($1 % 7) ))); }
+HELP=0 PAYCHART=2 BORROW=3 NEWGAME=4 SUMMARY=5 EXIT=7 WEBSITE=9 SAVE=11 LOAD=12 STATS=13
 
 windows_named() { xdotool search --name "^$1\$" 2>/dev/null | wc -l; }
 

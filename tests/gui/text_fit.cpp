@@ -83,21 +83,8 @@ TEST_P(MachineTextFit, EveryCaptionAndLabelFitsItsPlace) {
   const auto [width, height] = GetParam();
   std::unique_ptr<platform::TextRenderer> text = platform::fltk::MakeTextRenderer();
   MeasuringCanvas canvas(width - 10, height, text.get());
-  platform::testing::FakePlatform fake;
-  platform::testing::FakeDialogFactory dialogs;
-  testing_support::FakeShell shell;
-  std::filesystem::path folder = std::filesystem::temp_directory_path() / ("vantello-fit-" + std::to_string(width));
-  std::filesystem::create_directories(folder);
-  app::Desk desk{{canvas, fake, fake, fake, fake, dialogs, fake, fake},
-                 shell,
-                 {width, height, 24, 96},
-                 VANTELLO_PROGRAM_DIR,
-                 (folder / "Vantello.ini").string(),
-                 view::BuiltinPicture,
-                 {folder.string()}};
-  auto form = std::make_unique<app::TForm1>(desk);
-  form->FormCreate();
-  std::filesystem::remove_all(folder);
+  testing_support::TestForm form(width, height, &canvas, view::BuiltinPicture);
+  const testing_support::FakeShell& shell = form.shell;
 
   // The command buttons are the hot spots with a tool tip.
   std::vector<Box> buttons;

@@ -2,7 +2,12 @@
 # The real game on a screen of W x H: the machine is painted where the layout puts
 # it, Enter spins and the spin takes the bet, the Spin button spins too. From 1000 wide
 # the machine fills the window's height or width, centred; with "wm" as the sixth
-# argument the game runs under a window manager.
+# argument the game runs under a window manager. There, on 1920x1080, F11 fills the screen
+# and gives the window back, a resize fits the machine again, and the window comes back at
+# the next start where it was, at its size, full screen or not; and the windows over the
+# machine grow with it: the card table, the statistics, a box and the manual open at the
+# machine's scale, centred on it, and a click on the grown table turns the card under it.
+# The machine kept at its layout's own size on the same screen opens them at their own sizes.
 # Usage (under Xvfb): window_test.sh GAME W H FIXED_TIME_LIBRARY FIND_SEED [wm]
 GAME=$1; W=$2; H=$3; SHIM=$4; FIND=$5
 . "$(dirname "$0")/lib.sh"
@@ -17,13 +22,20 @@ if [ "$W" -ge 1000 ]; then bg_w=498; cell_x=75; cell_y=70; pitch_x=124; pitch_y=
 else bg_w=324; cell_x=49; cell_y=45; pitch_x=81; pitch_y=112; oy=$([ "$W" -ge 691 ] && echo 50 || echo 0); fi
 ox=$(( (L - bg_w) / 2 ))
 
+# The wheel windows stand white where the fit puts them.
+wheels_fit() {
+  local x y w
+  fit_of "$W"
+  s=$(shot "$1")
+  for w in 0 4 8; do
+    read -r x y <<<"$(at $(( ox + cell_x + pitch_x * (w % 3) + 8 )) $(( oy + cell_y + pitch_y * (w / 3) + 3 )))"
+    [ "$(pixel "$s" "$x" "$y")" = "255,255,255" ] || { fail "$1: wheel $w window not white at $x,$y"; return; }
+  done
+  pass "$1: the wheel windows are white where the fit puts them"
+}
+
 start_game
-fit_of "$W"
-s=$(shot start)
-for w in 0 4 8; do
-  read -r x y <<<"$(at $(( ox + cell_x + pitch_x * (w % 3) + 8 )) $(( oy + cell_y + pitch_y * (w / 3) + 3 )))"
-  [ "$(pixel "$s" $x $y)" = "255,255,255" ] && pass "wheel $w window white" || fail "wheel $w window not white at $x,$y: $(pixel "$s" $x $y)"
-done
+wheels_fit start
 if [ "$W" -ge 1000 ]; then
   read -r gx gy gw gh <<<"$(game_frame)"
   read -r px py pw ph <<<"$(block 0 0 1014 768)"
@@ -53,4 +65,145 @@ differs "$s2" $(block 5 30 100 "$dh") "$s3" && pass "credits meter changed after
 
 stop_game && pass "ends with status 0 on SIGTERM" || fail "exit status not 0"
 cp "$s" "/tmp/vantello-${W}x${H}.png" 2>/dev/null
+[ "${6:-}" = wm ] && [ "$W" -eq 1920 ] || finish
+
+place=$HOME/.config/vantello/Window.ini
+rm -f "$place"  # a first start: maximised
+size_is() { read -r _ _ gw gh <<<"$(game_frame)"; [ "$gw" -eq "$1" ] && [ "$gh" -eq "$2" ]; }
+
+start_game
+wheels_fit maximised
+read -r _ _ w0 h0 <<<"$(game_frame)"
+key F11; sleep 1
+size_is 1920 1080 && pass "F11: full screen" || fail "F11: not full screen: $(game_frame)"
+wheels_fit full-screen
+key F11; sleep 1
+size_is "$w0" "$h0" && pass "F11 again: the window as it was" || fail "F11 again: $(game_frame), not ${w0}x${h0}"
+
+xdotool windowsize "$(xdotool search --name '^Vantello$' | head -n 1)" 1200 700; sleep 1
+size_is 1200 700 && pass "resized to 1200x700" || fail "not resized: $(game_frame)"
+wheels_fit resized
+stop_game
+grep -q '^Width=1200' "$place" && grep -q '^Height=700' "$place" && pass "the size is kept in the config folder" ||
+  fail "no size kept: $(cat "$place" 2>&1)"
+grep -q 'Credits' "$place" && fail "the window's place holds game data"
+
+start_game
+size_is 1200 700 && pass "the next start: 1200x700 again" || fail "the next start: $(game_frame)"
+key F11; sleep 1
+stop_game
+start_game
+size_is 1920 1080 && pass "the next start: full screen again" || fail "the next start is not full screen: $(game_frame)"
+wheels_fit restarted-full-screen
+stop_game
+
+ini=$XDG_DATA_HOME/vantello/Vantello.ini
+mkdir -p "$(dirname "$place")"
+# A window opened, and given a moment to settle.
+settled() { wait_for "$1" 100 && sleep 0.5; }
+
+# The machine's scale: window pixels per layout pixel.
+machine_scale() {
+  read -r gx gy gw gh <<<"$(game_frame)"
+  awk -v w="$gw" -v h="$gh" 'BEGIN { s = w / 1014; if (h / 768 < s) s = h / 768; printf "%.6f", s }'
+}
+
+# check_window NAME LAYOUT_W LAYOUT_H [SLACK]: the window is the machine's scale times its
+# layout's size (within 2 pixels, and SLACK layout pixels more) and centred on the
+# machine (within 2 pixels).
+check_window() {
+  local s x y w h gx gy gw gh slack=${4:-0}
+  s=$(machine_scale)
+  read -r x y w h <<<"$(frame_of "$1")"
+  read -r gx gy gw gh <<<"$(game_frame)"
+  [ -n "$w" ] || { fail "$1: no window"; return; }
+  awk -v s="$s" -v lw="$2" -v lh="$3" -v x="$x" -v y="$y" -v w="$w" -v h="$h" \
+      -v gx="$gx" -v gy="$gy" -v gw="$gw" -v gh="$gh" -v slack="$slack" 'function abs(v) { return v < 0 ? -v : v }
+    BEGIN { exit !(abs(w - s * lw) <= 2 + slack * s && abs(h - s * lh) <= 2 + slack * s &&
+                   abs(2 * x + w - 2 * gx - gw) <= 4 && abs(2 * y + h - 2 * gy - gh) <= 4) }' &&
+    pass "$1: ${w}x${h} at $x,$y, ${s} times ${2}x${3}, centred on the machine ${gw}x${gh} at $gx,$gy" ||
+    fail "$1: ${w}x${h} at $x,$y is not ${s} times ${2}x${3} centred on the machine ${gw}x${gh} at $gx,$gy"
+}
+
+# ---- The machine at its own size: the windows at theirs. ----
+printf '[CurrentGame]\nDouble=0\nBellPool=0\n' > "$ini"
+printf '[Window]\nX=100\nY=100\nWidth=1014\nHeight=768\nFullScreen=0\n' > "$place"
+start_game
+fit_of "$W"
+[ "$(machine_scale)" = 1.000000 ] && pass "the machine kept at its own size" || fail "the machine at scale $(machine_scale)"
+command_click $STATS
+if settled "Your Game Statistics"; then
+  read -r _ _ w h <<<"$(frame_of "Your Game Statistics")"
+  [ "$w x $h" = "632 x 357" ] && pass "statistics at their own size" || fail "statistics at ${w}x${h}, not 632x357"
+fi
+key Escape
+sleep 0.5
+command_click $EXIT
+settled Confirm
+read -r _ _ box_w box_h <<<"$(frame_of Confirm)"
+key Escape
+stop_game
+
+# ---- The machine filling the screen: the windows grow with it. ----
+printf '[CurrentGame]\nDouble=1\nBellPool=0\n' > "$ini"
+rm -f "$place"
+start_game
+fit_of "$W"
+s=$(machine_scale)
+awk -v s="$s" 'BEGIN { exit !(s > 1.3) }' && pass "the machine at scale $s" || fail "the machine not grown: $s"
+
+# The known spin wins: the card table opens.
+key Return
+if settled "Double or Nothing Card Game"; then
+  check_window "Double or Nothing Card Game" 640 440
+  read -r tx ty _ _ <<<"$(frame_of "Double or Nothing Card Game")"
+  table=$(shot card-table)
+  # The card in slot 18 (third row, third card; 73x98 at 164,208 of the table), clicked
+  # in its middle. Taken as the table's own coordinates the click would miss every card.
+  card() { awk -v s="$s" -v tx="$tx" -v ty="$ty" -v x="$1" -v y="$2" -v w="$3" -v h="$4" \
+             'BEGIN { printf "%d %d %d %d", tx + int(x * s + 0.5), ty + int(y * s + 0.5), int(w * s), int(h * s) }'; }
+  read -r cx cy cw ch <<<"$(card 164 208 73 98)"
+  click $(( cx + cw / 2 )) $(( cy + ch / 2 ))
+  sleep 1.5
+  turned=$(shot card-turned)
+  differs "$table" $(card 170 214 61 86) "$turned" && pass "a click turns the card under it" ||
+    fail "the card under the click at $(( cx + cw / 2 )),$(( cy + ch / 2 )) did not turn"
+  differs "$table" $(card 242 208 73 98) "$turned" && fail "the card beside it changed" || pass "the cards beside it stay"
+  key Return
+  sleep 1
+else
+  fail "no card table"
+fi
+
+command_click $STATS
+settled "Your Game Statistics" && check_window "Your Game Statistics" 632 357
+shot stats >/dev/null
+key Escape
+sleep 0.5
+
+# A box is sized by measuring its text, at the size it shows it: the face grown is a few
+# pixels wider or narrower than the 1x one grown, so the box's size at scale 1 is kept
+# within 4 layout pixels.
+command_click $EXIT
+if settled Confirm; then
+  check_window Confirm "$box_w" "$box_h" 4
+  shot confirm >/dev/null
+  key Escape
+  sleep 0.5
+else
+  fail "no Confirm box"
+fi
+
+# The manual: 720 wide in the layout; its height is what the screen leaves.
+key F1
+if settled "Vantello Manual"; then
+  read -r _ _ w _ <<<"$(frame_of "Vantello Manual")"
+  awk -v w="$w" -v s="$s" 'BEGIN { d = w - 720 * s; exit !(d <= 2 && d >= -2) }' &&
+    pass "the manual is $w wide, $s times 720" || fail "the manual is $w wide, not $s times 720"
+  shot manual >/dev/null
+else
+  fail "no manual"
+fi
+
+stop_game && pass "ends with status 0 on SIGTERM" || fail "exit status not 0"
 finish
