@@ -479,6 +479,9 @@ struct GameWindow::Impl : public Fl_Window {
     bool grew = w != this->w() || h != this->h();
     Fl_Window::resize(x, y, w, h);
     if (grew && fitted) {
+      // FLTK pins a window with no resizable part to any size the program gives it (a
+      // restored place, a maximised start); a fitted machine goes with any size.
+      size_range(320, 240);
       Refit();
       redraw();
     } else if (grew) {

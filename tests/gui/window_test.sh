@@ -90,7 +90,11 @@ grep -q 'Credits' "$place" && fail "the window's place holds game data"
 
 start_game
 size_is 1200 700 && pass "the next start: 1200x700 again" || fail "the next start: $(game_frame)"
+# A restored window is not pinned to its restored size.
+xdotool windowsize "$(xdotool search --name '^Vantello$' | head -n 1)" 1100 650; sleep 1
+size_is 1100 650 && pass "a restored window still resizes" || fail "a restored window did not resize: $(game_frame)"
 key F11; sleep 1
+size_is 1920 1080 && pass "a restored window goes full screen" || fail "F11 after a restore: $(game_frame)"
 stop_game
 start_game
 size_is 1920 1080 && pass "the next start: full screen again" || fail "the next start is not full screen: $(game_frame)"
