@@ -884,6 +884,22 @@ void FillFigures(Report& r, const MachineTables& t, const SpinOdds& odds, const 
   }
 }
 
+// The sums with the lamp never lit give what a regular spin pays, Z, and what its rolls
+// pay, R. A lamp lit with chance p multiplies each by f and gives back the bet b of a
+// regular spin, so the mean win is (1 + p (f - 1)) (Z + R) + p b.
+LampReturnLine LampLineOf(const MachineTables& t, const SpinOdds& odds, const std::vector<WindowEntry>& windows) {
+  ParWorkings work;
+  const SpinMoments moments = WorkOutMoments(t, 0, odds, windows, work);
+  const SpinSums sum = SumRegularSpins(t, moments, windows, work);
+  const double percent = 100.0 / t.Bet, more = t.LampFactor - 1;
+  LampReturnLine line;
+  line.Base = percent * (sum.z + sum.rolls);
+  line.PerRegularLamp = percent * (more * sum.z + t.ReturnedBet);
+  line.PerRollLamp = percent * more * sum.rolls;
+  line.PerLamp = line.PerRegularLamp + line.PerRollLamp;
+  return line;
+}
+
 }  // namespace
 
 ParSheet ComputeParSheet(const MachineTables& t, SkillStop skill) {
@@ -905,28 +921,9 @@ ParSheet ComputeParSheet(const MachineTables& t, double lamp_chance, SkillStop s
   r.Skill = skill;
   r.Figures = ReportLayout(t);
   FillFigures(r, t, odds, moments, sum, sheet.Workings);
+  sheet.LampLine = LampLineOf(t, odds, windows);
   return sheet;
 }
-
-namespace {
-
-// The sums with the lamp never lit give what a regular spin pays, Z, and what its rolls
-// pay, R. A lamp lit with chance p multiplies each by f and gives back the bet b of a
-// regular spin, so the mean win is (1 + p (f - 1)) (Z + R) + p b.
-LampReturnLine LampLineOf(const MachineTables& t, const SpinOdds& odds, const std::vector<WindowEntry>& windows) {
-  ParWorkings work;
-  const SpinMoments moments = WorkOutMoments(t, 0, odds, windows, work);
-  const SpinSums sum = SumRegularSpins(t, moments, windows, work);
-  const double percent = 100.0 / t.Bet, more = t.LampFactor - 1;
-  LampReturnLine line;
-  line.Base = percent * (sum.z + sum.rolls);
-  line.PerRegularLamp = percent * (more * sum.z + t.ReturnedBet);
-  line.PerRollLamp = percent * more * sum.rolls;
-  line.PerLamp = line.PerRegularLamp + line.PerRollLamp;
-  return line;
-}
-
-}  // namespace
 
 LampReturnLine ReturnAgainstLampChance(const MachineTables& t) {
   const SpinOdds odds = SpinOddsOf(t);

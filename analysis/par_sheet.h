@@ -125,17 +125,6 @@ struct ParWorkings {
   double MeanLineAndScreen = 0;     // expected lines and screen bonus, lamp aside
 };
 
-struct ParSheet {
-  Report Figures;
-  ParWorkings Workings;
-};
-
-// The sheet for a player who never stops or stops perfectly (SkillStop::None, Perfect).
-ParSheet ComputeParSheet(const MachineTables& t, SkillStop skill);
-// The sheet for a player whose spins, regular and rolls alike, end with the bonus lamp
-// lit with this chance; the report names the player as `skill`.
-ParSheet ComputeParSheet(const MachineTables& t, double lamp_chance, SkillStop skill = SkillStop::Human);
-
 // The return to player, % of the bet, is a straight line in the chance p of the bonus
 // lamp: Base + PerLamp x p. Nothing else in the long run depends on the lamp, which
 // doubles what a spin pays and gives back the bet of a regular spin. Were a roll's
@@ -149,6 +138,18 @@ struct LampReturnLine {
   double PerRollLamp = 0;
   double At(double p) const { return Base + PerLamp * p; }
 };
+struct ParSheet {
+  Report Figures;
+  ParWorkings Workings;
+  LampReturnLine LampLine;  // the return for this bet against any chance of the lamp
+};
+
+// The sheet for a player who never stops or stops perfectly (SkillStop::None, Perfect).
+ParSheet ComputeParSheet(const MachineTables& t, SkillStop skill);
+// The sheet for a player whose spins, regular and rolls alike, end with the bonus lamp
+// lit with this chance; the report names the player as `skill`.
+ParSheet ComputeParSheet(const MachineTables& t, double lamp_chance, SkillStop skill = SkillStop::Human);
+
 LampReturnLine ReturnAgainstLampChance(const MachineTables& t);
 // The same for several bets of one number of lines, sharing the dear part of the work.
 std::vector<LampReturnLine> ReturnAgainstLampChance(const std::vector<MachineTables>& same_lines);

@@ -1,7 +1,6 @@
 // vantello-sim par: the machine's exact long-run figures for one bet and one way of
 // using the skill stop, worked out from the game's rules rather than sampled; or, with
 // --skill-stop-curve, the return against a person's timing error at the stop.
-#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -60,23 +59,10 @@ ParOptions ParseParOptions(const std::vector<std::string>& args) {
   return o;
 }
 
-std::string Ms(double v) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%g", v);
-  return buf;
-}
-
-std::string Percent(double v) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%.3f%%", v);
-  return buf;
-}
-
 // The straight line of the return in the chance of the bonus lamp, as the sheet prints it.
 std::string LineText(const analysis::LampReturnLine& line) {
-  return "  Return = " + Percent(line.Base) + " + " + Percent(line.PerLamp) +
-         " x bonus-lamp chance\n  (the lamp on regular spins " + Percent(line.PerRegularLamp) + ", on rolls " +
-         Percent(line.PerRollLamp) + "; rolls run the same chaser, so one chance serves both)\n";
+  return "  " + LampLineText(line) + "\n  (the lamp on regular spins " + Format("%.3f%%", line.PerRegularLamp) +
+         ", on rolls " + Format("%.3f%%", line.PerRollLamp) + "; rolls run the same chaser, so one chance serves both)\n";
 }
 
 int PrintSheet(const ParOptions& o) {
@@ -86,7 +72,7 @@ int PrintSheet(const ParOptions& o) {
                                          : analysis::ComputeParSheet(tables, o.skill);
   const analysis::Report& r = sheet.Figures;
   const bool beaten = r.Value(analysis::FigureId::Rtp) > 100;
-  const analysis::LampReturnLine line = human ? analysis::ReturnAgainstLampChance(tables) : analysis::LampReturnLine{};
+  const analysis::LampReturnLine& line = sheet.LampLine;
   if (o.json) {
     std::cout << "{\"lines\":" << r.LinesPlayed << ",\"coins\":" << r.CoinsPerLine << ",\"bet\":" << r.Bet
               << ",\"skill_stop\":" << JsonQuote(SkillStopName(o.skill));
@@ -100,7 +86,7 @@ int PrintSheet(const ParOptions& o) {
   std::cout << "Vantello pay sheet, exact: " << r.LinesPlayed << " lines x " << r.CoinsPerLine
             << (r.CoinsPerLine == 1 ? " coin" : " coins") << " (bet " << r.Bet << " credits), skill stop: " << SkillStopName(o.skill);
   if (human)
-    std::cout << " (timing error " << Ms(o.timing.JitterMs) << " ms standard deviation, " << Ms(o.timing.BiasMs)
+    std::cout << " (timing error " << Format("%g", o.timing.JitterMs) << " ms standard deviation, " << Format("%g", o.timing.BiasMs)
               << " ms bias)";
   std::cout << ", Double or Nothing off\n\n" << ReportText(r, false);
   if (human) std::cout << "\nReturn against the chance of the bonus lamp\n" << LineText(line);

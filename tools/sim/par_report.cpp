@@ -20,12 +20,6 @@ using analysis::Measure;
 // Fewer events than this behind a simulated figure, and its interval is only a guess.
 constexpr int64_t kFewEvents = 100;
 
-std::string Format(const char* format, double v) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, format, v);
-  return buf;
-}
-
 std::string Number(const Figure& f, double v) {
   switch (f.Unit()) {
     case Measure::PercentOfBet:
@@ -100,6 +94,12 @@ std::string Member(const Figure& f, bool intervals) {
 }
 
 }  // namespace
+
+std::string Format(const char* format, double v) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, format, v);
+  return buf;
+}
 
 analysis::SkillStop ParseSkillStop(const std::string& text) {
   if (text == "none") return analysis::SkillStop::None;

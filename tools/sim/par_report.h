@@ -19,6 +19,9 @@ std::string ReportText(const analysis::Report& r, bool intervals);
 // object {"value", "low", "high", "events"}, otherwise a number.
 std::string ReportJsonMembers(const analysis::Report& r, bool intervals);
 
+// One number through a printf format, such as "%.3f".
+std::string Format(const char* format, double v);
+
 // A number for JSON: null when it is not finite.
 std::string JsonNumber(double v);
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -16,12 +15,6 @@ namespace {
 
 constexpr double kLastJitterMs = 150;
 constexpr double kTableStepMs = 5;
-
-std::string Format(const char* format, double v) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, format, v);
-  return buf;
-}
 
 SkillCurvePoint PointAt(const analysis::LampReturnLine& line, double jitter, double bias) {
   const double p = analysis::HumanLampChance({jitter, bias});
@@ -68,13 +61,16 @@ std::string LampLineJson(const analysis::LampReturnLine& line) {
          ",\"per_roll_lamp\":" + JsonNumber(line.PerRollLamp) + "}";
 }
 
+std::string LampLineText(const analysis::LampReturnLine& line) {
+  return "Return = " + Format("%.3f%%", line.Base) + " + " + Format("%.3f%%", line.PerLamp) + " x bonus-lamp chance";
+}
+
 std::string SkillCurveText(const SkillCurve& c) {
   std::ostringstream out;
   out << "Vantello skill stop curve, exact: " << c.Lines << " lines x " << c.Coins << (c.Coins == 1 ? " coin" : " coins")
       << " (bet " << c.Bet << " credits), timing bias " << Format("%g", c.BiasMs) << " ms, Double or Nothing off\n"
       << "A player aiming at the middle of an all-lit step of the chaser, with a normal timing error.\n"
-      << "Return = " << Format("%.3f%%", c.Line.Base) << " + " << Format("%.3f%%", c.Line.PerLamp)
-      << " x bonus-lamp chance\n"
+      << LampLineText(c.Line) << "\n"
       << "No skill stop: " << Format("%.3f%%", c.NoStop.Rtp) << " (bonus lamp " << Format("%.6f", c.NoStop.LampChance)
       << "); perfect stop: " << Format("%.3f%%", c.Perfect.Rtp) << " (bonus lamp "
       << Format("%.6f", c.Perfect.LampChance) << ")\n\n"

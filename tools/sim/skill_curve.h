@@ -32,6 +32,8 @@ std::string SkillCurveJson(const SkillCurve& c);  // one line
 // file cannot be written.
 void WriteSkillCurveSvg(const SkillCurve& c, const std::string& path);
 
+// "Return = A% + B% x bonus-lamp chance".
+std::string LampLineText(const analysis::LampReturnLine& line);
 // {"base", "per_lamp", "per_regular_lamp", "per_roll_lamp"}, % of bet.
 std::string LampLineJson(const analysis::LampReturnLine& line);
 
