@@ -540,17 +540,14 @@ void GameWindow::SetTooltipDelay(double seconds) {
 
 void GameWindow::Place(int x, int y, int w, int h) {
   impl_->resize(x, y, w, h);
-  if (impl_->fitted) impl_->size_range(320, 240);
-  else impl_->size_range(w, h, w, h);
+  // The layouts of the small screens have one size; a fitted picture keeps any (resize).
+  if (!impl_->fitted) impl_->size_range(w, h, w, h);
 }
 
 void GameWindow::Maximize() {
   int x, y, w, h;
   Fl::screen_work_area(x, y, w, h, 0);
-  // A fitted picture goes with any size; the layouts of the small screens have one.
-  if (impl_->fitted) impl_->size_range(320, 240);
-  else impl_->size_range(w, h, w, h);
-  impl_->resize(x, y, w, h);
+  Place(x, y, w, h);
 }
 
 void GameWindow::FitPicture(int layout_w, int layout_h, int compose_scale) {
