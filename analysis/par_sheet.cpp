@@ -20,32 +20,11 @@ constexpr int32_t kDeepMeter = 1000;
 // ---------------------------------------------------------------------------------------
 // Names for the sheet.
 
-// The symbols as the player knows them.
-struct SymbolWords {
-  const char* Key;
-  const char* Plural;
-};
-
-constexpr std::array<SymbolWords, rules::kSymbolCount> kWords{{
-    {"seven", "Sevens"},
-    {"single_bar", "Single BARs"},
-    {"double_bar", "Double BARs"},
-    {"triple_bar", "Triple BARs"},
-    {"orange", "Oranges"},
-    {"bell", "Bells"},
-    {"grapes", "Grapes"},
-    {"lemon", "Lemons"},
-    {"clover", "Clovers"},
-    {"cherry", "Cherries"},
-    {"roll_seven", "Roll Sevens"},
-    {"melon", "Melons"},
-}};
-
 // A paying line named by what it shows: three alike, a mix of bars, or the cherries it
 // starts with. Only names; what it pays always comes from the game's multipliers.
 Combination NameLine(int a, int b, int c, int32_t multiplier) {
   if (a == b && b == c)
-    return {std::string("three_") + kWords[a].Key, std::string("3 ") + kWords[a].Plural, multiplier};
+    return {std::string("three_") + rules::kSymbolNames[a].Key, std::string("3 ") + rules::kSymbolNames[a].Plural, multiplier};
   if (rules::IsBar(a) && rules::IsBar(b) && rules::IsBar(c)) return {"any_bars", "Any 3 BARs", multiplier};
   if (a == rules::Cherry && b == rules::Cherry) return {"two_cherries", "Cherry Cherry -", multiplier};
   if (a == rules::Cherry) return {"one_cherry", "Cherry - -", multiplier};
@@ -63,7 +42,7 @@ int32_t LineMultiplier(rules::SpinKind kind, int a, int b, int c) {
 
 rules::SpinInput Blank(int32_t lines, int32_t coins) {
   rules::SpinInput in;
-  in.Cells.fill(rules::Symbol8);
+  in.Cells.fill(rules::Clover);
   in.LinesPlayed = lines;
   in.CoinsPerLine = coins;
   return in;
@@ -558,10 +537,10 @@ ScreenEffect ScreenOf(int32_t lines, int32_t coins, int sevens, int nonfruit, in
   constexpr std::array<int, 9> kCentreFirst{4, 0, 1, 2, 3, 5, 6, 7, 8};
   constexpr std::array<int, 9> kCentreLast{0, 1, 2, 3, 5, 6, 7, 8, 4};
   rules::SpinInput in = Blank(lines, coins);
-  in.Cells.fill(rules::Fruit11);
+  in.Cells.fill(rules::Melon);
   const auto& order = centre ? kCentreFirst : kCentreLast;
   for (int i = 0; i < sevens; ++i) in.Cells[order[i]] = rules::Seven;
-  if (nonfruit && sevens == 0) in.Cells[order[8]] = rules::Symbol8;
+  if (nonfruit && sevens == 0) in.Cells[order[8]] = rules::Clover;
   const rules::SpinOutcome out = rules::EvaluateWindow(rules::SpinKind::Regular, in);
   return {out.SevensWon, out.FruitWon, out.BellPool - in.BellPool};
 }
@@ -569,7 +548,7 @@ ScreenEffect ScreenOf(int32_t lines, int32_t coins, int sevens, int nonfruit, in
 // What a roll's Roll Sevens pay beyond its lines.
 int32_t RollSevensPay(rules::SpinKind kind, int32_t lines, int32_t coins, int sevens) {
   rules::SpinInput in = Blank(lines, coins);
-  in.Cells.fill(rules::Fruit11);
+  in.Cells.fill(rules::Melon);
   for (int i = 0; i < sevens; ++i) in.Cells[i] = rules::RollSeven;
   const rules::SpinOutcome out = rules::EvaluateWindow(kind, in);
   return out.SpinWin - LineSum(out);
@@ -605,7 +584,7 @@ void ReadBonusLamp(MachineTables& t) {
 // The window of a cherry/bell/other pattern, with Cherry, Bell and Clover standing for
 // the three: cell w's class is digit w of the code in base 3.
 rules::SpinInput PatternWindow(int32_t lines, int32_t coins, int code) {
-  constexpr std::array<uint8_t, 3> kStand{rules::Cherry, rules::Bell, rules::Symbol8};
+  constexpr std::array<uint8_t, 3> kStand{rules::Cherry, rules::Bell, rules::Clover};
   rules::SpinInput in = Blank(lines, coins);
   for (int w = 0, rest = code; w < 9; ++w, rest /= 3) in.Cells[w] = kStand[rest % 3];
   return in;

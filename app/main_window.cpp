@@ -28,8 +28,7 @@ TForm1::TForm1(const Desk& desk)
 }
 
 TForm1::~TForm1() {
-  for (machine::TimerId id : {machine::Timer1, machine::Timer2, machine::Timer3, machine::Timer4, machine::Timer5})
-    machine::StopTimer(m_, id);
+  machine::StopAllTimers(m_);
 }
 
 void TForm1::FormCreate() {
@@ -69,7 +68,7 @@ void TForm1::FormCreate() {
   OfferRescue();
   if (desk_.screen.dpi < 100) desk_.shell.Maximize();
   view_.FormPaint();
-  machine::StartTimer(m_, machine::Timer3);
+  machine::StartTimer(m_, machine::LampTimer::StartupCelebration);
 }
 
 void TForm1::Handle(const std::function<void()>& handler) {
@@ -127,8 +126,7 @@ void TForm1::FinishClose(bool ask_when_save_fails) {
     return;
   }
   closed_ = true;
-  for (machine::TimerId id : {machine::Timer1, machine::Timer2, machine::Timer3, machine::Timer4, machine::Timer5})
-    machine::StopTimer(m_, id);
+  machine::StopAllTimers(m_);
   desk_.shell.Close();
 }
 

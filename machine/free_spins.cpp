@@ -6,7 +6,7 @@
 
 namespace machine {
 
-void Timer5Timer(machine::Machine& m) {
+void FreeSpinsBlinkTick(machine::Machine& m) {
   rules::GameState& g = m.g;
   g.FreeSpinsBlink = !g.FreeSpinsBlink;
   int points = 8, x = 10, y = 196;

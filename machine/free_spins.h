@@ -4,6 +4,6 @@
 
 namespace machine {
 
-void Timer5Timer(machine::Machine& m);
+void FreeSpinsBlinkTick(machine::Machine& m);
 
 }  // namespace machine

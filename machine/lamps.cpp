@@ -40,7 +40,7 @@ void DrawLampsAndSides(Machine& m) {
 }
 
 // A celebration pattern has shown for 7 ticks: hand over to the other one.
-void CountBlink(Machine& m, TimerId self, TimerId other) {
+void CountBlink(Machine& m, LampTimer self, LampTimer other) {
   m.g.BlinkTicks += 1;
   if (m.g.BlinkTicks > 6) {
     m.g.BlinkTicks = 0;
@@ -117,31 +117,31 @@ void HighlightScreenBonus(Machine& m, bool on) {
   m.canvas.Release();
 }
 
-void Timer1Timer(Machine& m) {
+void CelebrateAllTick(Machine& m) {
   if (m.g.WheelsTurning) return;
   auto& lamps = m.g.ChaserLamps;
   lamps[0] = !lamps[0];
   for (int i = 1; i < 6; ++i) lamps[i] = lamps[0];
   DrawLampsAndSides(m);
-  CountBlink(m, Timer1, Timer2);
+  CountBlink(m, LampTimer::CelebrateAll, LampTimer::CelebrateAlternate);
 }
 
-void Timer2Timer(Machine& m) {
+void CelebrateAlternateTick(Machine& m) {
   if (m.g.WheelsTurning) return;
   auto& lamps = m.g.ChaserLamps;
   lamps[0] = !lamps[0];
   lamps[2] = lamps[4] = lamps[0];
   lamps[1] = lamps[3] = lamps[5] = !lamps[0];
   DrawLampsAndSides(m);
-  CountBlink(m, Timer2, Timer1);
+  CountBlink(m, LampTimer::CelebrateAlternate, LampTimer::CelebrateAll);
 }
 
-void Timer3Timer(Machine& m) {
-  StopTimer(m, Timer3);
-  if (!m.g.WheelsTurning) StartTimer(m, Timer1);
+void StartupCelebrationTick(Machine& m) {
+  StopTimer(m, LampTimer::StartupCelebration);
+  if (!m.g.WheelsTurning) StartTimer(m, LampTimer::CelebrateAll);
 }
 
-void Timer4Timer(Machine& m) {
+void WinFlashTick(Machine& m) {
   rules::GameState& g = m.g;
   if (g.WheelsTurning) return;
   if (g.FlashTicks >= 6) {
@@ -155,7 +155,7 @@ void Timer4Timer(Machine& m) {
     int looked = 0;
     while (rules::ResultItem(g, g.WinItem) == 0) {
       if (++looked > 10) {
-        StopTimer(m, Timer4);
+        StopTimer(m, LampTimer::WinFlash);
         return;
       }
       g.WinItem += 1;

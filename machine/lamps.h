@@ -17,9 +17,9 @@ void HighlightScreenBonus(Machine& m, bool on);
 // The colour each payline is hatched in, 0xRRGGBB.
 platform::Color LineColour(int line);
 
-void Timer1Timer(Machine& m);
-void Timer2Timer(Machine& m);
-void Timer3Timer(Machine& m);
-void Timer4Timer(Machine& m);
+void CelebrateAllTick(Machine& m);
+void CelebrateAlternateTick(Machine& m);
+void StartupCelebrationTick(Machine& m);
+void WinFlashTick(Machine& m);
 
 }  // namespace machine

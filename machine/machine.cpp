@@ -15,18 +15,23 @@ Machine::Machine(const platform::Services& services, MachineView& view)
       help(services.help),
       view(&view) {}
 
-void StartTimer(Machine& m, TimerId id) {
+void StartTimer(Machine& m, LampTimer id) {
+  auto start = [&](int interval_ms, void (*tick)(Machine&)) {
+    m.timers.Start(static_cast<int>(id), interval_ms, [&m, tick] { tick(m); });
+  };
   switch (id) {
-    case Timer1: m.timers.Start(id, 200, [&m] { Timer1Timer(m); }); break;
-    case Timer2: m.timers.Start(id, 200, [&m] { Timer2Timer(m); }); break;
-    case Timer3: m.timers.Start(id, 250, [&m] { Timer3Timer(m); }); break;
-    case Timer4: m.timers.Start(id, 400, [&m] { Timer4Timer(m); }); break;
-    case Timer5: m.timers.Start(id, 300, [&m] { machine::Timer5Timer(m); }); break;
+    case LampTimer::CelebrateAll: start(200, CelebrateAllTick); break;
+    case LampTimer::CelebrateAlternate: start(200, CelebrateAlternateTick); break;
+    case LampTimer::StartupCelebration: start(250, StartupCelebrationTick); break;
+    case LampTimer::WinFlash: start(400, WinFlashTick); break;
+    case LampTimer::FreeSpinsBlink: start(300, FreeSpinsBlinkTick); break;
   }
 }
 
-void StopTimer(Machine& m, TimerId id) {
-  m.timers.Stop(id);
+void StopTimer(Machine& m, LampTimer id) { m.timers.Stop(static_cast<int>(id)); }
+
+void StopAllTimers(Machine& m) {
+  for (LampTimer id : kLampTimers) StopTimer(m, id);
 }
 
 void Pause(Machine& m, double seconds) {

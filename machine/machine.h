@@ -20,7 +20,17 @@ class HelpViewer;
 
 namespace machine {
 
-enum TimerId { Timer1 = 1, Timer2 = 2, Timer3 = 3, Timer4 = 4, Timer5 = 5 };
+// The timers that keep the lamps moving while the wheels stand still.
+enum class LampTimer {
+  CelebrateAll = 1,        // every chaser lamp blinks together
+  CelebrateAlternate = 2,  // odd and even lamps blink in turn
+  StartupCelebration = 3,  // a moment after start-up, the celebration begins
+  WinFlash = 4,            // the winning lines hatched one after the other
+  FreeSpinsBlink = 5,      // the "FREE Spins:" counter while Bar Rolls play
+};
+constexpr LampTimer kLampTimers[] = {LampTimer::CelebrateAll, LampTimer::CelebrateAlternate,
+                                     LampTimer::StartupCelebration, LampTimer::WinFlash,
+                                     LampTimer::FreeSpinsBlink};
 
 // The six artwork pictures of the machine.
 struct Artwork {
@@ -140,9 +150,10 @@ struct Machine {
   Machine& operator=(const Machine&) = delete;
 };
 
-// Starts or stops one of the window's five timers with its interval and tick handler.
-void StartTimer(Machine& m, TimerId id);
-void StopTimer(Machine& m, TimerId id);
+// Starts or stops one of the lamp timers with its interval and tick handler.
+void StartTimer(Machine& m, LampTimer id);
+void StopTimer(Machine& m, LampTimer id);
+void StopAllTimers(Machine& m);
 
 // Pause that keeps pumping messages; it returns at once while the window closes.
 void Pause(Machine& m, double seconds);

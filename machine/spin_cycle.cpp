@@ -127,9 +127,9 @@ void SpinCycle(Machine& m) {
   // Set-up.
   m.rng.Seed(m.clock.TimeOfDayMs());
   g.SpinInProgress = true;
-  StopTimer(m, Timer1);
-  StopTimer(m, Timer2);
-  StopTimer(m, Timer4);
+  StopTimer(m, LampTimer::CelebrateAll);
+  StopTimer(m, LampTimer::CelebrateAlternate);
+  StopTimer(m, LampTimer::WinFlash);
   if (g.WinItem >= 0) HighlightLine(m, g.WinItem, false);
   g.BonusLamp = false;
   DrawLeftSideLamp(m, false);
@@ -140,7 +140,7 @@ void SpinCycle(Machine& m) {
     g.RestoreStrips = false;
     m.view->RepaintAll();
   }
-  if (g.BarRollMode) StartTimer(m, Timer5);
+  if (g.BarRollMode) StartTimer(m, LampTimer::FreeSpinsBlink);
   else if (!g.CherryRollMode) TakeBet(m);
   m.view->DrawCreditsMeter();
   m.view->ShowWinnings(false);
@@ -197,14 +197,14 @@ void SpinCycle(Machine& m) {
   g.BlinkTicks = 0;
   if (g.ChaserLamps[5]) {
     PlayWave(m, "Cherry2.wav", true);
-    StartTimer(m, Timer1);
+    StartTimer(m, LampTimer::CelebrateAll);
     g.BonusLamp = true;
     Pause(m, 1.0);
   }
   Evaluate(m);
   g.SpinInProgress = false;
   PlayEarnedRolls(m);
-  StopTimer(m, Timer5);
+  StopTimer(m, LampTimer::FreeSpinsBlink);
   --m.CycleDepth;
 }
 

@@ -128,7 +128,7 @@ SpinOutcome EvaluateRegular(const SpinInput& in) {
   for (int k = 0; k < PlayedLines(in); ++k) {
     int a = in.Cells[kPaylines[k][0]], b = in.Cells[kPaylines[k][1]], c = in.Cells[kPaylines[k][2]];
     MoveMeters(out, a, b, c);
-    if (Three(a, b, c, rules::Bar3)) out.BarRollsEarned = SatAdd(out.BarRollsEarned, kBarRollsPerLine);
+    if (Three(a, b, c, rules::TripleBar)) out.BarRollsEarned = SatAdd(out.BarRollsEarned, kBarRollsPerLine);
     PayLine(out, k, Doubled(in, SatMul(RegularLineMultiplier(a, b, c), in.CoinsPerLine)));
   }
 
@@ -179,13 +179,13 @@ SpinOutcome EvaluateRoll(SpinKind kind, const SpinInput& in) {
 
 int32_t RegularLineMultiplier(int a, int b, int c) {
   if (Three(a, b, c, rules::Seven)) return 300;
-  if (Three(a, b, c, rules::Bar1)) return 150;
-  if (Three(a, b, c, rules::Bar2)) return 100;
-  if (Three(a, b, c, rules::Bar3)) return 50;
-  if (Three(a, b, c, rules::Fruit4)) return 20;
+  if (Three(a, b, c, rules::SingleBar)) return 150;
+  if (Three(a, b, c, rules::DoubleBar)) return 100;
+  if (Three(a, b, c, rules::TripleBar)) return 50;
+  if (Three(a, b, c, rules::Orange)) return 20;
   if (Three(a, b, c, rules::Bell)) return 15;
-  if (Three(a, b, c, rules::Fruit6)) return 14;
-  if (Three(a, b, c, rules::Fruit7)) return 12;
+  if (Three(a, b, c, rules::Grapes)) return 14;
+  if (Three(a, b, c, rules::Lemon)) return 12;
   if (AllBars(a, b, c)) return 10;
   return CherryPay(a, b, c, 10, 5, 2);
 }
@@ -197,9 +197,9 @@ int32_t CherryRollLineMultiplier(int a, int b, int c) {
 
 int32_t BarRollLineMultiplier(int a, int b, int c) {
   if (Three(a, b, c, rules::RollSeven)) return 50;
-  if (Three(a, b, c, rules::Bar1)) return 40;
-  if (Three(a, b, c, rules::Bar2)) return 20;
-  if (Three(a, b, c, rules::Bar3)) return 10;
+  if (Three(a, b, c, rules::SingleBar)) return 40;
+  if (Three(a, b, c, rules::DoubleBar)) return 20;
+  if (Three(a, b, c, rules::TripleBar)) return 10;
   if (AllBars(a, b, c)) return 5;
   return 0;
 }

@@ -34,15 +34,15 @@ Strip StripFromText(const char* text, int add) {
 
 std::array<Strip, 9> RegularStrips() {
   return {
-      Build(kSourceA, {{{0, 6, 19}, Symbol8}}),
+      Build(kSourceA, {{{0, 6, 19}, Clover}}),
       Build(kSourceB, {}),
-      Build(kSourceC, {{{4}, Fruit11}, {{2, 19}, Symbol8}}),
-      Build(kSourceB, {{{1}, Fruit11}, {{6, 8}, Symbol8}}),
-      Build(kSourceD, {{{4, 19}, Fruit11}, {{7}, Symbol8}}),
+      Build(kSourceC, {{{4}, Melon}, {{2, 19}, Clover}}),
+      Build(kSourceB, {{{1}, Melon}, {{6, 8}, Clover}}),
+      Build(kSourceD, {{{4, 19}, Melon}, {{7}, Clover}}),
       Build(kSourceA, {}),
       Build(kSourceC, {}),
-      Build(kSourceE, {{{6}, Fruit11}, {{3, 19}, Symbol8}}),
-      Build(kSourceB, {{{1, 5, 10}, Fruit11}}),
+      Build(kSourceE, {{{6}, Melon}, {{3, 19}, Clover}}),
+      Build(kSourceB, {{{1, 5, 10}, Melon}}),
   };
 }
 

@@ -9,24 +9,47 @@ namespace rules {
 
 enum Symbol : uint8_t {
   Seven = 0,
-  Bar1 = 1,
-  Bar2 = 2,
-  Bar3 = 3,
-  Fruit4 = 4,
+  SingleBar = 1,
+  DoubleBar = 2,
+  TripleBar = 3,
+  Orange = 4,
   Bell = 5,
-  Fruit6 = 6,
-  Fruit7 = 7,
-  Symbol8 = 8,
+  Grapes = 6,
+  Lemon = 7,
+  Clover = 8,
   Cherry = 9,
   RollSeven = 10,
-  Fruit11 = 11,
+  Melon = 11,
 };
 
 constexpr int kSymbolCount = 12;
 
-inline bool IsBar(int code) { return code >= Bar1 && code <= Bar3; }
-// Fruit for the All Fruit bonus: 4, 6, 7, 9, 10 and 11.
-inline bool IsFruit(int code) { return code == Fruit4 || (code >= Fruit6 && code != Symbol8); }
+// Each symbol as the player knows it: on its own, several of it, and as a key of the
+// pay sheet's JSON.
+struct SymbolName {
+  const char* One;
+  const char* Plural;
+  const char* Key;
+};
+
+constexpr std::array<SymbolName, kSymbolCount> kSymbolNames{{
+    {"Seven", "Sevens", "seven"},
+    {"Single BAR", "Single BARs", "single_bar"},
+    {"Double BAR", "Double BARs", "double_bar"},
+    {"Triple BAR", "Triple BARs", "triple_bar"},
+    {"Orange", "Oranges", "orange"},
+    {"Bell", "Bells", "bell"},
+    {"Grapes", "Grapes", "grapes"},
+    {"Lemon", "Lemons", "lemon"},
+    {"Clover", "Clovers", "clover"},
+    {"Cherry", "Cherries", "cherry"},
+    {"Roll Seven", "Roll Sevens", "roll_seven"},
+    {"Melon", "Melons", "melon"},
+}};
+
+inline bool IsBar(int code) { return code >= SingleBar && code <= TripleBar; }
+// Fruit for the All Fruit bonus: Orange, Grapes, Lemon, Cherry, Roll Seven and Melon.
+inline bool IsFruit(int code) { return code == Orange || (code >= Grapes && code != Clover); }
 
 // The nine regular strips, built from their source strings and overwrites.
 std::array<Strip, 9> RegularStrips();

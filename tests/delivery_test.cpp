@@ -49,7 +49,7 @@ TEST(Delivery, RegularSpinFlashesAfterTheCardGameAndRollsBefore) {
     Delivery d(40, false);
     d.g.Double = true;
     d.t.m.PlayDoubleOrNothing = [&, after_cards = after_cards] {
-      d.view.Note(d.t.fake.Running(machine::Timer4) ? "cards, flashing" : "cards");
+      d.view.Note(d.t.fake.Running(machine::LampTimer::WinFlash) ? "cards, flashing" : "cards");
       d.g.SpinWin = after_cards;
     };
     machine::DeliverWinnings(d.t.m, kind);
@@ -57,7 +57,7 @@ TEST(Delivery, RegularSpinFlashesAfterTheCardGameAndRollsBefore) {
     Log expected{"ShowWinnings", "Cherry9.wav", cards, "ShowWinnings", "Credits=" + std::to_string(1000 + after_cards)};
     if (after_cards) expected.push_back("Cherry6.wav");
     EXPECT_EQ(d.view.Log(), expected);
-    EXPECT_TRUE(d.t.fake.Running(machine::Timer4) || !after_cards);
+    EXPECT_TRUE(d.t.fake.Running(machine::LampTimer::WinFlash) || !after_cards);
   }
 }
 
@@ -92,12 +92,12 @@ TEST(Delivery, NoWinFlashInAutoSpinOrWithoutAWinningItem) {
     Delivery auto_spin(40);
     auto_spin.g.AutoSpin = true;
     machine::DeliverWinnings(auto_spin.t.m, kind);
-    EXPECT_FALSE(auto_spin.t.fake.Running(machine::Timer4));
+    EXPECT_FALSE(auto_spin.t.fake.Running(machine::LampTimer::WinFlash));
   }
   Delivery returned_bet(8);
   returned_bet.g.WinItem = -1;
   machine::DeliverWinnings(returned_bet.t.m, SpinKind::Regular);
-  EXPECT_FALSE(returned_bet.t.fake.Running(machine::Timer4));
+  EXPECT_FALSE(returned_bet.t.fake.Running(machine::LampTimer::WinFlash));
   EXPECT_EQ(returned_bet.g.Credits, 1008);
 }
 

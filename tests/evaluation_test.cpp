@@ -15,18 +15,18 @@
 namespace {
 
 using namespace rules;
-using machine::Timer4;
+using machine::LampTimer;
 using testing_support::OrderedView;
 using testing_support::TestMachine;
 using Log = std::vector<std::string>;
 
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
-// A machine paying at once, without the card game, showing Symbol8 but in `cells`.
+// A machine paying at once, without the card game, showing Clover but in `cells`.
 struct Evaluated {
   explicit Evaluated(std::initializer_list<std::pair<int, int>> cells) : view(t.m, t.fake) {
     std::array<int, 9> codes;
-    codes.fill(Symbol8);
+    codes.fill(Clover);
     for (auto [cell, code] : cells) codes[cell] = code;
     t.ShowWindow(codes);
     t.m.g.PayMode = false;
@@ -54,7 +54,7 @@ TEST(EvaluateRegularSpin, CherryAndBellSpinRedrawsAndSoundsInOrder) {
   // Lines 1, 3, 4, 5, 7 and the pool of 100.
   EXPECT_EQ(e.g.SpinWin, 5 + 15 + 2 + 2 + 2 + 100);
   EXPECT_EQ(std::pair(e.g.BellPool, e.g.BellPoolWon), std::pair(100, 100));
-  EXPECT_TRUE(e.t.fake.Running(Timer4));
+  EXPECT_TRUE(e.t.fake.Running(LampTimer::WinFlash));
 }
 
 // The meter shows every step, below zero too, and every step of the refill.
@@ -89,7 +89,7 @@ TEST(EvaluateRegularSpin, PoolContributionAloneIsShownButNotPaid) {
   EXPECT_EQ(e.view.Log(), (Log{"BellPool=107"}));
   EXPECT_EQ(e.g.LastSpinSummary, "7 Credits were added to the Bell Pool.\r\n");
   EXPECT_EQ(e.g.Credits, 1000);
-  EXPECT_FALSE(e.t.fake.Running(Timer4));
+  EXPECT_FALSE(e.t.fake.Running(LampTimer::WinFlash));
 }
 
 TEST(EvaluateRegularSpin, StatisticsSaturate) {
@@ -106,7 +106,7 @@ TEST(EvaluateRolls, MoveNoMetersAndCountWhatWasDelivered) {
   e.g.Double = true;
   e.g.PayMode = true;
   e.t.m.PlayDoubleOrNothing = [&] {
-    e.view.Note(e.t.fake.Running(Timer4) ? "cards, flashing" : "cards");  // a roll's win flashes first
+    e.view.Note(e.t.fake.Running(LampTimer::WinFlash) ? "cards, flashing" : "cards");  // a roll's win flashes first
     e.g.SpinWin *= 2;
   };
   machine::EvaluateCherryRoll(e.t.m);
@@ -118,7 +118,7 @@ TEST(EvaluateRolls, MoveNoMetersAndCountWhatWasDelivered) {
   EXPECT_EQ(e.view.Log().at(2), "cards, flashing");
 
   e.t.m.PlayDoubleOrNothing = [&] { e.g.SpinWin = 0; };
-  e.t.ShowWindow({Bar1, Bar1, Bar1, Symbol8, Symbol8, Symbol8, Symbol8, Symbol8, Symbol8});
+  e.t.ShowWindow({SingleBar, SingleBar, SingleBar, Clover, Clover, Clover, Clover, Clover, Clover});
   machine::EvaluateBarRoll(e.t.m);
   EXPECT_EQ(e.g.BarRollWon, 0);
   EXPECT_EQ(e.g.Credits, 1080);

@@ -15,20 +15,20 @@ bool AllAgree(const std::array<bool, 6>& l) { return std::all_of(l.begin(), l.en
 TEST(Lamps, CelebrationPatternsTakeTurnsEverySevenTicks) {
   TestMachine t;
   t.m.g.ChaserLamps = {true, false, true, true, false, false};
-  machine::StartTimer(t.m, machine::Timer1);
+  machine::StartTimer(t.m, machine::LampTimer::CelebrateAll);
   for (int tick = 1; tick <= 7; ++tick) {
-    t.fake.Fire(machine::Timer1);
+    t.fake.Fire(machine::LampTimer::CelebrateAll);
     EXPECT_TRUE(AllAgree(t.m.g.ChaserLamps)) << tick;
-    EXPECT_EQ(t.fake.Running(machine::Timer1), tick < 7);
+    EXPECT_EQ(t.fake.Running(machine::LampTimer::CelebrateAll), tick < 7);
   }
-  EXPECT_TRUE(t.fake.Running(machine::Timer2));
+  EXPECT_TRUE(t.fake.Running(machine::LampTimer::CelebrateAlternate));
   for (int tick = 1; tick <= 7; ++tick) {
-    t.fake.Fire(machine::Timer2);
+    t.fake.Fire(machine::LampTimer::CelebrateAlternate);
     const auto& l = t.m.g.ChaserLamps;
     EXPECT_TRUE(l[0] == l[2] && l[2] == l[4] && l[1] == l[3] && l[3] == l[5] && l[0] != l[1]) << tick;
   }
-  EXPECT_TRUE(t.fake.Running(machine::Timer1));
-  EXPECT_FALSE(t.fake.Running(machine::Timer2));
+  EXPECT_TRUE(t.fake.Running(machine::LampTimer::CelebrateAll));
+  EXPECT_FALSE(t.fake.Running(machine::LampTimer::CelebrateAlternate));
 }
 
 TEST(Lamps, WinFlashWalksTheWinningItemsSixTicksEach) {
@@ -39,10 +39,10 @@ TEST(Lamps, WinFlashWalksTheWinningItemsSixTicksEach) {
   g.ScreenBonus = 10;  // All Fruit, shown as item 9
   g.SpinWin = 166;
   g.WinItem = 0;
-  machine::StartTimer(t.m, machine::Timer4);
+  machine::StartTimer(t.m, machine::LampTimer::WinFlash);
   std::vector<int> shown;
   for (int tick = 0; tick < 24; ++tick) {
-    t.fake.Fire(machine::Timer4);
+    t.fake.Fire(machine::LampTimer::WinFlash);
     shown.push_back(g.WinItem);
   }
   EXPECT_EQ(shown, (std::vector<int>{0, 0, 0, 0, 0, 0, 5, 5, 5, 5, 5, 5, 9, 9, 9, 9, 9, 9, 0, 0, 0, 0, 0, 0}));
@@ -53,10 +53,10 @@ TEST(Lamps, ASingleWinKeepsBlinkingAndNoWinStopsTheFlash) {
   rules::GameState& g = t.m.g;
   g.LineWins[3] = 10;
   g.WinItem = 3;
-  machine::StartTimer(t.m, machine::Timer4);
+  machine::StartTimer(t.m, machine::LampTimer::WinFlash);
   t.canvas.Record(true);
   for (int tick = 0; tick < 20; ++tick) {
-    t.fake.Fire(machine::Timer4);
+    t.fake.Fire(machine::LampTimer::WinFlash);
     EXPECT_EQ(g.WinItem, 3);
   }
   int olive_hatches = 0;
@@ -65,13 +65,13 @@ TEST(Lamps, ASingleWinKeepsBlinkingAndNoWinStopsTheFlash) {
 
   g.LineWins[3] = 0;  // nothing left to flash: the walk must not go round for ever
   g.FlashTicks = 6;
-  t.fake.Fire(machine::Timer4);
-  EXPECT_FALSE(t.fake.Running(machine::Timer4));
+  t.fake.Fire(machine::LampTimer::WinFlash);
+  EXPECT_FALSE(t.fake.Running(machine::LampTimer::WinFlash));
 }
 
 TEST(Lamps, ScreenBonusHatchesTheSevensOrEveryCellForAllFruit) {
   TestMachine t;
-  t.ShowWindow({rules::Seven, rules::Bell, rules::Seven, rules::Cherry, rules::Seven, rules::Bar1, rules::Fruit4, rules::Fruit6, rules::RollSeven});
+  t.ShowWindow({rules::Seven, rules::Bell, rules::Seven, rules::Cherry, rules::Seven, rules::SingleBar, rules::Orange, rules::Grapes, rules::RollSeven});
   t.m.g.ScreenBonus = 3;
   t.canvas.Record(true);
   machine::HighlightScreenBonus(t.m, true);

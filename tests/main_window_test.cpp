@@ -33,7 +33,7 @@ TEST(MainWindow, StartsWithTheSavedGameDefaultsAndPlacesItself) {
   const rules::GameState& g = t.form->Machine().g;
   // A first run has no pool yet.
   EXPECT_EQ(std::tuple(g.Credits, g.Borrowed, g.BellPool, g.LinesPlayed * g.CoinsPerLine), std::tuple(1000, 1000, 0, 8));
-  EXPECT_TRUE(g.Sound && g.Double && g.PayMode && t.shell.maximized && t.fake.Running(machine::Timer3));
+  EXPECT_TRUE(g.Sound && g.Double && g.PayMode && t.shell.maximized && t.fake.Running(machine::LampTimer::StartupCelebration));
   EXPECT_EQ(std::pair(t.shell.width, t.shell.spots.size()), std::pair(790, size_t{1} + view::kCommandCount));
   EXPECT_EQ(t.fake.boxes.size(), 0u) << t.fake.boxes[0];
 }
@@ -60,11 +60,11 @@ TEST(MainWindow, TimersDoNotTouchTheLampsDuringASpin) {
   TestMachine t;
   t.fake.OnPump(40, [&] {
     auto lamps = t.m.g.ChaserLamps;
-    machine::Timer3Timer(t.m);
-    machine::Timer1Timer(t.m);
-    machine::Timer2Timer(t.m);
+    machine::StartupCelebrationTick(t.m);
+    machine::CelebrateAllTick(t.m);
+    machine::CelebrateAlternateTick(t.m);
     EXPECT_EQ(lamps, t.m.g.ChaserLamps);
-    EXPECT_FALSE(t.fake.Running(machine::Timer1));
+    EXPECT_FALSE(t.fake.Running(machine::LampTimer::CelebrateAll));
   });
   machine::SpinCycle(t.m);
 }

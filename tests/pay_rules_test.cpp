@@ -18,11 +18,11 @@ using Lines = std::array<int32_t, 8>;
 
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
-// A window of Symbol8, which pays nothing anywhere, with the given cells set.
+// A window of Clover, which pays nothing anywhere, with the given cells set.
 SpinInput Window(std::initializer_list<std::pair<int, int>> cells, int32_t coins = 1, bool lamp = false) {
   SpinInput in;
   in.BonusLamp = lamp;
-  in.Cells.fill(Symbol8);
+  in.Cells.fill(Clover);
   for (auto [cell, code] : cells) in.Cells[cell] = static_cast<uint8_t>(code);
   in.CoinsPerLine = coins;
   return in;
@@ -58,8 +58,8 @@ TEST(RegularSpin, CherriesPayByTheOrderOfTheLineAndLineEightAddsUp) {
   EXPECT_EQ(left.LineWins, (Lines{0, 0, 6, 0, 0, 0, 0, 6}));
   EXPECT_EQ(left.SpinWin, 12);
   EXPECT_EQ(rules::SummaryText(left), "Line 3 paid 6.\r\nLine 8 paid 6.\r\n");
-  // Fruit4 across the rising diagonal and a Cherry leading three lines.
-  SpinOutcome mixed = Regular(Window({{0, Cherry}, {2, Fruit4}, {4, Fruit4}, {6, Fruit4}}));
+  // Orange across the rising diagonal and a Cherry leading three lines.
+  SpinOutcome mixed = Regular(Window({{0, Cherry}, {2, Orange}, {4, Orange}, {6, Orange}}));
   EXPECT_EQ(mixed.LineWins, (Lines{2, 0, 0, 2, 0, 0, 2, 20}));
   EXPECT_EQ(mixed.SpinWin, 26);
 }
@@ -112,7 +112,7 @@ TEST(RegularSpin, SevensBonusGrowsWithTheSevensInTheWindow) {
 }
 
 TEST(RegularSpin, BonusLampDoublesTheScreenBonusAndReturnsTheBetWithoutAWin) {
-  SpinOutcome all_fruit = Regular(Filled(Fruit11, true));
+  SpinOutcome all_fruit = Regular(Filled(Melon, true));
   EXPECT_EQ(all_fruit.FruitWon, 320);
   EXPECT_EQ(all_fruit.SpinWin, 320 + 8);
   EXPECT_EQ(all_fruit.WinItem, rules::kWinItemScreen);
@@ -161,12 +161,12 @@ TEST(Rolls, RollSevensPayOnEveryLineBetWhereverTheyStand) {
 
   // The lamp doubles a roll's pays but gives no bet back.
   SpinOutcome doubled =
-      rules::EvaluateWindow(SpinKind::BarRoll, Window({{0, Bar1}, {1, Bar3}, {2, Bar2}, {4, RollSeven}}, 1, true));
+      rules::EvaluateWindow(SpinKind::BarRoll, Window({{0, SingleBar}, {1, TripleBar}, {2, DoubleBar}, {4, RollSeven}}, 1, true));
   EXPECT_EQ(doubled.SpinWin, 10 + 32);
   EXPECT_EQ(doubled.ReturnedBet, 0);
 
   // Three Triple BARs on a roll earn no more FREE Spins.
-  EXPECT_EQ(rules::EvaluateWindow(SpinKind::BarRoll, Window({{0, Bar3}, {1, Bar3}, {2, Bar3}})).BarRollsEarned, 0);
+  EXPECT_EQ(rules::EvaluateWindow(SpinKind::BarRoll, Window({{0, TripleBar}, {1, TripleBar}, {2, TripleBar}})).BarRollsEarned, 0);
 }
 
 }  // namespace

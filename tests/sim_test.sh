@@ -33,8 +33,8 @@ expect_refused() {
   [[ $(printf '%s\n' "$err" | wc -l) -eq 1 && -n "$err" ]] || fail "not one error line for: $* ($err)"
 }
 
-# Three Bar3 on the top row, two coins, the bonus lamp: 200 doubled, the bet of 16 back,
-# seven FREE Spins, and line 4 to 7 start with a Bar3 but pay nothing.
+# Three TripleBar on the top row, two coins, the bonus lamp: 200 doubled, the bet of 16 back,
+# seven FREE Spins, and line 4 to 7 start with a TripleBar but pay nothing.
 expect_json '{"line_wins":[200,0,0,0,0,0,0,0],"spin_win":216,"screen_bonus":0,"win_item":0,"summary":"Return Bet of 16 Credits.\r\nAll Winnings Lines are Doubled.\r\nLine 1 paid 200.\r\n","credits":716,"cherries":6,"bells":3,"bell_pool":100,"cherry_rolls_left":0,"bar_rolls_left":7,"sevens_won":0,"fruit_won":0,"bell_pool_won":0,"got_bonus_count":1}' \
   eval --cells "3 3 3 8 8 8 8 8 8" --coins 2 --bonus-lamp --credits 500
 
@@ -43,7 +43,7 @@ expect_json '{"line_wins":[200,0,0,0,0,0,0,0],"spin_win":216,"screen_bonus":0,"w
 expect_json '{"line_wins":[10,15,2,2,2,2,2,2],"spin_win":287,"screen_bonus":0,"win_item":0,"summary":"Line 1 paid 10.\r\nLine 2 paid 15.\r\nLine 3 paid 2.\r\nLine 4 paid 2.\r\nLine 5 paid 2.\r\nLine 6 paid 2.\r\nLine 7 paid 2.\r\nLine 8 paid 2.\r\nWon the Bell Pool Worth 250\r\n","credits":287,"cherries":6,"bells":3,"bell_pool":100,"cherry_rolls_left":3,"bar_rolls_left":0,"sevens_won":0,"fruit_won":0,"bell_pool_won":250,"got_bonus_count":0}' \
   eval --cells "9 9 9 5 5 5 9 8 8" --cherries 1 --bells 1 --bell-pool 250 --credits 0 --lines 8
 
-# A Cherry Roll line Cherry, Fruit11, Cherry pays 5 a coin; one roll Seven off the three
+# A Cherry Roll line Cherry, Melon, Cherry pays 5 a coin; one roll Seven off the three
 # lines played pays 1 x 2 x 2 coins x 3 lines.
 expect_json '{"line_wins":[10,0,0,0,0,0,0,0],"spin_win":22,"screen_bonus":7,"win_item":0,"summary":"Line 1 paid 10.\r\n1 Sevens Paid 12.\r\n","credits":1022,"cherries":6,"bells":3,"bell_pool":100,"cherry_rolls_left":0,"bar_rolls_left":0,"sevens_won":0,"fruit_won":0,"bell_pool_won":0,"got_bonus_count":0}' \
   eval --cells "9 11 9 8 8 8 8 8 10" --mode cherry --lines 3 --coins 2

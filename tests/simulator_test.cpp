@@ -32,7 +32,7 @@ Window RandomWindow(platform::Rng& rng, const std::array<rules::Strip, 9>& strip
 
 // Windows that stress the meters and the screen: mostly Cherries, Bells and Sevens.
 Window CrowdedWindow(platform::Rng& rng) {
-  constexpr std::array<uint8_t, 5> kCodes{rules::Cherry, rules::Bell, rules::Seven, rules::Bar3, rules::Fruit11};
+  constexpr std::array<uint8_t, 5> kCodes{rules::Cherry, rules::Bell, rules::Seven, rules::TripleBar, rules::Melon};
   Window cells;
   for (auto& c : cells) c = kCodes[rng.Random(kCodes.size())];
   return cells;

@@ -116,7 +116,7 @@ TEST(SkillModel, TheGamesOwnSpinLoopLightsTheLampAsOftenAsTheModelSays) {
     testing_support::TestMachine t;
     rules::GameState& g = t.m.g;
     // Nothing pays on these strips, so no spin earns a roll that would end with a lamp of its own.
-    for (auto& strip : g.Strips) strip.fill(rules::Symbol8);
+    for (auto& strip : g.Strips) strip.fill(rules::Clover);
     if (roll) {
       rules::LoadCherryRollStrips(g);
       g.CherryRollMode = true;

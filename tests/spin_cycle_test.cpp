@@ -55,12 +55,12 @@ TEST(SpinCycle, LampTimersRunInTheBonusPauseButNeverOverTheTurningWheels) {
     t.fake.run_timers = true;
     t.m.g.WinItem = 3;  // an earlier win's line, for a flash started mid-spin
     uint64_t start = t.fake.TickMs();
-    machine::StartTimer(t.m, machine::Timer3);  // falls due mid-animation
+    machine::StartTimer(t.m, machine::LampTimer::StartupCelebration);  // falls due mid-animation
     bool celebration_started = false;
     t.fake.At(start + 600, [&] {
-      celebration_started = t.fake.Running(machine::Timer1);
-      machine::StartTimer(t.m, machine::Timer1);
-      machine::StartTimer(t.m, machine::Timer4);
+      celebration_started = t.fake.Running(machine::LampTimer::CelebrateAll);
+      machine::StartTimer(t.m, machine::LampTimer::CelebrateAll);
+      machine::StartTimer(t.m, machine::LampTimer::WinFlash);
     });
     t.fake.OnPump(0, [&] { t.canvas.Record(true); });  // after the set-up's own side lamps
     int while_turning = -1, at_bonus = -1, in_pause = -1;
@@ -86,7 +86,7 @@ TEST(SpinCycle, LampTimersRunInTheBonusPauseButNeverOverTheTurningWheels) {
     t.fake.time_of_day_ = SeedFor(4, -1);
     t.fake.run_timers = true;
     uint64_t start = t.fake.TickMs();
-    t.fake.At(start + 1000, [&] { machine::StartTimer(t.m, machine::Timer1); });  // due at 1200
+    t.fake.At(start + 1000, [&] { machine::StartTimer(t.m, machine::LampTimer::CelebrateAll); });  // due at 1200
     t.fake.At(start + 1190, [&] { t.m.g.StopRequested = true; });
     t.fake.OnPump(0, [&] { t.canvas.Record(true); });
     int while_turning = -1;
@@ -132,7 +132,7 @@ TEST(SpinCycle, BonusLampLightsFromItsStartingStateOrAStopWithAllSixLampsLit) {
     };
     machine::SpinCycle(t.m);
     EXPECT_EQ(t.m.g.BonusLamp, lit) << pos << " " << dir;
-    EXPECT_EQ(t.fake.Running(machine::Timer1), lit);  // the celebration
+    EXPECT_EQ(t.fake.Running(machine::LampTimer::CelebrateAll), lit);  // the celebration
     EXPECT_EQ(Played(t, "Cherry2.wav"), lit);
   }
 }
@@ -149,7 +149,7 @@ TEST(SpinCycle, RollStripsStayOnShowUntilTheNextSpinRestoresThem) {
   EXPECT_TRUE(t.m.g.RestoreStrips);
   EXPECT_FALSE(t.m.g.BarRollMode);
   EXPECT_EQ(t.m.g.Strips[0], rules::BarRollStrip());
-  EXPECT_FALSE(t.fake.Running(machine::Timer5));
+  EXPECT_FALSE(t.fake.Running(machine::LampTimer::FreeSpinsBlink));
 
   std::array<int32_t, 9> stops_at_repaint{};
   t.fake.on_pump = nullptr;

@@ -57,7 +57,7 @@ TEST(SpinGolden, WinWithCherryStepsAndAPoolShareCountedOff) {
             std::tuple(1004, 3, 3, 107, 1, 8, 0, 2));
   EXPECT_EQ(g.LineWins, (std::array<int32_t, 8>{0, 0, 10, 0, 0, 0, 0, 2}));
   EXPECT_EQ(g.LastSpinSummary, "Line 3 paid 10.\r\nLine 8 paid 2.\r\n7 Credits were added to the Bell Pool.\r\n");
-  EXPECT_TRUE(t.fake.Running(machine::Timer4));  // the win flash goes on
+  EXPECT_TRUE(t.fake.Running(machine::LampTimer::WinFlash));  // the win flash goes on
 }
 
 }  // namespace

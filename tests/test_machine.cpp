@@ -27,7 +27,7 @@ TestMachine::TestMachine(int screen_width, int cell_size)
 
 void TestMachine::ShowWindow(const std::array<int, 9>& codes) {
   for (int w = 0; w < 9; ++w) {
-    m.g.Strips[w].fill(rules::Symbol8);
+    m.g.Strips[w].fill(rules::Clover);
     m.g.Strips[w][0] = static_cast<uint8_t>(codes[w]);
     m.g.Stops[w] = 0;
   }

@@ -47,17 +47,17 @@ inline PayLine BarRollLine(int a, int b, int c) {
 inline std::vector<PayLine> RegularPayLines() {
   using namespace rules;
   return {
-      RegularLine(Seven, Seven, Seven, "Sevens"),
-      RegularLine(Bar1, Bar1, Bar1, "Single BARs"),
-      RegularLine(Bar2, Bar2, Bar2, "Double BARs"),
-      RegularLine(Bar3, Bar3, Bar3,
-                  "Triple BARs + " + std::to_string(kBarRollsPerLine) + " FREE Spins"),
-      RegularLine(Fruit4, Fruit4, Fruit4, "Oranges"),
-      RegularLine(Bell, Bell, Bell, "Bells (Bell Pool)"),
-      RegularLine(Fruit6, Fruit6, Fruit6, "Grapes"),
-      RegularLine(Fruit7, Fruit7, Fruit7, "Lemons"),
-      RegularLine(Bar1, Bar3, Bar2, "Any 3 BARs"),
-      RegularLine(Cherry, Cherry, Cherry, "3 Cherries"),
+      RegularLine(Seven, Seven, Seven, kSymbolNames[Seven].Plural),
+      RegularLine(SingleBar, SingleBar, SingleBar, kSymbolNames[SingleBar].Plural),
+      RegularLine(DoubleBar, DoubleBar, DoubleBar, kSymbolNames[DoubleBar].Plural),
+      RegularLine(TripleBar, TripleBar, TripleBar,
+                  std::string(kSymbolNames[TripleBar].Plural) + " + " + std::to_string(kBarRollsPerLine) + " FREE Spins"),
+      RegularLine(Orange, Orange, Orange, kSymbolNames[Orange].Plural),
+      RegularLine(Bell, Bell, Bell, std::string(kSymbolNames[Bell].Plural) + " (Bell Pool)"),
+      RegularLine(Grapes, Grapes, Grapes, kSymbolNames[Grapes].Plural),
+      RegularLine(Lemon, Lemon, Lemon, kSymbolNames[Lemon].Plural),
+      RegularLine(SingleBar, TripleBar, DoubleBar, "Any 3 BARs"),
+      RegularLine(Cherry, Cherry, Cherry, std::string("3 ") + kSymbolNames[Cherry].Plural),
       RegularLine(Cherry, Cherry, kAny, "2 Cherries"),
       RegularLine(Cherry, kAny, kAny, "1 Cherry"),
   };
@@ -71,16 +71,16 @@ inline std::vector<PayLine> CherryRollPayLines() {
 
 inline std::vector<PayLine> BarRollPayLines() {
   using namespace rules;
-  return {BarRollLine(RollSeven, RollSeven, RollSeven), BarRollLine(Bar1, Bar1, Bar1),
-          BarRollLine(Bar2, Bar2, Bar2), BarRollLine(Bar3, Bar3, Bar3),
-          BarRollLine(Bar2, Bar1, Bar3)};
+  return {BarRollLine(RollSeven, RollSeven, RollSeven), BarRollLine(SingleBar, SingleBar, SingleBar),
+          BarRollLine(DoubleBar, DoubleBar, DoubleBar), BarRollLine(TripleBar, TripleBar, TripleBar),
+          BarRollLine(DoubleBar, SingleBar, TripleBar)};
 }
 
 // The All Fruit bonus has no table of its own: a window of nine Melons pays it and
 // nothing else.
 inline int32_t AllFruitBonus() {
   rules::SpinInput in;
-  in.Cells.fill(rules::Fruit11);
+  in.Cells.fill(rules::Melon);
   in.LinesPlayed = kAllLines;
   in.CoinsPerLine = 1;
   return rules::EvaluateWindow(rules::SpinKind::Regular, in).FruitWon;
@@ -92,7 +92,7 @@ inline std::vector<BonusLine> ScreenBonusLines() {
   for (int sevens = 3; sevens <= 9; ++sevens)
     rows.push_back({rules::Seven, sevens, std::to_string(sevens) + " Sevens",
                     rules::SevensMultiplier(sevens) * kAllLines});
-  rows.push_back({rules::Fruit4, 0, "All Fruit", AllFruitBonus()});
+  rows.push_back({rules::Orange, 0, "All Fruit", AllFruitBonus()});
   return rows;
 }
 
@@ -100,7 +100,7 @@ inline std::vector<BonusLine> ScreenBonusLines() {
 // with the Seven off that line among Clovers, which pay nothing.
 inline int32_t RollSevenPay() {
   rules::SpinInput in;
-  in.Cells.fill(rules::Symbol8);
+  in.Cells.fill(rules::Clover);
   in.Cells[4] = rules::RollSeven;
   in.LinesPlayed = 1;
   in.CoinsPerLine = 1;

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -73,6 +74,13 @@ class FakePlatform : public Clock,
   }
   void Stop(int id) override { timers_.erase(id); }
   bool Running(int id) const override { return timers_.count(id) > 0; }
+  // The game's timers are named by an enum of their own.
+  template <class Id>
+    requires std::is_enum_v<Id>
+  bool Running(Id id) const { return Running(static_cast<int>(id)); }
+  template <class Id>
+    requires std::is_enum_v<Id>
+  void Fire(Id id) { Fire(static_cast<int>(id)); }
   // Fires a running timer by hand, as if its interval had passed.
   void Fire(int id) {
     auto it = timers_.find(id);
