@@ -29,26 +29,26 @@ int main() {
   app::Desk desk{services, window, screen, fltk::ProgramFolder(), saved_game,
                  view::BuiltinPicture, persistence::RescueFolders(saved_game)};
 
-  app::TForm1 form(desk);
+  app::MachineWindow machine_window(desk);
   desktop.SetMachineWindow(window);
   window.SetHandlers({
-      [&](int key) { form.FormKeyDown(key); },
-      [&](int x, int y) { form.FormMouseDown(x, y); },
-      [&] { form.FormClose(); },
-      [&] { form.Help(); },
-      [&] { form.FormPaint(); },
+      [&](int key) { machine_window.HandleKey(key); },
+      [&](int x, int y) { machine_window.HandleClick(x, y); },
+      [&] { machine_window.CloseWindow(); },
+      [&] { machine_window.ShowManual(); },
+      [&] { machine_window.PaintAll(); },
   });
   // A signal (the desktop logging out) ends the game from wherever it stands: the form
   // finishes the spin and closes its own dialogs, then every box, dialog and manual still
   // open closes, so that the loops showing them return and the game can save and exit.
   fltk::OnTerminationSignal([&] {
-    form.CloseOnSignal();
+    machine_window.CloseOnSignal();
     desktop.CloseWindowsOverMachine();
   });
-  form.FormCreate();
-  // The help file's name is known once the form has learned the program folder.
-  desktop.SetHelpFile(form.HelpFile());
-  if (form.Closed()) return form.ExitStatus();  // a signal during the start-up notice
+  machine_window.Start();
+  // The help file's name is known once the window has learned the program folder.
+  desktop.SetHelpFile(machine_window.HelpFile());
+  if (machine_window.Closed()) return machine_window.ExitStatus();  // a signal during the start-up notice
   // A window that fits its picture comes back where it stood, at its size, full screen or not.
   const std::string place_path = window.Fitted() ? app::WindowPlacePath() : "";
   if (std::optional<app::WindowPlace> p = place_path.empty() ? std::nullopt : app::ReadWindowPlace(place_path))
@@ -59,5 +59,5 @@ int main() {
     fltk::GameWindow::Placement where = window.Where();
     app::WriteWindowPlace(place_path, {where.x, where.y, where.w, where.h, where.full_screen});
   }
-  return form.ExitStatus();
+  return machine_window.ExitStatus();
 }

@@ -18,20 +18,20 @@
 
 namespace app {
 
-TForm1::TForm1(const Desk& desk)
+MachineWindow::MachineWindow(const Desk& desk)
     : desk_(desk),
       saved_games_(desk.saved_game_path),
       m_(desk.services, view_),
       view_(m_, pictures_, desk.screen.dpi) {
   m_.SaveCurrentGame = [this] { return SaveCurrentGame(true); };
-  m_.PlayDoubleOrNothing = [this] { dialogs::PlayDoubleOrNothing(m_); };
+  m_.PlayDoubleOrNothing = [this] { dialogs::PlayDoubleOrNothing(m_, m_.g.ScreenWidth); };
 }
 
-TForm1::~TForm1() {
+MachineWindow::~MachineWindow() {
   machine::StopAllTimers(m_);
 }
 
-void TForm1::FormCreate() {
+void MachineWindow::Start() {
   rules::GameState& g = m_.g;
   m_.ProgramFolder = desk_.program_folder;
   m_.HelpFile = HelpFile();
@@ -56,37 +56,37 @@ void TForm1::FormCreate() {
   desk_.shell.Place(0, 0, desk_.screen.width - 10, desk_.screen.height);
   view_.logo = view::ComputeLayout(g, m_.art, pictures_);
   desk_.shell.AddHotspot(view_.logo.x, view_.logo.y, pictures_.Logo.Width(), pictures_.Logo.Height(),
-                          "", [this] { LogoClick(); });
+                          "", [this] { ShowVersion(); });
   bar_ = view::BuildCommandBar(g, pictures_.Options);
   for (int i = 0; i < view::kCommandCount; ++i)
     hotspots_[i] = desk_.shell.AddHotspot(bar_[i].x, bar_[i].y, bar_[i].w, bar_[i].h, bar_[i].tooltip,
-                                           [this, i] { CommandClick(i); });
+                                           [this, i] { PressCommand(i); });
   view_.draw_captions = [this] { DrawCommandCaptions(); };
 
   persistence::LoadGameSection(g, saved_games_, persistence::kCurrentGameSlot);
   game_loaded_ = true;
   OfferRescue();
   if (desk_.screen.dpi < 100) desk_.shell.Maximize();
-  view_.FormPaint();
+  view_.PaintAll();
   machine::StartTimer(m_, machine::LampTimer::StartupCelebration);
 }
 
-void TForm1::Handle(const std::function<void()>& handler) {
+void MachineWindow::Handle(const std::function<void()>& handler) {
   if (closed_ || close_pending_) return;  // closing: the spin on the stack finishes alone
   handler();
   if (close_pending_ && !m_.g.SpinInProgress && !m_.RequestRunning && m_.CycleDepth == 0)
     FinishClose(!signalled_);
 }
 
-void TForm1::FormKeyDown(int key) {
-  Handle([&] { machine::FormKeyDown(m_, key); });
+void MachineWindow::HandleKey(int key) {
+  Handle([&] { machine::PressKey(m_, key); });
 }
 
-void TForm1::FormMouseDown(int x, int y) {
-  Handle([&] { machine::FormMouseDown(m_, x, y); });
+void MachineWindow::HandleClick(int x, int y) {
+  Handle([&] { machine::PressAt(m_, x, y); });
 }
 
-void TForm1::FormClose() {
+void MachineWindow::CloseWindow() {
   if (closed_) return;
   rules::GameState& g = m_.g;
   g.AutoSpin = false;
@@ -102,17 +102,17 @@ void TForm1::FormClose() {
   FinishClose(!signalled_);
 }
 
-bool TForm1::SaveCurrentGame(bool report) {
+bool MachineWindow::SaveCurrentGame(bool report) {
   return persistence::SaveGameSection(m_.g, saved_games_, persistence::kCurrentGameSlot,
                                       "CurrentGame", report ? &desk_.services.boxes : nullptr);
 }
 
-void TForm1::CloseOnSignal() {
+void MachineWindow::CloseOnSignal() {
   signalled_ = true;
-  FormClose();
+  CloseWindow();
 }
 
-void TForm1::FinishClose(bool ask_when_save_fails) {
+void MachineWindow::FinishClose(bool ask_when_save_fails) {
   close_pending_ = false;
   if (m_.CloseOpenDialog) m_.CloseOpenDialog();
   m_.Closing = true;
@@ -130,13 +130,13 @@ void TForm1::FinishClose(bool ask_when_save_fails) {
   desk_.shell.Close();
 }
 
-void TForm1::RescueCurrentGame() {
+void MachineWindow::RescueCurrentGame() {
   const std::string rescue = persistence::WriteRescue(m_.g, desk_.rescue_folders);
   std::fputs(persistence::RescueReport(saved_games_, rescue, desk_.rescue_folders).c_str(), stderr);
   exit_status_ = 1;  // whoever ended the game learns that its save did not land
 }
 
-void TForm1::OfferRescue() {
+void MachineWindow::OfferRescue() {
   const std::string rescue = persistence::FindRescue(saved_games_.Path(), desk_.rescue_folders);
   if (rescue.empty()) return;
   platform::MessageBoxes& boxes = desk_.services.boxes;
@@ -152,29 +152,29 @@ void TForm1::OfferRescue() {
                                   : "The game found was kept as " + aside + " and will not be offered again.");
 }
 
-void TForm1::Help(const std::string& topic) {
+void MachineWindow::ShowManual(const std::string& topic) {
   desk_.services.help.ShowHelp(HelpFile(), topic);
 }
 
-void TForm1::CommandClick(int i) {
+void MachineWindow::PressCommand(int i) {
   Handle([&] { RunCommand(i); });
 }
 
-bool TForm1::RefuseWhileSpinning() {
+bool MachineWindow::RefuseWhileSpinning() {
   if (m_.CycleDepth == 0 && !m_.g.SpinInProgress) return false;
   desk_.services.boxes.Information("Please wait until the wheels have stopped.");
   return true;
 }
 
-void TForm1::SetTooltip(int i, const std::string& text) {
+void MachineWindow::SetTooltip(int i, const std::string& text) {
   bar_[i].tooltip = text;
   desk_.shell.SetHotspotTooltip(hotspots_[i], text);
 }
 
-void TForm1::RunCommand(int i) {
+void MachineWindow::RunCommand(int i) {
   rules::GameState& g = m_.g;
   switch (i) {
-    case view::CmdHelp: Help(""); break;
+    case view::CmdHelp: ShowManual(""); break;
     case view::CmdPayMode:
       g.PayMode = !g.PayMode;
       SetTooltip(i, g.PayMode ? "Paymode is Count Off Credits" : "Paymode is Instant Payoff");
@@ -183,14 +183,14 @@ void TForm1::RunCommand(int i) {
     case view::CmdPayChart: dialogs::ShowPayChart(m_); break;
     case view::CmdBorrow:
       if (RefuseWhileSpinning()) break;
-      dialogs::ShowBorrowDialog(m_, pictures_);
-      view_.FormPaint();
+      dialogs::ShowBorrowDialog(m_, pictures_, rules::WidthClassOf(g.ScreenWidth) == rules::WidthClass::Large);
+      view_.PaintAll();
       break;
     case view::CmdNewGame:
       if (RefuseWhileSpinning()) break;
       if (desk_.services.boxes.Confirm("Start a New Game?")) {
         rules::NewGameReset(g);
-        view_.FormPaint();
+        view_.PaintAll();
       }
       break;
     case view::CmdSummary:
@@ -205,7 +205,7 @@ void TForm1::RunCommand(int i) {
       if (g.AutoSpin && !g.SpinInProgress) machine::RequestSpin(m_);
       break;
     case view::CmdExit:
-      if (desk_.services.boxes.Confirm("Are you sure you want to exit the game?")) FormClose();
+      if (desk_.services.boxes.Confirm("Are you sure you want to exit the game?")) CloseWindow();
       break;
     case view::CmdSound:
       g.Sound = !g.Sound;
@@ -220,18 +220,18 @@ void TForm1::RunCommand(int i) {
       break;
     case view::CmdSaveGame:
       if (RefuseWhileSpinning()) break;
-      dialogs::ShowSlotDialog(m_, saved_games_, 1);
+      dialogs::ShowSlotDialog(m_, saved_games_, dialogs::SlotDialogMode::Save);
       break;
     case view::CmdLoadGame:
       if (RefuseWhileSpinning()) break;
-      dialogs::ShowSlotDialog(m_, saved_games_, 0);
-      view_.FormPaint();
+      dialogs::ShowSlotDialog(m_, saved_games_, dialogs::SlotDialogMode::Open);
+      view_.PaintAll();
       break;
     case view::CmdStats: dialogs::ShowStatsDialog(m_); break;
     default: break;
   }
 }
 
-void TForm1::LogoClick() { desk_.services.boxes.Information(std::string(kGameTitle) + " Version " + kVersion); }
+void MachineWindow::ShowVersion() { desk_.services.boxes.Information(std::string(kGameTitle) + " Version " + kVersion); }
 
 }  // namespace app

@@ -1,4 +1,4 @@
-// TForm1, the machine's window: its start-up, its handlers and its shutdown.
+// The machine's window: its start-up, its handlers and its shutdown.
 #pragma once
 #include <functional>
 #include <memory>
@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "machine/machine.h"
+#include "machine/manual_topics.h"
 #include "platform/dialog.h"
 #include "platform/profile_file.h"
 #include "platform/services.h"
@@ -36,25 +37,25 @@ constexpr const char* kAlreadyRunning =
 constexpr const char* kMissingArtwork =
     "There are BMP files missing which may cause this program to not function properly!";
 
-class TForm1 {
+class MachineWindow {
  public:
-  explicit TForm1(const Desk& desk);
-  ~TForm1();
+  explicit MachineWindow(const Desk& desk);
+  ~MachineWindow();
 
   // The start-up sequence, once, before the window is shown.
-  void FormCreate();
-  void FormPaint() { view_.FormPaint(); }
-  void FormKeyDown(int key);
-  void FormMouseDown(int x, int y);
+  void Start();
+  void PaintAll() { view_.PaintAll(); }
+  void HandleKey(int key);
+  void HandleClick(int x, int y);
   // The close box: auto spin off, the wheels stopped, the game saved, the window gone.
   // In the middle of a spin the spin is finished first and its wins paid.
-  void FormClose();
+  void CloseWindow();
   // A termination signal: the same, without asking anything.
   void CloseOnSignal();
-  void Help(const std::string& topic = "41004");
-  void LogoClick();
+  void ShowManual(const std::string& topic = std::to_string(machine::kMachineHelpTopic));
+  void ShowVersion();
   // A click on command button i.
-  void CommandClick(int i);
+  void PressCommand(int i);
   void DrawCommandCaptions() { view::DrawCommandCaptions(m_, pictures_.Options, bar_); }
   const std::array<view::CommandButton, view::kCommandCount>& Bar() const { return bar_; }
 

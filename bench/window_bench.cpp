@@ -81,7 +81,7 @@ BENCHMARK(ScaledSpinningFrame)->Args({1920, 1080})->Args({3840, 2160})->Unit(ben
 void PaintHandler(benchmark::State& state) {
   Window w;
   for (auto _ : state) {
-    w.view.FormPaint();
+    w.view.PaintAll();
     benchmark::DoNotOptimize(w.canvas.Pixels().Pixel(0, 0));
   }
 }

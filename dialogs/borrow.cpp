@@ -1,84 +1,72 @@
 #include "dialogs/borrow.h"
 
-#include <memory>
-
-#include "platform/bitmap.h"
-#include "platform/dialog.h"
-
 #include <cstdint>
+#include <memory>
 #include <string>
 
-#include "rules/money.h"
 #include "dialogs/dialog_pictures.h"
 #include "dialogs/locale_numbers.h"
-#include "rules/width_class.h"
+#include "machine/manual_topics.h"
+#include "platform/bitmap.h"
+#include "platform/dialog.h"
+#include "rules/money.h"
 #include "view/main_view.h"
 
 namespace dialogs {
 
 namespace {
 
-class TBorrowC {
- public:
-  TBorrowC(machine::Machine& m, const view::Pictures& digits);
-  void ShowModal();
-
- private:
-  void FormCreate();
-  void FormPaint();
-  // The four amount buttons, told apart by their tag: 0 is 1000, 1 is 100, 2 is 10, 3 is 1.
-  void BitBtn1Click(int tag);
-  void Borrow(int32_t amount);
-  void PayBack(int32_t amount);
-  void BitBtn7Click();
-
-  machine::Machine& m_;
-  const view::Pictures& digits_;
-  // The buttons show these; they live as long as the dialog.
-  platform::Bitmap amount_pictures_[4], tick_, question_;
-  std::unique_ptr<platform::Dialog> dialog_;
-  int RadioButton1 = -1, RadioButton2 = -1;
-};
-
-}  // namespace
-namespace {
-
-constexpr int32_t kAmounts[4] = {1000, 100, 10, 1};
-constexpr const char* kAmountPictures[4] = {"Borrow1000", "Borrow100", "Borrow10", "Borrow1"};
+constexpr int kAmountCount = 4;
+constexpr int32_t kAmounts[kAmountCount] = {1000, 100, 10, 1};
+constexpr const char* kAmountPictures[kAmountCount] = {"Borrow1000", "Borrow100", "Borrow10", "Borrow1"};
 // What a button shows should its picture be missing.
-constexpr const char* kAmountCaptions[4] = {"$1,000", "$100", "$10", "$1"};
+constexpr const char* kAmountCaptions[kAmountCount] = {"$1,000", "$100", "$10", "$1"};
 
 constexpr char kHelpText[] =
     "Use this screen to borrow credits or pay back credits that you borrowed previously.  "
     "Click on the button representing the amount to borrow (or pay back).\r\n\r\n"
     "To switch between \"borrow\" and \"pay back\" select the mode.";
 
-}  // namespace
+class BorrowDialog {
+ public:
+  BorrowDialog(machine::Machine& m, const view::Pictures& digits, bool large_digits)
+      : m_(m), digits_(digits), large_digits_(large_digits) {}
+  void ShowModal();
 
-void ShowBorrowDialog(machine::Machine& m, const view::Pictures& digits) {
-  TBorrowC dialog(m, digits);
-  dialog.ShowModal();
-}
+ private:
+  void Build();
+  void PaintMeters();
+  // The amount buttons, by their index in kAmounts.
+  void PressAmount(int index);
+  void Borrow(int32_t amount);
+  void PayBack(int32_t amount);
 
-TBorrowC::TBorrowC(machine::Machine& m, const view::Pictures& digits) : m_(m), digits_(digits) {}
+  machine::Machine& m_;
+  const view::Pictures& digits_;
+  bool large_digits_;
+  // The buttons show these; they live as long as the dialog.
+  platform::Bitmap amount_pictures_[kAmountCount], tick_, question_;
+  std::unique_ptr<platform::Dialog> dialog_;
+  int borrow_mode_ = -1;  // the "Borrow Credits" choice; the other one pays back
+};
 
-void TBorrowC::ShowModal() {
-  FormCreate();
+void BorrowDialog::ShowModal() {
+  Build();
   dialog_->ShowModal();
 }
 
-void TBorrowC::FormCreate() {
+void BorrowDialog::Build() {
   using platform::ButtonKind;
   dialog_ = m_.dialogs.NewDialog("Use this form to borrow or pay back credits", 582, 300, kButtonFace);
-  dialog_->SetHelpTopic(kBorrowHelpTopic);
-  dialog_->OnPaint([this] { FormPaint(); });
+  dialog_->SetHelpTopic(machine::kBorrowHelpTopic);
+  dialog_->OnPaint([this] { PaintMeters(); });
 
   const int scale = dialog_->Surface().ComposeScale();
-  for (int tag = 0; tag < 4; ++tag) {
-    amount_pictures_[tag] = DialogBitmap(kAmountPictures[tag], m_.ProgramFolder, scale);
-    const bool pictured = !amount_pictures_[tag].Empty();
-    dialog_->AddButton(89 + 112 * tag, 104, 80, 57, pictured ? "" : kAmountCaptions[tag],
-                       ButtonKind::Plain, [this, tag] { BitBtn1Click(tag); }, &amount_pictures_[tag]);
+  for (int i = 0; i < kAmountCount; ++i) {
+    amount_pictures_[i] = DialogBitmap(kAmountPictures[i], m_.ProgramFolder, scale);
+    const bool pictured = !amount_pictures_[i].Empty();
+    dialog_->AddButton(89 + 112 * i, 104, 80, 57, pictured ? "" : kAmountCaptions[i],
+                       ButtonKind::Plain, [this, i] { PressAmount(i); }, &amount_pictures_[i]);
   }
 
   platform::LabelStyle mode;
@@ -87,17 +75,17 @@ void TBorrowC::FormCreate() {
   platform::Canvas& c = dialog_->Surface();
   // A label keeps a few pixels clear at its sides.
   dialog_->AddLabel(56, 192, c.TextWidth("Mode:", 14) + 8, c.TextHeight(14), "Mode:", mode);
-  RadioButton1 = dialog_->AddRadio(147, 192, 190, 33, "Borrow Credits", 12, true);
-  RadioButton2 = dialog_->AddRadio(355, 192, 190, 33, "Pay Back Credits", 12, false);
+  borrow_mode_ = dialog_->AddRadio(147, 192, 190, 33, "Borrow Credits", 12, true);
+  dialog_->AddRadio(355, 192, 190, 33, "Pay Back Credits", 12, false);
 
   tick_ = DialogBitmap("OkTick", m_.ProgramFolder, scale);
   question_ = DialogBitmap("HelpMark", m_.ProgramFolder, scale);
   dialog_->AddButton(442, 246, 127, 46, "&OK", ButtonKind::Ok, nullptr, &tick_);
-  dialog_->AddButton(10, 246, 127, 46, "&Help", ButtonKind::Plain, [this] { BitBtn7Click(); },
+  dialog_->AddButton(10, 246, 127, 46, "&Help", ButtonKind::Plain, [this] { m_.boxes.Information(kHelpText); },
                      &question_);
 }
 
-void TBorrowC::FormPaint() {
+void BorrowDialog::PaintMeters() {
   platform::Canvas& c = dialog_->Surface();
   const rules::GameState& g = m_.g;
   c.Hold();
@@ -107,19 +95,18 @@ void TBorrowC::FormPaint() {
   const int right = c.Width() - 30;
   c.Text(right - c.TextWidth("Credits:", 10), 20, "Credits:", 10, platform::kBlack);
   c.Text(20, 20, "Borrowed:", 10, platform::kBlack);
-  const bool large = rules::WidthClassOf(g.ScreenWidth) == rules::WidthClass::Large;
-  view::DrawNumber(c, digits_, large, g.Credits, right, 40, false, true, false);
-  view::DrawNumber(c, digits_, large, g.Borrowed, 20, 40, true, false, false);
+  view::DrawNumber(c, digits_, large_digits_, g.Credits, right, 40, false, true, false);
+  view::DrawNumber(c, digits_, large_digits_, g.Borrowed, 20, 40, true, false, false);
   c.Release();
 }
 
-void TBorrowC::BitBtn1Click(int tag) {
-  if (tag < 0 || tag >= 4) return;
-  if (dialog_->Checked(RadioButton1)) Borrow(kAmounts[tag]);
-  else PayBack(kAmounts[tag]);
+void BorrowDialog::PressAmount(int index) {
+  if (index < 0 || index >= kAmountCount) return;
+  if (dialog_->Checked(borrow_mode_)) Borrow(kAmounts[index]);
+  else PayBack(kAmounts[index]);
 }
 
-void TBorrowC::Borrow(int32_t amount) {
+void BorrowDialog::Borrow(int32_t amount) {
   rules::GameState& g = m_.g;
   // Both meters are 32-bit: a loan that would carry either past its top is refused
   // rather than wrapping round to a negative balance.
@@ -133,7 +120,7 @@ void TBorrowC::Borrow(int32_t amount) {
   dialog_->Repaint();
 }
 
-void TBorrowC::PayBack(int32_t amount) {
+void BorrowDialog::PayBack(int32_t amount) {
   rules::GameState& g = m_.g;
   if (amount > g.Credits) {
     m_.boxes.Information("You do not have " + FormatFixed(amount, 7, 2, UserSeparators()) +
@@ -149,6 +136,11 @@ void TBorrowC::PayBack(int32_t amount) {
   dialog_->Repaint();
 }
 
-void TBorrowC::BitBtn7Click() { m_.boxes.Information(kHelpText); }
+}  // namespace
+
+void ShowBorrowDialog(machine::Machine& m, const view::Pictures& digits, bool large_digits) {
+  BorrowDialog dialog(m, digits, large_digits);
+  dialog.ShowModal();
+}
 
 }  // namespace dialogs

@@ -1,43 +1,19 @@
 #include "dialogs/stats.h"
 
-#include <memory>
-
-#include "platform/bitmap.h"
-#include "platform/dialog.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <string_view>
 #include <utility>
 
 #include "analysis/par_sheet.h"
-
 #include "dialogs/dialog_pictures.h"
+#include "platform/bitmap.h"
+#include "platform/dialog.h"
 
 namespace dialogs {
 
-namespace {
-
-class TStatsForm {
- public:
-  TStatsForm(machine::Machine& m, NumberSeparators separators);
-  void ShowModal();
-
- private:
-  void FormCreate();
-  void AddRow(const char* caption, int x, int y, bool caption_bold, int vx, int vy, int vw,
-              bool bold, const std::string& value);
-  std::string Count(int64_t value) const;
-  std::string Percent(double value) const;
-
-  machine::Machine& m_;
-  NumberSeparators separators_;
-  platform::Bitmap tick_;
-  std::unique_ptr<platform::Dialog> dialog_;
-};
-
-}  // namespace
 namespace {
 
 constexpr int kPoints = 10;
@@ -58,54 +34,39 @@ int64_t AllSpins(const rules::GameState& g) {
 // so whatever the machine has paid is what the player holds beyond the loan, plus the bets.
 int64_t Payoffs(const rules::GameState& g) { return int64_t{g.Credits} - g.Borrowed + g.TotalBets; }
 
-}  // namespace
+class StatsDialog {
+ public:
+  StatsDialog(machine::Machine& m, NumberSeparators separators);
+  void ShowModal();
 
-double SkillStopPercent(const rules::GameState& g) {
-  const int64_t spins = AllSpins(g);
-  if (g.Spins <= 0 || spins <= 0) return 0;
-  return static_cast<double>(g.GotBonusCount) / static_cast<double>(spins) * 100;
-}
+ private:
+  void Build();
+  void AddRow(const char* caption, int x, int y, bool caption_bold, int vx, int vy, int vw,
+              bool bold, const std::string& value);
+  std::string Count(int64_t value) const;
+  std::string Percent(double value) const;
 
-double OverallPayoffPercent(const rules::GameState& g) {
-  if (g.TotalBets <= 0) return 0;
-  return static_cast<double>(Payoffs(g) - g.DoubleOrNothingWon) / g.TotalBets * 100;
-}
+  machine::Machine& m_;
+  NumberSeparators separators_;
+  platform::Bitmap tick_;
+  std::unique_ptr<platform::Dialog> dialog_;
+};
 
-// The return is a straight line in the chance of the bonus lamp, worked out for every
-// bet when the game was built; the chance is the same on every spin, rolls included,
-// since they run the same chaser. The player's chance is read from the skill-stop
-// count, which counts only regular spins (those with eight lines played): so it is
-// taken per regular spin, not per spin as the Skill Stop Percent row shows it, which
-// divides by the rolls too and reads low by their share. Lamps lit with fewer lines go
-// uncounted: a player who has played fewer lines reads as less skilled than he is.
-// Before the first regular spin there is nothing to go on (a chance of 0 would make a
-// worse player than one who never stops), and a bet the machine cannot take has no line.
-double ReturnAtPlayersSkill(const rules::GameState& g) {
-  const analysis::LampReturnLine* line = analysis::BuiltReturnLine(g.LinesPlayed, g.CoinsPerLine);
-  if (g.Spins <= 0 || !line) return std::numeric_limits<double>::quiet_NaN();
-  return line->At(std::min(1.0, static_cast<double>(g.GotBonusCount) / g.Spins));
-}
-
-void ShowStatsDialog(machine::Machine& m) {
-  TStatsForm form(m, UserSeparators());
-  form.ShowModal();
-}
-
-TStatsForm::TStatsForm(machine::Machine& m, NumberSeparators separators)
+StatsDialog::StatsDialog(machine::Machine& m, NumberSeparators separators)
     : m_(m), separators_(std::move(separators)) {}
 
-void TStatsForm::ShowModal() {
-  FormCreate();
+void StatsDialog::ShowModal() {
+  Build();
   dialog_->ShowModal();
 }
 
-std::string TStatsForm::Count(int64_t value) const { return FormatCount(value, 10, separators_); }
+std::string StatsDialog::Count(int64_t value) const { return FormatCount(value, 10, separators_); }
 
-std::string TStatsForm::Percent(double value) const {
+std::string StatsDialog::Percent(double value) const {
   return FormatFixed(value, 4, 2, separators_) + "%";
 }
 
-void TStatsForm::AddRow(const char* caption, int x, int y, bool caption_bold, int vx, int vy,
+void StatsDialog::AddRow(const char* caption, int x, int y, bool caption_bold, int vx, int vy,
                         int vw, bool bold, const std::string& value) {
   platform::Canvas& c = dialog_->Surface();
   // The column's right edge stays put; a figure too wide for its column grows leftwards
@@ -131,7 +92,7 @@ void TStatsForm::AddRow(const char* caption, int x, int y, bool caption_bold, in
   dialog_->AddLabel(vx + vw - width, vy, width, kRowHeight, value, right);
 }
 
-void TStatsForm::FormCreate() {
+void StatsDialog::Build() {
   const rules::GameState& g = m_.g;
   dialog_ = m_.dialogs.NewDialog("Your Game Statistics", 632, 333 + kAddedHeight, kButtonFace);
 
@@ -173,6 +134,39 @@ void TStatsForm::FormCreate() {
 
   tick_ = DialogBitmap("OkTick", m_.ProgramFolder, dialog_->Surface().ComposeScale());
   dialog_->AddButton(528, 296 + kAddedHeight, 89, 33, "OK", platform::ButtonKind::Ok, nullptr, &tick_);
+}
+
+}  // namespace
+
+double SkillStopPercent(const rules::GameState& g) {
+  const int64_t spins = AllSpins(g);
+  if (g.Spins <= 0 || spins <= 0) return 0;
+  return static_cast<double>(g.GotBonusCount) / static_cast<double>(spins) * 100;
+}
+
+double OverallPayoffPercent(const rules::GameState& g) {
+  if (g.TotalBets <= 0) return 0;
+  return static_cast<double>(Payoffs(g) - g.DoubleOrNothingWon) / g.TotalBets * 100;
+}
+
+// The return is a straight line in the chance of the bonus lamp, worked out for every
+// bet when the game was built; the chance is the same on every spin, rolls included,
+// since they run the same chaser. The player's chance is read from the skill-stop
+// count, which counts only regular spins (those with eight lines played): so it is
+// taken per regular spin, not per spin as the Skill Stop Percent row shows it, which
+// divides by the rolls too and reads low by their share. Lamps lit with fewer lines go
+// uncounted: a player who has played fewer lines reads as less skilled than he is.
+// Before the first regular spin there is nothing to go on (a chance of 0 would make a
+// worse player than one who never stops), and a bet the machine cannot take has no line.
+double ReturnAtPlayersSkill(const rules::GameState& g) {
+  const analysis::LampReturnLine* line = analysis::BuiltReturnLine(g.LinesPlayed, g.CoinsPerLine);
+  if (g.Spins <= 0 || !line) return std::numeric_limits<double>::quiet_NaN();
+  return line->At(std::min(1.0, static_cast<double>(g.GotBonusCount) / g.Spins));
+}
+
+void ShowStatsDialog(machine::Machine& m) {
+  StatsDialog form(m, UserSeparators());
+  form.ShowModal();
 }
 
 }  // namespace dialogs

@@ -1,4 +1,4 @@
-// TStatsForm: "Your Game Statistics", a snapshot of the game's counters taken when the
+// "Your Game Statistics", a snapshot of the game's counters taken when the
 // dialog opens: spins, the money position and everything the machine has paid, by source.
 #pragma once
 #include <cstdint>

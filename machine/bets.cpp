@@ -2,6 +2,7 @@
 
 #include "machine/sounds.h"
 #include "machine/spin_cycle.h"
+#include "rules/sounds.h"
 
 namespace machine {
 
@@ -10,7 +11,7 @@ namespace {
 // A refusal while a waited sound still plays is silent: a held key or a burst of
 // presses would otherwise queue a refusal sound each.
 void Refuse(Machine& m) {
-  if (!m.WaitingForSound) PlayWave(m, "Cherry1.wav", true);
+  if (!m.WaitingForSound) PlayWave(m, rules::kRefusalSound, true);
 }
 
 // Spins when the bet can be paid; otherwise says why and ends auto spin.
@@ -105,7 +106,7 @@ void RequestSpin(Machine& m) {
   m.RequestRunning = false;
 }
 
-void FormKeyDown(Machine& m, int key) {
+void PressKey(Machine& m, int key) {
   switch (key) {
     case KeyEnter:
       if (!m.g.SpinInProgress) RequestSpin(m);
@@ -119,7 +120,7 @@ void FormKeyDown(Machine& m, int key) {
   }
 }
 
-void FormMouseDown(Machine& m, int x, int y) {
+void PressAt(Machine& m, int x, int y) {
   rules::GameState& g = m.g;
   const platform::Rect stop = g.StopRect, spin = g.SpinRect;
   const platform::Rect lines = g.LinesRect, coins = g.CoinsRect;

@@ -14,8 +14,8 @@ void RequestSpin(Machine& m);
 
 // Key codes as the window reports them (upper-case letters, Enter 13, Space 32).
 enum Key { KeyEnter = 13, KeySpace = 32, KeyC = 67, KeyK = 75, KeyL = 76, KeyX = 88 };
-void FormKeyDown(Machine& m, int key);
-void FormMouseDown(Machine& m, int x, int y);
+void PressKey(Machine& m, int key);
+void PressAt(Machine& m, int x, int y);
 
 // The minus key beside a plus key: the same size, 5 pixels to its right.
 platform::Rect MinusKeyOf(const platform::Rect& plus);

@@ -4,6 +4,7 @@
 
 #include "rules/money.h"
 #include "machine/sounds.h"
+#include "rules/sounds.h"
 
 namespace machine {
 
@@ -40,7 +41,7 @@ void PayAtOnce(machine::Machine& m) {
   rules::GameState& g = m.g;
   g.Credits = rules::SatAdd(g.Credits, g.SpinWin);
   m.view->DrawCreditsMeter();
-  if (g.SpinWin > 0) machine::PlayWave(m, "Cherry6.wav", true);
+  if (g.SpinWin > 0) machine::PlayWave(m, rules::kPayoutSound, true);
 }
 
 void Pay(machine::Machine& m) {
@@ -78,7 +79,7 @@ void CountOff(machine::Machine& m) {
     int32_t step = CountOffStep(g.SpinWin, large);
     g.Credits = rules::SatAdd(g.Credits, step);
     g.SpinWin -= step;
-    machine::PlayWave(m, "Cherry8.wav", false);
+    machine::PlayWave(m, rules::kCountOffSound, false);
     m.view->DrawCreditsMeter();
     machine::Pause(m, 0.1);
   }
@@ -88,7 +89,7 @@ void DeliverWinnings(machine::Machine& m, rules::SpinKind kind) {
   rules::GameState& g = m.g;
   const bool roll = kind != rules::SpinKind::Regular;
   m.view->ShowWinnings(true);
-  machine::PlayWave(m, "Cherry9.wav", true);
+  machine::PlayWave(m, rules::kWinSound, true);
   // A roll's lines already flash while the card game is open.
   if (roll) StartWinFlash(m);
   PlayCardGame(m);

@@ -5,6 +5,7 @@
 #include "rules/strips.h"
 #include "machine/delivery.h"
 #include "rules/pay_rules.h"
+#include "rules/sounds.h"
 
 namespace machine {
 
@@ -31,20 +32,20 @@ void Show(machine::Machine& m, const rules::Event& e) {
     case rules::EventKind::CherryRefill:
       g.Cherries = e.Value;
       m.view->DrawCherriesRow();
-      machine::PlayWave(m, "Cherry5.wav", true);
+      machine::PlayWave(m, rules::kCherrySound, true);
       break;
     case rules::EventKind::BellLine:
     case rules::EventKind::BellRefill:
       g.Bells = e.Value;
       m.view->DrawBellsRow();
-      machine::PlayWave(m, "Cherry4.wav", true);
+      machine::PlayWave(m, rules::kBellSound, true);
       break;
     case rules::EventKind::BellPoolAdded:
       g.BellPool = e.Value;
       m.view->DrawBellPoolMeter();
       break;
     case rules::EventKind::AllFruit:
-      machine::PlayWave(m, "Cherry10.wav", true);
+      machine::PlayWave(m, rules::kAllFruitSound, true);
       break;
     case rules::EventKind::BellPoolReset:
       g.BellPool = e.Value;

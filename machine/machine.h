@@ -123,7 +123,7 @@ struct Machine {
 
   platform::Rng rng;
   std::string ProgramFolder;                  // with its trailing '/'
-  std::vector<uint8_t> ClickSoundData;        // "Cherry0.wav", held in memory
+  std::vector<uint8_t> ClickSoundData;        // rules::kClickSound, held in memory
 
   // The window is closing: the spin in hand finishes at once, its rolls are played
   // and every win is paid instantly, with no waits, sounds or card game.

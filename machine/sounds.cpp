@@ -3,14 +3,16 @@
 #include <algorithm>
 #include <utility>
 
+#include "rules/sounds.h"
+
 namespace machine {
 
 namespace {
 
 // What each of the game's waited sounds lasts, in milliseconds.
 constexpr std::pair<const char*, int> kSoundLengths[] = {
-    {"Cherry1.wav", 250}, {"Cherry2.wav", 1000}, {"Cherry4.wav", 300}, {"Cherry5.wav", 200},
-    {"Cherry6.wav", 600}, {"Cherry9.wav", 800},  {"Cherry10.wav", 1200},
+    {rules::kRefusalSound, 250}, {rules::kBonusLampSound, 1000}, {rules::kBellSound, 300}, {rules::kCherrySound, 200},
+    {rules::kPayoutSound, 600}, {rules::kWinSound, 800},  {rules::kAllFruitSound, 1200},
 };
 constexpr int kUnknownSoundMs = 1000;
 

@@ -10,6 +10,7 @@
 #include "machine/wheels.h"
 #include "machine/evaluation.h"
 #include "rules/rolls.h"
+#include "rules/sounds.h"
 
 namespace machine {
 
@@ -196,7 +197,7 @@ void SpinCycle(Machine& m) {
   g.WheelsTurning = false;
   g.BlinkTicks = 0;
   if (g.ChaserLamps[5]) {
-    PlayWave(m, "Cherry2.wav", true);
+    PlayWave(m, rules::kBonusLampSound, true);
     StartTimer(m, LampTimer::CelebrateAll);
     g.BonusLamp = true;
     Pause(m, 1.0);

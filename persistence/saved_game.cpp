@@ -100,7 +100,7 @@ std::string WithoutControls(const std::string& name) {
 }  // namespace
 
 std::string SectionName(int slot) {
-  if (slot >= 0 && slot < kCurrentGameSlot) return "GameNo" + std::to_string(slot + 1);
+  if (slot >= 0 && slot < kSlotCount) return "GameNo" + std::to_string(slot + 1);
   if (slot == kCurrentGameSlot) return "CurrentGame";
   return {};
 }

@@ -1,5 +1,5 @@
-// The saved games: one section of Vantello.ini per game, 24 keys each. Slots 0..7 are
-// the player's save slots "GameNo1".."GameNo8", slot 8 is "CurrentGame", the game the
+// The saved games: one section of Vantello.ini per game, 24 keys each. The player's
+// save slots come first ("GameNo1", "GameNo2", ...), then "CurrentGame", the game the
 // next start carries on with.
 #pragma once
 #include <cstdint>
@@ -15,9 +15,12 @@
 
 namespace persistence {
 
-constexpr int kCurrentGameSlot = 8;
+// The player's named save slots; the game in play is kept right after them.
+constexpr int kSlotCount = 8;
+constexpr int kCurrentGameSlot = kSlotCount;
 
-// "GameNo1".."GameNo8" for slots 0..7, "CurrentGame" for slot 8, "" for anything else.
+// "GameNo1", "GameNo2", ... for the save slots, "CurrentGame" for the current game's
+// slot, "" for anything else.
 std::string SectionName(int slot);
 
 // Where the saved games live: $XDG_DATA_HOME/vantello/Vantello.ini, or under

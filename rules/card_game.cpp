@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "rules/money.h"
+#include "rules/sounds.h"
 
 namespace rules {
 
@@ -38,12 +39,12 @@ int CardSlotAt(int x, int y) {
 }
 
 CardOutcome TurnValue(int32_t value, int32_t win) {
-  if (value == kJokerValue) return {rules::SatMul(win, 10), "Cherry6.wav", true, false};
-  if (value == kAce) return {rules::SatMul(win, 3), "Cherry6.wav", true, false};
-  if (value >= kJack) return {rules::SatMul(win, 2), "Cherry6.wav", true, false};
-  if (value > kSeven) return {win, "Cherry1.wav", true, false};
-  if (value == kSeven) return {win / 2, "Cherry1.wav", true, false};
-  return {0, "Cherry7.wav", false, true};
+  if (value == kJokerValue) return {rules::SatMul(win, 10), kPayoutSound, true, false};
+  if (value == kAce) return {rules::SatMul(win, 3), kPayoutSound, true, false};
+  if (value >= kJack) return {rules::SatMul(win, 2), kPayoutSound, true, false};
+  if (value > kSeven) return {win, kRefusalSound, true, false};
+  if (value == kSeven) return {win / 2, kRefusalSound, true, false};
+  return {0, kCardLostSound, false, true};
 }
 
 std::optional<CardOutcome> TurnCard(CardGame& game, int slot, int32_t win) {

@@ -45,7 +45,7 @@ int CardSlotAt(int x, int y);
 // What turning a card of a value does.
 struct CardOutcome {
   int32_t win;        // the winnings now at stake
-  const char* sound;  // "Cherry6.wav", "Cherry1.wav" or "Cherry7.wav"
+  const char* sound;  // kPayoutSound, kRefusalSound or kCardLostSound
   bool wait;          // the sound is played to its end
   bool game_over;     // no more cards may be turned
 };

@@ -44,13 +44,13 @@ struct SpinInput {
 // What the player sees and hears while a regular spin is evaluated, in order. Value is
 // the meter after the change (Cherries, Bells or BellPool).
 enum class EventKind : uint8_t {
-  CherryStep,     // Cherries one down: cherries row, "Cherry5.wav"
-  BellLine,       // Bells one down: bells row, "Cherry4.wav"
+  CherryStep,     // Cherries one down: cherries row, the cherry sound
+  BellLine,       // Bells one down: bells row, the bell sound
   BellPoolAdded,  // a contribution: Bell Pool meter
-  AllFruit,       // the All Fruit bonus: "Cherry10.wav"
-  BellRefill,     // Bells one up after an award: bells row, "Cherry4.wav"
+  AllFruit,       // the All Fruit bonus: the All Fruit sound
+  BellRefill,     // Bells one up after an award: bells row, the bell sound
   BellPoolReset,  // the pool is back at its start after an award: whole window
-  CherryRefill,   // Cherries one up after the meter ran out: cherries row, "Cherry5.wav"
+  CherryRefill,   // Cherries one up after the meter ran out: cherries row, the cherry sound
 };
 
 struct Event {

@@ -72,25 +72,25 @@ TEST(Bets, AClickRunsEveryActionWhoseAreaItHits) {
   g.LinesRect = {518, 32, 533, 47};
   g.CoinsRect = {593, 32, 608, 47};
   g.Credits = 1000;
-  machine::FormMouseDown(t.m, 500, 372);  // the Stop button's corner, edges included
+  machine::PressAt(t.m, 500, 372);  // the Stop button's corner, edges included
   EXPECT_TRUE(g.StopRequested);
   g.LinesPlayed = 4;
-  machine::FormMouseDown(t.m, 533, 47);   // plus key, bottom right corner
+  machine::PressAt(t.m, 533, 47);   // plus key, bottom right corner
   EXPECT_EQ(g.LinesPlayed, 5);
-  machine::FormMouseDown(t.m, 538, 40);   // minus key starts 5 pixels right of the plus key
+  machine::PressAt(t.m, 538, 40);   // minus key starts 5 pixels right of the plus key
   EXPECT_EQ(g.LinesPlayed, 4);
-  machine::FormMouseDown(t.m, 535, 40);   // the gap between them
+  machine::PressAt(t.m, 535, 40);   // the gap between them
   EXPECT_EQ(g.LinesPlayed, 4);
   g.CoinsPerLine = 3;
-  machine::FormMouseDown(t.m, 628, 32);   // coins minus key
+  machine::PressAt(t.m, 628, 32);   // coins minus key
   EXPECT_EQ(g.CoinsPerLine, 2);
-  machine::FormMouseDown(t.m, 560, 250);  // Spin
+  machine::PressAt(t.m, 560, 250);  // Spin
   EXPECT_EQ(g.Spins, 1);
-  machine::FormMouseDown(t.m, 560, 295);  // between Spin and Stop: nothing
+  machine::PressAt(t.m, 560, 295);  // between Spin and Stop: nothing
   EXPECT_EQ(g.Spins, 1);
   // Overlapping areas: both actions run.
   g.LinesRect = g.CoinsRect;
-  machine::FormMouseDown(t.m, 600, 40);
+  machine::PressAt(t.m, 600, 40);
   EXPECT_EQ(g.LinesPlayed, 5);
   EXPECT_EQ(g.CoinsPerLine, 3);
 }
@@ -139,7 +139,7 @@ TEST(AutoSpin, RequestsNeverNestAndSwitchingOffInThePauseEndsIt) {
     // Enter pressed over and over, also in the half-second pause between spins.
     if (!g.SpinInProgress && g.AutoSpin) {
       int before = g.Spins;
-      machine::FormKeyDown(t.m, machine::KeyEnter);
+      machine::PressKey(t.m, machine::KeyEnter);
       spins_in_pause += g.Spins - before;
       if (g.Spins >= 3) g.AutoSpin = false;  // switched off inside the pause
     }

@@ -45,7 +45,7 @@ class BorrowTest : public ::testing::Test {
   // Opens the dialog and lets the script play the player.
   void Run(std::function<void(FakeDialog&)> script) {
     tm.dialogs.scripts.push_back(std::move(script));
-    dialogs::ShowBorrowDialog(tm.m, digits);
+    dialogs::ShowBorrowDialog(tm.m, digits, false);
   }
 
   static int Amount(const FakeDialog& d, int32_t amount) {
@@ -165,7 +165,7 @@ TEST_F(BorrowTest, PaintsBothAmountsInTheScreensDigitsAndClearsWhatTheyLeaveBehi
     EXPECT_EQ(d.surface.Pixels().Pixel(20 + 16, 40 + 30), kGreenLarge);
     EXPECT_EQ(d.surface.Pixels().Pixel(582 - 30 - 16, 40 + 30), kRedLarge);
   });
-  dialogs::ShowBorrowDialog(wide.m, digits);
+  dialogs::ShowBorrowDialog(wide.m, digits, true);
   EXPECT_EQ(wide.dialogs.opened.size(), 1u);
 }
 

@@ -90,8 +90,8 @@ TEST(MainView, MetersRedrawnShowNothingOfTheOldValueNorOfTheirLabel) {
       EXPECT_EQ(LitPixels(t.fresh.canvas) > 0, width >= 700) << width;
     }
     TwoMachines t(width);
-    t.redrawn_view.FormPaint();
-    t.fresh_view.FormPaint();
+    t.redrawn_view.PaintAll();
+    t.fresh_view.PaintAll();
     for (int coins : {2, 1}) {  // 8 coins played, then 16, then 8 again: the label stays whole
       t.redrawn.m.g.CoinsPerLine = coins;
       t.redrawn_view.DrawCoinsPlayedMeter();

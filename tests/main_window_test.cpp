@@ -45,8 +45,8 @@ TEST(MainWindow, ClosingMidSpinPaysTheWinBeforeTheSave) {
   m.g.Double = true;   // no card table while closing
   m.g.PayMode = true;  // nor a count-off
   t.fake.time_of_day_ = seed;
-  t.fake.OnPump(30, [&] { t.form->FormClose(); });
-  t.form->FormKeyDown(machine::KeyEnter);
+  t.fake.OnPump(30, [&] { t.form->CloseWindow(); });
+  t.form->HandleKey(machine::KeyEnter);
   EXPECT_TRUE(t.shell.closed);
   EXPECT_EQ(m.g.Credits, credits_after_win);
   std::string ini = testing_support::ReadBytes((t.folder / "Vantello.ini").string());
@@ -77,7 +77,7 @@ TEST(MainWindow, ARepaintMidSpinShowsTheTurningWheelsTurning) {
   machine::Box last{};
   t.fake.pump_step_ms = 10;
   t.fake.OnPump(90, [&] {  // at step 30 wheel 0 has stopped, wheel 8 still turns
-    view.FormPaint();
+    view.PaintAll();
     last = machine::SymbolSquare(t.m.g, 8);
     EXPECT_EQ(t.canvas.Pixels().Pixel(last.x + 5, last.y + 5), 0x808080u);
     machine::Box first = machine::SymbolSquare(t.m.g, 0);
@@ -91,21 +91,21 @@ TEST(Commands, TogglesChangeCaptionColourAndTip) {
   TestForm t;
   rules::GameState& g = t.form->Machine().g;
   auto tip = [&](int i) { return t.shell.spots[1 + i].tooltip; };
-  t.form->CommandClick(view::CmdSound);
+  t.form->PressCommand(view::CmdSound);
   EXPECT_EQ(view::CaptionColour(g, view::CmdSound), platform::kSilver);
   EXPECT_EQ(tip(view::CmdSound), "Sound is Off");
-  t.form->CommandClick(view::CmdSound);
+  t.form->PressCommand(view::CmdSound);
   EXPECT_EQ(view::CaptionColour(g, view::CmdSound), platform::kYellow);
   EXPECT_EQ(tip(view::CmdSound), "Sound is On");
-  t.form->CommandClick(view::CmdPayMode);
+  t.form->PressCommand(view::CmdPayMode);
   EXPECT_FALSE(g.PayMode);
   EXPECT_EQ(view::CaptionColour(g, view::CmdPayMode), platform::kSilver);
   EXPECT_EQ(tip(view::CmdPayMode), "Paymode is Instant Payoff");
-  t.form->CommandClick(view::CmdDouble);
+  t.form->PressCommand(view::CmdDouble);
   EXPECT_EQ(tip(view::CmdDouble), "Double or Nothing Game is Off");
   EXPECT_EQ(view::CaptionColour(g, view::CmdDouble), platform::kSilver);
   g.Credits = 0;  // auto spin switched on spins, is refused and goes off again
-  t.form->CommandClick(view::CmdAutoSpin);
+  t.form->PressCommand(view::CmdAutoSpin);
   EXPECT_EQ(tip(view::CmdAutoSpin), "Auto Spin Mode: On");
   EXPECT_FALSE(g.AutoSpin);
   EXPECT_EQ(view::CaptionColour(g, view::CmdAutoSpin), platform::kYellow);
@@ -119,20 +119,20 @@ TEST(Commands, NewGameAndExitAskSummaryNeedsASpinAndTheGameWaitsForTheWheels) {
   g.Credits = 5;
   g.BellPool = 7;
   t.fake.confirm_answer = false;
-  t.form->CommandClick(view::CmdNewGame);
+  t.form->PressCommand(view::CmdNewGame);
   EXPECT_EQ(t.fake.boxes.back(), "Confirm: Start a New Game?");
   EXPECT_EQ(g.Credits, 5);
   t.fake.confirm_answer = true;
-  t.form->CommandClick(view::CmdNewGame);
+  t.form->PressCommand(view::CmdNewGame);
   EXPECT_EQ(g.Credits, 1000);
   EXPECT_EQ(g.BellPool, 100);
 
-  t.form->CommandClick(view::CmdSummary);
+  t.form->PressCommand(view::CmdSummary);
   EXPECT_EQ(t.fake.boxes.back(), "Information: You must spin before viewing a summary of the last spin.");
   g.PayMode = false;
   g.Double = false;
-  t.form->FormKeyDown(machine::KeyEnter);
-  t.form->CommandClick(view::CmdSummary);
+  t.form->HandleKey(machine::KeyEnter);
+  t.form->PressCommand(view::CmdSummary);
   EXPECT_EQ(t.fake.boxes.back(), "Information: " + g.LastSpinSummary);
 
   // In the middle of a spin: the four game-changing commands wait, the rest work.
@@ -140,26 +140,26 @@ TEST(Commands, NewGameAndExitAskSummaryNeedsASpinAndTheGameWaitsForTheWheels) {
   t.fake.OnPump(20, [&] {
     int32_t credits = g.Credits;
     for (int c : {view::CmdNewGame, view::CmdLoadGame, view::CmdSaveGame, view::CmdBorrow}) {
-      t.form->CommandClick(c);
+      t.form->PressCommand(c);
       refused += t.fake.boxes.back() == "Information: Please wait until the wheels have stopped.";
     }
     EXPECT_EQ(g.Credits, credits);
-    t.form->CommandClick(view::CmdSound);
+    t.form->PressCommand(view::CmdSound);
     EXPECT_FALSE(g.Sound);
   });
-  t.form->FormKeyDown(machine::KeyEnter);
+  t.form->HandleKey(machine::KeyEnter);
   EXPECT_EQ(refused, 4);
 
   // Exit asks, then saves and closes.
   std::filesystem::remove(t.folder / "Vantello.ini");
   t.fake.confirm_answer = false;
-  t.form->CommandClick(view::CmdExit);
+  t.form->PressCommand(view::CmdExit);
   EXPECT_FALSE(t.shell.closed);
   t.fake.confirm_answer = true;
-  t.form->CommandClick(view::CmdExit);
+  t.form->PressCommand(view::CmdExit);
   EXPECT_TRUE(t.shell.closed);
   EXPECT_NE(testing_support::ReadBytes((t.folder / "Vantello.ini").string()).find("[CurrentGame]"), std::string::npos);
-  t.form->LogoClick();
+  t.form->ShowVersion();
   EXPECT_EQ(t.fake.boxes.back(), "Information: Vantello Version 2.0");
 }
 

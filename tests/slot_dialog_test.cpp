@@ -25,7 +25,7 @@ using testing_support::ReadBytes;
 using testing_support::TempFolder;
 using testing_support::TestMachine;
 
-constexpr int kOpen = 0, kSave = 1;
+constexpr auto kOpen = dialogs::SlotDialogMode::Open, kSave = dialogs::SlotDialogMode::Save;
 
 // The text of a section as it stands in the file, to tell which sections a write changed.
 std::string SectionText(const std::string& file, const std::string& section) {
@@ -117,7 +117,7 @@ class SlotDialogTest : public ::testing::Test {
                                              "CurrentGame", nullptr, persistence::TodayDate()));
   }
 
-  void Show(int mode, std::function<void(FakeDialog&)> script) {
+  void Show(dialogs::SlotDialogMode mode, std::function<void(FakeDialog&)> script) {
     ops.journal.clear();
     dialogs.scripts.push_back(std::move(script));
     dialogs::ShowSlotDialog(tm.m, file, mode);
@@ -267,8 +267,8 @@ TEST_F(SlotDialogTest, OpeningANeverSavedSlotStartsItsDefaultGame) {
 // ---- A file that fails ----
 
 TEST_F(SlotDialogTest, AGameThatCannotBeParkedIsNeverReplaced) {
-  for (int mode : {kOpen, kSave}) {
-    SCOPED_TRACE(mode);
+  for (auto mode : {kOpen, kSave}) {
+    SCOPED_TRACE(mode == kSave ? "save" : "open");
     ops.fail_saves_from = ops.saves + 1;
     tm.fake.boxes.clear();
     const std::string file_before = ReadBytes(path);
@@ -292,8 +292,8 @@ TEST_F(SlotDialogTest, AFailedSaveOrOpenKeepsTheSlotsAndTheGame) {
   const std::string file_before = ReadBytes(path);
   auto before = Saved(tm.m.g);
   tm.fake.input_answer = "New name";
-  for (int mode : {kSave, kOpen}) {
-    SCOPED_TRACE(mode);
+  for (auto mode : {kSave, kOpen}) {
+    SCOPED_TRACE(mode == kSave ? "save" : "open");
     tm.fake.boxes.clear();
     ops.fail_saves_from = ops.saves + 2;  // parking works, the save after it does not
     Show(mode, [](FakeDialog& d) { d.Click(SlotButton(d, 2)); });

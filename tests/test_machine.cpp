@@ -87,8 +87,8 @@ void TestForm::Reopen() {
                  (folder / "Vantello.ini").string(),
                  pictures_,
                  {folder.string()}};
-  form = std::make_unique<app::TForm1>(desk);
-  form->FormCreate();
+  form = std::make_unique<app::MachineWindow>(desk);
+  form->Start();
 }
 
 TestForm::~TestForm() {

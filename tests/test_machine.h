@@ -136,7 +136,7 @@ struct TestForm {
   FakeShell shell;
   platform::testing::RecordingCanvas canvas;
   std::filesystem::path folder;
-  std::unique_ptr<app::TForm1> form;
+  std::unique_ptr<app::MachineWindow> form;
 
  private:
   platform::ScreenInfo screen_;

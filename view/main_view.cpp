@@ -198,7 +198,7 @@ void MainView::DrawSpinningWheels() {
     if (m_.g.MotionOffset[w] >= 0) machine::DrawMotion(m_, w, m_.g.MotionOffset[w]);
 }
 
-void MainView::FormPaint() {
+void MainView::PaintAll() {
   platform::Canvas& c = m_.canvas;
   const rules::GameState& g = m_.g;
   c.Hold();

@@ -31,10 +31,10 @@ class MainView : public machine::MachineView {
   void DrawCommandCaptions() override {
     if (draw_captions) draw_captions();
   }
-  void RepaintAll() override { FormPaint(); }
+  void RepaintAll() override { PaintAll(); }
 
   // The whole window, in the order the machine is built up.
-  void FormPaint();
+  void PaintAll();
   void DrawBarRow();
 
   std::function<void()> draw_captions;

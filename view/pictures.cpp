@@ -6,6 +6,7 @@
 #include "platform/bmp.h"
 #include "rules/width_class.h"
 #include "platform/wav.h"
+#include "rules/sounds.h"
 
 namespace view {
 
@@ -168,7 +169,7 @@ void LoadClickSound(machine::Machine& m) {
   std::vector<uint8_t> bytes;
   platform::Pcm check;
   m.ClickSoundData.clear();
-  if (platform::ReadFile(m.ProgramFolder + "Cherry0.wav", bytes, 1u << 20) &&
+  if (platform::ReadFile(m.ProgramFolder + rules::kClickSound, bytes, 1u << 20) &&
       platform::DecodeWav(bytes.data(), bytes.size(), check))
     m.ClickSoundData = std::move(bytes);
 }

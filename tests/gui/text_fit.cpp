@@ -232,13 +232,14 @@ TEST_F(DialogTextFit, EveryDialog) {
 
   view::Pictures digits;
   view::LoadBuiltinPictures(digits, view::BuiltinPicture);
-  Open([&] { dialogs::ShowBorrowDialog(m, digits); });
+  Open([&] { dialogs::ShowBorrowDialog(m, digits, false); });
 
   m.g.GameName = "A game with a rather long name";
   m.g.Credits = m.g.Borrowed = 2000000000;
   std::filesystem::path ini = std::filesystem::temp_directory_path() / "vantello-fit-slots.ini";
   platform::ProfileFile file(ini.string());
-  for (int mode : {1, 0}) Open([&] { dialogs::ShowSlotDialog(m, file, mode); });
+  for (auto mode : {dialogs::SlotDialogMode::Save, dialogs::SlotDialogMode::Open})
+    Open([&] { dialogs::ShowSlotDialog(m, file, mode); });
   std::filesystem::remove(ini);
 
   m.ProgramFolder = VANTELLO_PROGRAM_DIR;
@@ -247,7 +248,7 @@ TEST_F(DialogTextFit, EveryDialog) {
   Open([&] { dialogs::ShowPayChart(m); });
 
   m.g.SpinWin = 64;
-  Open([&] { dialogs::PlayDoubleOrNothing(m); });
+  Open([&] { dialogs::PlayDoubleOrNothing(m, m.g.ScreenWidth); });
 }
 
 void CloseFirstWindow(void*) {

@@ -1,0 +1,12 @@
+// Where the manual opens for each window: the topics F1 and the Help buttons show.
+#pragma once
+
+namespace machine {
+
+constexpr int kMachineHelpTopic = 41004;
+constexpr int kBorrowHelpTopic = 41005;
+constexpr int kCardTableHelpTopic = 41006;
+constexpr int kSlotDialogHelpTopic = 41008;
+constexpr int kPayChartHelpTopic = 41010;
+
+}  // namespace machine
