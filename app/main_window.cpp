@@ -176,8 +176,8 @@ void MachineWindow::RunCommand(int i) {
   switch (i) {
     case view::CmdHelp: ShowManual(""); break;
     case view::CmdPayMode:
-      g.PayMode = !g.PayMode;
-      SetTooltip(i, g.PayMode ? "Paymode is Count Off Credits" : "Paymode is Instant Payoff");
+      g.CountOffWins = !g.CountOffWins;
+      SetTooltip(i, g.CountOffWins ? "Paymode is Count Off Credits" : "Paymode is Instant Payoff");
       DrawCommandCaptions();
       break;
     case view::CmdPayChart: dialogs::ShowPayChart(m_); break;
@@ -214,8 +214,8 @@ void MachineWindow::RunCommand(int i) {
       break;
     case view::CmdWebSite: dialogs::ShowWebSiteDialog(desk_.services); break;
     case view::CmdDouble:
-      g.Double = !g.Double;
-      SetTooltip(i, g.Double ? "Double or Nothing Game is On" : "Double or Nothing Game is Off");
+      g.DoubleOrNothingOn = !g.DoubleOrNothingOn;
+      SetTooltip(i, g.DoubleOrNothingOn ? "Double or Nothing Game is On" : "Double or Nothing Game is Off");
       DrawCommandCaptions();
       break;
     case view::CmdSaveGame:

@@ -98,7 +98,7 @@ void StatsDialog::Build() {
 
   const int64_t payoffs = Payoffs(g);
   const int64_t normal =
-      payoffs - g.DoubleOrNothingWon - g.BellPoolWon - g.CherryRollsWon - g.BarRollWon;
+      payoffs - g.DoubleOrNothingWon - g.BellPoolWon - g.CherryRollsWon - g.BarRollsWon;
 
   AddRow("Spins:", 12, 14, false, 225, 14, 56, true, Count(AllSpins(g)));
   AddRow("Regular Spins:", 28, 38, false, 147, 38, 110, false, Count(g.Spins));
@@ -106,7 +106,7 @@ void StatsDialog::Build() {
   AddRow("Bar Roll Spins:", 28, 86, false, 147, 86, 110, false, Count(g.NumberOfBarRolls));
   AddRow("Credits:", 12, 126, false, 225, 126, 56, true, Count(g.Credits));
   AddRow("Borrowed:", 12, 158, false, 225, 158, 56, true, Count(g.Borrowed));
-  AddRow("Skill Stop Wins:", 12, 206, false, 225, 206, 56, true, Count(g.GotBonusCount));
+  AddRow("Skill Stop Wins:", 12, 206, false, 225, 206, 56, true, Count(g.SkillStopWins));
   AddRow("Skill Stop Percent:", 12, 238, false, 225, 238, 56, true, Percent(SkillStopPercent(g)));
   const double at_skill = ReturnAtPlayersSkill(g);
   AddRow("Expected return at your skill:", 12, 262, false, 225, 262, 56, true,
@@ -122,7 +122,7 @@ void StatsDialog::Build() {
   AddRow("Sevens:", 380, 118, false, 459, 118, 110, false, Count(g.SevensWon));
   AddRow("All Fruit:", 380, 142, false, 459, 142, 110, false, Count(g.FruitWon));
   AddRow("Cherry Rolls:", 364, 166, false, 475, 166, 110, false, Count(g.CherryRollsWon));
-  AddRow("Bar Rolls:", 364, 190, false, 475, 190, 110, false, Count(g.BarRollWon));
+  AddRow("Bar Rolls:", 364, 190, false, 475, 190, 110, false, Count(g.BarRollsWon));
   AddRow("Bell Pool:", 364, 214, false, 475, 214, 110, false, Count(g.BellPoolWon));
   AddRow("Double or Nothing:", 364, 238, false, 475, 238, 110, false, Count(g.DoubleOrNothingWon));
 
@@ -141,7 +141,7 @@ void StatsDialog::Build() {
 double SkillStopPercent(const rules::GameState& g) {
   const int64_t spins = AllSpins(g);
   if (g.Spins <= 0 || spins <= 0) return 0;
-  return static_cast<double>(g.GotBonusCount) / static_cast<double>(spins) * 100;
+  return static_cast<double>(g.SkillStopWins) / static_cast<double>(spins) * 100;
 }
 
 double OverallPayoffPercent(const rules::GameState& g) {
@@ -161,7 +161,7 @@ double OverallPayoffPercent(const rules::GameState& g) {
 double ReturnAtPlayersSkill(const rules::GameState& g) {
   const analysis::LampReturnLine* line = analysis::BuiltReturnLine(g.LinesPlayed, g.CoinsPerLine);
   if (g.Spins <= 0 || !line) return std::numeric_limits<double>::quiet_NaN();
-  return line->At(std::min(1.0, static_cast<double>(g.GotBonusCount) / g.Spins));
+  return line->At(std::min(1.0, static_cast<double>(g.SkillStopWins) / g.Spins));
 }
 
 void ShowStatsDialog(machine::Machine& m) {

@@ -34,7 +34,7 @@ void StartWinFlash(machine::Machine& m) {
 }
 
 void PlayCardGame(machine::Machine& m) {
-  if (m.g.Double && m.PlayDoubleOrNothing && !m.Closing) m.PlayDoubleOrNothing();
+  if (m.g.DoubleOrNothingOn && m.PlayDoubleOrNothing && !m.Closing) m.PlayDoubleOrNothing();
 }
 
 void PayAtOnce(machine::Machine& m) {
@@ -45,7 +45,7 @@ void PayAtOnce(machine::Machine& m) {
 }
 
 void Pay(machine::Machine& m) {
-  if (!m.g.PayMode) PayAtOnce(m);
+  if (!m.g.CountOffWins) PayAtOnce(m);
   else if (m.g.SpinWin > 0) CountOff(m);
 }
 
@@ -97,7 +97,7 @@ void DeliverWinnings(machine::Machine& m, rules::SpinKind kind) {
   if (!roll) StartWinFlash(m);
   // Rolls count what the player took away from the card table, before it is paid.
   if (kind == rules::SpinKind::CherryRoll) g.CherryRollsWon = rules::SatAdd(g.CherryRollsWon, g.SpinWin);
-  if (kind == rules::SpinKind::BarRoll) g.BarRollWon = rules::SatAdd(g.BarRollWon, g.SpinWin);
+  if (kind == rules::SpinKind::BarRoll) g.BarRollsWon = rules::SatAdd(g.BarRollsWon, g.SpinWin);
   Pay(m);
 }
 

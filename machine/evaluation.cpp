@@ -60,7 +60,7 @@ void AddStatistics(rules::GameState& g, const rules::SpinOutcome& out) {
   g.SevensWon = rules::SatAdd(g.SevensWon, out.SevensWon);
   g.FruitWon = rules::SatAdd(g.FruitWon, out.FruitWon);
   g.BellPoolWon = rules::SatAdd(g.BellPoolWon, out.BellPoolWon);
-  g.GotBonusCount = rules::SatAdd(g.GotBonusCount, out.GotBonusCount);
+  g.SkillStopWins = rules::SatAdd(g.SkillStopWins, out.SkillStopWins);
 }
 
 void Evaluate(machine::Machine& m, rules::SpinKind kind) {
@@ -69,7 +69,7 @@ void Evaluate(machine::Machine& m, rules::SpinKind kind) {
   g.FlashTicks = 0;
   g.WinItem = out.WinItem;
   g.LineWins = out.LineWins;
-  g.ScreenBonus = out.ScreenBonus;
+  g.ScreenBonusKind = out.ScreenBonusKind;
   // A repaint while the meters move shows the win without the returned bet, which
   // only comes back at the end.
   g.SpinWin = out.SpinWin - out.ReturnedBet;

@@ -109,7 +109,7 @@ void HighlightScreenBonus(Machine& m, bool on) {
       continue;
     }
     int code = rules::CellSymbol(m.g, w);
-    if (m.g.ScreenBonus == 10 || code == rules::Seven || code == rules::RollSeven) {
+    if (m.g.ScreenBonusKind == rules::kScreenBonusAllFruit || code == rules::Seven || code == rules::RollSeven) {
       Box b = WheelWindow(m.g, w);
       m.canvas.Hatch(b.x, b.y, b.w, b.h, platform::kBlack);
     }

@@ -103,7 +103,7 @@ void PlayEarnedRolls(Machine& m) {
       SpinCycle(m);
       if (g.BarRollsLeft == 0) {
         g.BarRollMode = false;
-        g.RestoreStrips = true;
+        g.RestoreRegularStrips = true;
       }
     } else {
       g.CherryRollsLeft -= 1;
@@ -113,7 +113,7 @@ void PlayEarnedRolls(Machine& m) {
       SpinCycle(m);
       if (g.CherryRollsLeft == 0) {
         g.CherryRollMode = false;
-        g.RestoreStrips = true;
+        g.RestoreRegularStrips = true;
       }
     }
   }
@@ -135,10 +135,10 @@ void SpinCycle(Machine& m) {
   g.BonusLamp = false;
   DrawLeftSideLamp(m, false);
   DrawRightSideLamp(m, false);
-  if (g.RestoreStrips) {
+  if (g.RestoreRegularStrips) {
     rules::BuildRegularStrips(g);
-    g.Stops = g.SavedStops;
-    g.RestoreStrips = false;
+    g.Stops = g.RegularStops;
+    g.RestoreRegularStrips = false;
     m.view->RepaintAll();
   }
   if (g.BarRollMode) StartTimer(m, LampTimer::FreeSpinsBlink);
@@ -157,7 +157,7 @@ void SpinCycle(Machine& m) {
   }
   g.LineWins = {};
   g.SpinWin = 0;
-  g.ScreenBonus = 0;
+  g.ScreenBonusKind = 0;
   g.StopRequested = false;
   if (!g.CherryRollMode && !g.BarRollMode) g.Spins = rules::SatAdd(g.Spins, 1);
   // Only the wheels' own steps keep the lamp timers from drawing; the pauses after them

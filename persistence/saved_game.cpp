@@ -48,10 +48,10 @@ constexpr CounterKey kCounters[] = {
     {"BellPoolWon", &GameState::BellPoolWon, 0, kMin, kMax},
     {"CherryRollsWon", &GameState::CherryRollsWon, 0, kMin, kMax},
     {"DoubleOrNothingWon", &GameState::DoubleOrNothingWon, 0, kMin, kMax},
-    {"BarRollWon", &GameState::BarRollWon, 0, kMin, kMax},
+    {"BarRollWon", &GameState::BarRollsWon, 0, kMin, kMax},
     {"NumberOfCherryRolls", &GameState::NumberOfCherryRolls, 0, 0, kMax},
     {"NumberOfBarRolls", &GameState::NumberOfBarRolls, 0, 0, kMax},
-    {"GotBonusCount", &GameState::GotBonusCount, 0, 0, kMax},
+    {"GotBonusCount", &GameState::SkillStopWins, 0, 0, kMax},
     {"SevensWon", &GameState::SevensWon, 0, kMin, kMax},
     {"FruitWon", &GameState::FruitWon, 0, kMin, kMax},
     {"TotalBets", &GameState::TotalBets, 0, 0, kMax},
@@ -64,8 +64,8 @@ struct SwitchKey {
 
 constexpr SwitchKey kSwitches[] = {
     {"Sound", &GameState::Sound},
-    {"Double", &GameState::Double},
-    {"PayMode", &GameState::PayMode},
+    {"Double", &GameState::DoubleOrNothingOn},
+    {"PayMode", &GameState::CountOffWins},
     {"AutoSave", &GameState::AutoSave},
 };
 

@@ -7,7 +7,7 @@ namespace rules {
 int32_t ResultItem(const GameState& g, int i) {
   if (i >= 0 && i < 8) return g.LineWins[i];
   if (i == 8) return g.SpinWin;
-  if (i == 9) return g.ScreenBonus;
+  if (i == 9) return g.ScreenBonusKind;
   return 0;
 }
 
@@ -25,25 +25,25 @@ void NewGameReset(GameState& g) {
   g.NumberOfBarRolls = 0;
   g.BellPoolWon = 0;
   g.CherryRollsWon = 0;
-  g.BarRollWon = 0;
+  g.BarRollsWon = 0;
   g.DoubleOrNothingWon = 0;
   g.SevensWon = 0;
   g.FruitWon = 0;
-  g.GotBonusCount = 0;
+  g.SkillStopWins = 0;
 }
 
 void ApplyStartupValues(GameState& g) {
   g.SpinInProgress = false;
   g.Spins = 0;
   g.Bells = 3;
-  g.PayMode = true;
+  g.CountOffWins = true;
   g.Cherries = 6;
   BuildRegularStrips(g);
   g.Stops = kStartupStops;
   g.CoinsPerLine = 1;
   g.LinesPlayed = 8;
   NewGameReset(g);
-  g.RestoreStrips = false;
+  g.RestoreRegularStrips = false;
   g.CherryRollMode = false;
   g.BarRollMode = false;
   g.StopRequested = false;
@@ -51,7 +51,7 @@ void ApplyStartupValues(GameState& g) {
   g.Sound = true;
   g.AutoSpin = false;
   g.AutoSave = true;
-  g.Double = true;
+  g.DoubleOrNothingOn = true;
 }
 
 }  // namespace rules

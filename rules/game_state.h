@@ -31,16 +31,16 @@ struct GameState {
   int32_t NumberOfBarRolls = 0;
   int32_t BellPoolWon = 0;
   int32_t CherryRollsWon = 0;
-  int32_t BarRollWon = 0;
+  int32_t BarRollsWon = 0;
   int32_t DoubleOrNothingWon = 0;
   int32_t SevensWon = 0;
   int32_t FruitWon = 0;
-  int32_t GotBonusCount = 0;
+  int32_t SkillStopWins = 0;  // bonus lamps lit by a skill stop
 
   // Saved options.
   bool Sound = true;
-  bool Double = true;
-  bool PayMode = true;  // true: Count Off Credits, false: Instant Payoff
+  bool DoubleOrNothingOn = true;
+  bool CountOffWins = true;  // Pay Mode: true Count Off Credits, false Instant Payoff
   bool AutoSave = true;
 
   // Saved identity of the game.
@@ -59,20 +59,21 @@ struct GameState {
   bool BonusLamp = false;
   bool CherryRollMode = false;
   bool BarRollMode = false;
-  bool RestoreStrips = false;
+  bool RestoreRegularStrips = false;  // rolls are over: the next spin puts the regular strips back
 
   // Wheels.
   std::array<Strip, 9> Strips{};
   std::array<int32_t, 9> Stops = kStartupStops;
-  std::array<int32_t, 9> SavedStops{};
+  std::array<int32_t, 9> RegularStops{};  // where the regular wheels stood when rolls began
   // The row of the motion strip a spinning wheel shows; -1 while it shows its symbol.
   std::array<int32_t, 9> MotionOffset{-1, -1, -1, -1, -1, -1, -1, -1, -1};
 
-  // Result of the last spin. With SpinWin and ScreenBonus, LineWins forms the ten
+  // Result of the last spin. With SpinWin and ScreenBonusKind, LineWins forms the ten
   // result items that the win flash walks (see ResultItem).
   std::array<int32_t, 8> LineWins{};
   int32_t SpinWin = 0;
-  int32_t ScreenBonus = 0;
+  int32_t ScreenBonusKind = 0;  // the screen bonus paid: its Sevens, kScreenBonusAllFruit or
+                                // kScreenBonusRollSevens; 0 for none
   int32_t WinItem = -1;
   std::string LastSpinSummary;
 

@@ -65,7 +65,7 @@ void MoveMeters(SpinOutcome& out, int a, int b, int c) {
 }
 
 // With all eight lines played the window as a whole may pay, or feed the Bell Pool.
-void ScreenBonus(const SpinInput& in, SpinOutcome& out, int sevens, int fruit) {
+void PayScreenBonus(const SpinInput& in, SpinOutcome& out, int sevens, int fruit) {
   int32_t contribution = 0;
   if (sevens == 1 && in.Cells[4] == rules::Seven) contribution = 7;
   else if (sevens == 2) contribution = 10;
@@ -73,11 +73,11 @@ void ScreenBonus(const SpinInput& in, SpinOutcome& out, int sevens, int fruit) {
   int32_t bonus = 0;
   if (sevens >= 3) {
     bonus = SatMul(SatMul(SevensMultiplier(sevens), in.CoinsPerLine), in.LinesPlayed);
-    out.ScreenBonus = sevens;
+    out.ScreenBonusKind = sevens;
   }
   if (in.BonusLamp) {
     bonus = SatMul(bonus, 2);
-    out.GotBonusCount = 1;
+    out.SkillStopWins = 1;
   }
 
   if (sevens >= 3) {
@@ -87,7 +87,7 @@ void ScreenBonus(const SpinInput& in, SpinOutcome& out, int sevens, int fruit) {
     bonus = Doubled(in, SatMul(SatMul(20, in.CoinsPerLine), in.LinesPlayed));
     AddEntry(out, EntryKind::AllFruitBonus, 0, bonus);
     out.FruitWon = bonus;
-    out.ScreenBonus = kScreenBonusAllFruit;
+    out.ScreenBonusKind = kScreenBonusAllFruit;
     AddEvent(out, EventKind::AllFruit, 0);
   } else if (contribution > 0) {
     // Never doubled and never paid out: it only grows the pool.
@@ -96,7 +96,7 @@ void ScreenBonus(const SpinInput& in, SpinOutcome& out, int sevens, int fruit) {
     AddEntry(out, EntryKind::PoolAdded, contribution, 0);
   }
   out.SpinWin = SatAdd(out.SpinWin, bonus);
-  if (out.ScreenBonus > 0 && out.WinItem < 0) out.WinItem = kWinItemScreen;
+  if (out.ScreenBonusKind > 0 && out.WinItem < 0) out.WinItem = kWinItemScreen;
 }
 
 // One award however far the meter fell during the spin.
@@ -132,7 +132,7 @@ SpinOutcome EvaluateRegular(const SpinInput& in) {
     PayLine(out, k, Doubled(in, SatMul(RegularLineMultiplier(a, b, c), in.CoinsPerLine)));
   }
 
-  if (in.LinesPlayed == 8) ScreenBonus(in, out, sevens, fruit);
+  if (in.LinesPlayed == 8) PayScreenBonus(in, out, sevens, fruit);
   if (out.Bells <= 0) AwardBellPool(in, out);
   if (out.Cherries <= 0) {
     for (int32_t v = 1; v <= kCherriesFull; ++v) AddEvent(out, EventKind::CherryRefill, v);
@@ -170,7 +170,7 @@ SpinOutcome EvaluateRoll(SpinKind kind, const SpinInput& in) {
     out.SpinWin = SatAdd(out.SpinWin, amount);
     AddEntry(out, EntryKind::RollSevens, roll_sevens, amount);
     if (out.WinItem < 0) out.WinItem = kWinItemScreen;
-    out.ScreenBonus = kScreenBonusRollSevens;
+    out.ScreenBonusKind = kScreenBonusRollSevens;
   }
   return out;
 }

@@ -88,7 +88,7 @@ struct SpinOutcome {
   std::array<int32_t, 8> LineWins{};  // line 1 at index 0
   int32_t SpinWin = 0;                // everything the spin pays, returned bet included
   int32_t ReturnedBet = 0;
-  int32_t ScreenBonus = 0;
+  int32_t ScreenBonusKind = 0;
   int32_t WinItem = -1;
 
   // Meters after the spin.
@@ -102,7 +102,7 @@ struct SpinOutcome {
   int32_t SevensWon = 0;
   int32_t FruitWon = 0;
   int32_t BellPoolWon = 0;
-  int32_t GotBonusCount = 0;
+  int32_t SkillStopWins = 0;
 
   std::array<Event, kMaxEvents> Events{};
   int EventCount = 0;

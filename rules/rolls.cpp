@@ -8,7 +8,7 @@ namespace {
 
 void LoadRollStrips(rules::GameState& g, const rules::Strip& strip) {
   for (auto& s : g.Strips) s = strip;
-  g.SavedStops = g.Stops;
+  g.RegularStops = g.Stops;
 }
 
 }  // namespace

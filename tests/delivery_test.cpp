@@ -23,8 +23,8 @@ struct Delivery {
   explicit Delivery(int32_t win, bool count_off = true) : view(t.m, t.fake) {
     g.SpinWin = win;
     g.WinItem = 0;
-    g.PayMode = count_off;
-    g.Double = false;
+    g.CountOffWins = count_off;
+    g.DoubleOrNothingOn = false;
   }
   // Credits added at each step of a count-off, read from the Credits meter redraws.
   std::vector<int32_t> Steps(int32_t from) {
@@ -47,7 +47,7 @@ struct Delivery {
 TEST(Delivery, RegularSpinFlashesAfterTheCardGameAndRollsBefore) {
   for (auto [kind, after_cards] : {std::pair{SpinKind::Regular, 80}, {SpinKind::CherryRoll, 80}, {SpinKind::Regular, 0}}) {
     Delivery d(40, false);
-    d.g.Double = true;
+    d.g.DoubleOrNothingOn = true;
     d.t.m.PlayDoubleOrNothing = [&, after_cards = after_cards] {
       d.view.Note(d.t.fake.Running(machine::LampTimer::WinFlash) ? "cards, flashing" : "cards");
       d.g.SpinWin = after_cards;
@@ -144,7 +144,7 @@ TEST(CountOff, CreditsSaturateAtTheTop) {
 
 TEST(CountOff, ClosingWindowPaysTheRestAtOnce) {
   Delivery closed(5000);
-  closed.g.Double = true;
+  closed.g.DoubleOrNothingOn = true;
   bool cards = false;
   closed.t.m.PlayDoubleOrNothing = [&] { cards = true; };
   closed.t.m.Closing = true;

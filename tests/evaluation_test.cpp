@@ -29,8 +29,8 @@ struct Evaluated {
     codes.fill(Clover);
     for (auto [cell, code] : cells) codes[cell] = code;
     t.ShowWindow(codes);
-    t.m.g.PayMode = false;
-    t.m.g.Double = false;
+    t.m.g.CountOffWins = false;
+    t.m.g.DoubleOrNothingOn = false;
   }
   TestMachine t;
   OrderedView view;
@@ -79,7 +79,7 @@ TEST(EvaluateRegularSpin, AllFruitIsHeardBetweenTheLinesAndTheRefill) {
   EXPECT_EQ(e.t.fake.sounds, Join({Log(24, "Cherry5.wav"), {"Cherry10.wav"}, Log(6, "Cherry5.wav"),
                                    {"Cherry9.wav", "Cherry6.wav"}}));
   // 24 steps from 6 earn 19 rolls; eight lines of 10 and the All Fruit bonus are paid.
-  EXPECT_EQ(std::tuple(e.g.CherryRollsLeft, e.g.FruitWon, e.g.ScreenBonus, e.g.Credits),
+  EXPECT_EQ(std::tuple(e.g.CherryRollsLeft, e.g.FruitWon, e.g.ScreenBonusKind, e.g.Credits),
             std::tuple(19, 160, rules::kScreenBonusAllFruit, 1000 + 8 * 10 + 160));
 }
 
@@ -103,8 +103,8 @@ TEST(EvaluateRolls, MoveNoMetersAndCountWhatWasDelivered) {
   Evaluated e({{0, Cherry}, {1, Cherry}, {2, Cherry}, {3, Bell}, {4, Bell}, {5, Bell}});
   e.g.Cherries = 1;
   e.g.Bells = 1;
-  e.g.Double = true;
-  e.g.PayMode = true;
+  e.g.DoubleOrNothingOn = true;
+  e.g.CountOffWins = true;
   e.t.m.PlayDoubleOrNothing = [&] {
     e.view.Note(e.t.fake.Running(LampTimer::WinFlash) ? "cards, flashing" : "cards");  // a roll's win flashes first
     e.g.SpinWin *= 2;
@@ -120,7 +120,7 @@ TEST(EvaluateRolls, MoveNoMetersAndCountWhatWasDelivered) {
   e.t.m.PlayDoubleOrNothing = [&] { e.g.SpinWin = 0; };
   e.t.ShowWindow({SingleBar, SingleBar, SingleBar, Clover, Clover, Clover, Clover, Clover, Clover});
   machine::EvaluateBarRoll(e.t.m);
-  EXPECT_EQ(e.g.BarRollWon, 0);
+  EXPECT_EQ(e.g.BarRollsWon, 0);
   EXPECT_EQ(e.g.Credits, 1080);
   EXPECT_EQ(e.g.LastSpinSummary, "Line 1 paid 40.\r\n");
   EXPECT_EQ(e.g.BarRollsLeft, 0);

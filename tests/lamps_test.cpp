@@ -36,7 +36,7 @@ TEST(Lamps, WinFlashWalksTheWinningItemsSixTicksEach) {
   rules::GameState& g = t.m.g;
   g.LineWins[0] = 2;
   g.LineWins[5] = 4;
-  g.ScreenBonus = 10;  // All Fruit, shown as item 9
+  g.ScreenBonusKind = 10;  // All Fruit, shown as item 9
   g.SpinWin = 166;
   g.WinItem = 0;
   machine::StartTimer(t.m, machine::LampTimer::WinFlash);
@@ -72,7 +72,7 @@ TEST(Lamps, ASingleWinKeepsBlinkingAndNoWinStopsTheFlash) {
 TEST(Lamps, ScreenBonusHatchesTheSevensOrEveryCellForAllFruit) {
   TestMachine t;
   t.ShowWindow({rules::Seven, rules::Bell, rules::Seven, rules::Cherry, rules::Seven, rules::SingleBar, rules::Orange, rules::Grapes, rules::RollSeven});
-  t.m.g.ScreenBonus = 3;
+  t.m.g.ScreenBonusKind = 3;
   t.canvas.Record(true);
   machine::HighlightScreenBonus(t.m, true);
   std::vector<int> hatched_x;
@@ -80,7 +80,7 @@ TEST(Lamps, ScreenBonusHatchesTheSevensOrEveryCellForAllFruit) {
     if (c.kind == platform::testing::RecordingCanvas::Call::kHatch) hatched_x.push_back(c.x - t.m.g.OriginX);
   EXPECT_EQ(hatched_x, (std::vector<int>{49, 49 + 162, 49 + 81, 49 + 162}));
   t.canvas.Recorded().clear();
-  t.m.g.ScreenBonus = 10;
+  t.m.g.ScreenBonusKind = 10;
   machine::HighlightScreenBonus(t.m, true);
   EXPECT_EQ(t.canvas.Recorded().size(), 9u);
 }

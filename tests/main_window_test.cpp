@@ -19,8 +19,8 @@ using testing_support::TestMachine;
 std::pair<uint32_t, int32_t> WinningSeed() {
   for (uint32_t t = 1;; ++t) {
     TestMachine probe;
-    probe.m.g.PayMode = false;
-    probe.m.g.Double = false;
+    probe.m.g.CountOffWins = false;
+    probe.m.g.DoubleOrNothingOn = false;
     probe.fake.time_of_day_ = t;
     machine::SpinCycle(probe.m);
     if (probe.m.g.Credits > 1000 && probe.m.g.NumberOfBarRolls == 0 && probe.m.g.NumberOfCherryRolls == 0)
@@ -33,7 +33,7 @@ TEST(MainWindow, StartsWithTheSavedGameDefaultsAndPlacesItself) {
   const rules::GameState& g = t.form->Machine().g;
   // A first run has no pool yet.
   EXPECT_EQ(std::tuple(g.Credits, g.Borrowed, g.BellPool, g.LinesPlayed * g.CoinsPerLine), std::tuple(1000, 1000, 0, 8));
-  EXPECT_TRUE(g.Sound && g.Double && g.PayMode && t.shell.maximized && t.fake.Running(machine::LampTimer::StartupCelebration));
+  EXPECT_TRUE(g.Sound && g.DoubleOrNothingOn && g.CountOffWins && t.shell.maximized && t.fake.Running(machine::LampTimer::StartupCelebration));
   EXPECT_EQ(std::pair(t.shell.width, t.shell.spots.size()), std::pair(790, size_t{1} + view::kCommandCount));
   EXPECT_EQ(t.fake.boxes.size(), 0u) << t.fake.boxes[0];
 }
@@ -42,8 +42,8 @@ TEST(MainWindow, ClosingMidSpinPaysTheWinBeforeTheSave) {
   auto [seed, credits_after_win] = WinningSeed();
   TestForm t;
   machine::Machine& m = t.form->Machine();
-  m.g.Double = true;   // no card table while closing
-  m.g.PayMode = true;  // nor a count-off
+  m.g.DoubleOrNothingOn = true;   // no card table while closing
+  m.g.CountOffWins = true;  // nor a count-off
   t.fake.time_of_day_ = seed;
   t.fake.OnPump(30, [&] { t.form->CloseWindow(); });
   t.form->HandleKey(machine::KeyEnter);
@@ -98,7 +98,7 @@ TEST(Commands, TogglesChangeCaptionColourAndTip) {
   EXPECT_EQ(view::CaptionColour(g, view::CmdSound), platform::kYellow);
   EXPECT_EQ(tip(view::CmdSound), "Sound is On");
   t.form->PressCommand(view::CmdPayMode);
-  EXPECT_FALSE(g.PayMode);
+  EXPECT_FALSE(g.CountOffWins);
   EXPECT_EQ(view::CaptionColour(g, view::CmdPayMode), platform::kSilver);
   EXPECT_EQ(tip(view::CmdPayMode), "Paymode is Instant Payoff");
   t.form->PressCommand(view::CmdDouble);
@@ -129,8 +129,8 @@ TEST(Commands, NewGameAndExitAskSummaryNeedsASpinAndTheGameWaitsForTheWheels) {
 
   t.form->PressCommand(view::CmdSummary);
   EXPECT_EQ(t.fake.boxes.back(), "Information: You must spin before viewing a summary of the last spin.");
-  g.PayMode = false;
-  g.Double = false;
+  g.CountOffWins = false;
+  g.DoubleOrNothingOn = false;
   t.form->HandleKey(machine::KeyEnter);
   t.form->PressCommand(view::CmdSummary);
   EXPECT_EQ(t.fake.boxes.back(), "Information: " + g.LastSpinSummary);

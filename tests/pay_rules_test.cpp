@@ -86,9 +86,9 @@ TEST(RegularSpin, ScreenBonusesAndPoolGrowthNeedAllEightLines) {
   centre.BonusLamp = true;  // the contribution is never doubled
   EXPECT_EQ(Regular(centre).BellPool, 107);
 
-  EXPECT_EQ(Regular(centre).GotBonusCount, 1);
+  EXPECT_EQ(Regular(centre).SkillStopWins, 1);
   centre.LinesPlayed = 7;
-  EXPECT_EQ(Regular(centre).GotBonusCount, 0);
+  EXPECT_EQ(Regular(centre).SkillStopWins, 0);
   centre.BonusLamp = false;
   SpinOutcome seven_lines = Regular(centre);
   EXPECT_EQ(seven_lines.BellPool, 100);
@@ -97,7 +97,7 @@ TEST(RegularSpin, ScreenBonusesAndPoolGrowthNeedAllEightLines) {
   SpinInput sevens = Filled(Seven);
   sevens.LinesPlayed = 7;
   SpinOutcome no_bonus = Regular(sevens);
-  EXPECT_EQ(std::tuple(no_bonus.SpinWin, no_bonus.ScreenBonus, no_bonus.SevensWon), std::tuple(2100, 0, 0));
+  EXPECT_EQ(std::tuple(no_bonus.SpinWin, no_bonus.ScreenBonusKind, no_bonus.SevensWon), std::tuple(2100, 0, 0));
 }
 
 // The pay per coin for each count is the manual's (paychart_rules_test.cpp); here it is
@@ -107,7 +107,7 @@ TEST(RegularSpin, SevensBonusGrowsWithTheSevensInTheWindow) {
     SpinInput in = Window({}, 2);
     for (int w = 0; w < n; ++w) in.Cells[w] = Seven;
     SpinOutcome out = Regular(in);
-    EXPECT_EQ(std::tuple(out.SevensWon, out.ScreenBonus, out.BellPool), std::tuple(SevensMultiplier(n) * 2 * 8, n, 100)) << n;
+    EXPECT_EQ(std::tuple(out.SevensWon, out.ScreenBonusKind, out.BellPool), std::tuple(SevensMultiplier(n) * 2 * 8, n, 100)) << n;
   }
 }
 
@@ -152,7 +152,7 @@ TEST(Rolls, RollSevensPayOnEveryLineBetWhereverTheyStand) {
   SpinInput in = Window({{8, RollSeven}}, 2);
   in.LinesPlayed = 3;
   SpinOutcome out = rules::EvaluateWindow(SpinKind::CherryRoll, in);
-  EXPECT_EQ(std::tuple(out.SpinWin, out.ScreenBonus, out.WinItem),
+  EXPECT_EQ(std::tuple(out.SpinWin, out.ScreenBonusKind, out.WinItem),
             std::tuple(12, rules::kScreenBonusRollSevens, rules::kWinItemScreen));
   EXPECT_EQ(rules::SummaryText(out), "1 Sevens Paid 12.\r\n");
 

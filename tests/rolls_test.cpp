@@ -31,8 +31,8 @@ TEST(Rolls, BarRollsGoFirstAndAPendingCherryRollIsPlayedInsideTheLastOne) {
   testing_support::TestMachine t;
   rules::GameState& g = t.m.g;
   g.Cherries = 1;
-  g.Double = false;
-  g.PayMode = false;
+  g.DoubleOrNothingOn = false;
+  g.CountOffWins = false;
   t.fake.time_of_day_ = SeedEarningBothRolls();
   struct Spin {
     bool cherry, bar;

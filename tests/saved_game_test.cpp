@@ -26,9 +26,9 @@ GameState PlayedGame() {
   GameState g;
   g.Credits = 4321, g.Borrowed = 0, g.Cherries = 2, g.Bells = 1, g.BellPool = 777, g.Spins = 120;
   g.LinesPlayed = 3, g.CoinsPerLine = 5, g.BellPoolWon = 11, g.CherryRollsWon = 12;
-  g.DoubleOrNothingWon = -13, g.BarRollWon = 14, g.NumberOfCherryRolls = 15, g.NumberOfBarRolls = 16;
-  g.GotBonusCount = 17, g.SevensWon = 18, g.FruitWon = 19, g.TotalBets = 2000;
-  g.Sound = g.Double = g.PayMode = g.AutoSave = false;
+  g.DoubleOrNothingWon = -13, g.BarRollsWon = 14, g.NumberOfCherryRolls = 15, g.NumberOfBarRolls = 16;
+  g.SkillStopWins = 17, g.SevensWon = 18, g.FruitWon = 19, g.TotalBets = 2000;
+  g.Sound = g.DoubleOrNothingOn = g.CountOffWins = g.AutoSave = false;
   return g;
 }
 
@@ -104,14 +104,14 @@ TEST(SavedGame, IntegersReadInDecimalAndHexadecimalWithinTheirRanges) {
       {"Spins=-1", &GameState::Spins, 0},              {"TotalBets=-8", &GameState::TotalBets, 0},
       {"NumberOfCherryRolls=-1", &GameState::NumberOfCherryRolls, 0},
       {"NumberOfBarRolls=-1", &GameState::NumberOfBarRolls, 0},
-      {"GotBonusCount=-1", &GameState::GotBonusCount, 0},
+      {"GotBonusCount=-1", &GameState::SkillStopWins, 0},
   };
   for (const Range& r : ranges) EXPECT_EQ(LoadFrom(r.line).*r.field, r.expected) << r.line;
 }
 
 TEST(SavedGame, SwitchesAreOnUnlessZero) {
   GameState g = LoadFrom("Sound=2\nDouble=0\nPayMode=abc\n");  // AutoSave missing
-  EXPECT_EQ(std::vector<bool>({g.Sound, g.Double, g.PayMode, g.AutoSave}),
+  EXPECT_EQ(std::vector<bool>({g.Sound, g.DoubleOrNothingOn, g.CountOffWins, g.AutoSave}),
             std::vector<bool>({true, false, true, true}));
   EXPECT_FALSE(LoadFrom("AutoSave=0x0").AutoSave);
   EXPECT_FALSE(LoadFrom("AutoSave= 0 ").AutoSave);

@@ -79,7 +79,7 @@ struct JournalFileOps : platform::FileOps {
 // The fields a section holds that the tests tell games apart by.
 auto Saved(const rules::GameState& g) {
   return std::make_tuple(g.Credits, g.Borrowed, g.BellPool, g.Spins, g.Cherries, g.LinesPlayed,
-                         g.CoinsPerLine, g.TotalBets, g.DoubleOrNothingWon, g.Sound, g.PayMode,
+                         g.CoinsPerLine, g.TotalBets, g.DoubleOrNothingWon, g.Sound, g.CountOffWins,
                          g.AutoSave);
 }
 
@@ -97,7 +97,7 @@ class SlotDialogTest : public ::testing::Test {
     rules::GameState& g = tm.m.g;
     g.GameName = "CurrentGame";
     g.Credits = 777, g.Borrowed = 500, g.BellPool = 260, g.Spins = 42, g.Cherries = 4;
-    g.TotalBets = 96, g.DoubleOrNothingWon = -30, g.PayMode = false;
+    g.TotalBets = 96, g.DoubleOrNothingWon = -30, g.CountOffWins = false;
     g.LastSpinSummary = "Line 1: 20", g.CherryRollsLeft = 2;
   }
 
@@ -256,7 +256,7 @@ TEST_F(SlotDialogTest, OpeningANeverSavedSlotStartsItsDefaultGame) {
   const rules::GameState& g = tm.m.g;
   EXPECT_EQ(std::make_tuple(g.Credits, g.Borrowed, g.BellPool, g.LinesPlayed, g.CoinsPerLine, g.Spins),
             std::make_tuple(1000, 1000, 0, 8, 1, 0));
-  EXPECT_TRUE(g.Sound && g.Double && g.PayMode && g.AutoSave);
+  EXPECT_TRUE(g.Sound && g.DoubleOrNothingOn && g.CountOffWins && g.AutoSave);
   EXPECT_EQ(g.GameName, "CurrentGame");
   // The opened game is now the one the next start carries on with; the slot stays unsaved.
   EXPECT_EQ(SlotValue(persistence::kCurrentGameSlot, "Credits"), "1000");

@@ -75,7 +75,7 @@ TEST(Soak, HundredThousandSpinsKeepTheMoneyAndMetersRight) {
   t.canvas.Resize(1, 1);
   m.art = machine::Artwork();
   t.fake.pump_step_ms = 25;
-  g.Sound = g.Double = g.PayMode = false;  // silent, no card game, Instant Payoff
+  g.Sound = g.DoubleOrNothingOn = g.CountOffWins = false;  // silent, no card game, Instant Payoff
 
   testing_support::TempFolder folder;
   UnflushedFileOps ops;

@@ -144,9 +144,9 @@ TEST(SpinCycle, RollStripsStayOnShowUntilTheNextSpinRestoresThem) {
     if (t.m.g.Spins == 1 && t.m.g.NumberOfBarRolls == 0 && t.m.g.SpinInProgress) t.m.g.BarRollsLeft = 7;
   };
   machine::SpinCycle(t.m);
-  std::array<int32_t, 9> after_regular = t.m.g.SavedStops;
+  std::array<int32_t, 9> after_regular = t.m.g.RegularStops;
   EXPECT_EQ(t.m.g.NumberOfBarRolls, 7);
-  EXPECT_TRUE(t.m.g.RestoreStrips);
+  EXPECT_TRUE(t.m.g.RestoreRegularStrips);
   EXPECT_FALSE(t.m.g.BarRollMode);
   EXPECT_EQ(t.m.g.Strips[0], rules::BarRollStrip());
   EXPECT_FALSE(t.fake.Running(machine::LampTimer::FreeSpinsBlink));
@@ -165,7 +165,7 @@ TEST(SpinCycle, RollStripsStayOnShowUntilTheNextSpinRestoresThem) {
   EXPECT_EQ(stops_at_repaint, after_regular);
   EXPECT_EQ(spy.Count("Repaint"), 1);
   EXPECT_EQ(t.m.g.Strips, rules::RegularStrips());
-  EXPECT_FALSE(t.m.g.RestoreStrips);
+  EXPECT_FALSE(t.m.g.RestoreRegularStrips);
 }
 
 TEST(SpinCycle, ClosingFinishesTheSpinWithoutWaiting) {

@@ -29,8 +29,8 @@ TEST(SpinGolden, WinWithCherryStepsAndAPoolShareCountedOff) {
   testing_support::TestMachine t;
   testing_support::OrderedView view(t.m, t.fake);
   t.fake.time_of_day_ = 207;  // lines 3 and 8 win; three cherry steps; a Seven feeds the pool
-  t.m.g.Double = false;
-  t.m.g.PayMode = true;  // counted off
+  t.m.g.DoubleOrNothingOn = false;
+  t.m.g.CountOffWins = true;  // counted off
   t.canvas.Record(true);
   uint64_t start = t.fake.TickMs();
   machine::RequestSpin(t.m);

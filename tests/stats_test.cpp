@@ -98,7 +98,7 @@ TEST_F(StatsTest, ANewGameInItsRowsAndColumns) {
   EXPECT_FALSE(styles.at(Row("Spins:")).bold);
 
   // Rolls and skill stop wins without a regular spin: still no rate.
-  tm.m.g.GotBonusCount = 5;
+  tm.m.g.SkillStopWins = 5;
   tm.m.g.NumberOfCherryRolls = 3;
   EXPECT_EQ(dialogs::SkillStopPercent(tm.m.g), 0);
 }
@@ -108,7 +108,7 @@ TEST_F(StatsTest, SpinsAddUpAndTheSkillStopRateCountsThemAll) {
   g.Spins = 10;
   g.NumberOfCherryRolls = 3;
   g.NumberOfBarRolls = 2;
-  g.GotBonusCount = 6;
+  g.SkillStopWins = 6;
   Open();
   Expect({{"Spins:", "        15"}, {"Regular Spins:", "        10"}, {"Cherry Roll Spins:", "         3"},
           {"Bar Roll Spins:", "         2"}, {"Skill Stop Wins:", "         6"}, {"Skill Stop Percent:", "40.00%"}});
@@ -125,11 +125,11 @@ TEST_F(StatsTest, ExpectedReturnAtThePlayersSkill) {
   g.CoinsPerLine = 1;
   g.Spins = 12;
   g.NumberOfCherryRolls = 3;
-  g.GotBonusCount = 1;
+  g.SkillStopWins = 1;
   Open();
   EXPECT_EQ(Value("Skill Stop Percent:"), "6.67%");
   EXPECT_EQ(Value("Expected return at your skill:"), "127.3%");
-  g.GotBonusCount = 12;
+  g.SkillStopWins = 12;
   Open();
   EXPECT_EQ(Value("Expected return at your skill:"), "319.6%");
 
@@ -137,7 +137,7 @@ TEST_F(StatsTest, ExpectedReturnAtThePlayersSkill) {
   g.CoinsPerLine = 2;
   g.Spins = 5;
   g.NumberOfCherryRolls = 0;
-  g.GotBonusCount = 2;
+  g.SkillStopWins = 2;
   const analysis::MachineTables t = analysis::DeriveMachineTables(3, 2);
   char expected[32];
   std::snprintf(expected, sizeof expected, "%.1f%%",
@@ -160,7 +160,7 @@ TEST_F(StatsTest, CountersNearTheTopAreSummedIn64Bits) {
   g.Spins = kMax;
   g.NumberOfCherryRolls = kMax;
   g.NumberOfBarRolls = 2;
-  g.GotBonusCount = kMax;
+  g.SkillStopWins = kMax;
   g.Credits = kMax;
   g.Borrowed = 0;
   g.TotalBets = kMax;
@@ -181,7 +181,7 @@ TEST_F(StatsTest, PayoffsSplitBySourceAndCardGameLossesShowNegative) {
   g.DoubleOrNothingWon = 300;
   g.BellPoolWon = 100;
   g.CherryRollsWon = 50;
-  g.BarRollWon = 25;
+  g.BarRollsWon = 25;
   g.SevensWon = 200;
   g.FruitWon = 75;
   Open();
@@ -192,7 +192,7 @@ TEST_F(StatsTest, PayoffsSplitBySourceAndCardGameLossesShowNegative) {
           {"Overall Payoff Percentage:", "95.00%"}});
 
   // Card game losses show negative.
-  g.BellPoolWon = g.CherryRollsWon = g.BarRollWon = g.SevensWon = g.FruitWon = 0;
+  g.BellPoolWon = g.CherryRollsWon = g.BarRollsWon = g.SevensWon = g.FruitWon = 0;
   g.Credits = 600;
   g.DoubleOrNothingWon = -400;
   Open();

@@ -28,8 +28,8 @@ rules::GameState SomeGame(const std::string& bytes) {
   g.LinesPlayed = 5;
   g.CoinsPerLine = 0;
   g.DoubleOrNothingWon = -77;
-  g.GotBonusCount = 9;
-  g.Double = false;
+  g.SkillStopWins = 9;
+  g.DoubleOrNothingOn = false;
   g.AutoSave = false;
   return g;
 }

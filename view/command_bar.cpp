@@ -47,7 +47,7 @@ std::array<CommandButton, kCommandCount> BuildCommandBar(const rules::GameState&
 
 platform::Color CaptionColour(const rules::GameState& g, int i) {
   if (i == CmdAutoSpin && g.AutoSpin) return platform::kWhite;
-  if ((i == CmdSound && !g.Sound) || (i == CmdDouble && !g.Double) || (i == CmdPayMode && !g.PayMode))
+  if ((i == CmdSound && !g.Sound) || (i == CmdDouble && !g.DoubleOrNothingOn) || (i == CmdPayMode && !g.CountOffWins))
     return platform::kSilver;
   return platform::kYellow;
 }

@@ -224,7 +224,7 @@ TEST_F(DialogTextFit, EveryDialog) {
   m.g.TotalBets = 10000;
   m.g.Borrowed = 1000;
   m.g.Credits = 7346;
-  m.g.GotBonusCount = 4567;
+  m.g.SkillStopWins = 4567;
   Open([&] { dialogs::ShowStatsDialog(m); });
 
   platform::Services services{canvas, fake, fake, fake, fake, desktop.Dialogs(), fake, fake};

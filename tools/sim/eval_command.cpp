@@ -92,13 +92,13 @@ std::string Answer(const rules::GameState& g, int32_t spin_win) {
   std::ostringstream out;
   out << "{\"line_wins\":[";
   for (int i = 0; i < 8; ++i) out << (i ? "," : "") << g.LineWins[i];
-  out << "],\"spin_win\":" << spin_win << ",\"screen_bonus\":" << g.ScreenBonus
+  out << "],\"spin_win\":" << spin_win << ",\"screen_bonus\":" << g.ScreenBonusKind
       << ",\"win_item\":" << g.WinItem << ",\"summary\":" << JsonQuote(g.LastSpinSummary)
       << ",\"credits\":" << g.Credits << ",\"cherries\":" << g.Cherries << ",\"bells\":" << g.Bells
       << ",\"bell_pool\":" << g.BellPool << ",\"cherry_rolls_left\":" << g.CherryRollsLeft
       << ",\"bar_rolls_left\":" << g.BarRollsLeft << ",\"sevens_won\":" << g.SevensWon
       << ",\"fruit_won\":" << g.FruitWon << ",\"bell_pool_won\":" << g.BellPoolWon
-      << ",\"got_bonus_count\":" << g.GotBonusCount << "}";
+      << ",\"got_bonus_count\":" << g.SkillStopWins << "}";
   return out.str();
 }
 

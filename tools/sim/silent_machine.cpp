@@ -5,8 +5,8 @@ namespace sim {
 SilentMachine::SilentMachine() : m(desktop.Face(), view) {
   rules::ApplyStartupValues(m.g);
   m.g.Sound = false;
-  m.g.Double = false;
-  m.g.PayMode = false;
+  m.g.DoubleOrNothingOn = false;
+  m.g.CountOffWins = false;
 }
 
 void SilentMachine::ShowWindow(const std::array<uint8_t, 9>& codes) {
