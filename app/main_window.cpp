@@ -2,11 +2,11 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 
 #include "machine/bets.h"
 #include "rules/width_class.h"
 #include "platform/picture_fit.h"
-#include "rules/strips.h"
 #include "dialogs/borrow.h"
 #include "dialogs/paychart.h"
 #include "dialogs/stats.h"
@@ -24,7 +24,7 @@ MachineWindow::MachineWindow(const Desk& desk)
       m_(desk.services, view_),
       view_(m_, pictures_, desk.screen.dpi) {
   m_.SaveCurrentGame = [this] { return SaveCurrentGame(true); };
-  m_.PlayDoubleOrNothing = [this] { dialogs::PlayDoubleOrNothing(m_, m_.g.ScreenWidth); };
+  m_.PlayDoubleOrNothing = [this] { dialogs::PlayDoubleOrNothing(m_, view_.layout.width); };
 }
 
 MachineWindow::~MachineWindow() {
@@ -36,13 +36,13 @@ void MachineWindow::Start() {
   m_.ProgramFolder = desk_.program_folder;
   m_.HelpFile = HelpFile();
   rules::ApplyStartupValues(g);
-  g.ScreenWidth = desk_.screen.width;
+  int layout_width = desk_.screen.width;
   // From 1000 wide the machine is laid out as for the screen the large layout was made
   // for, and the window shows that picture as large as it fits.
-  bool fitted = rules::WidthClassOf(g.ScreenWidth) == rules::WidthClass::Large;
+  bool fitted = rules::WidthClassOf(layout_width) == rules::WidthClass::Large;
   int compose_scale = 1;
   if (fitted) {
-    g.ScreenWidth = rules::kLargeLayoutScreenWidth;
+    layout_width = rules::kLargeLayoutScreenWidth;
     // Composed for the whole screen: a smaller window brings the same picture further down.
     compose_scale = platform::FitPicture(rules::kLargeLayoutWidth, rules::kLargeLayoutHeight,
                                          desk_.screen.width, desk_.screen.height).ComposeScale();
@@ -50,14 +50,16 @@ void MachineWindow::Start() {
   }
 
   view::LoadBuiltinPictures(pictures_, desk_.pictures);
-  if (!view::LoadArtwork(m_, pictures_, desk_.screen.depth)) desk_.services.boxes.Notice(kMissingArtwork);
-  view::LoadTwins(m_, pictures_, compose_scale, desk_.screen.depth);
+  if (!view::LoadArtwork(view_.art, pictures_, m_.ProgramFolder, layout_width, desk_.screen.depth))
+    desk_.services.boxes.Notice(kMissingArtwork);
+  view::LoadTwins(view_.art, pictures_, m_.ProgramFolder, layout_width, compose_scale, desk_.screen.depth);
   view::LoadClickSound(m_);
   desk_.shell.Place(0, 0, desk_.screen.width - 10, desk_.screen.height);
-  view_.logo = view::ComputeLayout(g, m_.art, pictures_);
-  desk_.shell.AddHotspot(view_.logo.x, view_.logo.y, pictures_.Logo.Width(), pictures_.Logo.Height(),
-                          "", [this] { ShowVersion(); });
-  bar_ = view::BuildCommandBar(g, pictures_.Options);
+  view_.layout = view::MakeLayout(layout_width, view_.art, pictures_);
+  const view::Point logo = view_.layout.logo;
+  desk_.shell.AddHotspot(logo.x, logo.y, pictures_.Logo.Width(), pictures_.Logo.Height(), "",
+                         [this] { ShowVersion(); });
+  bar_ = view::BuildCommandBar(view_.layout, pictures_.Options);
   for (int i = 0; i < view::kCommandCount; ++i)
     hotspots_[i] = desk_.shell.AddHotspot(bar_[i].x, bar_[i].y, bar_[i].w, bar_[i].h, bar_[i].tooltip,
                                            [this, i] { PressCommand(i); });
@@ -83,7 +85,9 @@ void MachineWindow::HandleKey(int key) {
 }
 
 void MachineWindow::HandleClick(int x, int y) {
-  Handle([&] { machine::PressAt(m_, x, y); });
+  Handle([&] {
+    if (std::optional<machine::Button> button = view::ButtonAt(view_.layout, x, y)) machine::PressButton(m_, *button);
+  });
 }
 
 void MachineWindow::CloseWindow() {
@@ -183,7 +187,7 @@ void MachineWindow::RunCommand(int i) {
     case view::CmdPayChart: dialogs::ShowPayChart(m_); break;
     case view::CmdBorrow:
       if (RefuseWhileSpinning()) break;
-      dialogs::ShowBorrowDialog(m_, pictures_, rules::WidthClassOf(g.ScreenWidth) == rules::WidthClass::Large);
+      dialogs::ShowBorrowDialog(m_, pictures_, view_.layout.Large());
       view_.PaintAll();
       break;
     case view::CmdNewGame:

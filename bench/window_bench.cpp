@@ -8,8 +8,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "machine/lamps.h"
-#include "machine/wheels.h"
+#include "rules/spin_rules.h"
 #include "platform/null/null_desktop.h"
 #include "platform/picture_fit.h"
 #include "platform/testing/fake_platform.h"
@@ -23,13 +22,12 @@ namespace {
 struct Window {
   explicit Window(int compose_scale = 1) : canvas(1014, 768, &text), m(Face(), view), view(m, pictures, 96) {
     m.ProgramFolder = VANTELLO_PROGRAM_DIR;
-    m.g.ScreenWidth = 1024;
     canvas.SetComposeScale(compose_scale);
     view::LoadBuiltinPictures(pictures, view::BuiltinPicture);
-    view::LoadArtwork(m, pictures, 24);
-    view::LoadTwins(m, pictures, compose_scale, 24);
+    view::LoadArtwork(view.art, pictures, m.ProgramFolder, 1024, 24);
+    view::LoadTwins(view.art, pictures, m.ProgramFolder, 1024, compose_scale, 24);
     rules::ApplyStartupValues(m.g);
-    view.logo = view::ComputeLayout(m.g, m.art, pictures);
+    view.layout = view::MakeLayout(1024, view.art, pictures);
   }
   platform::Services Face() {
     platform::Services face = desktop.Face();
@@ -47,9 +45,9 @@ void SpinningFrame(benchmark::State& state) {
   Window w;
   int offset = 0;
   for (auto _ : state) {
-    for (int wheel = 0; wheel < 9; ++wheel) machine::DrawMotion(w.m, wheel, (offset + 61 * wheel) % 576);
-    machine::DrawChaserLamp(w.m, offset % 6, offset & 1);
-    offset = (offset + 61) % 576;
+    for (int wheel = 0; wheel < 9; ++wheel) w.view.DrawTurningWheel(wheel, (offset + 61 * wheel) % rules::kMotionStripRows);
+    w.view.DrawChaserLamp(offset % 6, offset & 1);
+    offset = (offset + 61) % rules::kMotionStripRows;
     benchmark::DoNotOptimize(w.canvas.Pixels().Pixel(0, 0));
   }
 }
@@ -70,9 +68,9 @@ void ScaledSpinningFrame(benchmark::State& state) {
   });
   int offset = 0;
   for (auto _ : state) {
-    for (int wheel = 0; wheel < 9; ++wheel) machine::DrawMotion(w.m, wheel, (offset + 61 * wheel) % 576);
-    machine::DrawChaserLamp(w.m, offset % 6, offset & 1);
-    offset = (offset + 61) % 576;
+    for (int wheel = 0; wheel < 9; ++wheel) w.view.DrawTurningWheel(wheel, (offset + 61 * wheel) % rules::kMotionStripRows);
+    w.view.DrawChaserLamp(offset % 6, offset & 1);
+    offset = (offset + 61) % rules::kMotionStripRows;
     benchmark::DoNotOptimize(shown.Pixel(0, 0));
   }
 }

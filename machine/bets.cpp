@@ -32,11 +32,6 @@ void CheckBetAndSpin(Machine& m) {
 
 }  // namespace
 
-platform::Rect MinusKeyOf(const platform::Rect& plus) {
-  int left = plus.right + 5;
-  return {left, plus.top, left + plus.Width(), plus.bottom};
-}
-
 void LinesUp(Machine& m) {
   rules::GameState& g = m.g;
   if (g.LinesPlayed < 8 && (g.LinesPlayed + 1) * g.CoinsPerLine <= g.Credits && !g.SpinInProgress) {
@@ -120,18 +115,17 @@ void PressKey(Machine& m, int key) {
   }
 }
 
-void PressAt(Machine& m, int x, int y) {
-  rules::GameState& g = m.g;
-  const platform::Rect stop = g.StopRect, spin = g.SpinRect;
-  const platform::Rect lines = g.LinesRect, coins = g.CoinsRect;
-  if (stop.left <= x && x <= stop.right) {
-    if (stop.top <= y && y <= stop.bottom) g.StopRequested = true;
-    else if (spin.top <= y && y <= spin.bottom && !g.SpinInProgress) RequestSpin(m);
+void PressButton(Machine& m, Button button) {
+  switch (button) {
+    case Button::Spin:
+      if (!m.g.SpinInProgress) RequestSpin(m);
+      break;
+    case Button::Stop: m.g.StopRequested = true; break;
+    case Button::LinesUp: LinesUp(m); break;
+    case Button::LinesDown: LinesDown(m); break;
+    case Button::CoinsUp: CoinsUp(m); break;
+    case Button::CoinsDown: CoinsDown(m); break;
   }
-  if (lines.Contains(x, y)) LinesUp(m);
-  if (MinusKeyOf(lines).Contains(x, y)) LinesDown(m);
-  if (coins.Contains(x, y)) CoinsUp(m);
-  if (MinusKeyOf(coins).Contains(x, y)) CoinsDown(m);
 }
 
 }  // namespace machine

@@ -15,9 +15,9 @@ void RequestSpin(Machine& m);
 // Key codes as the window reports them (upper-case letters, Enter 13, Space 32).
 enum Key { KeyEnter = 13, KeySpace = 32, KeyC = 67, KeyK = 75, KeyL = 76, KeyX = 88 };
 void PressKey(Machine& m, int key);
-void PressAt(Machine& m, int x, int y);
 
-// The minus key beside a plus key: the same size, 5 pixels to its right.
-platform::Rect MinusKeyOf(const platform::Rect& plus);
+// The buttons on the machine's face; the view knows where each one is.
+enum class Button { Spin, Stop, LinesUp, LinesDown, CoinsUp, CoinsDown };
+void PressButton(Machine& m, Button button);
 
 }  // namespace machine

@@ -30,7 +30,7 @@ int64_t PlainCountOffSteps(int64_t win) {
 }
 
 void StartWinFlash(machine::Machine& m) {
-  if (m.g.WinItem >= 0 && !m.g.AutoSpin) machine::StartTimer(m, machine::LampTimer::WinFlash);
+  if (m.animation.FlashedItem >= 0 && !m.g.AutoSpin) machine::StartTimer(m, machine::LampTimer::WinFlash);
 }
 
 void PlayCardGame(machine::Machine& m) {

@@ -66,8 +66,8 @@ void AddStatistics(rules::GameState& g, const rules::SpinOutcome& out) {
 void Evaluate(machine::Machine& m, rules::SpinKind kind) {
   rules::GameState& g = m.g;
   const rules::SpinOutcome out = rules::EvaluateWindow(kind, InputFrom(g));
-  g.FlashTicks = 0;
-  g.WinItem = out.WinItem;
+  m.animation.FlashTicks = 0;
+  m.animation.FlashedItem = out.FirstWinItem;
   g.LineWins = out.LineWins;
   g.ScreenBonusKind = out.ScreenBonusKind;
   // A repaint while the meters move shows the win without the returned bet, which

@@ -1,125 +1,52 @@
 #include "machine/lamps.h"
 
-#include <array>
-
+#include "rules/game_state.h"
 #include "rules/pay_rules.h"
-#include "rules/strips.h"
-#include "rules/width_class.h"
-#include "machine/wheels.h"
 
 namespace machine {
 
 namespace {
 
-int LampTop(const Machine& m) {
-  int top = m.art.BackgroundImage.Height() + m.g.OriginY;
-  if (rules::WidthClassOf(m.g.ScreenWidth) == rules::WidthClass::Medium) top += 40;
-  return top;
-}
+// A celebration pattern shows for this many ticks before the other one takes over.
+constexpr int kBlinkTicksPerPattern = 7;
+// The win flash hatches an item for this many ticks before it walks on.
+constexpr int kFlashTicksPerItem = 6;
 
-int SideLampTop(const Machine& m) {
-  bool small = rules::WidthClassOf(m.g.ScreenWidth) == rules::WidthClass::Small;
-  return m.art.BackgroundImage.Height() + m.g.OriginY + (small ? 5 : 15);
-}
-
-void DrawSideLamp(Machine& m, int x, int frame) {
-  const platform::Bitmap& pic = m.art.SideLampImage;
-  int h = pic.Height() / 4;
-  m.canvas.Blit(pic, 0, frame * h, pic.Width(), h, x, SideLampTop(m));
-}
-
-void RestoreCell(Machine& m, int w) {
-  ClearCell(m, w);
-  DrawCell(m, w);
-}
-
-void DrawLampsAndSides(Machine& m) {
-  DrawChaserLamps(m);
-  DrawLeftSideLamp(m, m.g.ChaserLamps[0]);
-  DrawRightSideLamp(m, !m.g.ChaserLamps[0]);
-}
-
-// A celebration pattern has shown for 7 ticks: hand over to the other one.
+// A celebration pattern has shown its ticks: hand over to the other one.
 void CountBlink(Machine& m, LampTimer self, LampTimer other) {
-  m.g.BlinkTicks += 1;
-  if (m.g.BlinkTicks > 6) {
-    m.g.BlinkTicks = 0;
+  m.animation.BlinkTicks += 1;
+  if (m.animation.BlinkTicks >= kBlinkTicksPerPattern) {
+    m.animation.BlinkTicks = 0;
     StopTimer(m, self);
     StartTimer(m, other);
   }
 }
 
+void ShowFlashedItem(Machine& m, bool on) {
+  if (m.animation.FlashedItem == rules::kResultItemScreen) m.view->HighlightScreenBonus(on);
+  else m.view->HighlightLine(m.animation.FlashedItem, on);
+}
+
+// The next result item after `item`, the lines in order, then the screen bonus; the
+// spin total in between is never flashed.
+int NextItem(int item) {
+  item += 1;
+  if (item == rules::kResultItemSpinTotal) item = rules::kResultItemScreen;
+  if (item >= rules::kResultItemCount) item = 0;
+  return item;
+}
+
 }  // namespace
 
-platform::Color LineColour(int line) {
-  static constexpr std::array<platform::Color, 8> kColours{
-      platform::kRed,  platform::kAqua, platform::kGreen, platform::kOlive,
-      platform::kBlue, platform::kGray, platform::kYellow, platform::kRed};
-  return (line >= 0 && line < 8) ? kColours[line] : platform::kBlack;
-}
-
-void DrawChaserLamp(Machine& m, int i, bool lit) {
-  const platform::Bitmap& pic = lit ? m.art.LampsOnImage : m.art.LampsOffImage;
-  int w = m.g.CellSize == 96 ? 83 : 53;
-  int h = m.g.CellSize == 96 ? 100 : 30;
-  m.canvas.Blit(pic, w * i, 0, w, h, m.g.OriginX + w * i, LampTop(m));
-}
-
-void DrawChaserLamps(Machine& m) {
-  int w = m.art.LampsOffImage.Width() / 6;
-  int h = m.art.LampsOffImage.Height();
-  m.canvas.Hold();
-  for (int i = 0; i < 6; ++i) {
-    const platform::Bitmap& pic = m.g.ChaserLamps[i] ? m.art.LampsOnImage : m.art.LampsOffImage;
-    m.canvas.Blit(pic, w * i, 0, w, h, m.g.OriginX + w * i, LampTop(m));
-  }
-  m.canvas.Release();
-}
-
-void DrawLeftSideLamp(Machine& m, bool lit) {
-  int x = (m.g.OriginX - m.art.SideLampImage.Width()) / 2;
-  DrawSideLamp(m, x, lit ? 1 : 0);
-}
-
-void DrawRightSideLamp(Machine& m, bool lit) {
-  int bg = m.art.BackgroundImage.Width();
-  int x = (m.g.ScreenWidth - bg - m.g.OriginX - m.art.SideLampImage.Width()) / 2 + m.g.OriginX + bg;
-  DrawSideLamp(m, x, lit ? 3 : 2);
-}
-
-void HighlightLine(Machine& m, int line, bool on) {
-  if (line < 0 || line > 7) return;
-  m.canvas.Hold();
-  for (int w : rules::kPaylines[line]) {
-    if (on) {
-      Box b = WheelWindow(m.g, w);
-      m.canvas.Hatch(b.x, b.y, b.w, b.h, LineColour(line));
-    } else {
-      RestoreCell(m, w);
-    }
-  }
-  m.canvas.Release();
-}
-
-void HighlightScreenBonus(Machine& m, bool on) {
-  m.canvas.Hold();
-  for (int w = 0; w < 9; ++w) {
-    if (!on) {
-      RestoreCell(m, w);
-      continue;
-    }
-    int code = rules::CellSymbol(m.g, w);
-    if (m.g.ScreenBonusKind == rules::kScreenBonusAllFruit || code == rules::Seven || code == rules::RollSeven) {
-      Box b = WheelWindow(m.g, w);
-      m.canvas.Hatch(b.x, b.y, b.w, b.h, platform::kBlack);
-    }
-  }
-  m.canvas.Release();
+void DrawLampsAndSides(Machine& m) {
+  const auto& lamps = m.animation.ChaserLamps;
+  m.view->DrawChaserLamps(lamps);
+  m.view->DrawSideLamps(lamps[0], !lamps[0]);
 }
 
 void CelebrateAllTick(Machine& m) {
   if (m.g.WheelsTurning) return;
-  auto& lamps = m.g.ChaserLamps;
+  auto& lamps = m.animation.ChaserLamps;
   lamps[0] = !lamps[0];
   for (int i = 1; i < 6; ++i) lamps[i] = lamps[0];
   DrawLampsAndSides(m);
@@ -128,7 +55,7 @@ void CelebrateAllTick(Machine& m) {
 
 void CelebrateAlternateTick(Machine& m) {
   if (m.g.WheelsTurning) return;
-  auto& lamps = m.g.ChaserLamps;
+  auto& lamps = m.animation.ChaserLamps;
   lamps[0] = !lamps[0];
   lamps[2] = lamps[4] = lamps[0];
   lamps[1] = lamps[3] = lamps[5] = !lamps[0];
@@ -142,31 +69,30 @@ void StartupCelebrationTick(Machine& m) {
 }
 
 void WinFlashTick(Machine& m) {
-  rules::GameState& g = m.g;
-  if (g.WheelsTurning) return;
-  if (g.FlashTicks >= 6) {
-    if (g.WinItem == 9) HighlightScreenBonus(m, false);
-    else HighlightLine(m, g.WinItem, false);
-    g.FlashTicks = 0;
-    g.WinItem += 1;
-    if (g.WinItem > 8) g.WinItem = 0;
-    if (g.WinItem == 8) g.WinItem = 9;
+  Animation& a = m.animation;
+  if (m.g.WheelsTurning) return;
+  if (a.FlashTicks >= kFlashTicksPerItem) {
+    ShowFlashedItem(m, false);
+    a.FlashTicks = 0;
+    a.FlashedItem = NextItem(a.FlashedItem);
     // Walk on to the next item with a win; with none left there is nothing to flash.
     int looked = 0;
-    while (rules::ResultItem(g, g.WinItem) == 0) {
-      if (++looked > 10) {
+    while (rules::ResultItem(m.g, a.FlashedItem) == 0) {
+      if (++looked > rules::kResultItemCount) {
         StopTimer(m, LampTimer::WinFlash);
         return;
       }
-      g.WinItem += 1;
-      if (g.WinItem == 8) g.WinItem = 9;
-      if (g.WinItem > 9) g.WinItem = 0;
+      a.FlashedItem = NextItem(a.FlashedItem);
     }
   }
-  g.FlashPhase = !g.FlashPhase;
-  if (g.WinItem == 9) HighlightScreenBonus(m, g.FlashPhase);
-  else HighlightLine(m, g.WinItem, g.FlashPhase);
-  g.FlashTicks += 1;
+  a.FlashPhase = !a.FlashPhase;
+  ShowFlashedItem(m, a.FlashPhase);
+  a.FlashTicks += 1;
+}
+
+void FreeSpinsBlinkTick(Machine& m) {
+  m.animation.FreeSpinsLit = !m.animation.FreeSpinsLit;
+  m.view->DrawFreeSpinsCounter(m.animation.FreeSpinsLit);
 }
 
 }  // namespace machine

@@ -1,25 +1,18 @@
-// The lamps that move: the chaser row, the side lamps, the celebration blinking and
-// the flashing of the winning lines.
+// The lamps that move while the wheels stand still: the celebration blinking after a
+// bonus lamp and at start-up, the win flash walking through the winning lines, and the
+// blinking "FREE Spins:" counter. Each is a timer's tick; the view draws what it shows.
 #pragma once
 #include "machine/machine.h"
 
 namespace machine {
 
-void DrawChaserLamp(Machine& m, int i, bool lit);
-void DrawChaserLamps(Machine& m);
-void DrawLeftSideLamp(Machine& m, bool lit);
-void DrawRightSideLamp(Machine& m, bool lit);
-
-// Payline 0..7 hatched in its colour, or restored; other values do nothing.
-void HighlightLine(Machine& m, int line, bool on);
-void HighlightScreenBonus(Machine& m, bool on);
-
-// The colour each payline is hatched in, 0xRRGGBB.
-platform::Color LineColour(int line);
-
 void CelebrateAllTick(Machine& m);
 void CelebrateAlternateTick(Machine& m);
 void StartupCelebrationTick(Machine& m);
 void WinFlashTick(Machine& m);
+void FreeSpinsBlinkTick(Machine& m);
+
+// The chaser row with the side lamps, as the lamps stand.
+void DrawLampsAndSides(Machine& m);
 
 }  // namespace machine

@@ -1,7 +1,6 @@
 #include "machine/machine.h"
 
 #include "machine/lamps.h"
-#include "machine/free_spins.h"
 
 namespace machine {
 

@@ -2,13 +2,13 @@
 // services it draws, sounds and waits with. Everything in machine/ works on
 // one Machine; the real window and the test double fill in the services.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "rules/game_state.h"
-#include "platform/bitmap.h"
 #include "platform/canvas.h"
 #include "platform/random.h"
 #include "platform/services.h"
@@ -32,24 +32,26 @@ constexpr LampTimer kLampTimers[] = {LampTimer::CelebrateAll, LampTimer::Celebra
                                      LampTimer::StartupCelebration, LampTimer::WinFlash,
                                      LampTimer::FreeSpinsBlink};
 
-// The six artwork pictures of the machine.
-struct Artwork {
-  platform::Bitmap BackgroundImage;
-  platform::Bitmap SymbolSheet;
-  platform::Bitmap MotionStrip;
-  platform::Bitmap LampsOnImage;
-  platform::Bitmap LampsOffImage;
-  platform::Bitmap SideLampImage;
-  // The background's twin, the largest picture of all (11 MB at 3x), is read from this
-  // file for each full paint instead of being held; empty when there is none.
-  std::string BackgroundTwinFile;
+// What the lamps and the wheels show between two draws: the machine's animation. The
+// view draws it; nothing of it is saved.
+struct Animation {
+  std::array<bool, 6> ChaserLamps{};
+  int BlinkTicks = 0;       // ticks the celebration pattern on show has had
+  int FlashTicks = 0;       // ticks the flashed item has had
+  bool FlashPhase = false;  // the flashed item is hatched
+  // The result item the win flash shows (see rules::ResultItem); -1 for none.
+  int FlashedItem = -1;
+  bool FreeSpinsLit = false;
+  // The row of the motion strip a turning wheel shows; -1 while it shows its symbol.
+  std::array<int32_t, 9> MotionRow{-1, -1, -1, -1, -1, -1, -1, -1, -1};
 };
 
-// The parts of the window that the machine asks to redraw: the meters, the Winnings
-// meter, the command captions and the whole window. The window draws them; tests count.
+// The machine's door to its picture: the machine says what is to be shown, the view knows
+// where and how. The real window draws; tests record or draw on a recording canvas.
 class MachineView {
  public:
   virtual ~MachineView() = default;
+  // The meters, the Winnings meter, the command captions and the whole window.
   virtual void DrawCreditsMeter() = 0;
   virtual void DrawBellPoolMeter() = 0;
   virtual void DrawLinesMeter() = 0;
@@ -61,6 +63,23 @@ class MachineView {
   virtual void DrawCommandCaptions() = 0;
   // A full, immediate repaint of the window.
   virtual void RepaintAll() = 0;
+
+  // Wheel w (0..8, row by row): at rest on its symbol, turning on a row of the motion
+  // strip, and bouncing as it comes to rest: the bounce takes the stopped picture once,
+  // then shows it shifted up or down by a few pixels.
+  virtual void DrawStoppedWheel(int w) = 0;
+  virtual void DrawTurningWheel(int w, int row) = 0;
+  virtual void TakeBouncePicture(int w) = 0;
+  virtual void DrawBounce(int w, int shift) = 0;
+
+  // The lamps: one chaser lamp, the whole row, the side lamps, the win flash's hatching
+  // of a payline (0..7) or of the screen bonus's cells, and the FREE Spins counter.
+  virtual void DrawChaserLamp(int i, bool lit) = 0;
+  virtual void DrawChaserLamps(const std::array<bool, 6>& lit) = 0;
+  virtual void DrawSideLamps(bool left_lit, bool right_lit) = 0;
+  virtual void HighlightLine(int line, bool on) = 0;
+  virtual void HighlightScreenBonus(bool on) = 0;
+  virtual void DrawFreeSpinsCounter(bool lit) = 0;
 };
 
 // A view that draws nothing, for a machine nobody watches (the simulator, the benchmarks)
@@ -77,6 +96,16 @@ class SilentView : public MachineView {
   void ShowWinnings(bool) override {}
   void DrawCommandCaptions() override {}
   void RepaintAll() override {}
+  void DrawStoppedWheel(int) override {}
+  void DrawTurningWheel(int, int) override {}
+  void TakeBouncePicture(int) override {}
+  void DrawBounce(int, int) override {}
+  void DrawChaserLamp(int, bool) override {}
+  void DrawChaserLamps(const std::array<bool, 6>&) override {}
+  void DrawSideLamps(bool, bool) override {}
+  void HighlightLine(int, bool) override {}
+  void HighlightScreenBonus(bool) override {}
+  void DrawFreeSpinsCounter(bool) override {}
 };
 
 // The guards that keep a spin from running into itself. The window pumps messages in
@@ -108,7 +137,7 @@ class SilentView : public MachineView {
 //                     unwound, to save and close.
 struct Machine {
   rules::GameState g;
-  Artwork art;
+  Animation animation;
 
   // The desktop, as the window hands it over.
   platform::Canvas& canvas;

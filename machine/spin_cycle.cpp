@@ -2,12 +2,10 @@
 
 #include <array>
 
-#include "machine/lamps.h"
 #include "rules/money.h"
 #include "machine/sounds.h"
 #include "rules/spin_rules.h"
 #include "rules/strips.h"
-#include "machine/wheels.h"
 #include "machine/evaluation.h"
 #include "rules/rolls.h"
 #include "rules/sounds.h"
@@ -16,49 +14,49 @@ namespace machine {
 
 namespace {
 
+// A wheel's run, in animation steps counted from its own start: it turns until
+// kLastTurningStep, stops on the next step, takes its bounce picture on the one after,
+// then bounces through kBounceShift.
+constexpr int kLastTurningStep = 20;
+constexpr int kStopStep = kLastTurningStep + 1;
+constexpr int kBounceStep = kStopStep + 1;
 // Vertical shifts of a stopped wheel's picture during its bounce, frame by frame.
 constexpr std::array<int, 7> kBounceShift{2, 1, 0, -1, -2, -1, 0};
+constexpr int kLastBounceStep = kBounceStep + static_cast<int>(kBounceShift.size());
+// Each wheel starts this many steps after the one before it.
+constexpr int kWheelStagger = 9;
+// A turning wheel moves this many rows of its motion strip a step.
+constexpr int kRowsPerStep = 61;
+// The step count jumps here when a stop is wanted: past every step of the run.
+constexpr int kStopAtOnce = 1000;
 
 struct Wheel {
-  int offset = 0;
+  int row = 0;
   bool done = false;
-  platform::Bitmap bounce;
 };
 
 bool StopWanted(const Machine& m) { return m.g.StopRequested || m.Closing; }
 
-void DrawBounce(Machine& m, int w, const Wheel& wheel, int shift) {
-  Box a = BounceArea(m.g, w);
-  m.canvas.Blit(wheel.bounce, 0, 0, a.w, a.h, a.x, a.y + shift);
-}
-
-void GrabBounce(Machine& m, int w, Wheel& wheel) {
-  Box a = BounceArea(m.g, w);
-  wheel.bounce = m.canvas.Grab(a.x, a.y, a.w, a.h);
-  DrawBounce(m, w, wheel, 1);
-}
-
 void StopWheel(Machine& m, int w) {
-  m.g.MotionOffset[w] = -1;
+  m.animation.MotionRow[w] = -1;
   PlayClick(m);
-  ClearCell(m, w);
-  DrawCell(m, w);
+  m.view->DrawStoppedWheel(w);
 }
 
-// The wheel's picture at step k of its own run: spinning, stopping, bouncing.
+// The wheel's picture at step k of its own run: turning, stopping, bouncing.
 void AnimateWheel(Machine& m, int w, Wheel& wheel, int k) {
-  if (k <= 20) {
-    DrawMotion(m, w, wheel.offset);
-    m.g.MotionOffset[w] = wheel.offset;
-    wheel.offset -= 61;
-    if (wheel.offset < 0) wheel.offset += kMotionStripHeight;
-  } else if (k == 21) {
+  if (k <= kLastTurningStep) {
+    m.view->DrawTurningWheel(w, wheel.row);
+    m.animation.MotionRow[w] = wheel.row;
+    wheel.row -= kRowsPerStep;
+    if (wheel.row < 0) wheel.row += rules::kMotionStripRows;
+  } else if (k == kStopStep) {
     StopWheel(m, w);
-  } else if (k == 22) {
-    GrabBounce(m, w, wheel);
-  } else if (k >= 23 && k <= 29) {
-    DrawBounce(m, w, wheel, kBounceShift[k - 23]);
-    if (k == 29) wheel.done = true;
+  } else if (k == kBounceStep) {
+    m.view->TakeBouncePicture(w);
+  } else if (k > kBounceStep && k <= kLastBounceStep) {
+    m.view->DrawBounce(w, kBounceShift[k - kBounceStep - 1]);
+    if (k == kLastBounceStep) wheel.done = true;
   }
 }
 
@@ -69,16 +67,18 @@ void TakeBet(Machine& m) {
   g.TotalBets = rules::SatAdd(g.TotalBets, bet);
 }
 
-// The skill stop: every wheel still turning or bouncing comes to rest together.
+// The skill stop: every wheel still turning or bouncing comes to rest together, a
+// frame every 20 ms: stopped, its bounce picture taken, then its bounce.
 void FinishWheelsAtOnce(Machine& m, std::array<Wheel, 9>& wheels) {
-  for (int f = 0; f <= 8; ++f) {
+  const int frames = 2 + static_cast<int>(kBounceShift.size());
+  for (int f = 0; f < frames; ++f) {
     for (int w = 0; w < 9; ++w) {
       Wheel& wheel = wheels[w];
       if (wheel.done) continue;
       if (f == 0) StopWheel(m, w);
-      else if (f == 1) GrabBounce(m, w, wheel);
-      else DrawBounce(m, w, wheel, kBounceShift[f - 2]);
-      if (f == 8) wheel.done = true;
+      else if (f == 1) m.view->TakeBouncePicture(w);
+      else m.view->DrawBounce(w, kBounceShift[f - 2]);
+      if (f == frames - 1) wheel.done = true;
     }
     Pause(m, 0.02);
   }
@@ -131,10 +131,9 @@ void SpinCycle(Machine& m) {
   StopTimer(m, LampTimer::CelebrateAll);
   StopTimer(m, LampTimer::CelebrateAlternate);
   StopTimer(m, LampTimer::WinFlash);
-  if (g.WinItem >= 0) HighlightLine(m, g.WinItem, false);
+  if (m.animation.FlashedItem >= 0) m.view->HighlightLine(m.animation.FlashedItem, false);
   g.BonusLamp = false;
-  DrawLeftSideLamp(m, false);
-  DrawRightSideLamp(m, false);
+  m.view->DrawSideLamps(false, false);
   if (g.RestoreRegularStrips) {
     rules::BuildRegularStrips(g);
     g.Stops = g.RegularStops;
@@ -149,10 +148,11 @@ void SpinCycle(Machine& m) {
   rules::SpinSetup setup = rules::DrawSpinSetup(m.rng);
   int chaser_pos = setup.ChaserPos;
   int chaser_dir = setup.ChaserDir;
-  g.ChaserLamps = rules::StartingLamps(chaser_pos, chaser_dir);
+  auto& lamps = m.animation.ChaserLamps;
+  lamps = rules::StartingLamps(chaser_pos, chaser_dir);
   std::array<Wheel, 9> wheels;
   for (int w = 0; w < 9; ++w) {
-    wheels[w].offset = setup.Offsets[w];
+    wheels[w].row = setup.Offsets[w];
     g.Stops[w] = setup.Stops[w];
   }
   g.LineWins = {};
@@ -172,31 +172,31 @@ void SpinCycle(Machine& m) {
   while (step < rules::kSpinSteps) {
     uint64_t now = m.clock.TickMs();
     if (now - last >= rules::kStepMs) {
-      if (StopWanted(m)) step = 1000;
+      if (StopWanted(m)) step = kStopAtOnce;
       last = now;
       if (step < rules::kChaserMoves) {
-        int lamp = rules::MoveChaser(chaser_pos, chaser_dir, g.ChaserLamps);
-        DrawChaserLamp(m, lamp, g.ChaserLamps[lamp]);
+        int lamp = rules::MoveChaser(chaser_pos, chaser_dir, lamps);
+        m.view->DrawChaserLamp(lamp, lamps[lamp]);
       }
       step += 1;
       for (int w = 0; w < 9; ++w) {
         if (StopWanted(m)) {
-          step = 1000;
+          step = kStopAtOnce;
           break;
         }
-        AnimateWheel(m, w, wheels[w], step - 9 * w);
+        AnimateWheel(m, w, wheels[w], step - kWheelStagger * w);
       }
     }
-    if (StopWanted(m)) step = 1000;
+    if (StopWanted(m)) step = kStopAtOnce;
     // The last pass only pumps: nothing is left to wait for.
     m.clock.WaitMessages(step < rules::kSpinSteps ? last + rules::kStepMs : 0);
   }
-  if (step >= 1000) FinishWheelsAtOnce(m, wheels);
+  if (step >= kStopAtOnce) FinishWheelsAtOnce(m, wheels);
 
   // After the animation.
   g.WheelsTurning = false;
-  g.BlinkTicks = 0;
-  if (g.ChaserLamps[5]) {
+  m.animation.BlinkTicks = 0;
+  if (lamps[5]) {
     PlayWave(m, rules::kBonusLampSound, true);
     StartTimer(m, LampTimer::CelebrateAll);
     g.BonusLamp = true;

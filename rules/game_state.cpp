@@ -1,13 +1,14 @@
 #include "rules/game_state.h"
 
+#include "rules/pay_rules.h"
 #include "rules/strips.h"
 
 namespace rules {
 
 int32_t ResultItem(const GameState& g, int i) {
   if (i >= 0 && i < 8) return g.LineWins[i];
-  if (i == 8) return g.SpinWin;
-  if (i == 9) return g.ScreenBonusKind;
+  if (i == kResultItemSpinTotal) return g.SpinWin;
+  if (i == kResultItemScreen) return g.ScreenBonusKind;
   return 0;
 }
 

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/geometry.h"
 
 namespace rules {
 
@@ -65,8 +64,6 @@ struct GameState {
   std::array<Strip, 9> Strips{};
   std::array<int32_t, 9> Stops = kStartupStops;
   std::array<int32_t, 9> RegularStops{};  // where the regular wheels stood when rolls began
-  // The row of the motion strip a spinning wheel shows; -1 while it shows its symbol.
-  std::array<int32_t, 9> MotionOffset{-1, -1, -1, -1, -1, -1, -1, -1, -1};
 
   // Result of the last spin. With SpinWin and ScreenBonusKind, LineWins forms the ten
   // result items that the win flash walks (see ResultItem).
@@ -74,25 +71,11 @@ struct GameState {
   int32_t SpinWin = 0;
   int32_t ScreenBonusKind = 0;  // the screen bonus paid: its Sevens, kScreenBonusAllFruit or
                                 // kScreenBonusRollSevens; 0 for none
-  int32_t WinItem = -1;
   std::string LastSpinSummary;
-
-  // Lamps and flashing.
-  std::array<bool, 6> ChaserLamps{};
-  int32_t BlinkTicks = 0;
-  int32_t FlashTicks = 0;
-  bool FlashPhase = false;
-  bool FreeSpinsBlink = false;
-
-  // Layout, fixed at start-up.
-  int32_t ScreenWidth = 640;
-  int32_t CellSize = 64;
-  int32_t OriginX = 0;
-  int32_t OriginY = 0;
-  platform::Rect SpinRect, StopRect, LinesRect, CoinsRect;
 };
 
-// Item i of the ten result items: 0..7 the lines, 8 the spin total, 9 the screen marker.
+// Item i of the ten result items: 0..7 the lines, then the spin total and the screen
+// bonus (kResultItemSpinTotal, kResultItemScreen).
 int32_t ResultItem(const GameState& g, int i);
 
 // "Start a New Game": money, meters and statistics back to their opening values.

@@ -42,7 +42,7 @@ void PayLine(SpinOutcome& out, int line, int32_t pay) {
   out.SpinWin = SatAdd(out.SpinWin, pay);
   if (pay <= 0) return;
   AddEntry(out, EntryKind::LinePaid, line + 1, pay);
-  if (out.WinItem < 0) out.WinItem = line;
+  if (out.FirstWinItem < 0) out.FirstWinItem = line;
 }
 
 // Every step that leaves the meter at or below 0 earns a roll, so one line can earn
@@ -96,7 +96,7 @@ void PayScreenBonus(const SpinInput& in, SpinOutcome& out, int sevens, int fruit
     AddEntry(out, EntryKind::PoolAdded, contribution, 0);
   }
   out.SpinWin = SatAdd(out.SpinWin, bonus);
-  if (out.ScreenBonusKind > 0 && out.WinItem < 0) out.WinItem = kWinItemScreen;
+  if (out.ScreenBonusKind > 0 && out.FirstWinItem < 0) out.FirstWinItem = kResultItemScreen;
 }
 
 // One award however far the meter fell during the spin.
@@ -169,7 +169,7 @@ SpinOutcome EvaluateRoll(SpinKind kind, const SpinInput& in) {
     amount = Doubled(in, amount);
     out.SpinWin = SatAdd(out.SpinWin, amount);
     AddEntry(out, EntryKind::RollSevens, roll_sevens, amount);
-    if (out.WinItem < 0) out.WinItem = kWinItemScreen;
+    if (out.FirstWinItem < 0) out.FirstWinItem = kResultItemScreen;
     out.ScreenBonusKind = kScreenBonusRollSevens;
   }
   return out;

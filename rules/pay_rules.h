@@ -19,7 +19,11 @@ constexpr int32_t kBellPoolStart = 100;
 constexpr int32_t kBarRollsPerLine = 7;
 constexpr int32_t kScreenBonusAllFruit = 10;
 constexpr int32_t kScreenBonusRollSevens = 7;
-constexpr int kWinItemScreen = 9;
+// The ten result items the win flash walks: the eight lines, the spin's total and the
+// screen bonus.
+constexpr int kResultItemSpinTotal = 8;
+constexpr int kResultItemScreen = 9;
+constexpr int kResultItemCount = 10;
 
 enum class SpinKind : uint8_t { Regular, CherryRoll, BarRoll };
 
@@ -89,7 +93,7 @@ struct SpinOutcome {
   int32_t SpinWin = 0;                // everything the spin pays, returned bet included
   int32_t ReturnedBet = 0;
   int32_t ScreenBonusKind = 0;
-  int32_t WinItem = -1;
+  int32_t FirstWinItem = -1;  // the result item the win flash starts on; -1 for none
 
   // Meters after the spin.
   int32_t Cherries = 0;

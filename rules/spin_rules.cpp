@@ -7,7 +7,7 @@ SpinSetup DrawSpinSetup(platform::Rng& rng) {
   s.ChaserDir = rng.Random(2) == 1 ? 1 : -1;
   s.ChaserPos = static_cast<int>(rng.Random(6));
   for (int w = 0; w < 9; ++w) {
-    s.Offsets[w] = static_cast<int32_t>(rng.Random(576));
+    s.Offsets[w] = static_cast<int32_t>(rng.Random(kMotionStripRows));
     s.Stops[w] = static_cast<int32_t>(rng.Random(20));
   }
   return s;

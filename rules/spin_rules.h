@@ -12,6 +12,8 @@ namespace rules {
 constexpr int kSpinSteps = 101;     // steps of a spin that runs out
 constexpr int kChaserMoves = 97;    // chaser moves of a spin that runs out
 constexpr int kStepMs = 25;
+// The turning wheel's blurred strip has this many rows; a wheel starts on a random one.
+constexpr int kMotionStripRows = 576;
 
 struct SpinSetup {
   int ChaserDir = 1;   // +1 or -1

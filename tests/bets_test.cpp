@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+
 #include "machine/bets.h"
 #include "machine/sounds.h"
 #include "tests/test_machine.h"
@@ -64,35 +67,32 @@ TEST(Bets, RefusedSpinsSayWhyAndEndAutoSpin) {
   EXPECT_EQ(g.Spins, 1);
 }
 
-TEST(Bets, AClickRunsEveryActionWhoseAreaItHits) {
+TEST(Bets, AClickPressesTheButtonWhoseAreaItHits) {
+  using machine::Button;
+  view::Layout l;
+  l.stop = {500, 300, 624, 372};
+  l.spin = {500, 218, 624, 290};
+  l.lines_plus = {518, 32, 533, 47};
+  l.coins_plus = {593, 32, 608, 47};
+  EXPECT_EQ(view::ButtonAt(l, 500, 372), Button::Stop);     // the Stop button's corner, edges included
+  EXPECT_EQ(view::ButtonAt(l, 533, 47), Button::LinesUp);   // plus key, bottom right corner
+  EXPECT_EQ(view::ButtonAt(l, 538, 40), Button::LinesDown); // minus key starts 5 pixels right of the plus key
+  EXPECT_EQ(view::ButtonAt(l, 535, 40), std::nullopt);      // the gap between them
+  EXPECT_EQ(view::ButtonAt(l, 628, 32), Button::CoinsDown);
+  EXPECT_EQ(view::ButtonAt(l, 560, 250), Button::Spin);
+  EXPECT_EQ(view::ButtonAt(l, 560, 295), std::nullopt);     // between Spin and Stop: nothing
+
   TestMachine t;
   rules::GameState& g = t.m.g;
-  g.StopRect = {500, 300, 624, 372};
-  g.SpinRect = {500, 218, 624, 290};
-  g.LinesRect = {518, 32, 533, 47};
-  g.CoinsRect = {593, 32, 608, 47};
-  g.Credits = 1000;
-  machine::PressAt(t.m, 500, 372);  // the Stop button's corner, edges included
-  EXPECT_TRUE(g.StopRequested);
   g.LinesPlayed = 4;
-  machine::PressAt(t.m, 533, 47);   // plus key, bottom right corner
-  EXPECT_EQ(g.LinesPlayed, 5);
-  machine::PressAt(t.m, 538, 40);   // minus key starts 5 pixels right of the plus key
-  EXPECT_EQ(g.LinesPlayed, 4);
-  machine::PressAt(t.m, 535, 40);   // the gap between them
-  EXPECT_EQ(g.LinesPlayed, 4);
   g.CoinsPerLine = 3;
-  machine::PressAt(t.m, 628, 32);   // coins minus key
-  EXPECT_EQ(g.CoinsPerLine, 2);
-  machine::PressAt(t.m, 560, 250);  // Spin
+  machine::PressButton(t.m, Button::LinesUp);
+  machine::PressButton(t.m, Button::CoinsDown);
+  EXPECT_EQ(std::pair(g.LinesPlayed, g.CoinsPerLine), std::pair(5, 2));
+  machine::PressButton(t.m, Button::Stop);
+  EXPECT_TRUE(g.StopRequested);
+  machine::PressButton(t.m, Button::Spin);
   EXPECT_EQ(g.Spins, 1);
-  machine::PressAt(t.m, 560, 295);  // between Spin and Stop: nothing
-  EXPECT_EQ(g.Spins, 1);
-  // Overlapping areas: both actions run.
-  g.LinesRect = g.CoinsRect;
-  machine::PressAt(t.m, 600, 40);
-  EXPECT_EQ(g.LinesPlayed, 5);
-  EXPECT_EQ(g.CoinsPerLine, 3);
 }
 
 TEST(AutoSpin, SavesAtMultiplesOf25AndStopsOnARefusedBetOrAFailedSave) {

@@ -160,7 +160,7 @@ TEST_F(BorrowTest, PaintsBothAmountsInTheScreensDigitsAndClearsWhatTheyLeaveBehi
     EXPECT_FALSE(d.surface.Held());
   });
 
-  testing_support::TestMachine wide(1024, 96);  // large screens paint large digits
+  testing_support::TestMachine wide(1024);  // large screens paint large digits
   wide.dialogs.scripts.push_back([](FakeDialog& d) {
     EXPECT_EQ(d.surface.Pixels().Pixel(20 + 16, 40 + 30), kGreenLarge);
     EXPECT_EQ(d.surface.Pixels().Pixel(582 - 30 - 16, 40 + 30), kRedLarge);

@@ -54,7 +54,7 @@ struct Table {
   }
   void Play(std::function<void(FakeDialog&)> script) {
     t.dialogs.scripts.push_back(std::move(script));
-    dialogs::PlayDoubleOrNothing(t.m, t.m.g.ScreenWidth);
+    dialogs::PlayDoubleOrNothing(t.m, t.layout.width);
   }
   void Turn(FakeDialog& d, int32_t value) { d.MouseUp(SlotLeft(SlotOf(deck, value)) + 30, SlotTop(SlotOf(deck, value)) + 40); }
 

@@ -20,9 +20,9 @@ using Log = std::vector<std::string>;
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
 struct Delivery {
-  explicit Delivery(int32_t win, bool count_off = true) : view(t.m, t.fake) {
+  explicit Delivery(int32_t win, bool count_off = true) : view(t) {
     g.SpinWin = win;
-    g.WinItem = 0;
+    t.m.animation.FlashedItem = 0;
     g.CountOffWins = count_off;
     g.DoubleOrNothingOn = false;
   }
@@ -64,7 +64,7 @@ TEST(Delivery, RegularSpinFlashesAfterTheCardGameAndRollsBefore) {
 TEST(Delivery, WinFlashBlinksThroughTheCountOff) {
   Delivery d(170);  // 42 steps of 0.1 s
   d.g.LineWins[1] = 170;
-  d.g.WinItem = 1;
+  d.t.m.animation.FlashedItem = 1;
   d.g.SpinInProgress = true;  // paid from inside the spin, as SpinCycle pays it
   d.t.fake.run_timers = true;
   d.t.canvas.Record(true);
@@ -95,7 +95,7 @@ TEST(Delivery, NoWinFlashInAutoSpinOrWithoutAWinningItem) {
     EXPECT_FALSE(auto_spin.t.fake.Running(machine::LampTimer::WinFlash));
   }
   Delivery returned_bet(8);
-  returned_bet.g.WinItem = -1;
+  returned_bet.t.m.animation.FlashedItem = -1;
   machine::DeliverWinnings(returned_bet.t.m, SpinKind::Regular);
   EXPECT_FALSE(returned_bet.t.fake.Running(machine::LampTimer::WinFlash));
   EXPECT_EQ(returned_bet.g.Credits, 1008);

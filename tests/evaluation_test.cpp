@@ -24,7 +24,7 @@ constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
 // A machine paying at once, without the card game, showing Clover but in `cells`.
 struct Evaluated {
-  explicit Evaluated(std::initializer_list<std::pair<int, int>> cells) : view(t.m, t.fake) {
+  explicit Evaluated(std::initializer_list<std::pair<int, int>> cells) : view(t) {
     std::array<int, 9> codes;
     codes.fill(Clover);
     for (auto [cell, code] : cells) codes[cell] = code;

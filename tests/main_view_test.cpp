@@ -68,8 +68,12 @@ int LitPixels(platform::Canvas& c) {
 // with the new value at once. The redraw must leave nothing of the old value behind.
 struct TwoMachines {
   explicit TwoMachines(int width)
-      : redrawn(width, width >= 1000 ? 96 : 64), fresh(width, width >= 1000 ? 96 : 64),
-        redrawn_view(redrawn.m, p, 96), fresh_view(fresh.m, p, 96) {}
+      : redrawn(width), fresh(width), redrawn_view(redrawn.m, p, 96), fresh_view(fresh.m, p, 96) {
+    for (auto [view, machine] : {std::pair{&redrawn_view, &redrawn}, {&fresh_view, &fresh}}) {
+      view->art = machine->picture.art;
+      view->layout = view::MakeLayout(width, view->art, p);
+    }
+  }
   view::Pictures p = DigitPictures();
   testing_support::TestMachine redrawn, fresh;
   view::MainView redrawn_view, fresh_view;
@@ -114,18 +118,16 @@ TEST(Layout, RectanglesFollowTheWidthClass) {
                              {731, 32, 746, 47}, {48, 334}},
                         Case{1024, 498, 610, 2, {830, 458, 954, 530}, {830, 540, 954, 612}, {800, 36, 831, 67},
                              {925, 36, 956, 67}, {60, 480}}}) {
-    testing_support::TestMachine t(k.width, k.width >= 1000 ? 96 : 64);
-    t.m.art.BackgroundImage = platform::Bitmap(k.bg_w, k.bg_h);
-    t.m.g.OriginX = (k.width - k.bg_w) / 2;
-    t.m.g.OriginY = k.origin_y;
+    view::Artwork art;
+    art.BackgroundImage = platform::Bitmap(k.bg_w, k.bg_h);
     view::Pictures p = DigitPictures();
-    view::Point logo = view::ComputeLayout(t.m.g, t.m.art, p);
-    const rules::GameState& g = t.m.g;
-    EXPECT_EQ(g.SpinRect, k.spin) << k.width;
-    EXPECT_EQ(g.StopRect, k.stop) << k.width;
-    EXPECT_EQ(g.LinesRect, k.lines) << k.width;
-    EXPECT_EQ(g.CoinsRect, k.coins) << k.width;
-    EXPECT_EQ(std::pair(logo.x, logo.y), std::pair(k.logo.x, k.logo.y)) << k.width;
+    const view::Layout l = view::MakeLayout(k.width, art, p);
+    EXPECT_EQ(std::pair(l.origin_x, l.origin_y), std::pair((k.width - k.bg_w) / 2, k.origin_y)) << k.width;
+    EXPECT_EQ(l.spin, k.spin) << k.width;
+    EXPECT_EQ(l.stop, k.stop) << k.width;
+    EXPECT_EQ(l.lines_plus, k.lines) << k.width;
+    EXPECT_EQ(l.coins_plus, k.coins) << k.width;
+    EXPECT_EQ(std::pair(l.logo.x, l.logo.y), std::pair(k.logo.x, k.logo.y)) << k.width;
   }
   using enum view::WidthClass;
   for (auto [width, width_class] : {std::pair{699, Small}, {700, Medium}, {999, Medium}, {1000, Large}, {20000, Large}})

@@ -5,7 +5,7 @@
 #include "machine/bets.h"
 #include "machine/lamps.h"
 #include "machine/spin_cycle.h"
-#include "machine/wheels.h"
+#include "view/layout.h"
 #include "tests/profile_test_support.h"
 #include "tests/test_machine.h"
 #include "view/command_bar.h"
@@ -59,11 +59,11 @@ TEST(MainWindow, ClosingMidSpinPaysTheWinBeforeTheSave) {
 TEST(MainWindow, TimersDoNotTouchTheLampsDuringASpin) {
   TestMachine t;
   t.fake.OnPump(40, [&] {
-    auto lamps = t.m.g.ChaserLamps;
+    auto lamps = t.m.animation.ChaserLamps;
     machine::StartupCelebrationTick(t.m);
     machine::CelebrateAllTick(t.m);
     machine::CelebrateAlternateTick(t.m);
-    EXPECT_EQ(lamps, t.m.g.ChaserLamps);
+    EXPECT_EQ(lamps, t.m.animation.ChaserLamps);
     EXPECT_FALSE(t.fake.Running(machine::LampTimer::CelebrateAll));
   });
   machine::SpinCycle(t.m);
@@ -71,16 +71,15 @@ TEST(MainWindow, TimersDoNotTouchTheLampsDuringASpin) {
 
 TEST(MainWindow, ARepaintMidSpinShowsTheTurningWheelsTurning) {
   TestMachine t;
-  view::Pictures pics;
-  view::MainView view(t.m, pics, 96);
+  view::MainView& view = t.picture;
   t.m.view = &view;
-  machine::Box last{};
+  view::Box last{};
   t.fake.pump_step_ms = 10;
   t.fake.OnPump(90, [&] {  // at step 30 wheel 0 has stopped, wheel 8 still turns
     view.PaintAll();
-    last = machine::SymbolSquare(t.m.g, 8);
+    last = view::SymbolSquare(t.layout, 8);
     EXPECT_EQ(t.canvas.Pixels().Pixel(last.x + 5, last.y + 5), 0x808080u);
-    machine::Box first = machine::SymbolSquare(t.m.g, 0);
+    view::Box first = view::SymbolSquare(t.layout, 0);
     EXPECT_EQ(t.canvas.Pixels().Pixel(first.x + 5, first.y + 5), 0x00FF00u);
   });
   machine::SpinCycle(t.m);

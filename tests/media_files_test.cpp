@@ -15,6 +15,7 @@
 #include "platform/bmp.h"
 #include "platform/wav.h"
 #include "tests/test_machine.h"
+#include "view/layout.h"
 #include "view/pictures.h"
 
 namespace {
@@ -100,8 +101,7 @@ class BrokenArtwork : public ::testing::Test {
                              "Cher96on.bmp", "Cher96of.bmp", "Cherbut1.bmp", "Spin.bmp"})
       fs::copy_file(fs::path(VANTELLO_PROGRAM_DIR) / name, folder_ / name,
                     fs::copy_options::overwrite_existing);
-    m_.g.ScreenWidth = 1024;
-    m_.ProgramFolder = folder_.string() + "/";
+    folder_name_ = folder_.string() + "/";
   }
   void TearDown() override { fs::remove_all(folder_); }
 
@@ -119,25 +119,28 @@ class BrokenArtwork : public ::testing::Test {
   }
 
   fs::path folder_;
-  testing_support::TestMachine tm_;
-  machine::Machine& m_ = tm_.m;
+  // Loads the large layout's pictures from the folder; false when any was missing.
+  bool Load() { return view::LoadArtwork(art_, p_, folder_name_, 1024, 24); }
+
+  std::string folder_name_;
+  view::Artwork art_;
   view::Pictures p_;
 };
 
 TEST_F(BrokenArtwork, UnreadablePictureCountsAsMissing) {
   const char* files[] = {"Cherry96.bmp", "Motion.bmp", "Cher96on.bmp", "Cher96of.bmp", "Cherbut1.bmp"};
-  const platform::Bitmap machine::Artwork::*pictures[] = {
-      &machine::Artwork::SymbolSheet, &machine::Artwork::MotionStrip, &machine::Artwork::LampsOnImage,
-      &machine::Artwork::LampsOffImage, &machine::Artwork::SideLampImage};
-  ASSERT_TRUE(view::LoadArtwork(m_, p_, 24));
+  const platform::Bitmap view::Artwork::*pictures[] = {
+      &view::Artwork::SymbolSheet, &view::Artwork::MotionStrip, &view::Artwork::LampsOnImage,
+      &view::Artwork::LampsOffImage, &view::Artwork::SideLampImage};
+  ASSERT_TRUE(Load());
   for (int i = 0; i < 5; ++i) {
     std::vector<uint8_t> whole;
     ASSERT_TRUE(platform::ReadFile((folder_ / files[i]).string(), whole, 16u << 20));
     for (int how = 0; how < 3; ++how) {
       Break(files[i], how);
-      EXPECT_FALSE(view::LoadArtwork(m_, p_, 24)) << files[i] << " broken way " << how;
-      EXPECT_TRUE((m_.art.*pictures[i]).Empty()) << files[i];
-      EXPECT_FALSE(m_.art.BackgroundImage.Empty());
+      EXPECT_FALSE(Load()) << files[i] << " broken way " << how;
+      EXPECT_TRUE((art_.*pictures[i]).Empty()) << files[i];
+      EXPECT_FALSE(art_.BackgroundImage.Empty());
       ASSERT_TRUE(platform::SaveFile((folder_ / files[i]).string(), whole));
     }
   }
@@ -151,27 +154,27 @@ TEST_F(BrokenArtwork, PictureOverTwiceItsSizeCountsAsMissing) {
                           std::tuple{2 * sheet.width + 1, sheet.height, false},
                           std::tuple{sheet.width, 2 * sheet.height + 1, false}}) {
     ASSERT_TRUE(platform::SaveFile(path, platform::EncodeBmp24(platform::Bitmap(w, h))));
-    EXPECT_EQ(view::LoadArtwork(m_, p_, 24), ok) << w << "x" << h;
-    EXPECT_EQ(m_.art.SymbolSheet.Width(), ok ? w : 0);
+    EXPECT_EQ(Load(), ok) << w << "x" << h;
+    EXPECT_EQ(art_.SymbolSheet.Width(), ok ? w : 0);
   }
 }
 
 TEST_F(BrokenArtwork, SecondBackgroundStandsInForABrokenFirst) {
   Break("Backlg.bmp", 2);
-  EXPECT_TRUE(view::LoadArtwork(m_, p_, 24));
-  EXPECT_EQ(m_.art.BackgroundImage.Width(), 498);
-  EXPECT_EQ(m_.g.OriginX, (1024 - 498) / 2);
+  EXPECT_TRUE(Load());
+  EXPECT_EQ(art_.BackgroundImage.Width(), 498);
+  EXPECT_EQ(view::MakeLayout(1024, art_, p_).origin_x, (1024 - 498) / 2);
   Break("Backlg2.bmp", 0);
-  EXPECT_FALSE(view::LoadArtwork(m_, p_, 24));
-  EXPECT_TRUE(m_.art.BackgroundImage.Empty());
-  EXPECT_EQ(m_.g.OriginX, 1024 / 2);
+  EXPECT_FALSE(Load());
+  EXPECT_TRUE(art_.BackgroundImage.Empty());
+  EXPECT_EQ(view::MakeLayout(1024, art_, p_).origin_x, 1024 / 2);
 }
 
 TEST_F(BrokenArtwork, BrokenButtonPictureKeepsTheBuiltInOne) {
   const platform::Bitmap builtin(124, 72, 0x336699);
   p_.SpinBtn = builtin;
   Break("Spin.bmp", 0);
-  view::LoadArtwork(m_, p_, 24);
+  Load();
   ASSERT_EQ(p_.SpinBtn.Width(), 124);
   EXPECT_EQ(p_.SpinBtn.Pixel(10, 10), builtin.Pixel(10, 10));
 }

@@ -52,7 +52,7 @@ TEST(RegularSpin, CherriesPayByTheOrderOfTheLineAndLineEightAddsUp) {
   // Cell 2 starts line 6 but ends line 8.
   SpinOutcome right = Regular(Window({{2, Cherry}}, 3));
   EXPECT_EQ(right.LineWins, (Lines{0, 0, 0, 0, 0, 6, 0, 0}));
-  EXPECT_EQ(right.WinItem, 5);
+  EXPECT_EQ(right.FirstWinItem, 5);
   // Cell 6 starts lines 3 and 8.
   SpinOutcome left = Regular(Window({{6, Cherry}}, 3));
   EXPECT_EQ(left.LineWins, (Lines{0, 0, 6, 0, 0, 0, 0, 6}));
@@ -115,10 +115,10 @@ TEST(RegularSpin, BonusLampDoublesTheScreenBonusAndReturnsTheBetWithoutAWin) {
   SpinOutcome all_fruit = Regular(Filled(Melon, true));
   EXPECT_EQ(all_fruit.FruitWon, 320);
   EXPECT_EQ(all_fruit.SpinWin, 320 + 8);
-  EXPECT_EQ(all_fruit.WinItem, rules::kWinItemScreen);
+  EXPECT_EQ(all_fruit.FirstWinItem, rules::kResultItemScreen);
 
   SpinOutcome bet_back = Regular(Window({}, 2, true));
-  EXPECT_EQ(std::pair(bet_back.SpinWin, bet_back.WinItem), std::pair(16, -1));
+  EXPECT_EQ(std::pair(bet_back.SpinWin, bet_back.FirstWinItem), std::pair(16, -1));
 }
 
 TEST(RegularSpin, SummaryIsCutAt255Characters) {
@@ -152,8 +152,8 @@ TEST(Rolls, RollSevensPayOnEveryLineBetWhereverTheyStand) {
   SpinInput in = Window({{8, RollSeven}}, 2);
   in.LinesPlayed = 3;
   SpinOutcome out = rules::EvaluateWindow(SpinKind::CherryRoll, in);
-  EXPECT_EQ(std::tuple(out.SpinWin, out.ScreenBonusKind, out.WinItem),
-            std::tuple(12, rules::kScreenBonusRollSevens, rules::kWinItemScreen));
+  EXPECT_EQ(std::tuple(out.SpinWin, out.ScreenBonusKind, out.FirstWinItem),
+            std::tuple(12, rules::kScreenBonusRollSevens, rules::kResultItemScreen));
   EXPECT_EQ(rules::SummaryText(out), "1 Sevens Paid 12.\r\n");
 
   SpinInput two = Window({{1, RollSeven}, {6, RollSeven}});

@@ -73,7 +73,7 @@ TEST(Soak, HundredThousandSpinsKeepTheMoneyAndMetersRight) {
   GameState& g = m.g;
   // The drawing is not under test here: a one-pixel window and no artwork keep it cheap.
   t.canvas.Resize(1, 1);
-  m.art = machine::Artwork();
+  t.picture.art = view::Artwork();
   t.fake.pump_step_ms = 25;
   g.Sound = g.DoubleOrNothingOn = g.CountOffWins = false;  // silent, no card game, Instant Payoff
 

@@ -25,7 +25,7 @@ uint32_t SeedFor(int pos, int dir) {
 }
 
 int ChaserDraws(TestMachine& t) {
-  int lamp_top = t.m.art.BackgroundImage.Height() + t.m.g.OriginY;
+  int lamp_top = t.picture.art.BackgroundImage.Height() + t.layout.origin_y;
   int n = 0;
   for (const auto& c : t.canvas.Recorded())
     n += c.kind == platform::testing::RecordingCanvas::Call::kBlit && c.y == lamp_top && c.h == 30;
@@ -53,7 +53,7 @@ TEST(SpinCycle, LampTimersRunInTheBonusPauseButNeverOverTheTurningWheels) {
     TestMachine t;
     t.fake.time_of_day_ = SeedFor(4, 1);  // the bonus lamp lights
     t.fake.run_timers = true;
-    t.m.g.WinItem = 3;  // an earlier win's line, for a flash started mid-spin
+    t.m.animation.FlashedItem = 3;  // an earlier win's line, for a flash started mid-spin
     uint64_t start = t.fake.TickMs();
     machine::StartTimer(t.m, machine::LampTimer::StartupCelebration);  // falls due mid-animation
     bool celebration_started = false;
@@ -106,7 +106,7 @@ TEST(SpinCycle, AStopBeforeTheFirstStepEndsTheSpinAtOnce) {
   t.fake.OnPump(0, [&] { t.m.g.StopRequested = true; });  // ...a queued Space is not
   bool drawn_spinning = false;
   t.fake.on_pump = [&] {
-    for (int32_t offset : t.m.g.MotionOffset) drawn_spinning |= offset >= 0;
+    for (int32_t offset : t.m.animation.MotionRow) drawn_spinning |= offset >= 0;
   };
   t.canvas.Record(true);
   uint64_t start = t.fake.TickMs();
@@ -126,7 +126,7 @@ TEST(SpinCycle, BonusLampLightsFromItsStartingStateOrAStopWithAllSixLampsLit) {
     TestMachine t;
     t.fake.time_of_day_ = SeedFor(pos, dir);
     t.fake.on_pump = [&, stop = stop] {
-      auto& l = t.m.g.ChaserLamps;
+      auto& l = t.m.animation.ChaserLamps;
       if (stop && t.m.g.SpinInProgress && std::all_of(l.begin(), l.end(), [](bool b) { return b; }))
         t.m.g.StopRequested = true;
     };

@@ -27,7 +27,7 @@ uint64_t Digest(const std::vector<Call>& calls) {
 
 TEST(SpinGolden, WinWithCherryStepsAndAPoolShareCountedOff) {
   testing_support::TestMachine t;
-  testing_support::OrderedView view(t.m, t.fake);
+  testing_support::OrderedView view(t);
   t.fake.time_of_day_ = 207;  // lines 3 and 8 win; three cherry steps; a Seven feeds the pool
   t.m.g.DoubleOrNothingOn = false;
   t.m.g.CountOffWins = true;  // counted off
@@ -53,7 +53,7 @@ TEST(SpinGolden, WinWithCherryStepsAndAPoolShareCountedOff) {
   EXPECT_EQ(Digest(calls), 6705314878153341448u);
   EXPECT_EQ(t.fake.TickMs() - start, 3726u);  // 101 paced steps, the win sound, 12 count-off steps
 
-  EXPECT_EQ(std::tuple(g.Credits, g.Cherries, g.Bells, g.BellPool, g.Spins, g.TotalBets, g.SpinWin, g.WinItem),
+  EXPECT_EQ(std::tuple(g.Credits, g.Cherries, g.Bells, g.BellPool, g.Spins, g.TotalBets, g.SpinWin, t.m.animation.FlashedItem),
             std::tuple(1004, 3, 3, 107, 1, 8, 0, 2));
   EXPECT_EQ(g.LineWins, (std::array<int32_t, 8>{0, 0, 10, 0, 0, 0, 0, 2}));
   EXPECT_EQ(g.LastSpinSummary, "Line 3 paid 10.\r\nLine 8 paid 2.\r\n7 Credits were added to the Bell Pool.\r\n");

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "rules/strips.h"
-#include "machine/wheels.h"
+#include "view/layout.h"
 #include "rules/rolls.h"
 #include "tests/test_machine.h"
 
@@ -45,19 +45,19 @@ TEST(Strips, StartupStopsShowBarsSevensAndFruit) {
 
 TEST(Wheels, MotionWindowWrapsAtTheStripEnd) {
   for (int size : {64, 96}) {
-    testing_support::TestMachine t(size == 96 ? 1024 : 640, size);
+    testing_support::TestMachine t(size == 96 ? 1024 : 640);
     // Row r of the strip gets colour r, so the window shows which rows it drew.
     platform::Bitmap strip(size, 576);
     for (int r = 0; r < 576; ++r) platform::FillRect(strip, 0, r, size, 1, static_cast<platform::Color>(r));
-    t.m.art.MotionStrip = strip;
-    machine::DrawMotion(t.m, 4, 575);
-    machine::Box b = machine::MotionWindow(t.m.g, 4);
+    t.picture.art.MotionStrip = strip;
+    t.picture.DrawTurningWheel(4, 575);
+    view::Box b = view::MotionWindow(t.layout, 4);
     EXPECT_EQ(t.canvas.Pixels().Pixel(b.x, b.y), 575u);
     EXPECT_EQ(t.canvas.Pixels().Pixel(b.x, b.y + 1), 0u);
     EXPECT_EQ(t.canvas.Pixels().Pixel(b.x + size - 1, b.y + b.h - 1), static_cast<platform::Color>(b.h - 2));
     // The large white window starts 4 pixels left of the symbol and is 99 wide.
-    machine::Box white = machine::WheelWindow(t.m.g, 4);
-    machine::Box square = machine::SymbolSquare(t.m.g, 4);
+    view::Box white = view::WheelWindow(t.layout, 4);
+    view::Box square = view::SymbolSquare(t.layout, 4);
     EXPECT_EQ(square.x - white.x, size == 96 ? 4 : 0);
     EXPECT_EQ(white.w, size == 96 ? 99 : 64);
   }

@@ -1,29 +1,34 @@
 #include "tests/test_machine.h"
 
+#include "rules/spin_rules.h"
 #include "rules/strips.h"
+#include "view/layout.h"
 
 #include <unistd.h>
 
 namespace testing_support {
 
-TestMachine::TestMachine(int screen_width, int cell_size)
-    : canvas(screen_width, 768, &text), m({canvas, fake, fake, fake, fake, dialogs, fake, fake}, view) {
-  rules::GameState& g = m.g;
-  rules::ApplyStartupValues(g);
-  g.ScreenWidth = screen_width;
-  g.CellSize = cell_size;
-  bool large = cell_size == 96;
-  m.art.BackgroundImage = platform::Bitmap(large ? 498 : 324, large ? 600 : 380, 0x202020);
-  m.art.SymbolSheet = platform::Bitmap(4 * cell_size, 3 * cell_size, 0x00FF00);
-  m.art.MotionStrip = platform::Bitmap(cell_size, 576, 0x808080);
-  m.art.LampsOnImage = platform::Bitmap(large ? 498 : 318, large ? 100 : 30, 0xFFFF00);
-  m.art.LampsOffImage = platform::Bitmap(large ? 498 : 318, large ? 100 : 30, 0x404000);
-  m.art.SideLampImage = platform::Bitmap(40, 160, 0xFF8000);
-  g.OriginX = (screen_width - m.art.BackgroundImage.Width()) / 2;
-  g.OriginY = large ? 2 : 0;
+TestMachine::TestMachine(int screen_width)
+    : canvas(screen_width, 768, &text),
+      picture(m, pictures, 96),
+      view(&picture),
+      m({canvas, fake, fake, fake, fake, dialogs, fake, fake}, view) {
+  rules::ApplyStartupValues(m.g);
+  const bool large = rules::WidthClassOf(screen_width) == rules::WidthClass::Large;
+  const int cell = large ? 96 : 64;
+  view::Artwork& art = picture.art;
+  art.BackgroundImage = platform::Bitmap(large ? 498 : 324, large ? 600 : 380, 0x202020);
+  art.SymbolSheet = platform::Bitmap(4 * cell, 3 * cell, 0x00FF00);
+  art.MotionStrip = platform::Bitmap(cell, rules::kMotionStripRows, 0x808080);
+  art.LampsOnImage = platform::Bitmap(large ? 498 : 318, large ? 100 : 30, 0xFFFF00);
+  art.LampsOffImage = platform::Bitmap(large ? 498 : 318, large ? 100 : 30, 0x404000);
+  art.SideLampImage = platform::Bitmap(40, 160, 0xFF8000);
+  picture.layout = view::MakeLayout(screen_width, art, pictures);
   m.ProgramFolder = "/game/";
   m.ClickSoundData = {1, 2, 3};
 }
+
+OrderedView::OrderedView(TestMachine& t) : DrawingView(&t.picture), m_(t.m), fake_(t.fake) { t.m.view = this; }
 
 void TestMachine::ShowWindow(const std::array<int, 9>& codes) {
   for (int w = 0; w < 9; ++w) {

@@ -1,20 +1,48 @@
 // A machine wired to the test double: scripted clock, recorded sounds, boxes,
 // meter redraws and drawing, and artwork of the right sizes in plain colours.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "dialogs/card_table.h"
 #include "rules/game_state.h"
 #include "machine/machine.h"
+#include "view/main_view.h"
 #include "platform/testing/fake_dialog.h"
 #include "platform/testing/fake_platform.h"
 #include "platform/testing/recording_canvas.h"
 
 namespace testing_support {
 
-class RecordingView : public machine::MachineView {
+// A view whose wheels and lamps are drawn by the real machine's picture (when it is given
+// one) while its meters are only written down, each test view in its own way.
+class DrawingView : public machine::MachineView {
  public:
+  explicit DrawingView(view::MainView* picture = nullptr) : picture_(picture) {}
+  void DrawStoppedWheel(int w) override { Draw([&](view::MainView& v) { v.DrawStoppedWheel(w); }); }
+  void DrawTurningWheel(int w, int row) override { Draw([&](view::MainView& v) { v.DrawTurningWheel(w, row); }); }
+  void TakeBouncePicture(int w) override { Draw([&](view::MainView& v) { v.TakeBouncePicture(w); }); }
+  void DrawBounce(int w, int shift) override { Draw([&](view::MainView& v) { v.DrawBounce(w, shift); }); }
+  void DrawChaserLamp(int i, bool lit) override { Draw([&](view::MainView& v) { v.DrawChaserLamp(i, lit); }); }
+  void DrawChaserLamps(const std::array<bool, 6>& lit) override {
+    Draw([&](view::MainView& v) { v.DrawChaserLamps(lit); });
+  }
+  void DrawSideLamps(bool left, bool right) override { Draw([&](view::MainView& v) { v.DrawSideLamps(left, right); }); }
+  void HighlightLine(int line, bool on) override { Draw([&](view::MainView& v) { v.HighlightLine(line, on); }); }
+  void HighlightScreenBonus(bool on) override { Draw([&](view::MainView& v) { v.HighlightScreenBonus(on); }); }
+  void DrawFreeSpinsCounter(bool lit) override { Draw([&](view::MainView& v) { v.DrawFreeSpinsCounter(lit); }); }
+
+ protected:
+  void Draw(const std::function<void(view::MainView&)>& draw) {
+    if (picture_) draw(*picture_);
+  }
+  view::MainView* picture_;
+};
+
+class RecordingView : public DrawingView {
+ public:
+  using DrawingView::DrawingView;
   void DrawCreditsMeter() override { calls.push_back("Credits"); }
   void DrawBellPoolMeter() override { calls.push_back("BellPool"); }
   void DrawLinesMeter() override { calls.push_back("Lines"); }
@@ -33,13 +61,13 @@ class RecordingView : public machine::MachineView {
   std::vector<std::string> calls;
 };
 
+struct TestMachine;
+
 // A view that writes the meter redraws and the sounds into one log, in the order they
-// happened, with the meter's value at each redraw.
-class OrderedView : public machine::MachineView {
+// happened, with the meter's value at each redraw; it takes the machine's place as its view.
+class OrderedView : public DrawingView {
  public:
-  OrderedView(machine::Machine& m, platform::testing::FakePlatform& fake) : m_(m), fake_(fake) {
-    m.view = this;
-  }
+  explicit OrderedView(TestMachine& t);
   void DrawCreditsMeter() override { Note("Credits=" + std::to_string(m_.g.Credits)); }
   void DrawBellPoolMeter() override { Note("BellPool=" + std::to_string(m_.g.BellPool)); }
   void DrawLinesMeter() override { Note("Lines"); }
@@ -72,7 +100,9 @@ class OrderedView : public machine::MachineView {
 };
 
 struct TestMachine {
-  explicit TestMachine(int screen_width = 640, int cell_size = 64);
+  // A machine laid out for a screen this wide, its pictures plain colours of the sizes
+  // the artwork has.
+  explicit TestMachine(int screen_width = 640);
 
   // Symbols shown in the nine cells, given as codes, by choosing strips and stops.
   void ShowWindow(const std::array<int, 9>& codes);
@@ -81,8 +111,12 @@ struct TestMachine {
   platform::testing::FakeText text;
   platform::testing::RecordingCanvas canvas;
   platform::testing::FakeDialogFactory dialogs;
+  view::Pictures pictures;
+  // The machine's real picture, drawing on the recording canvas.
+  view::MainView picture;
   RecordingView view;
   machine::Machine m;
+  const view::Layout& layout = picture.layout;
 };
 
 // Card artwork in flat colours, so that each pixel of a face tells where it came from; with

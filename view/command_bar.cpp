@@ -1,5 +1,6 @@
 #include "view/command_bar.h"
 
+#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -15,7 +16,7 @@ struct Entry {
   const char* tooltip;
 };
 
-constexpr Entry kCommands[kCommandCount] = {
+constexpr Entry kCommands[] = {
     {"Help?", "View the Vantello Manual"},
     {"Pay Mode", "Instant Payoff or Count Off Credits"},
     {"Pay Chart", "View the Vantello Payoff Chart"},
@@ -31,17 +32,17 @@ constexpr Entry kCommands[kCommandCount] = {
     {"Load Game", "Load a Game"},
     {"Stats", "View Your Vantello Statistics"},
 };
+static_assert(std::size(kCommands) == kCommandCount, "every command has its caption and tip");
 
 }  // namespace
 
-std::array<CommandButton, kCommandCount> BuildCommandBar(const rules::GameState& g,
-                                                         const platform::Bitmap& face) {
+std::array<CommandButton, kCommandCount> BuildCommandBar(const Layout& layout, const platform::Bitmap& face) {
   int w = face.Width(), h = face.Height();
-  int left = g.SpinRect.left;
-  int top = g.SpinRect.top - h - 20;  // the lowest row sits 20 pixels above the Spin button
+  int left = layout.spin.left;
+  int top = layout.spin.top - h - 20;  // the lowest row sits 20 pixels above the Spin button
   std::array<CommandButton, kCommandCount> bar;
   for (int i = 0; i < kCommandCount; ++i)
-    bar[i] = {left + (i / 7) * w, top - (i % 7) * h, w, h, kCommands[i].caption, kCommands[i].tooltip};
+    bar[i] = {left + (i / kCommandRows) * w, top - (i % kCommandRows) * h, w, h, kCommands[i].caption, kCommands[i].tooltip};
   return bar;
 }
 

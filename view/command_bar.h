@@ -1,10 +1,11 @@
-// The command bar: fourteen buttons in two columns of seven above the Spin button,
+// The command bar: a button for each command, in two columns above the Spin button,
 // each a copy of the button face with its caption painted on it and a tool tip.
 #pragma once
 #include <array>
 #include <string>
 
 #include "machine/machine.h"
+#include "view/layout.h"
 #include "view/pictures.h"
 
 namespace view {
@@ -12,9 +13,12 @@ namespace view {
 enum Command {
   CmdHelp, CmdPayMode, CmdPayChart, CmdBorrow, CmdNewGame, CmdSummary, CmdAutoSpin,
   CmdExit, CmdSound, CmdWebSite, CmdDouble, CmdSaveGame, CmdLoadGame, CmdStats,
+  CmdCount,  // not a command: how many there are
 };
 
-constexpr int kCommandCount = 14;
+constexpr int kCommandCount = CmdCount;
+// The bar's two columns: the first takes the odd one.
+constexpr int kCommandRows = (kCommandCount + 1) / 2;
 
 struct CommandButton {
   int x = 0, y = 0, w = 0, h = 0;
@@ -23,8 +27,7 @@ struct CommandButton {
 };
 
 // The buttons placed from the Spin button and the face picture, with their start tips.
-std::array<CommandButton, kCommandCount> BuildCommandBar(const rules::GameState& g,
-                                                         const platform::Bitmap& face);
+std::array<CommandButton, kCommandCount> BuildCommandBar(const Layout& layout, const platform::Bitmap& face);
 
 // The caption colour of button i for the current options.
 platform::Color CaptionColour(const rules::GameState& g, int i);

@@ -2,9 +2,6 @@
 
 #include <string>
 
-#include "machine/bets.h"
-#include "machine/lamps.h"
-#include "machine/wheels.h"
 
 namespace view {
 
@@ -125,11 +122,11 @@ void MainView::DrawBarRow() {
 
 void MainView::ShowWinnings(bool show) {
   const rules::GameState& g = m_.g;
-  if (g.ScreenWidth <= rules::kMediumScreenWidth) return;
+  if (layout.width <= rules::kMediumScreenWidth) return;
   platform::Canvas& c = m_.canvas;
   bool large = Class() == WidthClass::Large;
   int points = large ? 14 : 12;
-  int x = large ? (Right() + c.Width()) / 2 : g.OriginX - 5;
+  int x = large ? (Right() + c.Width()) / 2 : layout.origin_x - 5;
   int y = large ? 250 : 10;
   int label_w = c.TextWidth("Winnings:", points);
   // Where the amount goes: left-aligned beside the label, or right-aligned under it.
@@ -148,7 +145,7 @@ void MainView::ShowWinnings(bool show) {
   } else if (large) {
     c.Fill(Right() + 1, 240, c.Width() - Right() - 1, 60, platform::kBlack);
   } else {
-    c.Fill(x - label_w, 10, g.OriginX - (x - label_w), 50, platform::kBlack);
+    c.Fill(x - label_w, 10, layout.origin_x - (x - label_w), 50, platform::kBlack);
   }
   c.Release();
 }
@@ -160,13 +157,16 @@ void MainView::DrawLabels() {
     const char* text;
     int x[3], y[3], size[3], big_font_size[3], limit[3];
   };
-  const int r = Right(), o = m_.g.OriginX, edge = m_.canvas.Width();
+  const int r = Right(), o = layout.origin_x, edge = m_.canvas.Width();
   const int bells = BellsRowLeft(Class());
+  const Point fs = FreeSpinsCounterAt(layout);
+  const int fp = FreeSpinsPoints(layout);
   const Label labels[] = {
       {"Credits:", {10, 10, 10}, {10, 10, 5}, {8, 12, 14}, {0, 0, 0}, {o, o, o}},
       {"Bell Pool:", {10, 10, 10}, {60, 70, 100}, {8, 12, 14}, {0, 0, 0}, {bells, bells, bells}},
       {"Cherry Roll:", {10, 10, 10}, {124, 148, 200}, {8, 12, 14}, {0, 0, 0}, {o, o, o}},
-      {"Win 7 FREE Spins:", {10, 10, 10}, {196, 230, 300}, {8, 12, 14}, {0, 0, 0}, {o, o, o}},
+      // The FREE Spins counter takes this label's place while Bar Rolls play.
+      {"Win 7 FREE Spins:", {fs.x, fs.x, fs.x}, {fs.y, fs.y, fs.y}, {fp, fp, fp}, {0, 0, 0}, {o, o, o}},
       {"Lines Played:", {r + 10, r + 20, r + 5}, {5, 5, 5}, {8, 12, 14}, {0, 10, 12},
        {r + 89, r + 145, r + 130}},
       {"Coins/Line:", {r + 89, r + 145, r + 130}, {5, 5, 5}, {8, 12, 14}, {0, 10, 12}, {edge, edge, edge}},
@@ -185,36 +185,34 @@ void MainView::DrawLabels() {
 void MainView::DrawKeys() {
   const platform::Bitmap& keys = Class() == WidthClass::Large ? p_.PlusMinus : p_.PlusSmall;
   int half = keys.Width() / 2;
-  for (const platform::Rect& plus : {m_.g.LinesRect, m_.g.CoinsRect}) {
-    platform::Rect minus = machine::MinusKeyOf(plus);
+  for (const platform::Rect& plus : {layout.lines_plus, layout.coins_plus}) {
+    platform::Rect minus = MinusKeyOf(plus);
     m_.canvas.Blit(keys, 0, 0, half, keys.Height(), plus.left, plus.top);
     m_.canvas.Blit(keys, half, 0, keys.Width() - half, keys.Height(), minus.left, minus.top);
   }
 }
 
 // A repaint in the middle of a spin shows the wheels still turning as turning.
-void MainView::DrawSpinningWheels() {
+void MainView::DrawTurningWheels() {
   for (int w = 0; w < 9; ++w)
-    if (m_.g.MotionOffset[w] >= 0) machine::DrawMotion(m_, w, m_.g.MotionOffset[w]);
+    if (m_.animation.MotionRow[w] >= 0) DrawTurningWheel(w, m_.animation.MotionRow[w]);
 }
 
 void MainView::PaintAll() {
   platform::Canvas& c = m_.canvas;
-  const rules::GameState& g = m_.g;
   c.Hold();
   c.Fill(0, 0, c.Width(), c.Height(), platform::kBlack);
-  AttachBackgroundTwin(m_, c.ComposeScale());
-  c.Blit(m_.art.BackgroundImage, 0, 0, m_.art.BackgroundImage.Width(),
-         m_.art.BackgroundImage.Height(), g.OriginX, g.OriginY);
-  m_.art.BackgroundImage.DropTwins();
-  for (int w = 0; w < 9; ++w) machine::DrawCell(m_, w);
-  DrawSpinningWheels();
-  machine::DrawChaserLamps(m_);
-  machine::DrawLeftSideLamp(m_, false);
-  machine::DrawRightSideLamp(m_, false);
-  c.Blit(p_.StopBtn, 0, 0, p_.StopBtn.Width(), p_.StopBtn.Height(), g.StopRect.left, g.StopRect.top);
-  c.Blit(p_.SpinBtn, 0, 0, p_.SpinBtn.Width(), p_.SpinBtn.Height(), g.SpinRect.left, g.SpinRect.top);
-  c.Blit(p_.Logo, 0, 0, p_.Logo.Width(), p_.Logo.Height(), logo.x, logo.y);
+  AttachBackgroundTwin(art, c.ComposeScale());
+  c.Blit(art.BackgroundImage, 0, 0, art.BackgroundImage.Width(), art.BackgroundImage.Height(), layout.origin_x,
+         layout.origin_y);
+  art.BackgroundImage.DropTwins();
+  for (int w = 0; w < 9; ++w) DrawSymbol(w);
+  DrawTurningWheels();
+  DrawChaserLamps(m_.animation.ChaserLamps);
+  DrawSideLamps(false, false);
+  c.Blit(p_.StopBtn, 0, 0, p_.StopBtn.Width(), p_.StopBtn.Height(), layout.stop.left, layout.stop.top);
+  c.Blit(p_.SpinBtn, 0, 0, p_.SpinBtn.Width(), p_.SpinBtn.Height(), layout.spin.left, layout.spin.top);
+  c.Blit(p_.Logo, 0, 0, p_.Logo.Width(), p_.Logo.Height(), layout.logo.x, layout.logo.y);
   DrawLabels();
   DrawCreditsMeter();
   DrawCoinsMeter();

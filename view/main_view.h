@@ -1,6 +1,7 @@
 // The machine's window as it is painted: background, wheels, lamps, labels, meters,
 // keys and buttons, each meter redrawn on its own when its value changes.
 #pragma once
+#include <array>
 #include <functional>
 
 #include "machine/machine.h"
@@ -33,26 +34,49 @@ class MainView : public machine::MachineView {
   }
   void RepaintAll() override { PaintAll(); }
 
+  // The wheels (view/wheels_view.cpp).
+  void DrawStoppedWheel(int w) override;
+  void DrawTurningWheel(int w, int row) override;
+  void TakeBouncePicture(int w) override;
+  void DrawBounce(int w, int shift) override;
+  // A wheel's symbol, drawn over what its window shows.
+  void DrawSymbol(int w);
+
+  // The lamps (view/lamps_view.cpp).
+  void DrawChaserLamp(int i, bool lit) override;
+  void DrawChaserLamps(const std::array<bool, 6>& lit) override;
+  void DrawSideLamps(bool left_lit, bool right_lit) override;
+  void HighlightLine(int line, bool on) override;
+  void HighlightScreenBonus(bool on) override;
+  void DrawFreeSpinsCounter(bool lit) override;
+
   // The whole window, in the order the machine is built up.
   void PaintAll();
   void DrawBarRow();
 
   std::function<void()> draw_captions;
-  Point logo;
+  Artwork art;
+  Layout layout;
 
  private:
-  WidthClass Class() const { return WidthClassOf(m_.g.ScreenWidth); }
-  int Right() const { return m_.g.OriginX + m_.art.BackgroundImage.Width(); }
+  WidthClass Class() const { return layout.Class(); }
+  int Right() const { return layout.Right(); }
   int Number(int64_t value, int x, int y, bool green, bool right, bool exact);
   void DrawLabels();
   void DrawKeys();
-  void DrawSpinningWheels();
+  void DrawTurningWheels();
+  void DrawSideLamp(int x, int frame);
 
   machine::Machine& m_;
   Pictures& p_;
   int dpi_;
   // The width of the Winnings amount on show, 0 when none is.
   int winnings_width_ = 0;
+  // Each wheel's picture as it stopped, which its bounce moves.
+  std::array<platform::Bitmap, 9> bounce_;
 };
+
+// The colour each payline is hatched in, 0xRRGGBB.
+platform::Color LineColour(int line);
 
 }  // namespace view

@@ -82,29 +82,23 @@ ArtworkFiles ChooseArtworkFiles(int screen_width, int depth) {
           band == 0 ? "Cbut0256.bmp" : "Cbut1256.bmp"};
 }
 
-bool LoadArtwork(machine::Machine& m, Pictures& p, int depth) {
-  rules::GameState& g = m.g;
-  const std::string& dir = m.ProgramFolder;
-  ArtworkFiles files = ChooseArtworkFiles(g.ScreenWidth, depth);
+bool LoadArtwork(Artwork& art, Pictures& p, const std::string& dir, int layout_width, int depth) {
+  ArtworkFiles files = ChooseArtworkFiles(layout_width, depth);
   bool all = true;
   auto load = [&](const std::string& name, platform::Bitmap& b) {
     b = platform::Bitmap();
     if (!TryLoad(dir, name, b)) all = false;
   };
-  m.art.BackgroundImage = platform::Bitmap();
-  if (!TryLoad(dir, files.BackgroundImage, m.art.BackgroundImage) &&
-      (files.BackgroundFallback.empty() || !TryLoad(dir, files.BackgroundFallback, m.art.BackgroundImage)))
+  art.BackgroundImage = platform::Bitmap();
+  if (!TryLoad(dir, files.BackgroundImage, art.BackgroundImage) &&
+      (files.BackgroundFallback.empty() || !TryLoad(dir, files.BackgroundFallback, art.BackgroundImage)))
     all = false;
-  load(files.SymbolSheet, m.art.SymbolSheet);
-  load(files.MotionStrip, m.art.MotionStrip);
-  load(files.LampsOnImage, m.art.LampsOnImage);
-  load(files.LampsOffImage, m.art.LampsOffImage);
-  load(files.SideLampImage, m.art.SideLampImage);
+  load(files.SymbolSheet, art.SymbolSheet);
+  load(files.MotionStrip, art.MotionStrip);
+  load(files.LampsOnImage, art.LampsOnImage);
+  load(files.LampsOffImage, art.LampsOffImage);
+  load(files.SideLampImage, art.SideLampImage);
 
-  bool large = rules::WidthClassOf(g.ScreenWidth) == rules::WidthClass::Large;
-  g.CellSize = large ? 96 : 64;
-  g.OriginX = (g.ScreenWidth - m.art.BackgroundImage.Width()) / 2;
-  g.OriginY = g.ScreenWidth < rules::kMediumArtworkWidth ? 0 : (large ? 2 : 50);
   if (depth >= 16) {
     TryLoad(dir, "Box.bmp", p.Options);
     TryLoad(dir, "Spin.bmp", p.SpinBtn);
@@ -113,9 +107,9 @@ bool LoadArtwork(machine::Machine& m, Pictures& p, int depth) {
   return all;
 }
 
-void LoadTwins(machine::Machine& m, Pictures& p, int scale, int depth) {
+void LoadTwins(Artwork& art, Pictures& p, const std::string& folder, int layout_width, int scale, int depth) {
   if (scale < 2 || scale > 3) return;
-  const std::string dir = m.ProgramFolder + std::to_string(scale) + "x/";
+  const std::string dir = folder + std::to_string(scale) + "x/";
   // The first name whose twin has the right size; a twin of another size is refused.
   auto twin = [&](platform::Bitmap& b, std::initializer_list<std::string> names) {
     for (const std::string& name : names) {
@@ -123,23 +117,23 @@ void LoadTwins(machine::Machine& m, Pictures& p, int scale, int depth) {
       if (!name.empty() && platform::LoadBmp(dir + name, t) && b.SetTwin(scale, std::move(t))) return;
     }
   };
-  ArtworkFiles files = ChooseArtworkFiles(m.g.ScreenWidth, depth);
+  ArtworkFiles files = ChooseArtworkFiles(layout_width, depth);
   // Each full paint reads it (AttachBackgroundTwin); here only the file is picked.
-  m.art.BackgroundTwinFile.clear();
+  art.BackgroundTwinFile.clear();
   for (const std::string& name : {files.BackgroundImage, files.BackgroundFallback, std::string("Backlg.bmp")}) {
     if (!name.empty() && std::filesystem::is_regular_file(dir + name)) {
-      m.art.BackgroundTwinFile = dir + name;
+      art.BackgroundTwinFile = dir + name;
       break;
     }
   }
-  twin(m.art.SymbolSheet, {files.SymbolSheet});
-  twin(m.art.MotionStrip, {files.MotionStrip});
-  twin(m.art.LampsOnImage, {files.LampsOnImage});
-  twin(m.art.LampsOffImage, {files.LampsOffImage});
-  twin(m.art.SideLampImage, {files.SideLampImage});
+  twin(art.SymbolSheet, {files.SymbolSheet});
+  twin(art.MotionStrip, {files.MotionStrip});
+  twin(art.LampsOnImage, {files.LampsOnImage});
+  twin(art.LampsOffImage, {files.LampsOffImage});
+  twin(art.SideLampImage, {files.SideLampImage});
   // The button pictures come from their files where those were read, else built in.
   auto file_or_builtin = [&](const char* file, const char* builtin) {
-    bool read = depth >= 16 && std::filesystem::is_regular_file(m.ProgramFolder + file);
+    bool read = depth >= 16 && std::filesystem::is_regular_file(folder + file);
     return std::string(read ? file : builtin) + (read ? "" : ".bmp");
   };
   twin(p.Options, {file_or_builtin("Box.bmp", "Options")});
@@ -156,13 +150,13 @@ void LoadTwins(machine::Machine& m, Pictures& p, int scale, int depth) {
   twin(p.Bar, {"Bar.bmp"});
 }
 
-void AttachBackgroundTwin(machine::Machine& m, int scale) {
+void AttachBackgroundTwin(Artwork& art, int scale) {
   platform::Bitmap t;
-  const platform::Bitmap& b = m.art.BackgroundImage;
+  const platform::Bitmap& b = art.BackgroundImage;
   // A twin of the wrong size is refused: a larger one from its header alone.
-  if (!m.art.BackgroundTwinFile.empty() &&
-      platform::LoadBmp(m.art.BackgroundTwinFile, t, nullptr, {b.Width() * scale, b.Height() * scale}))
-    m.art.BackgroundImage.SetTwin(scale, std::move(t));
+  if (!art.BackgroundTwinFile.empty() &&
+      platform::LoadBmp(art.BackgroundTwinFile, t, nullptr, {b.Width() * scale, b.Height() * scale}))
+    art.BackgroundImage.SetTwin(scale, std::move(t));
 }
 
 void LoadClickSound(machine::Machine& m) {

@@ -11,6 +11,19 @@
 
 namespace view {
 
+// The six artwork pictures of the machine, read from its program folder.
+struct Artwork {
+  platform::Bitmap BackgroundImage;
+  platform::Bitmap SymbolSheet;
+  platform::Bitmap MotionStrip;
+  platform::Bitmap LampsOnImage;
+  platform::Bitmap LampsOffImage;
+  platform::Bitmap SideLampImage;
+  // The background's twin, the largest picture of all (11 MB at 3x), is read from this
+  // file for each full paint instead of being held; empty when there is none.
+  std::string BackgroundTwinFile;
+};
+
 struct Pictures {
   platform::Bitmap SpinBtn, StopBtn, Logo, Options;
   platform::Bitmap DigitsSmall, DigitsLarge, GreenSmall, GreenLarge;
@@ -36,18 +49,18 @@ struct PictureSize {
 };
 PictureSize ArtworkSize(std::string_view file);
 
-// Loads the six pictures for the screen and sets CellSize, OriginX and OriginY; with
-// 16 bits or more also the true-colour button pictures (keeping the built-in ones
-// where a file is missing). False when any of the six was missing.
-bool LoadArtwork(machine::Machine& m, Pictures& p, int depth);
+// Loads the six pictures for a machine laid out `layout_width` wide from the program
+// folder; with 16 bits or more also the true-colour button pictures (keeping the built-in
+// ones where a file is missing). False when any of the six was missing.
+bool LoadArtwork(Artwork& art, Pictures& p, const std::string& folder, int layout_width, int depth);
 
 // Gives the machine's pictures their twins drawn at `scale` (2 or 3) times the size, from
 // the program folder's "2x/" or "3x/"; a picture without a twin of the right size is
 // enlarged as it is. Only the large layout is ever shown larger.
-void LoadTwins(machine::Machine& m, Pictures& p, int scale, int depth);
+void LoadTwins(Artwork& art, Pictures& p, const std::string& folder, int layout_width, int scale, int depth);
 
 // Reads the background's twin for a full paint; DropTwins() lets it go again.
-void AttachBackgroundTwin(machine::Machine& m, int scale);
+void AttachBackgroundTwin(Artwork& art, int scale);
 
 // Reads "Cherry0.wav" into memory; a missing or broken file leaves the game without a click.
 void LoadClickSound(machine::Machine& m);

@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     for (int w = 0; w < 9; ++w) in.Cells[w] = strips[w][s.Stops[w]];
     in.BonusLamp = rules::BonusLampAfterFullSpin(s.ChaserPos, s.ChaserDir);
     rules::SpinOutcome r = rules::EvaluateWindow(rules::SpinKind::Regular, in);
-    bool line_win = r.WinItem >= 0 && r.WinItem < 8 && !in.BonusLamp && r.CherryRollsEarned == 0;
+    bool line_win = r.FirstWinItem >= 0 && r.FirstWinItem < 8 && !in.BonusLamp && r.CherryRollsEarned == 0;
     if ((std::strcmp(want, "bar") == 0 && r.BarRollsEarned > 0) ||
         (std::strcmp(want, "line") == 0 && line_win)) {
       if (--skip > 0) continue;

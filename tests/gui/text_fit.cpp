@@ -248,7 +248,7 @@ TEST_F(DialogTextFit, EveryDialog) {
   Open([&] { dialogs::ShowPayChart(m); });
 
   m.g.SpinWin = 64;
-  Open([&] { dialogs::PlayDoubleOrNothing(m, m.g.ScreenWidth); });
+  Open([&] { dialogs::PlayDoubleOrNothing(m, 640); });
 }
 
 void CloseFirstWindow(void*) {

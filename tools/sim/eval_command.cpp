@@ -88,12 +88,13 @@ EvalOptions ParseEvalOptions(const std::vector<std::string>& args) {
   return o;
 }
 
-std::string Answer(const rules::GameState& g, int32_t spin_win) {
+std::string Answer(const machine::Machine& m, int32_t spin_win) {
+  const rules::GameState& g = m.g;
   std::ostringstream out;
   out << "{\"line_wins\":[";
   for (int i = 0; i < 8; ++i) out << (i ? "," : "") << g.LineWins[i];
   out << "],\"spin_win\":" << spin_win << ",\"screen_bonus\":" << g.ScreenBonusKind
-      << ",\"win_item\":" << g.WinItem << ",\"summary\":" << JsonQuote(g.LastSpinSummary)
+      << ",\"win_item\":" << m.animation.FlashedItem << ",\"summary\":" << JsonQuote(g.LastSpinSummary)
       << ",\"credits\":" << g.Credits << ",\"cherries\":" << g.Cherries << ",\"bells\":" << g.Bells
       << ",\"bell_pool\":" << g.BellPool << ",\"cherry_rolls_left\":" << g.CherryRollsLeft
       << ",\"bar_rolls_left\":" << g.BarRollsLeft << ",\"sevens_won\":" << g.SevensWon
@@ -129,7 +130,7 @@ int EvalCommand(const std::vector<std::string>& args) {
       break;
   }
   // Paid at once, with no card game, SpinWin still holds the win as evaluated.
-  std::cout << Answer(g, g.SpinWin) << '\n';
+  std::cout << Answer(sim.m, g.SpinWin) << '\n';
   return 0;
 }
 
