@@ -8,5 +8,5 @@ if(XVFB_RUN AND TARGET vantello_fltk)
   add_test(NAME gui.boxes
            COMMAND ${XVFB_RUN} -a -n 310 -s "-screen 0 1024x768x24 -noreset"
                    $<TARGET_FILE:vantello_boxes_test>)
-  set_tests_properties(gui.boxes PROPERTIES TIMEOUT 120 RESOURCE_LOCK xserver)
+  set_tests_properties(gui.boxes PROPERTIES TIMEOUT 120 RESOURCE_LOCK xserver LABELS window)
 endif()

@@ -12,5 +12,5 @@ if(XVFB_RUN AND TARGET vantello_fltk)
   add_test(NAME gui.text_fit
            COMMAND ${XVFB_RUN} -a -n 300 -s "-screen 0 1024x768x24 -noreset"
                    $<TARGET_FILE:vantello_text_fit>)
-  set_tests_properties(gui.text_fit PROPERTIES TIMEOUT 120 RESOURCE_LOCK xserver)
+  set_tests_properties(gui.text_fit PROPERTIES TIMEOUT 120 RESOURCE_LOCK xserver LABELS window)
 endif()
