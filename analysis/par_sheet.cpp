@@ -457,16 +457,16 @@ LampTable BonusLampTable(SkillStop skill) {
 double BonusLampProbability(const LampTable& lamps) {
   int lit = 0;
   for (const auto& row : lamps) lit += static_cast<int>(std::count(row.begin(), row.end(), true));
-  return lit / 12.0;
+  return static_cast<double>(lit) / rules::kChaserStarts;
 }
 
 LineTable DeriveLineTable(rules::SpinKind kind) {
   LineTable t;
   std::vector<Combination> found;
   std::array<int, 12 * 12 * 12> first{};  // combination found for each paying triple
-  for (int a = 0; a < 12; ++a)
-    for (int b = 0; b < 12; ++b)
-      for (int c = 0; c < 12; ++c) {
+  for (int a = 0; a < rules::kSymbolCount; ++a)
+    for (int b = 0; b < rules::kSymbolCount; ++b)
+      for (int c = 0; c < rules::kSymbolCount; ++c) {
         rules::SpinInput in = Blank(1, 1);
         const auto& line = rules::kPaylines[0];
         in.Cells[line[0]] = static_cast<uint8_t>(a);
@@ -475,7 +475,7 @@ LineTable DeriveLineTable(rules::SpinKind kind) {
         in.Cherries = kDeepMeter;
         in.Bells = kDeepMeter;
         const rules::SpinOutcome out = rules::EvaluateWindow(kind, in);
-        LineEffect& e = t.Effects[(a * 12 + b) * 12 + c];
+        LineEffect& e = t.Effects[(a * rules::kSymbolCount + b) * rules::kSymbolCount + c];
         e.Multiplier = LineMultiplier(kind, a, b, c);
         e.CherrySteps = static_cast<int8_t>(kDeepMeter - out.Cherries);
         e.BellLines = static_cast<int8_t>(kDeepMeter - out.Bells);
@@ -487,7 +487,7 @@ LineTable DeriveLineTable(rules::SpinKind kind) {
         auto it = std::find_if(found.begin(), found.end(),
                                [&](const Combination& f) { return f.Key == name.Key; });
         if (it == found.end()) it = found.insert(found.end(), name);
-        first[static_cast<size_t>((a * 12 + b) * 12 + c)] = static_cast<int>(it - found.begin());
+        first[static_cast<size_t>((a * rules::kSymbolCount + b) * rules::kSymbolCount + c)] = static_cast<int>(it - found.begin());
       }
   // Richest first, as a pay table reads.
   std::vector<int> order(found.size());

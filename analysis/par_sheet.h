@@ -13,6 +13,7 @@
 #include "analysis/figures.h"
 #include "rules/game_state.h"
 #include "rules/pay_rules.h"
+#include "rules/strips.h"
 
 namespace analysis {
 
@@ -42,10 +43,10 @@ struct Combination {
 };
 
 struct LineTable {
-  std::array<LineEffect, 12 * 12 * 12> Effects{};
+  std::array<LineEffect, rules::kSymbolCount * rules::kSymbolCount * rules::kSymbolCount> Effects{};
   std::vector<Combination> Combinations;  // [0] is "no pay"
   const LineEffect& At(int a, int b, int c) const {
-    return Effects[static_cast<size_t>((a * 12 + b) * 12 + c)];
+    return Effects[static_cast<size_t>((a * rules::kSymbolCount + b) * rules::kSymbolCount + c)];
   }
 };
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "analysis/par_sheet.h"
+#include "rules/game_state.h"
 #include "platform/random.h"
 
 namespace analysis {
@@ -32,10 +33,10 @@ struct Meters {
 };
 
 // The game's money, kept in 64 bits: over a long run the bets alone pass what the
-// game's 32-bit meters hold. A new game starts with 1000 credits, all borrowed.
+// game's 32-bit meters hold. A new game starts with its credits all borrowed.
 struct Accounts {
-  int64_t Credits = 1000;
-  int64_t Borrowed = 1000;
+  int64_t Credits = rules::kNewGameCredits;
+  int64_t Borrowed = rules::kNewGameCredits;
   int64_t TotalBets = 0;
   int64_t TotalPaid = 0;
   // The game's own identity: everything paid is what the player holds, less what he

@@ -70,8 +70,8 @@ double HumanLampChance(const PressTiming& player, int pos, int dir) {
 double HumanLampChance(const PressTiming& player) {
   double sum = 0;
   for (int dir : {-1, 1})
-    for (int pos = 0; pos < 6; ++pos) sum += HumanLampChance(player, pos, dir);
-  return sum / 12;
+    for (int pos = 0; pos < rules::kChaserLamps; ++pos) sum += HumanLampChance(player, pos, dir);
+  return sum / rules::kChaserStarts;
 }
 
 }  // namespace analysis

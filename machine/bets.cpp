@@ -34,7 +34,7 @@ void CheckBetAndSpin(Machine& m) {
 
 void LinesUp(Machine& m) {
   rules::GameState& g = m.g;
-  if (g.LinesPlayed < 8 && (g.LinesPlayed + 1) * g.CoinsPerLine <= g.Credits && !g.SpinInProgress) {
+  if (g.LinesPlayed < rules::kMaxLines && (g.LinesPlayed + 1) * g.CoinsPerLine <= g.Credits && !g.SpinInProgress) {
     PlayClick(m);
     g.LinesPlayed += 1;
     m.view->DrawLinesMeter();
@@ -58,7 +58,7 @@ void LinesDown(Machine& m) {
 
 void CoinsUp(Machine& m) {
   rules::GameState& g = m.g;
-  if (g.CoinsPerLine < 8 && (g.CoinsPerLine + 1) * g.LinesPlayed <= g.Credits && !g.SpinInProgress) {
+  if (g.CoinsPerLine < rules::kMaxCoinsPerLine && (g.CoinsPerLine + 1) * g.LinesPlayed <= g.Credits && !g.SpinInProgress) {
     PlayClick(m);
     g.CoinsPerLine += 1;
     m.view->DrawCoinsMeter();

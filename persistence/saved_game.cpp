@@ -35,15 +35,15 @@ struct CounterKey {
 };
 
 constexpr CounterKey kCounters[] = {
-    {"Credits", &GameState::Credits, 1000, 0, kMax},
-    {"Borrowed", &GameState::Borrowed, 1000, 0, kMax},
-    {"Cherries", &GameState::Cherries, 6, 1, 6},
-    {"Bells", &GameState::Bells, 3, 1, 3},
+    {"Credits", &GameState::Credits, rules::kNewGameCredits, 0, kMax},
+    {"Borrowed", &GameState::Borrowed, rules::kNewGameCredits, 0, kMax},
+    {"Cherries", &GameState::Cherries, rules::kCherriesFull, 1, rules::kCherriesFull},
+    {"Bells", &GameState::Bells, rules::kBellsFull, 1, rules::kBellsFull},
     // A section without a Bell Pool starts with an empty one, unlike a new game.
     {"BellPool", &GameState::BellPool, 0, 0, kMax},
     {"Spins", &GameState::Spins, 0, 0, kMax},
-    {"LinesPlayed", &GameState::LinesPlayed, 8, 0, 8},
-    {"CoinsPerLine", &GameState::CoinsPerLine, 1, 0, 8},
+    {"LinesPlayed", &GameState::LinesPlayed, rules::kMaxLines, 0, rules::kMaxLines},
+    {"CoinsPerLine", &GameState::CoinsPerLine, rules::kNewGameCoinsPerLine, 0, rules::kMaxCoinsPerLine},
     // Won amounts stay signed: Double or Nothing, above all, can lose more than it wins.
     {"BellPoolWon", &GameState::BellPoolWon, 0, kMin, kMax},
     {"CherryRollsWon", &GameState::CherryRollsWon, 0, kMin, kMax},

@@ -13,46 +13,48 @@ int32_t ResultItem(const GameState& g, int i) {
 }
 
 void NewGameReset(GameState& g) {
-  g.BarRollsLeft = 0;
-  g.CherryRollsLeft = 0;
-  g.Credits = 1000;
-  g.Borrowed = 1000;
-  g.Cherries = 6;
-  g.Bells = 3;
-  g.Spins = 0;
-  g.BellPool = 100;
-  g.TotalBets = 0;
-  g.NumberOfCherryRolls = 0;
-  g.NumberOfBarRolls = 0;
-  g.BellPoolWon = 0;
-  g.CherryRollsWon = 0;
-  g.BarRollsWon = 0;
-  g.DoubleOrNothingWon = 0;
-  g.SevensWon = 0;
-  g.FruitWon = 0;
-  g.SkillStopWins = 0;
+  // Everything but the bet, the options, the wheels and the last result starts afresh.
+  const GameState fresh;
+  g.BarRollsLeft = fresh.BarRollsLeft;
+  g.CherryRollsLeft = fresh.CherryRollsLeft;
+  g.Credits = fresh.Credits;
+  g.Borrowed = fresh.Borrowed;
+  g.Cherries = fresh.Cherries;
+  g.Bells = fresh.Bells;
+  g.Spins = fresh.Spins;
+  g.BellPool = fresh.BellPool;
+  g.TotalBets = fresh.TotalBets;
+  g.NumberOfCherryRolls = fresh.NumberOfCherryRolls;
+  g.NumberOfBarRolls = fresh.NumberOfBarRolls;
+  g.BellPoolWon = fresh.BellPoolWon;
+  g.CherryRollsWon = fresh.CherryRollsWon;
+  g.BarRollsWon = fresh.BarRollsWon;
+  g.DoubleOrNothingWon = fresh.DoubleOrNothingWon;
+  g.SevensWon = fresh.SevensWon;
+  g.FruitWon = fresh.FruitWon;
+  g.SkillStopWins = fresh.SkillStopWins;
 }
 
 void ApplyStartupValues(GameState& g) {
-  g.SpinInProgress = false;
-  g.Spins = 0;
-  g.Bells = 3;
-  g.CountOffWins = true;
-  g.Cherries = 6;
+  // The machine switched on: a new game on the regular strips at their start-up stops,
+  // with the name, the date and the last result of whatever game was in hand kept.
+  const GameState fresh;
+  NewGameReset(g);
+  g.LinesPlayed = fresh.LinesPlayed;
+  g.CoinsPerLine = fresh.CoinsPerLine;
+  g.Sound = fresh.Sound;
+  g.DoubleOrNothingOn = fresh.DoubleOrNothingOn;
+  g.CountOffWins = fresh.CountOffWins;
+  g.AutoSave = fresh.AutoSave;
+  g.SpinInProgress = fresh.SpinInProgress;
+  g.StopRequested = fresh.StopRequested;
+  g.AutoSpin = fresh.AutoSpin;
+  g.BonusLamp = fresh.BonusLamp;
+  g.CherryRollMode = fresh.CherryRollMode;
+  g.BarRollMode = fresh.BarRollMode;
+  g.RestoreRegularStrips = fresh.RestoreRegularStrips;
   BuildRegularStrips(g);
   g.Stops = kStartupStops;
-  g.CoinsPerLine = 1;
-  g.LinesPlayed = 8;
-  NewGameReset(g);
-  g.RestoreRegularStrips = false;
-  g.CherryRollMode = false;
-  g.BarRollMode = false;
-  g.StopRequested = false;
-  g.BonusLamp = false;
-  g.Sound = true;
-  g.AutoSpin = false;
-  g.AutoSave = true;
-  g.DoubleOrNothingOn = true;
 }
 
 }  // namespace rules

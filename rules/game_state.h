@@ -5,24 +5,32 @@
 #include <cstdint>
 #include <string>
 
+#include "rules/pay_rules.h"
 
 namespace rules {
 
 using Strip = std::array<uint8_t, 20>;
+
+// A new game: a thousand credits, all of them borrowed, every line at one coin, and the
+// cherries, bells and Bell Pool as the pay rules start them.
+constexpr int32_t kNewGameCredits = 1000;
+constexpr int32_t kMaxLines = static_cast<int32_t>(kPaylines.size());
+constexpr int32_t kMaxCoinsPerLine = 8;
+constexpr int32_t kNewGameCoinsPerLine = 1;
 
 // Where the wheels stand when the machine is switched on.
 constexpr std::array<int32_t, 9> kStartupStops{4, 1, 6, 7, 10, 9, 3, 0, 12};
 
 struct GameState {
   // Saved counters.
-  int32_t Credits = 1000;
-  int32_t Borrowed = 1000;
-  int32_t LinesPlayed = 8;
-  int32_t CoinsPerLine = 1;
+  int32_t Credits = kNewGameCredits;
+  int32_t Borrowed = kNewGameCredits;
+  int32_t LinesPlayed = kMaxLines;
+  int32_t CoinsPerLine = kNewGameCoinsPerLine;
   int32_t Spins = 0;
-  int32_t Cherries = 6;
-  int32_t Bells = 3;
-  int32_t BellPool = 100;
+  int32_t Cherries = kCherriesFull;
+  int32_t Bells = kBellsFull;
+  int32_t BellPool = kBellPoolStart;
 
   // Saved statistics.
   int32_t TotalBets = 0;

@@ -9,6 +9,9 @@
 
 namespace rules {
 
+constexpr int kChaserLamps = 6;
+// The chaser starts at one of its lamps, rising or falling: each start equally likely.
+constexpr int kChaserStarts = 2 * kChaserLamps;
 constexpr int kSpinSteps = 101;     // steps of a spin that runs out
 constexpr int kChaserMoves = 97;    // chaser moves of a spin that runs out
 constexpr int kStepMs = 25;
