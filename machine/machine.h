@@ -46,6 +46,9 @@ struct Animation {
   std::array<int32_t, 9> MotionRow{-1, -1, -1, -1, -1, -1, -1, -1, -1};
 };
 
+// A stopped wheel bounces for this many animation steps.
+constexpr int kBounceFrames = 7;
+
 // The machine's door to its picture: the machine says what is to be shown, the view knows
 // where and how. The real window draws; tests record or draw on a recording canvas.
 class MachineView {
@@ -66,11 +69,11 @@ class MachineView {
 
   // Wheel w (0..8, row by row): at rest on its symbol, turning on a row of the motion
   // strip, and bouncing as it comes to rest: the bounce takes the stopped picture once,
-  // then shows it shifted up or down by a few pixels.
+  // then shows frame 0 to kBounceFrames - 1 of its bounce.
   virtual void DrawStoppedWheel(int w) = 0;
   virtual void DrawTurningWheel(int w, int row) = 0;
   virtual void TakeBouncePicture(int w) = 0;
-  virtual void DrawBounce(int w, int shift) = 0;
+  virtual void DrawBounce(int w, int frame) = 0;
 
   // The lamps: one chaser lamp, the whole row, the side lamps, the win flash's hatching
   // of a payline (0..7) or of the screen bonus's cells, and the FREE Spins counter.

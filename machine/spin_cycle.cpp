@@ -2,13 +2,13 @@
 
 #include <array>
 
-#include "rules/money.h"
-#include "machine/sounds.h"
-#include "rules/spin_rules.h"
-#include "rules/strips.h"
 #include "machine/evaluation.h"
+#include "machine/sounds.h"
+#include "rules/money.h"
 #include "rules/rolls.h"
 #include "rules/sounds.h"
+#include "rules/spin_rules.h"
+#include "rules/strips.h"
 
 namespace machine {
 
@@ -16,13 +16,11 @@ namespace {
 
 // A wheel's run, in animation steps counted from its own start: it turns until
 // kLastTurningStep, stops on the next step, takes its bounce picture on the one after,
-// then bounces through kBounceShift.
+// then shows its bounce frame by frame.
 constexpr int kLastTurningStep = 20;
 constexpr int kStopStep = kLastTurningStep + 1;
 constexpr int kBounceStep = kStopStep + 1;
-// Vertical shifts of a stopped wheel's picture during its bounce, frame by frame.
-constexpr std::array<int, 7> kBounceShift{2, 1, 0, -1, -2, -1, 0};
-constexpr int kLastBounceStep = kBounceStep + static_cast<int>(kBounceShift.size());
+constexpr int kLastBounceStep = kBounceStep + kBounceFrames;
 // Each wheel starts this many steps after the one before it.
 constexpr int kWheelStagger = 9;
 // A turning wheel moves this many rows of its motion strip a step.
@@ -55,7 +53,7 @@ void AnimateWheel(Machine& m, int w, Wheel& wheel, int k) {
   } else if (k == kBounceStep) {
     m.view->TakeBouncePicture(w);
   } else if (k > kBounceStep && k <= kLastBounceStep) {
-    m.view->DrawBounce(w, kBounceShift[k - kBounceStep - 1]);
+    m.view->DrawBounce(w, k - kBounceStep - 1);
     if (k == kLastBounceStep) wheel.done = true;
   }
 }
@@ -70,14 +68,14 @@ void TakeBet(Machine& m) {
 // The skill stop: every wheel still turning or bouncing comes to rest together, a
 // frame every 20 ms: stopped, its bounce picture taken, then its bounce.
 void FinishWheelsAtOnce(Machine& m, std::array<Wheel, 9>& wheels) {
-  const int frames = 2 + static_cast<int>(kBounceShift.size());
+  const int frames = 2 + kBounceFrames;
   for (int f = 0; f < frames; ++f) {
     for (int w = 0; w < 9; ++w) {
       Wheel& wheel = wheels[w];
       if (wheel.done) continue;
       if (f == 0) StopWheel(m, w);
       else if (f == 1) m.view->TakeBouncePicture(w);
-      else m.view->DrawBounce(w, kBounceShift[f - 2]);
+      else m.view->DrawBounce(w, f - 2);
       if (f == frames - 1) wheel.done = true;
     }
     Pause(m, 0.02);

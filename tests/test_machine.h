@@ -23,7 +23,7 @@ class DrawingView : public machine::MachineView {
   void DrawStoppedWheel(int w) override { Draw([&](view::MainView& v) { v.DrawStoppedWheel(w); }); }
   void DrawTurningWheel(int w, int row) override { Draw([&](view::MainView& v) { v.DrawTurningWheel(w, row); }); }
   void TakeBouncePicture(int w) override { Draw([&](view::MainView& v) { v.TakeBouncePicture(w); }); }
-  void DrawBounce(int w, int shift) override { Draw([&](view::MainView& v) { v.DrawBounce(w, shift); }); }
+  void DrawBounce(int w, int frame) override { Draw([&](view::MainView& v) { v.DrawBounce(w, frame); }); }
   void DrawChaserLamp(int i, bool lit) override { Draw([&](view::MainView& v) { v.DrawChaserLamp(i, lit); }); }
   void DrawChaserLamps(const std::array<bool, 6>& lit) override {
     Draw([&](view::MainView& v) { v.DrawChaserLamps(lit); });

@@ -38,7 +38,7 @@ class MainView : public machine::MachineView {
   void DrawStoppedWheel(int w) override;
   void DrawTurningWheel(int w, int row) override;
   void TakeBouncePicture(int w) override;
-  void DrawBounce(int w, int shift) override;
+  void DrawBounce(int w, int frame) override;
   // A wheel's symbol, drawn over what its window shows.
   void DrawSymbol(int w);
 

@@ -1,5 +1,7 @@
 // The wheels as the machine's window draws them: a symbol at rest in its white window,
 // the blur of a turning wheel, and the bounce of a wheel coming to rest.
+#include <array>
+
 #include "rules/spin_rules.h"
 #include "rules/strips.h"
 #include "view/main_view.h"
@@ -35,15 +37,28 @@ void MainView::DrawTurningWheel(int w, int row) {
   c.Release();
 }
 
+namespace {
+
+// How far a stopped wheel's picture moves down (up, when negative) in each frame of its
+// bounce; as it is taken, the picture shows one pixel down.
+constexpr std::array<int, machine::kBounceFrames> kBounceShift{2, 1, 0, -1, -2, -1, 0};
+constexpr int kTakenShift = 1;
+
+void DrawShifted(platform::Canvas& c, const platform::Bitmap& picture, const Box& a, int shift) {
+  c.Blit(picture, 0, 0, a.w, a.h, a.x, a.y + shift);
+}
+
+}  // namespace
+
 void MainView::TakeBouncePicture(int w) {
   const Box a = BounceArea(layout, w);
   bounce_[w] = m_.canvas.Grab(a.x, a.y, a.w, a.h);
-  DrawBounce(w, 1);
+  DrawShifted(m_.canvas, bounce_[w], a, kTakenShift);
 }
 
-void MainView::DrawBounce(int w, int shift) {
-  const Box a = BounceArea(layout, w);
-  m_.canvas.Blit(bounce_[w], 0, 0, a.w, a.h, a.x, a.y + shift);
+void MainView::DrawBounce(int w, int frame) {
+  if (frame < 0 || frame >= machine::kBounceFrames) return;
+  DrawShifted(m_.canvas, bounce_[w], BounceArea(layout, w), kBounceShift[frame]);
 }
 
 }  // namespace view
