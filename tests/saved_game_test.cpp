@@ -33,7 +33,7 @@ GameState PlayedGame() {
 }
 
 // The game that a section holding just these lines loads as.
-GameState LoadFrom(const std::string& lines, int slot = 8) {
+GameState LoadFrom(const std::string& lines, int slot = persistence::kCurrentGameSlot) {
   GameState g = PlayedGame();
   LoadGameSection(g, ProfileText("[" + persistence::SectionName(slot) + "]\n" + lines), slot, kToday);
   return g;

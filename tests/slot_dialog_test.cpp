@@ -25,6 +25,7 @@ using testing_support::ReadBytes;
 using testing_support::TempFolder;
 using testing_support::TestMachine;
 
+using persistence::kSlotCount;
 constexpr auto kOpen = dialogs::SlotDialogMode::Open, kSave = dialogs::SlotDialogMode::Save;
 
 // The text of a section as it stands in the file, to tell which sections a write changed.
@@ -128,11 +129,19 @@ class SlotDialogTest : public ::testing::Test {
       if (d.controls[i].x == x && d.controls[i].y == y) return static_cast<int>(i);
     return -1;
   }
-  // Slot n (1..8): its panel's place, and the controls in it.
-  static int PanelX(int n) { return n <= 4 ? 16 : 312; }
-  static int PanelY(int n) { return 16 + 72 * ((n - 1) % 4); }
-  static int NameField(const FakeDialog& d, int n) { return ControlAt(d, PanelX(n) + 8, PanelY(n) + 8); }
-  static int SlotButton(const FakeDialog& d, int n) { return ControlAt(d, PanelX(n) + 232, PanelY(n) + 16); }
+  // The controls of slot n (1 up to kSlotCount) in the order its panel shows them: the
+  // name field, the title, the date, the credits, the borrowed amount, then its button.
+  static std::vector<int> PanelOf(const FakeDialog& d, int n) {
+    int edits = 0;
+    for (size_t i = 0; i + 5 < d.controls.size(); ++i)
+      if (d.controls[i].kind == FakeDialog::Control::kEdit && ++edits == n) {
+        const int first = static_cast<int>(i);
+        return {first, first + 1, first + 2, first + 3, first + 4, first + 5};
+      }
+    return {-1, -1, -1, -1, -1, -1};
+  }
+  static int NameField(const FakeDialog& d, int n) { return PanelOf(d, n)[0]; }
+  static int SlotButton(const FakeDialog& d, int n) { return PanelOf(d, n)[5]; }
 
   std::string SlotValue(int slot, const std::string& key) {
     return ProfileText(ReadBytes(path)).Read(persistence::SectionName(slot), key).value_or("<missing>");
@@ -151,24 +160,30 @@ TEST_F(SlotDialogTest, ListsEverySlotInItsPanelAndHelpKeepsItOpen) {
   Show(kOpen, [&](FakeDialog& d) {
     EXPECT_EQ(d.caption, "Open a Game -- Select Game Slot");
     EXPECT_EQ(d.help_topic, 41008);
-    // Slot 2, second down the left column; slot 7, third down the right one, never saved.
+    // Slot 2 as it was saved; the last slot, never saved, as a new game of today.
     const std::string slot2[] = {"Weekend", "Vantello", "03/04/25", "4321 Credits", "2000 Borrowed"};
-    const std::string slot7[] = {"GameNo7", "Vantello", persistence::TodayDate(), "1000 Credits",
-                                 "1000 Borrowed"};
-    const int places[][2] = {{8, 8}, {8, 28}, {168, 28}, {8, 48}, {112, 48}};
+    const std::string last[] = {"GameNo" + std::to_string(kSlotCount), "Vantello", persistence::TodayDate(),
+                                "1000 Credits", "1000 Borrowed"};
     for (int k = 0; k < 5; ++k) {
-      int two = ControlAt(d, 16 + places[k][0], 88 + places[k][1]);
-      int seven = ControlAt(d, 312 + places[k][0], 160 + places[k][1]);
-      ASSERT_GE(two, 0);
-      ASSERT_GE(seven, 0);
-      EXPECT_EQ(d.controls[two].text, slot2[k]);
-      EXPECT_EQ(d.controls[seven].text, slot7[k]);
+      EXPECT_EQ(d.controls[PanelOf(d, 2)[k]].text, slot2[k]);
+      EXPECT_EQ(d.controls[PanelOf(d, kSlotCount)[k]].text, last[k]);
     }
     EXPECT_EQ(d.controls[NameField(d, 2)].kind, FakeDialog::Control::kEdit);
-    for (int n = 1; n <= 8; ++n) EXPECT_GE(SlotButton(d, n), 0) << "slot " << n;
+    // Every slot has its panel and its OK button, inside the dialog and clear of the others.
+    std::vector<platform::Rect> buttons;
+    for (int n = 1; n <= kSlotCount; ++n) {
+      const int button = SlotButton(d, n);
+      ASSERT_GE(button, 0) << "slot " << n;
+      const FakeDialog::Control& b = d.controls[button];
+      EXPECT_EQ(std::pair(b.kind, b.text), std::pair(FakeDialog::Control::kButton, std::string("OK"))) << n;
+      EXPECT_TRUE(b.x >= 0 && b.y >= 0 && b.x + b.w <= d.width && b.y + b.h <= d.height) << n;
+      for (const platform::Rect& other : buttons)
+        EXPECT_FALSE(b.x <= other.right && other.left <= b.x + b.w && b.y <= other.bottom && other.top <= b.y + b.h) << n;
+      buttons.push_back({b.x, b.y, b.x + b.w, b.y + b.h});
+    }
     EXPECT_EQ(d.controls[d.Find("&Cancel")].button, ButtonKind::Cancel);
     // While the slots are listed the live game is the last slot's.
-    EXPECT_EQ(tm.m.g.GameName, "GameNo8");
+    EXPECT_EQ(tm.m.g.GameName, "GameNo" + std::to_string(kSlotCount));
     d.Click(d.Find("&Help"));
     EXPECT_TRUE(d.open);
     // Opening, a name typed into a field changes nothing.
@@ -194,7 +209,7 @@ TEST_F(SlotDialogTest, CancelOrClosingTheMachineParksListsAndBringsTheGameBack) 
       EXPECT_EQ(Saved(tm.m.g), before);
     });
     // Parked again unchanged the second time.
-    EXPECT_EQ(ops.journal, Then(Then({close_machine ? "save" : "save CurrentGame"}, Loads(8)), Loads(1)));
+    EXPECT_EQ(ops.journal, Then(Then({close_machine ? "save" : "save CurrentGame"}, Loads(kSlotCount)), Loads(1)));
     EXPECT_EQ(Saved(tm.m.g), before);
     EXPECT_EQ(tm.m.g.GameName, "CurrentGame");
     EXPECT_FALSE(tm.m.CloseOpenDialog);
@@ -219,7 +234,7 @@ TEST_F(SlotDialogTest, SavingAsksTheNameAndSavesTheLiveGameIntoTheSlot) {
 
   EXPECT_EQ(tm.fake.boxes, std::vector<std::string>{"Input: Name for this saved game? [My big win]"});
   // Parked and listed, then the live game back from CurrentGame, saved, and back again.
-  EXPECT_EQ(ops.journal, Then(Then({"save CurrentGame"}, Loads(9)), {"save GameNo3", "load"}));
+  EXPECT_EQ(ops.journal, Then(Then({"save CurrentGame"}, Loads(kSlotCount + 1)), {"save GameNo3", "load"}));
   EXPECT_EQ(SlotValue(2, "GameName"), "Renamed");
   EXPECT_EQ(SlotValue(2, "Credits"), "777");  // the player's game, not the last one listed
   EXPECT_EQ(SlotValue(2, "GameDate"), persistence::TodayDate());
@@ -252,7 +267,7 @@ TEST_F(SlotDialogTest, TheNamePromptEmptiedOrCancelled) {
 TEST_F(SlotDialogTest, OpeningANeverSavedSlotStartsItsDefaultGame) {
   Show(kOpen, [](FakeDialog& d) { d.Click(SlotButton(d, 5)); });
 
-  EXPECT_EQ(ops.journal, Then(Then({"save CurrentGame"}, Loads(9)), {"save CurrentGame", "load"}));
+  EXPECT_EQ(ops.journal, Then(Then({"save CurrentGame"}, Loads(kSlotCount + 1)), {"save CurrentGame", "load"}));
   const rules::GameState& g = tm.m.g;
   EXPECT_EQ(std::make_tuple(g.Credits, g.Borrowed, g.BellPool, g.LinesPlayed, g.CoinsPerLine, g.Spins),
             std::make_tuple(1000, 1000, 0, 8, 1, 0));
@@ -304,7 +319,7 @@ TEST_F(SlotDialogTest, AFailedSaveOrOpenKeepsTheSlotsAndTheGame) {
 }
 
 TEST_F(SlotDialogTest, AFileThatCannotBeReadBackKeepsThePlayersGame) {
-  SaveIntoSlot(7, "Last", 9, 9, "01/01/20");
+  SaveIntoSlot(kSlotCount - 1, "Last", 9, 9, "01/01/20");
   auto before = Saved(tm.m.g);
   Show(kOpen, [&](FakeDialog& d) {
     ops.refuse_reads = true;  // the file went away while the slots were listed
@@ -316,11 +331,11 @@ TEST_F(SlotDialogTest, AFileThatCannotBeReadBackKeepsThePlayersGame) {
   tm.fake.input_answer = "Whatever";
   Show(kSave, [&](FakeDialog& d) {
     ops.refuse_reads = true;
-    d.Click(SlotButton(d, 8));
+    d.Click(SlotButton(d, kSlotCount));
   });
   EXPECT_EQ(Saved(tm.m.g), before);
   ops.refuse_reads = false;
-  EXPECT_EQ(SlotValue(7, "GameName"), "Last");
+  EXPECT_EQ(SlotValue(kSlotCount - 1, "GameName"), "Last");
 }
 
 }  // namespace
