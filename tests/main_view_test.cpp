@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <iterator>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -104,30 +106,38 @@ TEST(MainView, MetersRedrawnShowNothingOfTheOldValueNorOfTheirLabel) {
   }
 }
 
-TEST(Layout, RectanglesFollowTheWidthClass) {
-  using platform::Rect;
-  struct Case {
-    int width, bg_w, bg_h, origin_y;
-    Rect spin, stop, lines, coins;
-    view::Point logo;
-  };
-  // The generated backgrounds' sizes; the rectangles are today's layout, written out.
-  for (const Case& k : {Case{640, 324, 416, 0, {499, 262, 623, 334}, {499, 344, 623, 416}, {518, 32, 533, 47},
-                             {593, 32, 608, 47}, {8, 284}},
-                        Case{800, 324, 416, 50, {619, 312, 743, 384}, {619, 394, 743, 466}, {610, 32, 625, 47},
-                             {731, 32, 746, 47}, {48, 334}},
-                        Case{1024, 498, 610, 2, {830, 458, 954, 530}, {830, 540, 954, 612}, {800, 36, 831, 67},
-                             {925, 36, 956, 67}, {60, 480}}}) {
+TEST(Layout, TheMachineAndItsButtonsStandWhereThePlayerLooks) {
+  // At each screen the machine is laid out for, with its backgrounds at their generated
+  // size: the machine centred, the buttons centred in the room to its right with Stop on
+  // its bottom edge and Spin above, the bet keys to its right clear of one another, the
+  // logo centred in the room to its left, and everything on the screen.
+  for (auto [width, height] : {std::pair{640, 480}, {800, 600}, {1024, 768}}) {
+    SCOPED_TRACE(width);
     view::Artwork art;
-    art.BackgroundImage = platform::Bitmap(k.bg_w, k.bg_h);
+    const view::PictureSize bg = view::ArtworkSize(view::ChooseArtworkFiles(width, 24).BackgroundImage);
+    art.BackgroundImage = platform::Bitmap(bg.width, bg.height);
     view::Pictures p = DigitPictures();
-    const view::Layout l = view::MakeLayout(k.width, art, p);
-    EXPECT_EQ(std::pair(l.origin_x, l.origin_y), std::pair((k.width - k.bg_w) / 2, k.origin_y)) << k.width;
-    EXPECT_EQ(l.spin, k.spin) << k.width;
-    EXPECT_EQ(l.stop, k.stop) << k.width;
-    EXPECT_EQ(l.lines_plus, k.lines) << k.width;
-    EXPECT_EQ(l.coins_plus, k.coins) << k.width;
-    EXPECT_EQ(std::pair(l.logo.x, l.logo.y), std::pair(k.logo.x, k.logo.y)) << k.width;
+    const view::Layout l = view::MakeLayout(width, art, p);
+    auto on_screen = [&](const platform::Rect& r) { return r.left >= 0 && r.top >= 0 && r.right <= width && r.bottom <= height; };
+    auto apart = [](const platform::Rect& a, const platform::Rect& b) {
+      return a.right < b.left || b.right < a.left || a.bottom < b.top || b.bottom < a.top;
+    };
+    EXPECT_LE(std::abs(2 * l.origin_x + bg.width - width), 1);
+    EXPECT_LE(l.origin_y + bg.height, height);
+    const int room_middle = (l.Right() + width) / 2;
+    EXPECT_LE(std::abs((l.stop.left + l.stop.right) / 2 - room_middle), 1);
+    EXPECT_EQ(std::pair(l.spin.left, l.spin.right), std::pair(l.stop.left, l.stop.right));
+    EXPECT_EQ(l.stop.bottom, l.origin_y + bg.height);
+    EXPECT_LT(l.spin.bottom, l.stop.top);
+    const platform::Rect keys[] = {l.lines_plus, view::MinusKeyOf(l.lines_plus), l.coins_plus, view::MinusKeyOf(l.coins_plus)};
+    for (size_t i = 0; i < std::size(keys); ++i) {
+      EXPECT_GT(keys[i].left, l.Right());
+      EXPECT_TRUE(on_screen(keys[i]));
+      for (size_t j = i + 1; j < std::size(keys); ++j) EXPECT_TRUE(apart(keys[i], keys[j])) << i << " " << j;
+    }
+    for (const platform::Rect& r : {l.spin, l.stop}) EXPECT_TRUE(on_screen(r));
+    EXPECT_LE(std::abs(2 * l.logo.x + p.Logo.Width() - l.origin_x), 1);
+    EXPECT_EQ(l.logo.y + p.Logo.Height(), l.stop.bottom);
   }
   using enum view::WidthClass;
   for (auto [width, width_class] : {std::pair{699, Small}, {700, Medium}, {999, Medium}, {1000, Large}, {20000, Large}})
