@@ -38,10 +38,10 @@ int SlotOf(const Deck& deck, int32_t value) {
 
 // A time of day whose table holds all of these values.
 uint32_t SeedWith(const std::vector<int32_t>& values) {
-  for (uint32_t seed = 1;; ++seed) {
+  return testing_support::FirstSeed([&](uint32_t seed) {
     Deck deck = DealFor(seed);
-    if (std::all_of(values.begin(), values.end(), [&](int32_t v) { return SlotOf(deck, v) >= 0; })) return seed;
-  }
+    return std::all_of(values.begin(), values.end(), [&](int32_t v) { return SlotOf(deck, v) >= 0; });
+  }, 1);
 }
 
 // A machine with the card table on SpinWin, dealt at a time of day whose table holds `values`.

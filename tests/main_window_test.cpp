@@ -17,15 +17,17 @@ using testing_support::TestMachine;
 
 // A time of day whose regular spin of 8 x 1 pays something, and what it pays.
 std::pair<uint32_t, int32_t> WinningSeed() {
-  for (uint32_t t = 1;; ++t) {
+  int32_t credits = 0;
+  uint32_t seed = testing_support::FirstSeed([&](uint32_t t) {
     TestMachine probe;
     probe.m.g.CountOffWins = false;
     probe.m.g.DoubleOrNothingOn = false;
     probe.fake.time_of_day_ = t;
     machine::SpinCycle(probe.m);
-    if (probe.m.g.Credits > 1000 && probe.m.g.NumberOfBarRolls == 0 && probe.m.g.NumberOfCherryRolls == 0)
-      return {t, probe.m.g.Credits};
-  }
+    credits = probe.m.g.Credits;
+    return credits > 1000 && probe.m.g.NumberOfBarRolls == 0 && probe.m.g.NumberOfCherryRolls == 0;
+  }, 1);
+  return {seed, credits};
 }
 
 TEST(MainWindow, StartsWithTheSavedGameDefaultsAndPlacesItself) {

@@ -14,8 +14,8 @@ namespace {
 // A time of day whose regular spin, from a Cherries meter of 1, earns Bar Rolls and a
 // Cherry Roll together.
 uint32_t SeedEarningBothRolls() {
-  auto strips = rules::RegularStrips();
-  for (uint32_t t = 0;; ++t) {
+  const auto strips = rules::RegularStrips();
+  return testing_support::FirstSeed([&](uint32_t t) {
     platform::Rng rng(t);
     rules::SpinSetup s = rules::DrawSpinSetup(rng);
     rules::SpinInput in;
@@ -23,8 +23,8 @@ uint32_t SeedEarningBothRolls() {
     in.Cherries = 1;
     in.BonusLamp = rules::BonusLampAfterFullSpin(s.ChaserPos, s.ChaserDir);
     rules::SpinOutcome out = rules::EvaluateWindow(rules::SpinKind::Regular, in);
-    if (out.BarRollsEarned == 7 && out.CherryRollsEarned == 1) return t;
-  }
+    return out.BarRollsEarned == 7 && out.CherryRollsEarned == 1;
+  });
 }
 
 TEST(Rolls, BarRollsGoFirstAndAPendingCherryRollIsPlayedInsideTheLastOne) {

@@ -17,11 +17,11 @@ using testing_support::TestMachine;
 
 // A time of day whose spin starts the chaser in the given state.
 uint32_t SeedFor(int pos, int dir) {
-  for (uint32_t t = 0;; ++t) {
+  return testing_support::FirstSeed([&](uint32_t t) {
     platform::Rng rng(t);
     rules::SpinSetup s = rules::DrawSpinSetup(rng);
-    if (s.ChaserPos == pos && s.ChaserDir == dir) return t;
-  }
+    return s.ChaserPos == pos && s.ChaserDir == dir;
+  });
 }
 
 int ChaserDraws(TestMachine& t) {

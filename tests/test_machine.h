@@ -63,6 +63,14 @@ class RecordingView : public DrawingView {
 
 struct TestMachine;
 
+// The first time of day from `from` on that `wanted` accepts: the spins and the deals the
+// tests need are searched for through the game's own draws, never written down.
+template <class Wanted>
+uint32_t FirstSeed(Wanted wanted, uint32_t from = 0) {
+  for (uint32_t t = from;; ++t)
+    if (wanted(t)) return t;
+}
+
 // A view that writes the meter redraws and the sounds into one log, in the order they
 // happened, with the meter's value at each redraw; it takes the machine's place as its view.
 class OrderedView : public DrawingView {
