@@ -13,7 +13,7 @@ namespace {
 
 using platform::ProfileFile;
 using platform::ProfileText;
-using testing_support::FailingFileOps;
+using testing_support::TestFileOps;
 using testing_support::ReadBytes;
 using testing_support::TempFolder;
 using testing_support::WriteBytes;
@@ -97,7 +97,7 @@ TEST(ProfileText, WritesInPlaceAtTheSectionEndOrInANewSection) {
 // Many keys are one replacement of the file.
 TEST(ProfileFile, CreatesAMissingFileAndKeepsTheOldPermissions) {
   TempFolder folder;
-  FailingFileOps counting;
+  TestFileOps counting;
   ProfileFile file(folder.File("Vantello.ini"), &counting);
   EXPECT_EQ(file.Read().Text(), "");
   ASSERT_TRUE(file.WriteSection("CurrentGame", {{"Credits", "5"}, {"Spins", "6"}}));
@@ -150,7 +150,7 @@ TEST(ProfileFile, AFailedStepLeavesTheOldFileWhole) {
     SCOPED_TRACE(step);
     TempFolder folder;
     WriteBytes(folder.File("Vantello.ini"), old);
-    FailingFileOps ops(step);
+    TestFileOps ops(step);
     ProfileFile file(folder.File("Vantello.ini"), &ops);
     EXPECT_FALSE(file.WriteSection("CurrentGame", {{"Credits", "6"}, {"Spins", "1"}}));
     EXPECT_EQ(ReadBytes(file.Path()), old);

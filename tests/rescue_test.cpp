@@ -18,7 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 using persistence::kCurrentGameSlot;
 using platform::ProfileFile;
-using testing_support::FailingFileOps;
+using testing_support::TestFileOps;
 using testing_support::ReadBytes;
 using testing_support::TempFolder;
 using testing_support::WriteBytes;
@@ -51,7 +51,7 @@ TEST(Rescue, AFailedSaveGoesToTheFirstFolderThatTakesIt) {
   ASSERT_TRUE(persistence::SaveGameSection(g, normal, kCurrentGameSlot, "CurrentGame", nullptr, today));
 
   fs::create_directories(folder.path / "data");
-  FailingFileOps full_disk("Write");
+  TestFileOps full_disk("Write");
   ProfileFile saved(folder.File("data/Vantello.ini"), &full_disk);
   ASSERT_FALSE(persistence::SaveGameSection(g, saved, kCurrentGameSlot, "CurrentGame", nullptr, today));
   EXPECT_TRUE(Has(saved.Failure(), "the new file could not be written")) << saved.Failure();
@@ -66,7 +66,7 @@ TEST(Rescue, AFailedSaveGoesToTheFirstFolderThatTakesIt) {
   EXPECT_EQ(ReadBytes(rescue), ReadBytes(normal.Path()));  // the very section a save writes
   EXPECT_FALSE(fs::exists(folder.path / "open" / "Vantello-rescue.ini"));
 
-  FailingFileOps nowhere("CreateTemp");
+  TestFileOps nowhere("CreateTemp");
   EXPECT_EQ(persistence::WriteRescue(g, {folder.File("elsewhere")}, &nowhere, today), "");
   const std::string lost = persistence::RescueReport(saved, "", {folder.File("elsewhere")});
   EXPECT_TRUE(Has(lost, "unable to write to " + saved.Path() + " (" + saved.Failure() + ")")) << lost;

@@ -10,7 +10,7 @@ namespace {
 
 using persistence::LoadGameSection, persistence::SaveGameSection;
 using platform::ProfileFile, platform::ProfileText, rules::GameState;
-using testing_support::FailingFileOps, testing_support::ReadBytes, testing_support::TempFolder,
+using testing_support::TestFileOps, testing_support::ReadBytes, testing_support::TempFolder,
     testing_support::WriteBytes;
 
 const std::string kToday = "06/15/24";
@@ -204,7 +204,7 @@ TEST(SavedGame, ASaveKeepsEverythingElseInTheFileByteForByte) {
 // Every step that can fail is pinned in profile_file_test.cpp; here the player is told.
 TEST(SavedGame, AFailedSaveShowsTheErrorAndKeepsTheOldFile) {
   TempFolder folder;
-  FailingFileOps ops;
+  TestFileOps ops;
   ProfileFile file(folder.File("Vantello.ini"), &ops);
   ASSERT_TRUE(SaveGameSection(PlayedGame(), file, 8, "CurrentGame", nullptr, kToday));
   std::string old = ReadBytes(file.Path());

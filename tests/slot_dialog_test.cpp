@@ -37,46 +37,6 @@ std::string SectionText(const std::string& file, const std::string& section) {
   return text;
 }
 
-// The real file system, keeping a journal of the dialog's work with the file: "load"
-// for a read of a section, "save <sections it changed>" for a write. A save reads the
-// file before replacing it; that read is part of the save.
-struct JournalFileOps : platform::FileOps {
-  ReadResult ReadAll(const std::string& path, size_t limit, std::string& out) override {
-    journal.push_back("load");
-    if (refuse_reads) return ReadResult::Refused;
-    ReadResult result = FileOps::ReadAll(path, limit, out);
-    last_read = result == ReadResult::Ok ? out : "";
-    return result;
-  }
-  int CreateTemp(const std::string& path, std::string& temp_path) override {
-    journal.back() = "save";
-    written.clear();
-    return FileOps::CreateTemp(path, temp_path);
-  }
-  bool Write(int fd, std::string_view bytes) override {
-    written += bytes;
-    return FileOps::Write(fd, bytes);
-  }
-  bool Rename(const std::string& from, const std::string& to) override {
-    ++saves;
-    if (fail_saves_from > 0 && saves >= fail_saves_from) {
-      journal.back() += " failed";
-      return false;
-    }
-    for (int slot = 0; slot <= persistence::kCurrentGameSlot; ++slot) {
-      std::string section = persistence::SectionName(slot);
-      if (SectionText(last_read, section) != SectionText(written, section)) journal.back() += " " + section;
-    }
-    return FileOps::Rename(from, to);
-  }
-
-  std::vector<std::string> journal;
-  int fail_saves_from = 0;  // this save (counted from 1) and every later one fail
-  int saves = 0;
-  bool refuse_reads = false;
-  std::string last_read, written;
-};
-
 // The fields a section holds that the tests tell games apart by.
 auto Saved(const rules::GameState& g) {
   return std::make_tuple(g.Credits, g.Borrowed, g.BellPool, g.Spins, g.Cherries, g.LinesPlayed,
@@ -94,6 +54,13 @@ std::vector<std::string> Then(std::vector<std::string> a, const std::vector<std:
 class SlotDialogTest : public ::testing::Test {
  protected:
   SlotDialogTest() : path(folder.File("Vantello.ini")), file(path, &ops) {
+    // The journal names the sections each save changed: "save CurrentGame".
+    ops.on_save = [this](std::string& entry) {
+      for (int slot = 0; slot <= persistence::kCurrentGameSlot; ++slot) {
+        const std::string section = persistence::SectionName(slot);
+        if (SectionText(ops.last_read, section) != SectionText(ops.written, section)) entry += " " + section;
+      }
+    };
     tm.m.HelpFile = "/game/Vantello.hlp";
     rules::GameState& g = tm.m.g;
     g.GameName = "CurrentGame";
@@ -151,7 +118,7 @@ class SlotDialogTest : public ::testing::Test {
   FakeDialogFactory& dialogs = tm.dialogs;
   TempFolder folder;
   std::string path;
-  JournalFileOps ops;
+  testing_support::TestFileOps ops;
   ProfileFile file;
 };
 
@@ -284,7 +251,7 @@ TEST_F(SlotDialogTest, OpeningANeverSavedSlotStartsItsDefaultGame) {
 TEST_F(SlotDialogTest, AGameThatCannotBeParkedIsNeverReplaced) {
   for (auto mode : {kOpen, kSave}) {
     SCOPED_TRACE(mode == kSave ? "save" : "open");
-    ops.fail_saves_from = ops.saves + 1;
+    ops.fail_saves_from = ops.renames + 1;
     tm.fake.boxes.clear();
     const std::string file_before = ReadBytes(path);
     auto before = Saved(tm.m.g);
@@ -310,7 +277,7 @@ TEST_F(SlotDialogTest, AFailedSaveOrOpenKeepsTheSlotsAndTheGame) {
   for (auto mode : {kSave, kOpen}) {
     SCOPED_TRACE(mode == kSave ? "save" : "open");
     tm.fake.boxes.clear();
-    ops.fail_saves_from = ops.saves + 2;  // parking works, the save after it does not
+    ops.fail_saves_from = ops.renames + 2;  // parking works, the save after it does not
     Show(mode, [](FakeDialog& d) { d.Click(SlotButton(d, 2)); });
     EXPECT_EQ(tm.fake.boxes.back(), "Error: Unable to write to " + path);
     EXPECT_EQ(ReadBytes(path), file_before);
@@ -322,19 +289,19 @@ TEST_F(SlotDialogTest, AFileThatCannotBeReadBackKeepsThePlayersGame) {
   SaveIntoSlot(kSlotCount - 1, "Last", 9, 9, "01/01/20");
   auto before = Saved(tm.m.g);
   Show(kOpen, [&](FakeDialog& d) {
-    ops.refuse_reads = true;  // the file went away while the slots were listed
+    ops.fail = "ReadAll";  // the file went away while the slots were listed
     d.Click(d.Find("&Cancel"));
   });
   EXPECT_EQ(Saved(tm.m.g), before);
 
-  ops.refuse_reads = false;
+  ops.fail.clear();
   tm.fake.input_answer = "Whatever";
   Show(kSave, [&](FakeDialog& d) {
-    ops.refuse_reads = true;
+    ops.fail = "ReadAll";
     d.Click(SlotButton(d, kSlotCount));
   });
   EXPECT_EQ(Saved(tm.m.g), before);
-  ops.refuse_reads = false;
+  ops.fail.clear();
   EXPECT_EQ(SlotValue(kSlotCount - 1, "GameName"), "Last");
 }
 

@@ -26,14 +26,6 @@ using rules::GameState;
 constexpr int kPaidSpins = 100000;
 const std::string kToday = "06/15/24";
 
-// The real file system without the flushes to disk: thousands of saves stay quick.
-struct UnflushedFileOps : platform::FileOps {
-  bool Sync(int) override { return true; }
-  bool Rename(const std::string& from, const std::string& to) override {
-    return std::rename(from.c_str(), to.c_str()) == 0;
-  }
-};
-
 // Watches the Credits meter: every change of Credits must be shown on it, and each
 // change is either a bet taken (down) or a payment (up).
 class MoneyWatch : public machine::SilentView {
@@ -78,7 +70,8 @@ TEST(Soak, HundredThousandSpinsKeepTheMoneyAndMetersRight) {
   g.Sound = g.DoubleOrNothingOn = g.CountOffWins = false;  // silent, no card game, Instant Payoff
 
   testing_support::TempFolder folder;
-  UnflushedFileOps ops;
+  testing_support::TestFileOps ops;
+  ops.flush = false;  // thousands of saves
   platform::ProfileFile file(folder.File("Vantello.ini"), &ops);
   int saves = 0;
   m.SaveCurrentGame = [&] {
