@@ -13,7 +13,7 @@
 namespace {
 
 using rules::SpinKind;
-using testing_support::OrderedView;
+using testing_support::RecordingView;
 using testing_support::TestMachine;
 using Log = std::vector<std::string>;
 
@@ -38,7 +38,7 @@ struct Delivery {
     return steps;
   }
   TestMachine t;
-  OrderedView view;
+  RecordingView view;
   rules::GameState& g = t.m.g;
 };
 

@@ -16,7 +16,7 @@ namespace {
 
 using namespace rules;
 using machine::LampTimer;
-using testing_support::OrderedView;
+using testing_support::RecordingView;
 using testing_support::TestMachine;
 using Log = std::vector<std::string>;
 
@@ -33,7 +33,7 @@ struct Evaluated {
     t.m.g.DoubleOrNothingOn = false;
   }
   TestMachine t;
-  OrderedView view;
+  RecordingView view;
   GameState& g = t.m.g;
 };
 

@@ -27,7 +27,7 @@ uint64_t Digest(const std::vector<Call>& calls) {
 
 TEST(SpinGolden, WinWithCherryStepsAndAPoolShareCountedOff) {
   testing_support::TestMachine t;
-  testing_support::OrderedView view(t);
+  testing_support::RecordingView view(t);
   t.fake.time_of_day_ = 207;  // lines 3 and 8 win; three cherry steps; a Seven feeds the pool
   t.m.g.DoubleOrNothingOn = false;
   t.m.g.CountOffWins = true;  // counted off

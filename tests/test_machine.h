@@ -40,27 +40,6 @@ class DrawingView : public machine::MachineView {
   view::MainView* picture_;
 };
 
-class RecordingView : public DrawingView {
- public:
-  using DrawingView::DrawingView;
-  void DrawCreditsMeter() override { calls.push_back("Credits"); }
-  void DrawBellPoolMeter() override { calls.push_back("BellPool"); }
-  void DrawLinesMeter() override { calls.push_back("Lines"); }
-  void DrawCoinsMeter() override { calls.push_back("Coins"); }
-  void DrawCoinsPlayedMeter() override { calls.push_back("CoinsPlayed"); }
-  void DrawBellsRow() override { calls.push_back("Bells"); }
-  void DrawCherriesRow() override { calls.push_back("Cherries"); }
-  void ShowWinnings(bool show) override { calls.push_back(show ? "ShowWinnings" : "HideWinnings"); }
-  void DrawCommandCaptions() override { calls.push_back("Captions"); }
-  void RepaintAll() override { calls.push_back("Repaint"); }
-  int Count(const std::string& name) const {
-    int n = 0;
-    for (const auto& c : calls) n += c == name;
-    return n;
-  }
-  std::vector<std::string> calls;
-};
-
 struct TestMachine;
 
 // The first time of day from `from` on that `wanted` accepts: the spins and the deals the
@@ -71,23 +50,32 @@ uint32_t FirstSeed(Wanted wanted, uint32_t from = 0) {
     if (wanted(t)) return t;
 }
 
-// A view that writes the meter redraws and the sounds into one log, in the order they
-// happened, with the meter's value at each redraw; it takes the machine's place as its view.
-class OrderedView : public DrawingView {
+// A view that writes down what the machine asked it to redraw: each meter by name in
+// `calls`. Made for a TestMachine, it also takes the machine's place as its view and keeps
+// one log (`Log`) of the redraws, with the meter's value at each, and the sounds played
+// between them, in the order they happened.
+class RecordingView : public DrawingView {
  public:
-  explicit OrderedView(TestMachine& t);
-  void DrawCreditsMeter() override { Note("Credits=" + std::to_string(m_.g.Credits)); }
-  void DrawBellPoolMeter() override { Note("BellPool=" + std::to_string(m_.g.BellPool)); }
-  void DrawLinesMeter() override { Note("Lines"); }
-  void DrawCoinsMeter() override { Note("Coins"); }
-  void DrawCoinsPlayedMeter() override { Note("CoinsPlayed"); }
-  void DrawBellsRow() override { Note("Bells=" + std::to_string(m_.g.Bells)); }
-  void DrawCherriesRow() override { Note("Cherries=" + std::to_string(m_.g.Cherries)); }
-  void ShowWinnings(bool show) override { Note(show ? "ShowWinnings" : "HideWinnings"); }
-  void DrawCommandCaptions() override { Note("Captions"); }
-  void RepaintAll() override { Note("Repaint"); }
+  using DrawingView::DrawingView;
+  explicit RecordingView(TestMachine& t);
 
-  // Something else worth placing in the sequence (a card game, a timer found running).
+  void DrawCreditsMeter() override { Record("Credits", &rules::GameState::Credits); }
+  void DrawBellPoolMeter() override { Record("BellPool", &rules::GameState::BellPool); }
+  void DrawLinesMeter() override { Record("Lines"); }
+  void DrawCoinsMeter() override { Record("Coins"); }
+  void DrawCoinsPlayedMeter() override { Record("CoinsPlayed"); }
+  void DrawBellsRow() override { Record("Bells", &rules::GameState::Bells); }
+  void DrawCherriesRow() override { Record("Cherries", &rules::GameState::Cherries); }
+  void ShowWinnings(bool show) override { Record(show ? "ShowWinnings" : "HideWinnings"); }
+  void DrawCommandCaptions() override { Record("Captions"); }
+  void RepaintAll() override { Record("Repaint"); }
+
+  int Count(const std::string& name) const {
+    int n = 0;
+    for (const auto& c : calls) n += c == name;
+    return n;
+  }
+  // Something else worth placing in the log (a card game, a timer found running).
   void Note(const std::string& what) {
     Flush();
     log_.push_back(what);
@@ -97,12 +85,20 @@ class OrderedView : public DrawingView {
     return log_;
   }
 
+  std::vector<std::string> calls;
+
  private:
-  void Flush() {
-    for (; sounds_seen_ < fake_.sounds.size(); ++sounds_seen_) log_.push_back(fake_.sounds[sounds_seen_]);
+  void Record(const char* name, int32_t rules::GameState::*meter = nullptr) {
+    calls.push_back(name);
+    if (!m_) return;
+    Note(meter ? std::string(name) + "=" + std::to_string(m_->g.*meter) : std::string(name));
   }
-  machine::Machine& m_;
-  platform::testing::FakePlatform& fake_;
+  void Flush() {
+    if (!fake_) return;
+    for (; sounds_seen_ < fake_->sounds.size(); ++sounds_seen_) log_.push_back(fake_->sounds[sounds_seen_]);
+  }
+  machine::Machine* m_ = nullptr;
+  platform::testing::FakePlatform* fake_ = nullptr;
   size_t sounds_seen_ = 0;
   std::vector<std::string> log_;
 };
