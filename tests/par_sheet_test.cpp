@@ -132,7 +132,7 @@ void ForEachSource(const ParSheet& a, const ParSheet& b, Expect expect) {
 }
 
 TEST_F(ParSheetEightLines, PerfectStopperDoublesEveryWin) {
-  const ParSheet &n = none_, &p = perfect_;  // its lamp and returned bet are pinned in sim_par_test.sh
+  const ParSheet &n = none_, &p = perfect_;  // its lamp and returned bet are pinned in sim_test.sh
   EXPECT_DOUBLE_EQ(Value(p, FigureId::HitFrequency), 100);
   // Every win, each roll's too, is doubled on every spin instead of one in twelve.
   ForEachSource(n, p, [](const Figure& none, double perfect) {

@@ -45,7 +45,7 @@ EventList Events(const SpinOutcome& out) {
 }
 
 // Each line pay of the three tables is held against the manual in paychart_rules_test.cpp,
-// single windows through the simulator's `eval` in sim_eval_test.sh, and the cherry steps,
+// single windows through the simulator's `eval` in sim_test.sh, and the cherry steps,
 // All Fruit and the rolls leaving the meters alone in evaluation_test.cpp.
 
 TEST(RegularSpin, CherriesPayByTheOrderOfTheLineAndLineEightAddsUp) {
