@@ -248,38 +248,33 @@ TEST_F(SlotDialogTest, OpeningANeverSavedSlotStartsItsDefaultGame) {
 
 // ---- A file that fails ----
 
-TEST_F(SlotDialogTest, AGameThatCannotBeParkedIsNeverReplaced) {
-  for (auto mode : {kOpen, kSave}) {
-    SCOPED_TRACE(mode == kSave ? "save" : "open");
-    ops.fail_saves_from = ops.renames + 1;
-    tm.fake.boxes.clear();
-    const std::string file_before = ReadBytes(path);
-    auto before = Saved(tm.m.g);
-    tm.m.g.GameName = "Mine";
-    Show(mode, [](FakeDialog&) { ADD_FAILURE() << "the dialog opened"; });
-    dialogs.scripts.clear();
-
-    EXPECT_TRUE(dialogs.opened.empty());
-    EXPECT_EQ(tm.fake.boxes, std::vector<std::string>{"Error: Unable to write to " + path});
-    EXPECT_EQ(ops.journal, std::vector<std::string>{"save failed"});
-    EXPECT_EQ(Saved(tm.m.g), before);
-    EXPECT_EQ(tm.m.g.GameName, "Mine");
-    EXPECT_EQ(ReadBytes(path), file_before);
-  }
-}
-
-TEST_F(SlotDialogTest, AFailedSaveOrOpenKeepsTheSlotsAndTheGame) {
+// A save that fails, whether it parks the game (the dialog never opens) or saves into or
+// opens from a slot: the error is shown, and the file, the slots and the game stay.
+TEST_F(SlotDialogTest, AFailedSaveKeepsTheFileTheSlotsAndTheGame) {
   SaveIntoSlot(1, "Weekend", 4321, 2000, "03/04/25");
   ParkLiveGameAlready();
-  const std::string file_before = ReadBytes(path);
-  auto before = Saved(tm.m.g);
   tm.fake.input_answer = "New name";
-  for (auto mode : {kSave, kOpen}) {
-    SCOPED_TRACE(mode == kSave ? "save" : "open");
+  const std::string file_before = ReadBytes(path);
+  const auto before = Saved(tm.m.g);
+  struct Case {
+    dialogs::SlotDialogMode mode;
+    int failing_save;  // 1: parking the game, 2: the slot's own save after it
+  };
+  for (auto [mode, failing_save] : {Case{kOpen, 1}, {kSave, 1}, {kSave, 2}, {kOpen, 2}}) {
+    SCOPED_TRACE(std::string(mode == kSave ? "save" : "open") + ", failing save " + std::to_string(failing_save));
+    const bool parked = failing_save > 1;
     tm.fake.boxes.clear();
-    ops.fail_saves_from = ops.renames + 2;  // parking works, the save after it does not
-    Show(mode, [](FakeDialog& d) { d.Click(SlotButton(d, 2)); });
+    dialogs.opened.clear();
+    tm.m.g.GameName = "Mine";
+    ops.fail_saves_from = ops.renames + failing_save;
+    Show(mode, [&](FakeDialog& d) {
+      if (!parked) ADD_FAILURE() << "the dialog opened";
+      d.Click(SlotButton(d, 2));
+    });
+    dialogs.scripts.clear();
+    EXPECT_EQ(dialogs.opened.size(), parked ? 1u : 0u);
     EXPECT_EQ(tm.fake.boxes.back(), "Error: Unable to write to " + path);
+    if (!parked) EXPECT_EQ(std::pair(ops.journal, tm.m.g.GameName), std::pair(std::vector<std::string>{"save failed"}, std::string("Mine")));
     EXPECT_EQ(ReadBytes(path), file_before);
     EXPECT_EQ(Saved(tm.m.g), before);
   }
