@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <tuple>
+#include <vector>
 
 #include "machine/lamps.h"
 #include "rules/strips.h"
 #include "tests/test_machine.h"
+#include "view/layout.h"
+#include "view/main_view.h"
 
 namespace {
 
@@ -69,33 +73,41 @@ TEST(Lamps, ASingleWinKeepsBlinkingAndNoWinStopsTheFlash) {
   EXPECT_FALSE(t.fake.Running(machine::LampTimer::WinFlash));
 }
 
-TEST(Lamps, ScreenBonusHatchesTheSevensOrEveryCellForAllFruit) {
+// The hatching covers each cell's white window, in the line's colour or black for the
+// screen bonus: the Sevens' cells, or every cell for All Fruit.
+TEST(Lamps, TheWinFlashHatchesTheWinningCells) {
+  using Call = platform::testing::RecordingCanvas::Call;
+  auto hatched = [](TestMachine& t) {
+    std::vector<std::tuple<int, int, int, int, platform::Color>> boxes;
+    for (const auto& c : t.canvas.Recorded())
+      if (c.kind == Call::kHatch) boxes.emplace_back(c.x, c.y, c.w, c.h, c.color);
+    t.canvas.Recorded().clear();
+    return boxes;
+  };
+  auto windows = [](TestMachine& t, std::initializer_list<int> cells, platform::Color colour) {
+    std::vector<std::tuple<int, int, int, int, platform::Color>> boxes;
+    for (int w : cells) {
+      const view::Box b = view::WheelWindow(t.layout, w);
+      boxes.emplace_back(b.x, b.y, b.w, b.h, colour);
+    }
+    return boxes;
+  };
   TestMachine t;
   t.ShowWindow({rules::Seven, rules::Bell, rules::Seven, rules::Cherry, rules::Seven, rules::SingleBar, rules::Orange, rules::Grapes, rules::RollSeven});
   t.m.g.ScreenBonusKind = 3;
   t.canvas.Record(true);
   t.picture.HighlightScreenBonus(true);
-  std::vector<int> hatched_x;
-  for (const auto& c : t.canvas.Recorded())
-    if (c.kind == platform::testing::RecordingCanvas::Call::kHatch) hatched_x.push_back(c.x - t.layout.origin_x);
-  EXPECT_EQ(hatched_x, (std::vector<int>{49, 49 + 162, 49 + 81, 49 + 162}));
-  t.canvas.Recorded().clear();
-  t.m.g.ScreenBonusKind = 10;
+  EXPECT_EQ(hatched(t), windows(t, {0, 2, 4, 8}, platform::kBlack));
+  t.m.g.ScreenBonusKind = rules::kScreenBonusAllFruit;
   t.picture.HighlightScreenBonus(true);
-  EXPECT_EQ(t.canvas.Recorded().size(), 9u);
-}
+  EXPECT_EQ(hatched(t), windows(t, {0, 1, 2, 3, 4, 5, 6, 7, 8}, platform::kBlack));
 
-TEST(Lamps, HighlightedLinesAreHatchedInTheirColourOverTheirCells) {
-  TestMachine t(1024);
-  t.canvas.Record(true);
-  t.picture.HighlightLine(7, true);  // the rising diagonal: cells 6, 4, 2
-  ASSERT_EQ(t.canvas.Recorded().size(), 3u);
-  const auto& first = t.canvas.Recorded()[0];
-  EXPECT_EQ(std::tuple(first.color, first.x - t.layout.origin_x, first.y - t.layout.origin_y, first.w),
-            std::tuple(platform::kRed, 75, 70 + 2 * 173, 99));
-  t.canvas.Recorded().clear();
-  t.picture.HighlightLine(8, true);
-  EXPECT_TRUE(t.canvas.Recorded().empty());
+  TestMachine large(1024);
+  large.canvas.Record(true);
+  large.picture.HighlightLine(7, true);  // the rising diagonal
+  EXPECT_EQ(hatched(large), windows(large, {6, 4, 2}, view::LineColour(7)));
+  large.picture.HighlightLine(8, true);  // no such line
+  EXPECT_TRUE(hatched(large).empty());
 }
 
 }  // namespace

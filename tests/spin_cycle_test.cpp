@@ -24,11 +24,14 @@ uint32_t SeedFor(int pos, int dir) {
   });
 }
 
+// The chaser lamps drawn: pictures put down on the lamps' row, under the machine, as
+// tall as the lamp pictures.
 int ChaserDraws(TestMachine& t) {
-  int lamp_top = t.picture.art.BackgroundImage.Height() + t.layout.origin_y;
+  const int lamp_top = t.layout.origin_y + t.layout.background_h;
+  const int lamp_h = t.picture.art.LampsOffImage.Height();
   int n = 0;
   for (const auto& c : t.canvas.Recorded())
-    n += c.kind == platform::testing::RecordingCanvas::Call::kBlit && c.y == lamp_top && c.h == 30;
+    n += c.kind == platform::testing::RecordingCanvas::Call::kBlit && c.y == lamp_top && c.h == lamp_h;
   return n;
 }
 

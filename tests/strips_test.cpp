@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "rules/strips.h"
 #include "view/layout.h"
 #include "rules/rolls.h"
@@ -55,11 +57,17 @@ TEST(Wheels, MotionWindowWrapsAtTheStripEnd) {
     EXPECT_EQ(t.canvas.Pixels().Pixel(b.x, b.y), 575u);
     EXPECT_EQ(t.canvas.Pixels().Pixel(b.x, b.y + 1), 0u);
     EXPECT_EQ(t.canvas.Pixels().Pixel(b.x + size - 1, b.y + b.h - 1), static_cast<platform::Color>(b.h - 2));
-    // The large white window starts 4 pixels left of the symbol and is 99 wide.
-    view::Box white = view::WheelWindow(t.layout, 4);
-    view::Box square = view::SymbolSquare(t.layout, 4);
-    EXPECT_EQ(square.x - white.x, size == 96 ? 4 : 0);
-    EXPECT_EQ(white.w, size == 96 ? 99 : 64);
+    // Every wheel's blur turns over the columns its symbol stands in, within its white
+    // window's rows; no white window reaches the next wheel's.
+    for (int w = 0; w < 9; ++w) {
+      const view::Box white = view::WheelWindow(t.layout, w);
+      const view::Box symbol = view::SymbolSquare(t.layout, w), blur = view::MotionWindow(t.layout, w);
+      EXPECT_EQ(std::tuple(symbol.x, symbol.w, symbol.h), std::tuple(blur.x, size, size)) << w;
+      EXPECT_TRUE(symbol.y >= white.y && symbol.y + symbol.h <= white.y + white.h) << w;
+      EXPECT_TRUE(blur.y >= white.y && blur.y + blur.h <= white.y + white.h) << w;
+      if (w % 3 < 2) EXPECT_LT(white.x + white.w, view::WheelWindow(t.layout, w + 1).x) << w;
+      if (w < 6) EXPECT_LT(white.y + white.h, view::WheelWindow(t.layout, w + 3).y) << w;
+    }
   }
 }
 
