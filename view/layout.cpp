@@ -3,8 +3,22 @@
 namespace view {
 
 namespace {
-int Col(int w) { return w % 3; }
-int Row(int w) { return w / 3; }
+
+// Where the first wheel's boxes stand, from the machine's top-left corner; each wheel to
+// the right or below stands a pitch further on.
+struct WheelPlaces {
+  int pitch_x, pitch_y;
+  Box symbol, window, motion, bounce;
+};
+constexpr WheelPlaces kSmallWheels{81, 112, {49, 59, 64, 64}, {49, 45, 64, 97}, {49, 45, 64, 97}, {45, 59, 64, 72}};
+constexpr WheelPlaces kLargeWheels{124, 173, {79, 94, 96, 96}, {75, 70, 99, 150}, {79, 70, 96, 150}, {79, 90, 96, 104}};
+
+Box WheelBox(const Layout& l, Box WheelPlaces::*which, int w) {
+  const WheelPlaces& p = l.Large() ? kLargeWheels : kSmallWheels;
+  const Box& first = p.*which;
+  return {l.origin_x + first.x + p.pitch_x * (w % 3), l.origin_y + first.y + p.pitch_y * (w / 3), first.w, first.h};
+}
+
 }  // namespace
 
 Layout MakeLayout(int width, const Artwork& art, const Pictures& p) {
@@ -53,25 +67,10 @@ std::optional<machine::Button> ButtonAt(const Layout& l, int x, int y) {
   return std::nullopt;
 }
 
-Box SymbolSquare(const Layout& l, int w) {
-  if (l.Large()) return {l.origin_x + 79 + 124 * Col(w), l.origin_y + 94 + 173 * Row(w), 96, 96};
-  return {l.origin_x + 49 + 81 * Col(w), l.origin_y + 59 + 112 * Row(w), 64, 64};
-}
-
-Box WheelWindow(const Layout& l, int w) {
-  if (l.Large()) return {l.origin_x + 75 + 124 * Col(w), l.origin_y + 70 + 173 * Row(w), 99, 150};
-  return {l.origin_x + 49 + 81 * Col(w), l.origin_y + 45 + 112 * Row(w), 64, 97};
-}
-
-Box MotionWindow(const Layout& l, int w) {
-  if (l.Large()) return {l.origin_x + 79 + 124 * Col(w), l.origin_y + 70 + 173 * Row(w), 96, 150};
-  return {l.origin_x + 49 + 81 * Col(w), l.origin_y + 45 + 112 * Row(w), 64, 97};
-}
-
-Box BounceArea(const Layout& l, int w) {
-  if (l.Large()) return {l.origin_x + 79 + 124 * Col(w), l.origin_y + 90 + 173 * Row(w), 96, 104};
-  return {l.origin_x + 45 + 81 * Col(w), l.origin_y + 59 + 112 * Row(w), 64, 72};
-}
+Box SymbolSquare(const Layout& l, int w) { return WheelBox(l, &WheelPlaces::symbol, w); }
+Box WheelWindow(const Layout& l, int w) { return WheelBox(l, &WheelPlaces::window, w); }
+Box MotionWindow(const Layout& l, int w) { return WheelBox(l, &WheelPlaces::motion, w); }
+Box BounceArea(const Layout& l, int w) { return WheelBox(l, &WheelPlaces::bounce, w); }
 
 Point FreeSpinsCounterAt(const Layout& l) {
   const WidthClass wc = l.Class();
