@@ -95,6 +95,7 @@ TEST(SpinGolden, WinWithCherryStepsAndAPoolShareCountedOff) {
   for (const auto& c : calls) per_kind[c.kind]++;
   EXPECT_EQ(per_kind, (std::array<int, 5>{764, 9, 0, 0, 9}));  // blits, fills, hatches, texts, grabs
   std::vector<std::string> drawn;
+  drawn.reserve(calls.size());
   for (const auto& c : calls) drawn.push_back(DrawingLine(c));
   if (const char* update = std::getenv("VANTELLO_UPDATE_GOLDEN"); update && std::string(update) == "1") {
     std::ofstream out(kGoldenPath);
