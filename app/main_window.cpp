@@ -36,13 +36,12 @@ void MachineWindow::Start() {
   m_.ProgramFolder = desk_.program_folder;
   m_.HelpFile = HelpFile();
   rules::ApplyStartupValues(g);
-  int layout_width = desk_.screen.width;
   // From 1000 wide the machine is laid out as for the screen the large layout was made
   // for, and the window shows that picture as large as it fits.
-  bool fitted = rules::WidthClassOf(layout_width) == rules::WidthClass::Large;
+  const int layout_width = rules::LayoutWidthOf(desk_.screen.width);
+  bool fitted = rules::WidthClassOf(desk_.screen.width) == rules::WidthClass::Large;
   int compose_scale = 1;
   if (fitted) {
-    layout_width = rules::kLargeLayoutScreenWidth;
     // Composed for the whole screen: a smaller window brings the same picture further down.
     compose_scale = platform::FitPicture(rules::kLargeLayoutWidth, rules::kLargeLayoutHeight,
                                          desk_.screen.width, desk_.screen.height).ComposeScale();

@@ -1,11 +1,10 @@
 #include "dialogs/locale_numbers.h"
 
-#include <langinfo.h>
-#include <locale.h>
-
 #include <charconv>
 #include <cmath>
 #include <string_view>
+
+#include "platform/user_locale.h"
 
 namespace dialogs {
 namespace {
@@ -27,13 +26,9 @@ std::string PadLeft(std::string text, int width) {
 
 NumberSeparators UserSeparators() {
   NumberSeparators s;
-  locale_t user = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(0));
-  if (!user) return s;
-  std::string_view decimal = nl_langinfo_l(RADIXCHAR, user);
-  std::string_view thousands = nl_langinfo_l(THOUSEP, user);
-  if (!decimal.empty()) s.decimal = decimal;
-  if (!thousands.empty()) s.thousands = thousands;
-  freelocale(user);
+  platform::NumericSeparators user = platform::UserNumericSeparators();
+  if (!user.decimal.empty()) s.decimal = user.decimal;
+  if (!user.thousands.empty()) s.thousands = user.thousands;
   return s;
 }
 

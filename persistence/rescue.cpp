@@ -1,39 +1,21 @@
 #include "persistence/rescue.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/file_info.h"
 #include "platform/user_folders.h"
 
 namespace persistence {
-namespace {
 
 namespace fs = std::filesystem;
-
-// A folder only this user can put files into: ours, and not open to everyone. A folder
-// in /tmp of that name made by someone else is passed over, never written or read.
-bool OwnFolder(const fs::path& folder) {
-  struct stat st;
-  return ::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() &&
-         (st.st_mode & S_IWOTH) == 0;
-}
-
-bool Newer(const struct stat& a, const struct stat& b) {
-  if (a.st_mtim.tv_sec != b.st_mtim.tv_sec) return a.st_mtim.tv_sec > b.st_mtim.tv_sec;
-  return a.st_mtim.tv_nsec > b.st_mtim.tv_nsec;
-}
-
-}  // namespace
 
 std::vector<std::string> RescueFolders(const std::string& saved_game_path) {
   fs::path state = platform::XdgFolder("XDG_STATE_HOME", ".local/state");
   const char* tmpdir = std::getenv("TMPDIR");
   fs::path temp = fs::path(tmpdir && fs::path(tmpdir).is_absolute() ? tmpdir : "/tmp") /
-                  ("vantello-" + std::to_string(::getuid()));
+                  ("vantello-" + std::to_string(platform::UserId()));
   return {fs::path(saved_game_path).parent_path().string(), (state / "vantello").string(), temp.string()};
 }
 
@@ -43,7 +25,9 @@ std::string WriteRescue(const rules::GameState& g, const std::vector<std::string
   for (const std::string& folder : folders) {
     std::error_code ec;
     fs::create_directories(folder, ec);
-    if (!OwnFolder(folder)) continue;
+    // Only a folder this user alone can put files into: a folder in /tmp of that name
+    // made by someone else is passed over, never written or read.
+    if (!platform::IsOwnPrivateFolder(folder)) continue;
     platform::ProfileFile rescue((fs::path(folder) / kRescueName).string(), ops);
     if (rescue.WriteSection(SectionName(kCurrentGameSlot), keys)) return rescue.Path();
   }
@@ -61,15 +45,16 @@ std::string RescueReport(const platform::ProfileFile& file, const std::string& r
 }
 
 std::string FindRescue(const std::string& saved_game_path, const std::vector<std::string>& folders) {
-  struct stat newest {};
   // A saved game that cannot be found is older than any rescue.
-  if (::stat(saved_game_path.c_str(), &newest) != 0) newest = {};
+  platform::FileTime newest;
+  if (auto saved = platform::LookUpFile(saved_game_path)) newest = saved->modified;
   std::string found;
   for (const std::string& folder : folders) {
+    if (!platform::IsOwnPrivateFolder(folder)) continue;
     std::string path = (fs::path(folder) / kRescueName).string();
-    struct stat st;
-    if (OwnFolder(folder) && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && Newer(st, newest)) {
-      newest = st;
+    auto rescue = platform::LookUpFile(path);
+    if (rescue && rescue->regular_file && rescue->modified > newest) {
+      newest = rescue->modified;
       found = path;
     }
   }

@@ -1,19 +1,15 @@
 #include "persistence/saved_game.h"
 
-#include <langinfo.h>
-#include <locale.h>
-#include <unistd.h>
-
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <limits>
 #include <utility>
 #include <vector>
 
 #include "platform/user_folders.h"
+#include "platform/user_locale.h"
 
 namespace persistence {
 namespace {
@@ -159,16 +155,10 @@ std::string FormatGameDate(int year, int month, int day, char separator) {
 }
 
 std::string TodayDate() {
-  std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char separator = '/';
-  // The user's own locale, read without changing the program's.
-  if (locale_t user = newlocale(LC_TIME_MASK, "", static_cast<locale_t>(0))) {
-    separator = DateSeparatorOf(nl_langinfo_l(D_FMT, user));
-    freelocale(user);
-  }
-  return FormatGameDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, separator);
+  platform::CalendarDate today = platform::LocalToday();
+  // A locale that cannot be read gives no format, and no format means the usual slash.
+  char separator = DateSeparatorOf(platform::UserDateFormat());
+  return FormatGameDate(today.year, today.month, today.day, separator);
 }
 
 bool SameSavedFields(const GameState& a, const GameState& b) {

@@ -24,4 +24,10 @@ constexpr WidthClass WidthClassOf(int screen_width) {
   return WidthClass::Large;  // wider than 10000 too
 }
 
+// The width the machine is laid out for on a screen: the screen's own, or from 1000 wide
+// the screen the large layout was made for.
+constexpr int LayoutWidthOf(int screen_width) {
+  return WidthClassOf(screen_width) == WidthClass::Large ? kLargeLayoutScreenWidth : screen_width;
+}
+
 }  // namespace rules

@@ -21,10 +21,12 @@ if(XVFB_RUN AND TARGET vantello)
       set(wm wm)
     endif()
     vantello_gui_test(gui.window_${size} ${size} window_test.sh $<TARGET_FILE:vantello> ${width} ${height}
-                      $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed> ${wm})
+                      $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>
+                      $<TARGET_FILE:vantello_layout_facts> ${wm})
   endforeach()
   vantello_gui_test(gui.saved_game 800x600 saved_game_test.sh $<TARGET_FILE:vantello>
                    $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
   vantello_gui_test(gui.focus 1024x768 focus_test.sh $<TARGET_FILE:vantello>
-                   $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
+                   $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>
+                   $<TARGET_FILE:vantello_layout_facts>)
 endif()

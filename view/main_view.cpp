@@ -21,7 +21,7 @@ int DrawNumber(platform::Canvas& c, const Pictures& p, bool large_digits, int64_
                int y, bool green, bool right_aligned, bool exact_clear) {
   std::string text = std::to_string(value < 0 ? 0 : value).substr(0, 10);
   int n = static_cast<int>(text.size());
-  int gw = large_digits ? 32 : 16, gh = large_digits ? 42 : 21;
+  const auto [gw, gh] = LedDigitCell(large_digits);
   if (right_aligned) x -= n * gw;
   c.Hold();
   if (exact_clear) c.Fill(x, y, n * gw, gh, platform::kBlack);
@@ -41,8 +41,11 @@ int MainView::Number(int64_t value, int x, int y, bool green, bool right, bool e
   return DrawNumber(m_.canvas, p_, Class() == WidthClass::Large, value, x, y, green, right, exact);
 }
 
+Point CreditsMeterAt(const Layout& l) { return {l.Large() ? 5 : 10, 30}; }
+
 void MainView::DrawCreditsMeter() {
-  Number(m_.g.Credits, Class() == WidthClass::Large ? 5 : 10, 30, false, false, false);
+  const Point at = CreditsMeterAt(layout);
+  Number(m_.g.Credits, at.x, at.y, false, false, false);
 }
 
 void MainView::DrawBellPoolMeter() {

@@ -11,6 +11,17 @@
 
 namespace view {
 
+// A digit's cell in the LED digit strips, large in the large layout.
+struct DigitCell {
+  int w = 0, h = 0;
+};
+constexpr DigitCell LedDigitCell(bool large_digits) {
+  return large_digits ? DigitCell{32, 42} : DigitCell{16, 21};
+}
+
+// Where the Credits meter's first digit stands.
+Point CreditsMeterAt(const Layout& l);
+
 // Paints a non-negative number in LED digits and returns its width. Right-aligned
 // numbers end at x; the cleared area reaches one digit cell beyond the number unless
 // the clear is exact, wiping the digit a shorter number leaves behind.

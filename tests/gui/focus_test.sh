@@ -7,9 +7,10 @@
 # SIGTERM with any box, dialog or the manual open, mid-spin or idle, ends the process
 # within 5 seconds, and the saved game holds the spin (mid-spin) or the bet just set
 # (idle). A burst of refused keys holds nothing up either.
-# Usage (under Xvfb, 1024x768): focus_test.sh GAME FIXED_TIME_LIBRARY FIND_SEED
-GAME=$1; SHIM=$2; FIND=$3
+# Usage (under Xvfb, 1024x768): focus_test.sh GAME FIXED_TIME_LIBRARY FIND_SEED LAYOUT_FACTS
+GAME=$1; SHIM=$2; FIND=$3; LAYOUT_FACTS=$4
 . "$(dirname "$0")/lib.sh"
+layout_facts
 known_spin "$SHIM" "$FIND"
 mkdir -p "$XDG_DATA_HOME/vantello"
 # No lines played: Enter brings up "You must place a bet first."
@@ -62,7 +63,7 @@ spins() {
   sleep 1
   after=$(shot "after-$1")
   wait_spin_over
-  differs "$before" 5 30 100 42 "$after" && pass "$1: Enter spins" || fail "$1: Enter does nothing"
+  differs "$before" $(block $CREDITS_METER 100 "$DIGIT_H") "$after" && pass "$1: Enter spins" || fail "$1: Enter does nothing"
 }
 
 start_game
@@ -135,8 +136,9 @@ sleep 4
 yellow=0
 for i in $(seq 1 12); do
   s=$(shot "roll-$i")
-  # The counter "FREE Spins:  n" at (10, 300), yellow when lit.
-  n=$(convert "$s" -crop 200x22+10+300 +repage -fill black -fuzz 25% +opaque yellow -format '%[fx:int(mean*w*h+.5)]' info:)
+  # The counter "FREE Spins:  n", yellow when lit.
+  read -r x y _ _ <<<"$(block $FREE_SPINS_COUNTER 200 22)"
+  n=$(convert "$s" -crop "200x22+$x+$y" +repage -fill black -fuzz 25% +opaque yellow -format '%[fx:int(mean*w*h+.5)]' info:)
   [ "$n" -gt 20 ] && yellow=$((yellow + 1)) && cp "$s" /tmp/vantello-bar-rolls.png
   sleep 0.7
 done

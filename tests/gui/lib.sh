@@ -131,20 +131,33 @@ wait_for() {
   return 1
 }
 
-# From 1000 wide the window shows the 1014x768 layout as large as fits, centred (at its
-# own size from the window's corner); narrower, the layout is the window. fit_of reads
-# the window; at X Y then gives the screen pixel that shows layout pixel X, Y.
+# The layout's places for a screen WIDTH (the X screen's unless given), in the layout's
+# pixels, as the game's own layout code puts them: vantello_layout_facts (named by
+# LAYOUT_FACTS) reads the artwork beside GAME and prints ORIGIN_X, BACKGROUND_W, WHEEL_0..8,
+# SPIN, CREDITS_METER, DIGIT_H, COMMAND_0.., the commands' numbers (HELP, STATS, ...) and
+# more; tools/layout_facts.cpp has them all.
+layout_facts() {
+  local width=${1:-$(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1] }')}
+  "$LAYOUT_FACTS" "$(dirname "$GAME")" "$width" >"$WORK/layout-$width.env" ||
+    { echo "FAIL: no layout facts for a screen $width wide"; exit 1; }
+  . "$WORK/layout-$width.env"
+}
+
+# From LARGE_SCREEN_WIDTH the window shows the large layout as large as fits, centred
+# (at its own size from the window's corner); narrower, the layout is the window. fit_of
+# reads the window; at X Y then gives the screen pixel that shows layout pixel X, Y.
 fit_of() {
   local gx gy gw gh
   read -r gx gy gw gh <<<"$(game_frame)"
-  FIT=$(awk -v gx="$gx" -v gy="$gy" -v w="$gw" -v h="$gh" -v screen="$1" 'BEGIN {
-    if (screen < 1000) { printf "%d %d 1 1", gx, gy; exit }
-    s = w / 1014; if (h / 768 < s) s = h / 768
-    sw = int(1014 * s + 0.5); if (sw > w) sw = w
-    sh = int(768 * s + 0.5); if (sh > h) sh = h
+  FIT=$(awk -v gx="$gx" -v gy="$gy" -v w="$gw" -v h="$gh" -v screen="$1" -v large="$LARGE_SCREEN_WIDTH" \
+            -v lw="$LARGE_LAYOUT_W" -v lh="$LARGE_LAYOUT_H" 'BEGIN {
+    if (screen < large) { printf "%d %d 1 1", gx, gy; exit }
+    s = w / lw; if (h / lh < s) s = h / lh
+    sw = int(lw * s + 0.5); if (sw > w) sw = w
+    sh = int(lh * s + 0.5); if (sh > h) sh = h
     l = int((w - sw) / 2); t = int((h - sh) / 2)
-    if (sw == 1014 && sh == 768) { l = 0; t = 0 }
-    printf "%d %d %.6f %.6f", gx + l, gy + t, sw / 1014, sh / 768 }')
+    if (sw == lw && sh == lh) { l = 0; t = 0 }
+    printf "%d %d %.6f %.6f", gx + l, gy + t, sw / lw, sh / lh }')
 }
 at() {
   awk -v x="$1" -v y="$2" -v f="$FIT" 'BEGIN { split(f, a, " ")
@@ -156,11 +169,14 @@ block() {
     printf "%d %d %d %d", a[1] + int(x * a[3]), a[2] + int(y * a[4]), int(w * a[3]), int(h * a[4]) }'
 }
 
-# The command bar of the large layout: command i stands in column i / 7, row i % 7, placed
+# A click in the middle of command i's button (HELP, STATS, ... from layout_facts), placed
 # through the fit (at a 1024x768 screen without a window manager the layout is the window).
 FIT="0 0 1 1"
-command_click() { click $(at $(( 861 + 62 * ($1 / 7) )) $(( 428 - 20 * ($1 % 7) ))); }
-HELP=0 PAYCHART=2 BORROW=3 NEWGAME=4 SUMMARY=5 EXIT=7 WEBSITE=9 SAVE=11 LOAD=12 STATS=13
+command_click() {
+  local button=COMMAND_$1 x y w h
+  read -r x y w h <<<"${!button}"
+  click $(at $(( x + w / 2 )) $(( y + h / 2 )))
+}
 
 windows_named() { xdotool search --name "^$1\$" 2>/dev/null | wc -l; }
 

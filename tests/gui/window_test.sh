@@ -1,34 +1,31 @@
 #!/usr/bin/env bash
 # The real game on a screen of W x H: the machine is painted where the layout puts
 # it, Enter spins and the spin takes the bet, the Spin button spins too. From 1000 wide
-# the machine fills the window's height or width, centred; with "wm" as the sixth
+# the machine fills the window's height or width, centred; with "wm" as the seventh
 # argument the game runs under a window manager. There, on 1920x1080, F11 fills the screen
 # and gives the window back, a resize fits the machine again, and the window comes back at
 # the next start where it was, at its size, full screen or not; and the windows over the
 # machine grow with it: the card table, the statistics, a box and the manual open at the
 # machine's scale, centred on it, and a click on the grown table turns the card under it.
 # The machine kept at its layout's own size on the same screen opens them at their own sizes.
-# Usage (under Xvfb): window_test.sh GAME W H FIXED_TIME_LIBRARY FIND_SEED [wm]
-GAME=$1; W=$2; H=$3; SHIM=$4; FIND=$5
+# Where the machine's parts stand comes from the game's layout code (LAYOUT_FACTS).
+# Usage (under Xvfb): window_test.sh GAME W H FIXED_TIME_LIBRARY FIND_SEED LAYOUT_FACTS [wm]
+GAME=$1; W=$2; H=$3; SHIM=$4; FIND=$5; LAYOUT_FACTS=$6
 . "$(dirname "$0")/lib.sh"
 no_card_game
 known_spin "$SHIM" "$FIND"
-[ "${6:-}" = wm ] && with_window_manager
+[ "${7:-}" = wm ] && with_window_manager
+layout_facts "$W"
 
-# The machine front is centred in its layout; its wheel windows are white. From 1000
-# wide the layout is the one made for 1024.
-L=$(( W >= 1000 ? 1024 : W ))
-if [ "$W" -ge 1000 ]; then bg_w=498; cell_x=75; cell_y=70; pitch_x=124; pitch_y=173; oy=2
-else bg_w=324; cell_x=49; cell_y=45; pitch_x=81; pitch_y=112; oy=$([ "$W" -ge 691 ] && echo 50 || echo 0); fi
-ox=$(( (L - bg_w) / 2 ))
-
-# The wheel windows stand white where the fit puts them.
+# The wheel windows are white: wheel w's a few pixels in from its corner.
 wheels_fit() {
-  local x y w
+  local x y w wheel
   fit_of "$W"
   s=$(shot "$1")
   for w in 0 4 8; do
-    read -r x y <<<"$(at $(( ox + cell_x + pitch_x * (w % 3) + 8 )) $(( oy + cell_y + pitch_y * (w / 3) + 3 )))"
+    wheel=WHEEL_$w
+    read -r x y _ _ <<<"${!wheel}"
+    read -r x y <<<"$(at $(( x + 8 )) $(( y + 3 )))"
     [ "$(pixel "$s" "$x" "$y")" = "255,255,255" ] || { fail "$1: wheel $w window not white at $x,$y"; return; }
   done
   pass "$1: the wheel windows are white where the fit puts them"
@@ -36,36 +33,36 @@ wheels_fit() {
 
 start_game
 wheels_fit start
-if [ "$W" -ge 1000 ]; then
+if [ "$W" -ge "$LARGE_SCREEN_WIDTH" ]; then
   read -r gx gy gw gh <<<"$(game_frame)"
-  read -r px py pw ph <<<"$(block 0 0 1014 768)"
+  read -r px py pw ph <<<"$(block 0 0 "$LARGE_LAYOUT_W" "$LARGE_LAYOUT_H")"
   { [ $(( gh - ph )) -le 1 ] || [ $(( gw - pw )) -le 1 ]; } && pass "the machine fills the window (${pw}x${ph} in ${gw}x${gh})" ||
     fail "the machine (${pw}x${ph}) does not fill the window (${gw}x${gh})"
   # The cabinet's left edge: black just left of it, the cabinet just right.
-  read -r x y <<<"$(at $(( ox - 3 )) 300)"
-  read -r x2 y2 <<<"$(at $(( ox + 6 )) 300)"
+  read -r x y <<<"$(at $(( ORIGIN_X - 3 )) 300)"
+  read -r x2 y2 <<<"$(at $(( ORIGIN_X + 6 )) 300)"
   [ "$(mean "$s" "$x" "$y" 1 1)" -lt 30 ] && [ "$(mean "$s" "$x2" "$y2" 1 1)" -gt 30 ] &&
     pass "the cabinet's edge stands where the fit puts it" || fail "no cabinet edge at $x..$x2,$y"
 fi
-# The Credits meter (red digits at 10,30) is lit.
-dh=$([ "$W" -ge 1000 ] && echo 42 || echo 21)
-[ "$(mean "$s" $(block 5 30 60 "$dh"))" -gt 20 ] && pass "credits meter drawn" || fail "credits meter dark"
+# The Credits meter (red digits) is lit.
+read -r meter_x meter_y <<<"$CREDITS_METER"
+[ "$(mean "$s" $(block "$meter_x" "$meter_y" 60 "$DIGIT_H"))" -gt 20 ] && pass "credits meter drawn" || fail "credits meter dark"
 
 key Return
 wait_spin_over
 s2=$(shot after-enter)
-differs "$s" $(block 5 30 100 "$dh") "$s2" && pass "credits meter changed after Enter" || fail "credits meter unchanged after Enter"
+differs "$s" $(block "$meter_x" "$meter_y" 100 "$DIGIT_H") "$s2" && pass "credits meter changed after Enter" || fail "credits meter unchanged after Enter"
 
-# The Spin button: centred right of the machine, 10 pixels above the Stop button.
-r=$(( ox + bg_w )); bottom=$(( oy + (W >= 1000 ? 610 : 416) ))
-click $(at $(( r + (L - r) / 2 )) $(( bottom - 72 - 10 - 36 )))
+# A click in the middle of the Spin button.
+read -r bx by bw bh <<<"$SPIN"
+click $(at $(( bx + bw / 2 )) $(( by + bh / 2 )))
 wait_spin_over
 s3=$(shot after-click)
-differs "$s2" $(block 5 30 100 "$dh") "$s3" && pass "credits meter changed after a click on Spin" || fail "Spin button did not spin"
+differs "$s2" $(block "$meter_x" "$meter_y" 100 "$DIGIT_H") "$s3" && pass "credits meter changed after a click on Spin" || fail "Spin button did not spin"
 
 stop_game && pass "ends with status 0 on SIGTERM" || fail "exit status not 0"
 cp "$s" "/tmp/vantello-${W}x${H}.png" 2>/dev/null
-[ "${6:-}" = wm ] && [ "$W" -eq 1920 ] || finish
+[ "${7:-}" = wm ] && [ "$W" -eq 1920 ] || finish
 
 place=$HOME/.config/vantello/Window.ini
 rm -f "$place"  # a first start: maximised
@@ -109,7 +106,8 @@ settled() { wait_for "$1" 100 && sleep 0.5; }
 # The machine's scale: window pixels per layout pixel.
 machine_scale() {
   read -r gx gy gw gh <<<"$(game_frame)"
-  awk -v w="$gw" -v h="$gh" 'BEGIN { s = w / 1014; if (h / 768 < s) s = h / 768; printf "%.6f", s }'
+  awk -v w="$gw" -v h="$gh" -v lw="$LARGE_LAYOUT_W" -v lh="$LARGE_LAYOUT_H" \
+      'BEGIN { s = w / lw; if (h / lh < s) s = h / lh; printf "%.6f", s }'
 }
 
 # check_window NAME LAYOUT_W LAYOUT_H [SLACK]: the window is the machine's scale times its
@@ -131,7 +129,7 @@ check_window() {
 
 # ---- The machine at its own size: the windows at theirs. ----
 printf '[CurrentGame]\nDouble=0\nBellPool=0\n' > "$ini"
-printf '[Window]\nX=100\nY=100\nWidth=1014\nHeight=768\nFullScreen=0\n' > "$place"
+printf '[Window]\nX=100\nY=100\nWidth=%d\nHeight=%d\nFullScreen=0\n' "$LARGE_LAYOUT_W" "$LARGE_LAYOUT_H" > "$place"
 start_game
 fit_of "$W"
 [ "$(machine_scale)" = 1.000000 ] && pass "the machine kept at its own size" || fail "the machine at scale $(machine_scale)"
