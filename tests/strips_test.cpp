@@ -65,8 +65,12 @@ TEST(Wheels, MotionWindowWrapsAtTheStripEnd) {
       EXPECT_EQ(std::tuple(symbol.x, symbol.w, symbol.h), std::tuple(blur.x, size, size)) << w;
       EXPECT_TRUE(symbol.y >= white.y && symbol.y + symbol.h <= white.y + white.h) << w;
       EXPECT_TRUE(blur.y >= white.y && blur.y + blur.h <= white.y + white.h) << w;
-      if (w % 3 < 2) EXPECT_LT(white.x + white.w, view::WheelWindow(t.layout, w + 1).x) << w;
-      if (w < 6) EXPECT_LT(white.y + white.h, view::WheelWindow(t.layout, w + 3).y) << w;
+      if (w % 3 < 2) {
+        EXPECT_LT(white.x + white.w, view::WheelWindow(t.layout, w + 1).x) << w;
+      }
+      if (w < 6) {
+        EXPECT_LT(white.y + white.h, view::WheelWindow(t.layout, w + 3).y) << w;
+      }
     }
   }
 }
