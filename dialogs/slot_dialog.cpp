@@ -90,7 +90,8 @@ void SlotDialog::AddPanel(int i) {
   dialog_->AddFrame(x, y, 289, 65);
   p.name = dialog_->AddEdit(x + 8, y + 8, 233, 20, "", true);
   p.title = dialog_->AddLabel(x + 8, y + 28, 129, 13, "", left);
-  p.date = dialog_->AddLabel(x + 168, y + 28, 57, 13, "", right);
+  // Room for a date of ten characters, as a locale that writes the year in full has it.
+  p.date = dialog_->AddLabel(x + 138, y + 28, 87, 13, "", right);
   p.credits = dialog_->AddLabel(x + 8, y + 48, 105, 13, "", left);
   p.borrowed = dialog_->AddLabel(x + 112, y + 48, 113, 13, "", right);
   // Every slot button is an OK button: it closes the dialog once its work is done.

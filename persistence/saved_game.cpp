@@ -1,8 +1,10 @@
 #include "persistence/saved_game.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <utility>
@@ -147,18 +149,43 @@ char DateSeparatorOf(std::string_view format) {
   return plain ? static_cast<char>(next) : '/';
 }
 
-std::string FormatGameDate(int year, int month, int day, char separator) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d%c%02d%c%02d", month % 100, separator, day % 100, separator,
-                ((year % 100) + 100) % 100);
+std::string FormatGameDate(int year, int month, int day, std::string_view date_format) {
+  // The fields in the order the format names them: %D is %m/%d/%y, %F is %Y-%m-%d.
+  std::string order;
+  for (size_t i = 0; i < date_format.size(); ++i) {
+    if (date_format[i] != '%') continue;
+    ++i;
+    while (i < date_format.size() && std::string_view("-_0^#EO").find(date_format[i]) != std::string_view::npos) ++i;
+    if (i >= date_format.size()) break;
+    const char c = date_format[i];
+    if (c == 'D') order += "mdy";
+    else if (c == 'F') order += "Ymd";
+    else if (c == 'e') order += 'd';
+    else if (c == 'd' || c == 'm' || c == 'y' || c == 'Y') order += c;
+  }
+  // A day, a month and a year, once each; anything else is written month first with
+  // slashes, as a locale that cannot be read is.
+  auto count = [&](const char* of) { return std::count_if(order.begin(), order.end(), [&](char c) { return std::strchr(of, c); }); };
+  const bool readable = order.size() == 3 && count("d") == 1 && count("m") == 1 && count("yY") == 1;
+  if (!readable) order = "mdy";
+  const char separator = readable ? DateSeparatorOf(date_format) : '/';
+  std::string text;
+  for (char field : order) {
+    if (!text.empty()) text += separator;
+    char part[8];
+    if (field == 'd') std::snprintf(part, sizeof part, "%02d", day % 100);
+    else if (field == 'm') std::snprintf(part, sizeof part, "%02d", month % 100);
+    else if (field == 'y') std::snprintf(part, sizeof part, "%02d", ((year % 100) + 100) % 100);
+    else std::snprintf(part, sizeof part, "%04d", ((year % 10000) + 10000) % 10000);
+    text += part;
+  }
   return text;
 }
 
 std::string TodayDate() {
   platform::CalendarDate today = platform::LocalToday();
-  // A locale that cannot be read gives no format, and no format means the usual slash.
-  char separator = DateSeparatorOf(platform::UserDateFormat());
-  return FormatGameDate(today.year, today.month, today.day, separator);
+  // A locale that cannot be read gives no format, and no format means month/day/year.
+  return FormatGameDate(today.year, today.month, today.day, platform::UserDateFormat());
 }
 
 bool SameSavedFields(const GameState& a, const GameState& b) {

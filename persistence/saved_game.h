@@ -33,9 +33,12 @@ std::optional<int32_t> ParseSavedInteger(std::string_view text);
 
 // The date separator of a strftime date format such as "%m/%d/%y"; '/' when none shows.
 char DateSeparatorOf(std::string_view date_format);
-// "mm/dd/yy" with the given separator.
-std::string FormatGameDate(int year, int month, int day, char separator);
-// Today in the user's locale's separator.
+// A date as a strftime date format (the locale's D_FMT) orders it: day, month and year
+// in its order, its separator between them, two digits each and the year in two or four
+// as the format has it, so at most 10 characters; month/day/year with slashes where the
+// format names no such three fields.
+std::string FormatGameDate(int year, int month, int day, std::string_view date_format);
+// Today, as the user's locale writes a date.
 std::string TodayDate();
 
 // The 24 saved fields of a game: its name and date, 18 counters and 4 switches. The

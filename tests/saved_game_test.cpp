@@ -236,13 +236,23 @@ TEST(SavedGamePath, FollowsXdgDataHomeOrHome) {
   setenv("HOME", old_home.c_str(), 1);
 }
 
-TEST(GameDate, UsesTheLocaleSeparatorInMonthDayYearOrder) {
+// 8 December 2026 as each locale's own date format writes it, at most 10 characters.
+TEST(GameDate, FollowsTheLocalesOrderAndSeparator) {
   for (auto [format, separator] : {std::pair{"%m/%d/%y", '/'}, {"%d.%m.%Y", '.'}, {"%-d.%-m.%Y", '.'},
                                    {"%Y-%m-%d", '-'}, {"%F", '-'}, {"%D", '/'}, {"", '/'},
                                    {"%Y\xE5\xB9\xB4%m\xE6\x9C\x88%d\xE6\x97\xA5", '/'}})
     EXPECT_EQ(persistence::DateSeparatorOf(format), separator) << format;
-  EXPECT_EQ(persistence::FormatGameDate(1996, 12, 1, '/'), "12/01/96");
-  EXPECT_EQ(persistence::FormatGameDate(2005, 3, 9, '.'), "03.09.05");
+  for (auto [format, date] : {std::pair{"%m/%d/%y", "12/08/26"},          // en_US
+                              {"%d.%m.%Y", "08.12.2026"},                // de_DE
+                              {"%d-%m-%Y", "08-12-2026"},                // tr_TR
+                              {"%d/%m/%y", "08/12/26"},                  // en_GB, fr_FR
+                              {"%e/%m/%y", "08/12/26"},                  // es_ES
+                              {"%F", "2026-12-08"}, {"%D", "12/08/26"},  // sv_SE, C
+                              {"%Y\xE5\xB9\xB4%m\xE6\x9C\x88%d\xE6\x97\xA5", "2026/12/08"},
+                              {"", "12/08/26"}, {"%d.%m.", "12/08/26"}, {"%d %d %m", "12/08/26"}}) {
+    EXPECT_EQ(persistence::FormatGameDate(2026, 12, 8, format), date) << format;
+  }
+  EXPECT_EQ(persistence::FormatGameDate(1996, 12, 1, "%m/%d/%y"), "12/01/96");
 
   setenv("LC_ALL", "C", 1);
   std::string today = persistence::TodayDate();

@@ -20,6 +20,7 @@
 #include "dialogs/card_table.h"
 #include "dialogs/paychart.h"
 #include "dialogs/slot_dialog.h"
+#include "persistence/saved_game.h"
 #include "dialogs/stats.h"
 #include "dialogs/web_site.h"
 #include "platform/fltk/desktop.h"
@@ -238,6 +239,8 @@ TEST_F(DialogTextFit, EveryDialog) {
   m.g.Credits = m.g.Borrowed = 2000000000;
   std::filesystem::path ini = std::filesystem::temp_directory_path() / "vantello-fit-slots.ini";
   platform::ProfileFile file(ini.string());
+  // A date as a locale that writes the year in full has it.
+  ASSERT_TRUE(persistence::SaveGameSection(m.g, file, 0, m.g.GameName, nullptr, "2026-12-08"));
   for (auto mode : {dialogs::SlotDialogMode::Save, dialogs::SlotDialogMode::Open})
     Open([&] { dialogs::ShowSlotDialog(m, file, mode); });
   std::filesystem::remove(ini);
