@@ -13,6 +13,11 @@ int main() {
   using namespace platform;
   fltk::OpenDisplay(app::kGameTitle);
   fltk::Desktop desktop;
+  // From the first moment a signal ends the game with a status of its own: before the
+  // machine's window exists it closes whatever box is up (the "already running" notice),
+  // and once the window is there its own handler takes over, answering a signal that came
+  // in between.
+  fltk::OnTerminationSignal([&] { desktop.CloseWindowsOverMachine(); });
   const std::string saved_game = persistence::SavedGamePath();
   // Held until the program ends. A folder that cannot be locked is played unlocked.
   FileLock lock(persistence::LockPathFor(saved_game));

@@ -86,6 +86,20 @@ else
   wait "$second"
   [ $? -ne 0 ] && pass "the second copy exits non-zero" || fail "the second copy exited with 0"
 fi
+# A signal while its notice is up (the desktop logging out) ends it with its own status.
+"$GAME" >"$WORK/third.log" 2>&1 &
+third=$!
+for _ in $(seq 1 100); do [ "$(windows_named Vantello)" -ge 2 ] && break; sleep 0.1; done
+sleep 0.3
+kill -TERM "$third"
+for _ in $(seq 1 50); do kill -0 "$third" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$third" 2>/dev/null; then
+  fail "a signal did not end the second copy's notice"; kill -KILL "$third"; wait "$third" 2>/dev/null
+else
+  wait "$third"; status=$?
+  [ "$status" -eq 1 ] && pass "a signal ends the second copy with its own status 1" \
+    || fail "the second copy ended by the signal's default action ($status)"
+fi
 cmp -s "$ini" "$WORK/ini-before" && [ -e "$ini.Zz99Yy" ] && pass "the second copy touched nothing" \
   || fail "the second copy changed the folder"
 kill -0 "$GAME_PID" 2>/dev/null && pass "the first copy plays on" || fail "the first copy is gone"
