@@ -55,14 +55,23 @@ int main() {
   desktop.SetHelpFile(machine_window.HelpFile());
   if (machine_window.Closed()) return machine_window.ExitStatus();  // a signal during the start-up notice
   // A window that fits its picture comes back where it stood, at its size, full screen or not.
+  // A place too large for the screen, or off it, is brought onto the screen first, both
+  // when it is restored and when it is kept, so that a damaged file never opens a window
+  // nobody can reach and is not written back.
+  auto on_screen = [](const app::WindowPlace& p) {
+    const fltk::ScreenArea a = fltk::WorkAreaAt(p.x + p.w / 2, p.y + p.h / 2);
+    return app::FitOnScreen(p, a.x, a.y, a.w, a.h);
+  };
   const std::string place_path = window.Fitted() ? app::WindowPlacePath() : "";
-  if (std::optional<app::WindowPlace> p = place_path.empty() ? std::nullopt : app::ReadWindowPlace(place_path))
-    window.Restore({p->x, p->y, p->w, p->h, p->full_screen});
+  if (std::optional<app::WindowPlace> kept = place_path.empty() ? std::nullopt : app::ReadWindowPlace(place_path)) {
+    const app::WindowPlace p = on_screen(*kept);
+    window.Restore({p.x, p.y, p.w, p.h, p.full_screen});
+  }
   window.Show();
   fltk::RunMessageLoop(window);
   if (!place_path.empty()) {
     fltk::GameWindow::Placement where = window.Where();
-    app::WriteWindowPlace(place_path, {where.x, where.y, where.w, where.h, where.full_screen});
+    app::WriteWindowPlace(place_path, on_screen({where.x, where.y, where.w, where.h, where.full_screen}));
   }
   return machine_window.ExitStatus();
 }

@@ -1,5 +1,6 @@
 #include "app/window_place.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/profile_file.h"
@@ -15,6 +16,21 @@ constexpr char kSection[] = "Window";
 // Sizes beyond any screen are not a place a window can come back to.
 constexpr int kLargest = 100000;
 }  // namespace
+
+WindowPlace FitOnScreen(const WindowPlace& place, int x, int y, int w, int h) {
+  WindowPlace fit = place;
+  if (w <= 0 || h <= 0) return fit;  // no screen to go by
+  if (fit.w > w || fit.h > h) {
+    fit.w = std::min(fit.w, w);
+    fit.h = std::min(fit.h, h);
+    fit.x = x + (w - fit.w) / 2;
+    fit.y = y + (h - fit.h) / 2;
+    return fit;
+  }
+  fit.x = std::clamp(fit.x, x, x + w - fit.w);
+  fit.y = std::clamp(fit.y, y, y + h - fit.h);
+  return fit;
+}
 
 std::string WindowPlacePath() {
   fs::path folder = fs::path(platform::XdgFolder("XDG_CONFIG_HOME", ".config")) / "vantello";

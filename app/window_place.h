@@ -12,6 +12,11 @@ struct WindowPlace {
   bool full_screen = false;
 };
 
+// A place to open at or keep on a screen whose work area is at x, y and w x h: a window
+// larger than the area opens as large as it allows, centred on it; one standing partly
+// off it is moved onto it. A full-screen place (no size) keeps its corner on the area.
+WindowPlace FitOnScreen(const WindowPlace& place, int x, int y, int w, int h);
+
 std::string WindowPlacePath();
 // Nothing when the file is missing or holds no usable place.
 std::optional<WindowPlace> ReadWindowPlace(const std::string& path);

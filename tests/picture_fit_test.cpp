@@ -102,4 +102,23 @@ TEST(PictureFit, TheWindowPlaceIsKeptApartFromTheGames) {
   std::remove(path.c_str());
 }
 
+// On a 1920 x 1080 screen whose panel takes the top 30 rows: a place on it stays; one
+// larger than it opens as large as it allows, centred; one partly off it moves onto it.
+TEST(PictureFit, AKeptPlaceComesBackOnTheScreen) {
+  using Place = std::tuple<int, int, int, int, bool>;
+  auto fit = [](Place p) {
+    auto [x, y, w, h, full] = p;
+    app::WindowPlace f = app::FitOnScreen({x, y, w, h, full}, 0, 30, 1920, 1050);
+    return Place{f.x, f.y, f.w, f.h, f.full_screen};
+  };
+  for (auto [kept, shown] : {std::pair{Place{100, 60, 1200, 700, false}, Place{100, 60, 1200, 700, false}},
+                             {Place{0, 0, 100000, 100000, false}, Place{0, 30, 1920, 1050, false}},
+                             {Place{50, 50, 5000, 4000, false}, Place{0, 30, 1920, 1050, false}},
+                             {Place{10, 40, 1900, 1200, false}, Place{10, 30, 1900, 1050, false}},
+                             {Place{-500, 2000, 800, 600, false}, Place{0, 480, 800, 600, false}},
+                             {Place{1800, -40, 800, 600, false}, Place{1120, 30, 800, 600, false}},
+                             {Place{-100000, 7, 0, 0, true}, Place{0, 30, 0, 0, true}}})
+    EXPECT_EQ(fit(kept), shown);
+}
+
 }  // namespace

@@ -54,6 +54,12 @@ ScreenInfo ReadScreen() {
   return s;
 }
 
+ScreenArea WorkAreaAt(int x, int y) {
+  ScreenArea a;
+  Fl::screen_work_area(a.x, a.y, a.w, a.h, x, y);
+  return a;
+}
+
 std::string ProgramFolder() {
   std::error_code ec;
   std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);

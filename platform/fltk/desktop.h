@@ -16,6 +16,12 @@ namespace platform::fltk {
 // Opens the display; call once before anything else.
 void OpenDisplay(const std::string& app_title);
 ScreenInfo ReadScreen();
+// The work area (the screen less the desktop's panels) of the screen at a point, or of the
+// first screen when no screen holds it.
+struct ScreenArea {
+  int x = 0, y = 0, w = 0, h = 0;
+};
+ScreenArea WorkAreaAt(int x, int y);
 // The folder of the running program file, with a trailing '/'.
 std::string ProgramFolder();
 

@@ -62,6 +62,23 @@ differs "$s2" $(block "$meter_x" "$meter_y" 100 "$DIGIT_H") "$s3" && pass "credi
 
 stop_game && pass "ends with status 0 on SIGTERM" || fail "exit status not 0"
 cp "$s" "/tmp/vantello-${W}x${H}.png" 2>/dev/null
+
+# A kept place larger than the screen (a damaged Window.ini) opens on the screen and is
+# not written back: without a window manager nothing else would bring it back.
+if [ "${7:-}" != wm ] && [ "$W" -ge "$LARGE_SCREEN_WIDTH" ]; then
+  place=$HOME/.config/vantello/Window.ini
+  mkdir -p "$(dirname "$place")"
+  printf '[Window]\nX=0\nY=0\nWidth=100000\nHeight=100000\nFullScreen=0\n' > "$place"
+  start_game
+  read -r gx gy gw gh <<<"$(game_frame)"
+  [ "$gw" -le "$W" ] && [ "$gh" -le "$H" ] && [ "$gx" -ge 0 ] && [ "$gy" -ge 0 ] &&
+    pass "an oversized kept place opens on the screen (${gw}x${gh})" || fail "an oversized kept place: $(game_frame)"
+  stop_game
+  width=$(sed -n 's/^Width=//p' "$place" | tr -d '\r')
+  [ -n "$width" ] && [ "$width" -le "$W" ] && pass "the place kept is on the screen ($width wide)" ||
+    fail "the oversized place was written back: $(cat "$place")"
+  rm -f "$place"
+fi
 [ "${7:-}" = wm ] && [ "$W" -eq 1920 ] || finish
 
 place=$HOME/.config/vantello/Window.ini
