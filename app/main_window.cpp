@@ -65,8 +65,9 @@ void MachineWindow::Start() {
   view_.draw_captions = [this] { DrawCommandCaptions(); };
 
   persistence::LoadGameSection(g, saved_games_, persistence::kCurrentGameSlot);
-  game_loaded_ = true;
   OfferRescue();
+  if (closed_) return;  // a signal while the rescue was offered
+  game_loaded_ = true;
   if (desk_.screen.dpi < 100) desk_.shell.Maximize();
   view_.PaintAll();
   machine::StartTimer(m_, machine::LampTimer::StartupCelebration);
@@ -119,14 +120,20 @@ void MachineWindow::FinishClose(bool ask_when_save_fails) {
   close_pending_ = false;
   if (m_.CloseOpenDialog) m_.CloseOpenDialog();
   m_.Closing = true;
-  // Closed before the saved game was even read (a signal while the start-up notice is
-  // open): the file still holds the player's game, and the defaults must not replace it.
+  // Closed before the saved game was even read (a signal while the start-up notice or the
+  // rescue offer is open): the file still holds the player's game, and nothing replaces it.
   const bool saved = !game_loaded_ || SaveCurrentGame(ask_when_save_fails);
-  if (!saved && !ask_when_save_fails) RescueCurrentGame();
-  if (!saved && ask_when_save_fails &&
-      !desk_.services.boxes.Confirm("Your game could not be saved. Close Vantello anyway?")) {
-    m_.Closing = false;  // the player stays; nothing was lost
-    return;
+  // A signal while the save's error box was up has closed the game already, rescue and all.
+  if (closed_) return;
+  if (!saved && ask_when_save_fails && !signalled_) {
+    const bool anyway = desk_.services.boxes.Confirm("Your game could not be saved. Close Vantello anyway?");
+    if (closed_) return;  // a signal closed the game while the question was up
+    if (!anyway) {
+      m_.Closing = false;  // the player stays; nothing was lost
+      return;
+    }
+  } else if (!saved) {
+    RescueCurrentGame();  // nobody to ask: the game goes to a rescue file
   }
   closed_ = true;
   machine::StopAllTimers(m_);
@@ -143,7 +150,10 @@ void MachineWindow::OfferRescue() {
   const std::string rescue = persistence::FindRescue(saved_games_.Path(), desk_.rescue_folders);
   if (rescue.empty()) return;
   platform::MessageBoxes& boxes = desk_.services.boxes;
-  if (boxes.Confirm("A game saved when the desktop closed was found in " + rescue + ". Open it?")) {
+  const bool open = boxes.Confirm("A game saved when the desktop closed was found in " + rescue + ". Open it?");
+  // A signal is not the player's answer: the rescue stays, to be offered at the next start.
+  if (signalled_) return;
+  if (open) {
     persistence::LoadGameSection(m_.g, platform::ProfileFile(rescue), persistence::kCurrentGameSlot);
     // Until it is in Vantello.ini the rescue stays, and the next start asks again.
     std::error_code ec;

@@ -121,4 +121,48 @@ TEST(Rescue, ASignalThatCannotSaveKeepsTheGameAndTheNextStartOffersIt) {
   EXPECT_EQ(t.form->Machine().g.Credits, 4321);
 }
 
+// A signal while a box is up is no answer to it, and once it has started the close no
+// other window opens: the rescue offer leaves the rescue and the saved game as they were;
+// a failed Exit's error box ends in the rescue, with no question after it.
+TEST(Rescue, ASignalWhileABoxIsUpClosesWithoutAnsweringIt) {
+  testing_support::TestForm t;
+  const fs::path ini = t.folder / "Vantello.ini", rescue = t.folder / "Vantello-rescue.ini";
+  t.form->CloseWindow();  // a saved game to find
+  WriteBytes(rescue, "[CurrentGame]\nCredits=77\n");
+  fs::last_write_time(ini, fs::last_write_time(rescue) - std::chrono::hours(1));
+  const std::string saved_before = ReadBytes(ini);
+  auto signal_at = [&](const std::string& box) {
+    t.fake.on_box = [&t, box](const std::string& text) {
+      if (text.rfind(box, 0) != 0) return;
+      t.fake.closing = true;  // what the real desktop does first
+      t.form->CloseOnSignal();
+    };
+  };
+  signal_at("Confirm: A game saved when the desktop closed");
+  t.Reopen();
+  EXPECT_TRUE(t.form->Closed());
+  EXPECT_EQ(t.form->ExitStatus(), 0);
+  EXPECT_EQ(t.fake.boxes.size(), 1u) << t.fake.boxes.back();
+  EXPECT_EQ(ReadBytes(rescue), "[CurrentGame]\nCredits=77\n");  // still there to be offered
+  EXPECT_EQ(ReadBytes(ini), saved_before);
+
+  fs::remove(rescue);
+  t.fake.on_box = nullptr;
+  t.fake.closing = false;
+  t.Reopen();
+  t.form->Machine().g.Credits = 4321;
+  fs::remove(ini);
+  fs::create_symlink("gone/Vantello.ini", ini);  // the Exit's save fails
+  t.fake.boxes.clear();
+  signal_at("Error: Unable to write to");
+  ::testing::internal::CaptureStderr();
+  t.form->PressCommand(view::CmdExit);
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  EXPECT_TRUE(t.form->Closed());
+  EXPECT_EQ(t.form->ExitStatus(), 1);
+  EXPECT_EQ(t.fake.boxes, (std::vector<std::string>{"Confirm: Are you sure you want to exit the game?",
+                                                     "Error: Unable to write to " + ini.string()}));
+  EXPECT_TRUE(Has(ReadBytes(rescue), "Credits=4321\n")) << said;
+}
+
 }  // namespace

@@ -234,6 +234,7 @@ struct Desktop::BoxButton {
 // the close box did. With `answer` the box has an edit field, filled from and into it.
 int Desktop::RunBox(const std::string& caption, const std::string& text,
                     const std::vector<BoxButton>& buttons, std::string* answer) {
+  if (closing_) return static_cast<int>(buttons.size()) - 1;  // the last button: No, Cancel or OK
   std::string lines = BoxText(text);
   // Measured at the size the box shows it, over a machine shown larger too.
   const Scaling scaled{MachineScale()};
@@ -295,6 +296,7 @@ std::optional<std::string> Desktop::Input(const std::string& caption, const std:
 // ---- Help and the web ---------------------------------------------------------
 
 void Desktop::ShowHelp(const std::string& file, const std::string& topic) {
+  if (closing_) return;
   std::string name = file.empty() ? help_file_ : file;
   std::error_code ec;
   if (name.empty() || !std::filesystem::is_regular_file(name, ec)) {
@@ -621,6 +623,7 @@ void GiveKeyboard(Fl_Window& window) {
 }
 
 void Desktop::CloseWindowsOverMachine() {
+  closing_ = true;
   std::vector<Fl_Window*> open;
   for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
     if (!machine_ || w != machine_->impl_.get()) open.push_back(w);

@@ -70,6 +70,10 @@ class Desktop : public Clock, public Timers, public MessageBoxes, public HelpVie
   // Hides every window but the machine's: boxes, dialogs, the manual. Each loop that
   // shows one returns as if it had been closed with Escape.
   void CloseWindowsOverMachine();
+  // A close is under way (CloseWindowsOverMachine has run): no box, dialog or manual opens
+  // any more. A box asked for then answers at once as if cancelled, so that nothing can
+  // hold up a game the desktop is ending; its caller takes that as the close it is.
+  bool Closing() const { return closing_; }
   // Gives the keyboard to the dialog still open, or else to the machine. Without a
   // window manager nobody else does when a window closes.
   void ReturnFocus();
@@ -81,6 +85,7 @@ class Desktop : public Clock, public Timers, public MessageBoxes, public HelpVie
   struct TimerSlot;
 
  private:
+  bool closing_ = false;
   std::unique_ptr<TextRenderer> text_;
   std::unique_ptr<DialogFactory> dialogs_;
   std::unique_ptr<TimerSlot[]> timers_;

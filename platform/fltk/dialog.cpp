@@ -226,6 +226,7 @@ class FltkDialog : public Dialog {
   void MoveTo(int x, int y) override { window_->position(x, y); }
 
   void ShowModal() override {
+    if (desktop_.Closing()) return Close();  // the game is ending: closed before it opens
     Repaint();
     window_->set_modal();
     window_->show();

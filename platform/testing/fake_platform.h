@@ -101,21 +101,32 @@ class FakePlatform : public Clock,
   std::vector<std::string> sounds;
 
   // Boxes.
-  void Information(const std::string& text) override { boxes.push_back("Information: " + text); }
-  bool Confirm(const std::string& text) override {
-    boxes.push_back("Confirm: " + text);
-    return confirm_answer;
+  // Notes a box; false when it was refused.
+  bool Box(const std::string& text) {
+    if (closing) {
+      boxes.push_back("Refused: " + text);
+      return false;
+    }
+    boxes.push_back(text);
+    if (on_box) on_box(text);
+    return true;
   }
-  void Notice(const std::string& text) override { boxes.push_back("Notice: " + text); }
-  void Error(const std::string& text) override { boxes.push_back("Error: " + text); }
+  void Information(const std::string& text) override { Box("Information: " + text); }
+  bool Confirm(const std::string& text) override { return Box("Confirm: " + text) && !closing && confirm_answer; }
+  void Notice(const std::string& text) override { Box("Notice: " + text); }
+  void Error(const std::string& text) override { Box("Error: " + text); }
   std::optional<std::string> Input(const std::string& caption, const std::string&,
                                    const std::string& initial) override {
-    boxes.push_back("Input: " + caption + " [" + initial + "]");
-    if (!input_answer) return std::nullopt;
+    if (!Box("Input: " + caption + " [" + initial + "]") || closing || !input_answer) return std::nullopt;
     return *input_answer;
   }
   std::vector<std::string> boxes;
   bool confirm_answer = true;
+  // Runs as each box opens, with what it says: a signal arriving while it is up, say.
+  std::function<void(const std::string&)> on_box;
+  // A close is under way: as the real desktop does, no box opens any more (each is noted
+  // as refused) and one that is up answers as if cancelled.
+  bool closing = false;
   std::optional<std::string> input_answer;
 
   // Help and the web: each opening as "file#topic", each address opened.

@@ -111,4 +111,18 @@ start_game
 [ ! -e "$ini.Zz99Yy" ] && [ -e "$data/Vantello.ini.keep" ] && pass "stale temporaries cleared, others kept" \
   || fail "temporaries: $(ls "$data")"
 stop_game
+
+# -- A signal while the rescue is offered is no answer: the game ends at once, the rescue
+# stays to be offered again and the saved game is left as it was.
+printf '[CurrentGame]\nCredits=77\n' > "$data/Vantello-rescue.ini"
+touch -d '1 hour ago' "$ini"
+cp "$ini" "$WORK/ini-before"
+start_game
+for _ in $(seq 1 50); do [ "$(windows_named Confirm)" -gt 0 ] && break; sleep 0.1; done
+[ "$(windows_named Confirm)" -gt 0 ] && pass "the rescue is offered" || fail "no rescue offer"
+term_within_5s; status=$?
+[ "$status" -eq 0 ] && pass "a signal during the offer ends the game" || fail "a signal during the offer: status $status"
+[ -e "$data/Vantello-rescue.ini" ] && [ ! -e "$data/Vantello-rescue-declined.ini" ] &&
+  pass "the rescue stays to be offered" || fail "the rescue was answered: $(ls "$data")"
+cmp -s "$ini" "$WORK/ini-before" && pass "the saved game is left as it was" || fail "the saved game was rewritten"
 finish
