@@ -65,6 +65,8 @@ void MachineWindow::Start() {
   view_.draw_captions = [this] { DrawCommandCaptions(); };
 
   persistence::LoadGameSection(g, saved_games_, persistence::kCurrentGameSlot);
+  // Said once: the games stay in the file, untouched, but this start cannot carry them on.
+  if (saved_games_.LastReadRefused()) desk_.services.boxes.Information(UnreadableSavedGames(saved_games_.Path()));
   OfferRescue();
   if (closed_) return;  // a signal while the rescue was offered
   game_loaded_ = true;

@@ -34,6 +34,12 @@ constexpr const char* kGameTitle = "Vantello";
 constexpr const char* kVersion = VANTELLO_VERSION;  // the project's version, set by the build
 constexpr const char* kAlreadyRunning =
     "Vantello is already running in another window.";
+// What the player is told when the saved games' file is there but cannot be read.
+inline std::string UnreadableSavedGames(const std::string& path) {
+  return "The saved games in " + path +
+         " could not be read: the file is larger than 4 MB, unreadable or not a plain file. "
+         "A new game starts; the file is left as it is, and the game cannot be saved there until it is mended.";
+}
 constexpr const char* kMissingArtwork =
     "There are BMP files missing which may cause this program to not function properly!";
 

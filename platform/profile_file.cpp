@@ -351,7 +351,8 @@ ProfileFile::ProfileFile(std::string path, FileOps* ops)
 
 ProfileText ProfileFile::Read() const {
   std::string text;
-  if (ops_->ReadAll(path_, kMaxProfileFileBytes, text) != FileOps::ReadResult::Ok) return ProfileText();
+  last_read_ = ops_->ReadAll(path_, kMaxProfileFileBytes, text);
+  if (last_read_ != FileOps::ReadResult::Ok) return ProfileText();
   return ProfileText(std::move(text));
 }
 

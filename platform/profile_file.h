@@ -90,6 +90,9 @@ class ProfileFile {
 
   // The file as it is now; empty when it is missing or refused.
   ProfileText Read() const;
+  // The last read found a file there but could not read it safely: larger than
+  // kMaxProfileFileBytes, unreadable, or not a regular file.
+  bool LastReadRefused() const { return last_read_ == FileOps::ReadResult::Refused; }
 
   // Writes the keys into the section, in order, as one replacement of the whole file:
   // either all of them land or the file stays exactly as it was. A missing file is
@@ -109,6 +112,7 @@ class ProfileFile {
   std::string path_;
   FileOps* ops_;
   std::string failure_;
+  mutable FileOps::ReadResult last_read_ = FileOps::ReadResult::Missing;
 };
 
 }  // namespace platform

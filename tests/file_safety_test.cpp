@@ -12,6 +12,7 @@
 #include "platform/file_lock.h"
 #include "platform/testing/fake_platform.h"
 #include "tests/profile_test_support.h"
+#include "tests/test_machine.h"
 
 namespace {
 
@@ -79,6 +80,33 @@ TEST(FileSafety, OneCopyHoldsTheLockAndClearsOnlyOurStaleTemporaries) {
   std::sort(names.begin(), names.end());
   std::sort(kept.begin(), kept.end());
   EXPECT_EQ(names, kept);
+}
+
+// Saved games the game cannot read (a file over the size it reads) are never replaced, and
+// the player hears of it once, at the start, with where the file is.
+TEST(FileSafety, AnUnreadableSavedGamesFileIsSaidAtTheStartAndLeftAlone) {
+  testing_support::TestForm t;
+  const std::string ini = (t.folder / "Vantello.ini").string();
+  std::string huge = "[CurrentGame]\nCredits=4321\n";
+  huge.resize(platform::kMaxProfileFileBytes + 1, '\n');
+  testing_support::WriteBytes(ini, huge);
+  t.fake.boxes.clear();
+  t.Reopen();
+  EXPECT_EQ(t.fake.boxes, std::vector<std::string>{"Information: " + app::UnreadableSavedGames(ini)});
+  EXPECT_EQ(t.form->Machine().g.Credits, 1000);
+  t.fake.confirm_answer = true;  // Exit, and close anyway when the save fails
+  t.form->PressCommand(view::CmdExit);
+  EXPECT_TRUE(t.form->Closed());
+  EXPECT_EQ(testing_support::ReadBytes(ini), huge);
+  EXPECT_EQ(t.fake.boxes.back(), "Confirm: Your game could not be saved. Close Vantello anyway?");
+
+  // A file of the size it reads is read as ever, and nothing is said.
+  huge.resize(platform::kMaxProfileFileBytes);
+  testing_support::WriteBytes(ini, huge);
+  t.fake.boxes.clear();
+  t.Reopen();
+  EXPECT_TRUE(t.fake.boxes.empty()) << t.fake.boxes.front();
+  EXPECT_EQ(t.form->Machine().g.Credits, 4321);
 }
 
 }  // namespace
