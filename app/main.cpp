@@ -19,6 +19,10 @@ int main() {
   // in between.
   fltk::OnTerminationSignal([&] { desktop.CloseWindowsOverMachine(); });
   const std::string saved_game = persistence::SavedGamePath();
+  if (saved_game.empty()) {
+    desktop.Notice(app::kNoFolderForGames);
+    return 1;
+  }
   // Held until the program ends. A folder that cannot be locked is played unlocked.
   FileLock lock(persistence::LockPathFor(saved_game));
   if (lock.Get() == FileLock::State::Busy) {

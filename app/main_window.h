@@ -32,6 +32,9 @@ struct Desk {
 
 constexpr const char* kGameTitle = "Vantello";
 constexpr const char* kVersion = VANTELLO_VERSION;  // the project's version, set by the build
+constexpr const char* kNoFolderForGames =
+    "Vantello has no folder of yours to keep its games in: there is no home folder, and the "
+    "temporary folder it would use instead belongs to someone else. Set HOME or XDG_DATA_HOME.";
 constexpr const char* kAlreadyRunning =
     "Vantello is already running in another window.";
 // What the player is told when the saved games' file is there but cannot be read.

@@ -33,7 +33,9 @@ WindowPlace FitOnScreen(const WindowPlace& place, int x, int y, int w, int h) {
 }
 
 std::string WindowPlacePath() {
-  fs::path folder = fs::path(platform::XdgFolder("XDG_CONFIG_HOME", ".config")) / "vantello";
+  const std::string config = platform::XdgFolder("XDG_CONFIG_HOME", ".config");
+  if (config.empty()) return "";  // no folder of the user's: no place kept
+  fs::path folder = fs::path(config) / "vantello";
   std::error_code ec;
   fs::create_directories(folder, ec);  // a folder that cannot be made means no place kept
   return (folder / "Window.ini").string();

@@ -12,11 +12,11 @@ namespace persistence {
 namespace fs = std::filesystem;
 
 std::vector<std::string> RescueFolders(const std::string& saved_game_path) {
-  fs::path state = platform::XdgFolder("XDG_STATE_HOME", ".local/state");
-  const char* tmpdir = std::getenv("TMPDIR");
-  fs::path temp = fs::path(tmpdir && fs::path(tmpdir).is_absolute() ? tmpdir : "/tmp") /
-                  ("vantello-" + std::to_string(platform::UserId()));
-  return {fs::path(saved_game_path).parent_path().string(), (state / "vantello").string(), temp.string()};
+  const std::string state = platform::XdgFolder("XDG_STATE_HOME", ".local/state");
+  std::vector<std::string> folders{fs::path(saved_game_path).parent_path().string()};
+  if (!state.empty()) folders.push_back((fs::path(state) / "vantello").string());
+  folders.push_back(platform::PrivateTempFolderPath());
+  return folders;
 }
 
 std::string WriteRescue(const rules::GameState& g, const std::vector<std::string>& folders,

@@ -104,7 +104,9 @@ std::string SectionName(int slot) {
 }
 
 std::string SavedGamePath() {
-  fs::path folder = fs::path(platform::XdgFolder("XDG_DATA_HOME", ".local/share")) / "vantello";
+  const std::string data = platform::XdgFolder("XDG_DATA_HOME", ".local/share");
+  if (data.empty()) return "";
+  fs::path folder = fs::path(data) / "vantello";
   std::error_code ec;
   fs::create_directories(folder, ec);  // a folder that cannot be made shows when saving
   return (folder / "Vantello.ini").string();

@@ -24,7 +24,8 @@ constexpr int kCurrentGameSlot = kSlotCount;
 std::string SectionName(int slot);
 
 // Where the saved games live: $XDG_DATA_HOME/vantello/Vantello.ini, or under
-// ~/.local/share when XDG_DATA_HOME is not an absolute path. Creates the folder.
+// ~/.local/share when XDG_DATA_HOME is not an absolute path. Creates the folder. "" when
+// the user has no home folder and no private folder of the game's could be had.
 std::string SavedGamePath();
 
 // A saved integer: decimal with an optional sign, or hexadecimal after "$" or "0x".

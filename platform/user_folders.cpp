@@ -1,14 +1,30 @@
 #include "platform/user_folders.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+
+#include "platform/file_info.h"
 
 namespace platform {
 
 namespace fs = std::filesystem;
+
+std::string PrivateTempFolderPath() {
+  const char* tmpdir = std::getenv("TMPDIR");
+  const fs::path temp = tmpdir && fs::path(tmpdir).is_absolute() ? tmpdir : "/tmp";
+  return (temp / ("vantello-" + std::to_string(UserId()))).string();
+}
+
+std::string PrivateTempFolder() {
+  const std::string folder = PrivateTempFolderPath();
+  ::mkdir(folder.c_str(), 0700);  // there already is fine: it is checked below
+  return IsOwnPrivateFolder(folder) ? folder : "";
+}
 
 std::string HomeFolder() {
   const char* home = std::getenv("HOME");
@@ -19,13 +35,14 @@ std::string HomeFolder() {
   if (getpwuid_r(getuid(), &entry, buffer, sizeof buffer, &found) == 0 && found && found->pw_dir &&
       fs::path(found->pw_dir).is_absolute())
     return found->pw_dir;
-  return "/tmp";
+  return PrivateTempFolder();
 }
 
 std::string XdgFolder(const char* variable, const char* fallback) {
   const char* value = std::getenv(variable);
   if (value && fs::path(value).is_absolute()) return value;
-  return (fs::path(HomeFolder()) / fallback).string();
+  const std::string home = HomeFolder();
+  return home.empty() ? "" : (fs::path(home) / fallback).string();
 }
 
 }  // namespace platform

@@ -10,6 +10,7 @@
 
 #include "persistence/rescue.h"
 #include "persistence/saved_game.h"
+#include "platform/user_folders.h"
 #include "tests/profile_test_support.h"
 #include "tests/test_machine.h"
 
@@ -39,6 +40,16 @@ TEST(Rescue, FoldersComeFromTheDesktopsVariables) {
   unsetenv("TMPDIR");
   EXPECT_EQ(persistence::RescueFolders("/data/vantello/Vantello.ini"),
             (std::vector<std::string>{"/data/vantello", "/home/pat/.local/state/vantello", "/tmp/vantello-" + uid}));
+
+  // The private folder a user with no home keeps the games in: made for the user alone, and
+  // never one that someone else could have put there first.
+  TempFolder scratch;
+  setenv("TMPDIR", scratch.path.c_str(), 1);
+  const std::string mine = scratch.File("vantello-" + uid);
+  EXPECT_EQ(platform::PrivateTempFolder(), mine);
+  EXPECT_EQ(fs::status(mine).permissions() & fs::perms::all, fs::perms::owner_all);
+  fs::permissions(mine, fs::perms::all);  // open to every user: not private any more
+  EXPECT_EQ(platform::PrivateTempFolder(), "");
   for (size_t i = 0; i < saved.size(); ++i) saved[i] ? setenv(names[i], saved[i]->c_str(), 1) : unsetenv(names[i]);
 }
 
