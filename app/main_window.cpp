@@ -143,23 +143,31 @@ void MachineWindow::FinishClose(bool ask_when_save_fails) {
 }
 
 void MachineWindow::RescueCurrentGame() {
-  const std::string rescue = persistence::WriteRescue(m_.g, desk_.rescue_folders);
+  const std::string rescue = persistence::WriteRescue(m_.g, saved_games_.Path(), desk_.rescue_folders);
   std::fputs(persistence::RescueReport(saved_games_, rescue, desk_.rescue_folders).c_str(), stderr);
   exit_status_ = 1;  // whoever ended the game learns that its save did not land
 }
 
 void MachineWindow::OfferRescue() {
-  const std::string rescue = persistence::FindRescue(saved_games_.Path(), desk_.rescue_folders);
-  if (rescue.empty()) return;
+  const persistence::RescueSearch search = persistence::FindRescue(saved_games_.Path(), desk_.rescue_folders);
   platform::MessageBoxes& boxes = desk_.services.boxes;
+  for (const std::string& aside : search.set_aside)
+    boxes.Information("A file found in the place of a rescued game holds no game; it was kept as " + aside + ".");
+  const std::string& rescue = search.offer;
+  if (rescue.empty() || signalled_) return;
   const bool open = boxes.Confirm("A game saved when the desktop closed was found in " + rescue + ". Open it?");
   // A signal is not the player's answer: the rescue stays, to be offered at the next start.
   if (signalled_) return;
   if (open) {
+    // The game the rescue replaces is kept first: a rescue never costs the player a game.
+    const std::string before = persistence::KeepGameBeforeRescue(m_.g, saved_games_.Path());
     persistence::LoadGameSection(m_.g, platform::ProfileFile(rescue), persistence::kCurrentGameSlot);
     // Until it is in Vantello.ini the rescue stays, and the next start asks again.
     std::error_code ec;
     if (SaveCurrentGame(false)) std::filesystem::remove(rescue, ec);
+    if (!before.empty())
+      boxes.Information("The game you had before is kept in " + before +
+                        "; put that file in the place of Vantello.ini to go back to it.");
     return;
   }
   const std::string aside = persistence::PutRescueAside(rescue);

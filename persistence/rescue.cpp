@@ -19,9 +19,10 @@ std::vector<std::string> RescueFolders(const std::string& saved_game_path) {
   return folders;
 }
 
-std::string WriteRescue(const rules::GameState& g, const std::vector<std::string>& folders,
-                        platform::FileOps* ops, const std::string& today) {
-  const auto keys = GameSectionKeys(g, "CurrentGame", today);
+std::string WriteRescue(const rules::GameState& g, const std::string& saved_game_path,
+                        const std::vector<std::string>& folders, platform::FileOps* ops, const std::string& today) {
+  auto keys = GameSectionKeys(g, "CurrentGame", today);
+  keys.emplace_back(kRescuedFromKey, saved_game_path);
   for (const std::string& folder : folders) {
     std::error_code ec;
     fs::create_directories(folder, ec);
@@ -44,21 +45,42 @@ std::string RescueReport(const platform::ProfileFile& file, const std::string& r
   return text + ". The play since the last save is lost.\n";
 }
 
-std::string FindRescue(const std::string& saved_game_path, const std::vector<std::string>& folders) {
+RescueSearch FindRescue(const std::string& saved_game_path, const std::vector<std::string>& folders) {
   // A saved game that cannot be found is older than any rescue.
   platform::FileTime newest;
   if (auto saved = platform::LookUpFile(saved_game_path)) newest = saved->modified;
-  std::string found;
+  const std::string own_folder = fs::path(saved_game_path).parent_path().string();
+  const std::string section = SectionName(kCurrentGameSlot);
+  RescueSearch search;
   for (const std::string& folder : folders) {
     if (!platform::IsOwnPrivateFolder(folder)) continue;
-    std::string path = (fs::path(folder) / kRescueName).string();
+    const std::string path = (fs::path(folder) / kRescueName).string();
+    std::error_code ec;
+    const bool link = fs::is_symlink(path, ec);
     auto rescue = platform::LookUpFile(path);
-    if (rescue && rescue->regular_file && rescue->modified > newest) {
-      newest = rescue->modified;
-      found = path;
+    if (!link && !(rescue && rescue->regular_file && rescue->modified > newest)) continue;
+    platform::ProfileFile file(path);
+    const platform::ProfileText text = file.Read();
+    // Ours is a plain file with the game's section; anything else holds no game of ours.
+    if (link || file.LastReadRefused() || !text.Read(section, "Credits")) {
+      const std::string aside = (fs::path(folder) / kUnreadableRescueName).string();
+      if (std::rename(path.c_str(), aside.c_str()) == 0) search.set_aside.push_back(aside);
+      continue;
     }
+    // A rescue says whose it is; one from before that stands beside its saved games.
+    const std::optional<std::string> from = text.Read(section, kRescuedFromKey);
+    if (from ? *from != saved_game_path : folder != own_folder) continue;
+    newest = rescue->modified;
+    search.offer = path;
   }
-  return found;
+  return search;
+}
+
+std::string KeepGameBeforeRescue(const rules::GameState& g, const std::string& saved_game_path) {
+  if (!platform::LookUpFile(saved_game_path)) return "";
+  platform::ProfileFile kept((fs::path(saved_game_path).parent_path() / kBeforeRescueName).string());
+  const std::string date = g.GameDate.empty() ? TodayDate() : g.GameDate;
+  return SaveGameSection(g, kept, kCurrentGameSlot, g.GameName, nullptr, date) ? kept.Path() : "";
 }
 
 std::string PutRescueAside(const std::string& rescue) {

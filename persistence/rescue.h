@@ -14,24 +14,45 @@ namespace persistence {
 constexpr const char* kRescueName = "Vantello-rescue.ini";
 // A rescue the player turned down: kept, but never offered again.
 constexpr const char* kDeclinedRescueName = "Vantello-rescue-declined.ini";
+// A file in a rescue's place that holds no game a start could carry on with: kept aside
+// under this name, and never offered.
+constexpr const char* kUnreadableRescueName = "Vantello-rescue-unreadable.ini";
+// The game an accepted rescue replaced, kept beside the saved games.
+constexpr const char* kBeforeRescueName = "Vantello-before-rescue.ini";
+// The key under which a rescue names the saved games it belongs to: it is offered there
+// alone, however many data folders share the state and /tmp folders.
+constexpr const char* kRescuedFromKey = "RescuedFrom";
 
 // The folders a rescue may go to, in the order they are tried: the saved game's own,
 // $XDG_STATE_HOME/vantello (~/.local/state/vantello), then a folder of the user's own
 // in $TMPDIR or /tmp, which other users cannot put a file or link into.
 std::vector<std::string> RescueFolders(const std::string& saved_game_path);
 
-// Writes the game as the "CurrentGame" section, with the keys a normal save writes,
-// to the first folder that takes it. The rescue file's path, or "" when none did.
-std::string WriteRescue(const rules::GameState& g, const std::vector<std::string>& folders,
-                        platform::FileOps* ops = nullptr, const std::string& today = TodayDate());
+// Writes the game as the "CurrentGame" section, with the keys a normal save writes and
+// the saved games' file it belongs to, to the first folder that takes it. The rescue
+// file's path, or "" when none did.
+std::string WriteRescue(const rules::GameState& g, const std::string& saved_game_path,
+                        const std::vector<std::string>& folders, platform::FileOps* ops = nullptr,
+                        const std::string& today = TodayDate());
 
 // The lines for standard error after the save to `file` failed: what failed and where
 // the game went instead (`rescue`, or "" when it went nowhere).
 std::string RescueReport(const platform::ProfileFile& file, const std::string& rescue,
                          const std::vector<std::string>& folders);
 
-// The newest rescue in the folders that is newer than the saved game, or "".
-std::string FindRescue(const std::string& saved_game_path, const std::vector<std::string>& folders);
+// What a start finds of rescues: the newest rescue of these saved games that is newer
+// than they are, to offer ("" for none); and the files in a rescue's place that held no
+// game (empty, damaged, too large, a link), each now kept aside as kUnreadableRescueName.
+// A rescue of other saved games is left where it is, for them.
+struct RescueSearch {
+  std::string offer;
+  std::vector<std::string> set_aside;
+};
+RescueSearch FindRescue(const std::string& saved_game_path, const std::vector<std::string>& folders);
+
+// Keeps the saved game an accepted rescue is about to replace, as kBeforeRescueName
+// beside the saved games. Its path, or "" when there was no saved game or it could not be kept.
+std::string KeepGameBeforeRescue(const rules::GameState& g, const std::string& saved_game_path);
 
 // Renames a turned-down rescue to kDeclinedRescueName beside it, replacing an older
 // one. The new name, or "" when it could not be renamed.

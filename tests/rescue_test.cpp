@@ -72,13 +72,14 @@ TEST(Rescue, AFailedSaveGoesToTheFirstFolderThatTakesIt) {
   fs::create_directories(folder.path / "open");
   fs::permissions(folder.path / "open", fs::perms::all);
   const std::vector<std::string> folders = {folder.File("not-a-folder"), folder.File("open"), folder.File("data")};
-  const std::string rescue = persistence::WriteRescue(g, folders, nullptr, today);
+  const std::string rescue = persistence::WriteRescue(g, saved.Path(), folders, nullptr, today);
   EXPECT_EQ(rescue, folder.File("data/Vantello-rescue.ini"));
-  EXPECT_EQ(ReadBytes(rescue), ReadBytes(normal.Path()));  // the very section a save writes
+  // The very section a save writes, and whose game it is after it.
+  EXPECT_EQ(ReadBytes(rescue), ReadBytes(normal.Path()) + "RescuedFrom=" + saved.Path() + "\n");
   EXPECT_FALSE(fs::exists(folder.path / "open" / "Vantello-rescue.ini"));
 
   TestFileOps nowhere("CreateTemp");
-  EXPECT_EQ(persistence::WriteRescue(g, {folder.File("elsewhere")}, &nowhere, today), "");
+  EXPECT_EQ(persistence::WriteRescue(g, saved.Path(), {folder.File("elsewhere")}, &nowhere, today), "");
   const std::string lost = persistence::RescueReport(saved, "", {folder.File("elsewhere")});
   EXPECT_TRUE(Has(lost, "unable to write to " + saved.Path() + " (" + saved.Failure() + ")")) << lost;
   EXPECT_TRUE(Has(lost, "no rescue file could be written either, in " + folder.File("elsewhere"))) << lost;
@@ -174,6 +175,54 @@ TEST(Rescue, ASignalWhileABoxIsUpClosesWithoutAnsweringIt) {
   EXPECT_EQ(t.fake.boxes, (std::vector<std::string>{"Confirm: Are you sure you want to exit the game?",
                                                      "Error: Unable to write to " + ini.string()}));
   EXPECT_TRUE(Has(ReadBytes(rescue), "Credits=4321\n")) << said;
+}
+
+// Only a rescue that holds a game of these saved games is offered. A file in a rescue's
+// place that holds none is kept aside and said once; a rescue of other saved games waits
+// for them; an accepted rescue keeps the game it replaces.
+TEST(Rescue, OnlyARescueOfTheseSavedGamesIsOfferedAndNoGameIsLost) {
+  testing_support::TestForm t;
+  const fs::path ini = t.folder / "Vantello.ini", rescue = t.folder / "Vantello-rescue.ini",
+                 aside = t.folder / "Vantello-rescue-unreadable.ini", before = t.folder / "Vantello-before-rescue.ini";
+  t.form->Machine().g.Credits = 500;
+  t.form->CloseWindow();
+  const std::string saved = ReadBytes(ini);
+  auto start_with = [&](const std::string& in_rescue) {
+    WriteBytes(rescue, in_rescue);
+    fs::last_write_time(ini, fs::last_write_time(rescue) - std::chrono::hours(1));
+    t.fake.boxes.clear();
+    t.Reopen();
+  };
+  const std::string said_aside =
+      "Information: A file found in the place of a rescued game holds no game; it was kept as " + aside.string() + ".";
+  for (const std::string& junk : {std::string(), std::string("\x01\xFFnot a game"), std::string("[Other]\nCredits=9\n"),
+                                  std::string(platform::kMaxProfileFileBytes + 1, 'x')}) {
+    SCOPED_TRACE(junk.size());
+    start_with(junk);
+    EXPECT_EQ(t.fake.boxes, std::vector<std::string>{said_aside});
+    EXPECT_EQ(ReadBytes(aside.string()), junk);
+    EXPECT_FALSE(fs::exists(rescue));
+    EXPECT_EQ(std::pair(t.form->Machine().g.Credits, ReadBytes(ini)), std::pair(500, saved));
+  }
+  fs::create_symlink(ini, rescue);  // someone else's file in its place
+  t.fake.boxes.clear();
+  t.Reopen();
+  EXPECT_EQ(t.fake.boxes, std::vector<std::string>{said_aside});
+  EXPECT_TRUE(fs::is_symlink(aside));
+  EXPECT_EQ(ReadBytes(ini), saved);
+
+  start_with("[CurrentGame]\nCredits=77\nRescuedFrom=/elsewhere/vantello/Vantello.ini\n");
+  EXPECT_TRUE(t.fake.boxes.empty()) << t.fake.boxes.front();
+  EXPECT_TRUE(fs::exists(rescue));
+
+  t.fake.confirm_answer = true;
+  start_with("[CurrentGame]\nCredits=77\nRescuedFrom=" + ini.string() + "\n");
+  ASSERT_EQ(t.fake.boxes.size(), 2u);
+  EXPECT_EQ(t.fake.boxes[1], "Information: The game you had before is kept in " + before.string() +
+                                 "; put that file in the place of Vantello.ini to go back to it.");
+  EXPECT_EQ(t.form->Machine().g.Credits, 77);
+  EXPECT_FALSE(fs::exists(rescue));
+  EXPECT_TRUE(Has(ReadBytes(before.string()), "Credits=500\n"));
 }
 
 }  // namespace

@@ -32,7 +32,8 @@ start_game() {
     "$GAME" >>"$WORK/game.log" 2>&1 &
     GAME_PID=$!
     for _ in $(seq 1 100); do
-      xdotool search --name '^Vantello$' >/dev/null 2>&1 && break
+      # The machine, or a box it asks first (a rescue offer, unreadable saved games).
+      xdotool search --name '^(Vantello|Information|Confirm)$' >/dev/null 2>&1 && break
       kill -0 "$GAME_PID" 2>/dev/null || break
       sleep 0.1
     done

@@ -39,6 +39,12 @@ for broken in garbage huge directory; do
     directory) mkdir -p "$ini" ;;
   esac
   start_game
+  # A file it may not read is never replaced, and the player is told once, before the game.
+  if [ "$broken" != garbage ]; then
+    [ "$(windows_named Information)" -eq 1 ] && pass "$broken file: the player is told" || fail "$broken file: nothing said"
+    key Return
+    wait_for Vantello 100; sleep 0.8
+  fi
   if kill -0 "$GAME_PID" 2>/dev/null; then
     s=$(shot "start-$broken")
     differs "$fresh" $meters "$s" && fail "$broken file: not the default game" || pass "$broken file: starts with the defaults"
