@@ -1,7 +1,7 @@
 // Vantello: the program's entry. Sets up the real desktop and runs the machine's window.
-#include "platform/file_lock.h"
 #include "platform/fltk/desktop.h"
 #include "platform/sdl/sound.h"
+#include "platform/user_folders.h"
 #include "view/builtin_pictures.h"
 #include "persistence/rescue.h"
 #include "persistence/saved_game.h"
@@ -23,13 +23,14 @@ int main() {
     desktop.Notice(app::kNoFolderForGames);
     return 1;
   }
-  // Held until the program ends. A folder that cannot be locked is played unlocked.
-  FileLock lock(persistence::LockPathFor(saved_game));
-  if (lock.Get() == FileLock::State::Busy) {
-    desktop.Notice(app::kAlreadyRunning);
+  // Held until the program ends. A copy that cannot lock its games plays nothing.
+  persistence::CopyLock lock(saved_game, RuntimeFolder());
+  if (lock.Get() != persistence::CopyLock::State::Held) {
+    desktop.Notice(lock.Get() == persistence::CopyLock::State::Busy ? app::kAlreadyRunning
+                                                                    : app::NoLockForGames(lock.Why()));
     return 1;
   }
-  if (lock.Get() == FileLock::State::Held) persistence::RemoveStaleTemps(saved_game);
+  persistence::RemoveStaleTemps(saved_game);
   sdl::Sound sound;
   ScreenInfo screen = fltk::ReadScreen();
   fltk::GameWindow window(app::kGameTitle, 612, 393, desktop.Text());

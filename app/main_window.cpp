@@ -153,26 +153,39 @@ void MachineWindow::OfferRescue() {
   platform::MessageBoxes& boxes = desk_.services.boxes;
   for (const std::string& aside : search.set_aside)
     boxes.Information("A file found in the place of a rescued game holds no game; it was kept as " + aside + ".");
-  const std::string& rescue = search.offer;
-  if (rescue.empty() || signalled_) return;
-  const bool open = boxes.Confirm("A game saved when the desktop closed was found in " + rescue + ". Open it?");
-  // A signal is not the player's answer: the rescue stays, to be offered at the next start.
-  if (signalled_) return;
-  if (open) {
-    // The game the rescue replaces is kept first: a rescue never costs the player a game.
-    const std::string before = persistence::KeepGameBeforeRescue(m_.g, saved_games_.Path());
-    persistence::LoadGameSection(m_.g, platform::ProfileFile(rescue), persistence::kCurrentGameSlot);
-    // Until it is in Vantello.ini the rescue stays, and the next start asks again.
-    std::error_code ec;
-    if (SaveCurrentGame(false)) std::filesystem::remove(rescue, ec);
-    if (!before.empty())
-      boxes.Information("The game you had before is kept in " + before +
-                        "; put that file in the place of Vantello.ini to go back to it.");
-    return;
+  // Each rescue is offered in turn, newest first; one taken replaces the game before it,
+  // which is kept, so taking several loses none of them.
+  const size_t count = search.offers.size();
+  for (size_t i = 0; i < count && !signalled_; ++i) {
+    const std::string& rescue = search.offers[i];
+    const std::string which = count == 1 ? "" : " (" + std::to_string(i + 1) + " of " + std::to_string(count) + ", newest first)";
+    const bool open = boxes.Confirm("A game saved when the desktop closed was found in " + rescue + which + ". Open it?");
+    // A signal is not the player's answer: the rescue stays, to be offered at the next start.
+    if (signalled_) return;
+    if (open)
+      TakeRescue(rescue);
+    else
+      DeclineRescue(rescue);
   }
+}
+
+void MachineWindow::TakeRescue(const std::string& rescue) {
+  platform::MessageBoxes& boxes = desk_.services.boxes;
+  // The game the rescue replaces is kept first: a rescue never costs the player a game.
+  const std::string before = persistence::KeepGameBeforeRescue(m_.g, saved_games_.Path());
+  persistence::LoadGameSection(m_.g, platform::ProfileFile(rescue), persistence::kCurrentGameSlot);
+  // Until it is in Vantello.ini the rescue stays, and the next start asks again.
+  std::error_code ec;
+  if (SaveCurrentGame(false)) std::filesystem::remove(rescue, ec);
+  if (!before.empty())
+    boxes.Information("The game you had before is kept in " + before +
+                      "; put that file in the place of Vantello.ini to go back to it.");
+}
+
+void MachineWindow::DeclineRescue(const std::string& rescue) {
   const std::string aside = persistence::PutRescueAside(rescue);
-  boxes.Information(aside.empty() ? "The game found stays in " + rescue + "."
-                                  : "The game found was kept as " + aside + " and will not be offered again.");
+  desk_.services.boxes.Information(aside.empty() ? "The game found stays in " + rescue + "."
+                                                 : "The game found was kept as " + aside + " and will not be offered again.");
 }
 
 void MachineWindow::ShowManual(const std::string& topic) {

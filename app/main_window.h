@@ -37,6 +37,12 @@ constexpr const char* kNoFolderForGames =
     "temporary folder it would use instead belongs to someone else. Set HOME or XDG_DATA_HOME.";
 constexpr const char* kAlreadyRunning =
     "Vantello is already running in another window.";
+// What the player is told when no lock keeps a second copy off the saved games.
+inline std::string NoLockForGames(const std::string& why) {
+  return "Vantello cannot make sure it is the only copy playing these saved games: it could not lock " + why +
+         ". Two copies on one game would save over each other, so it does not start. "
+         "Make the saved games' folder writable, or log in so that XDG_RUNTIME_DIR is set, and start it again.";
+}
 // What the player is told when the saved games' file is there but cannot be read.
 inline std::string UnreadableSavedGames(const std::string& path) {
   return "The saved games in " + path +
@@ -86,6 +92,8 @@ class MachineWindow {
   void RescueCurrentGame();
   // A rescue newer than the saved game: ask whether to carry on with it.
   void OfferRescue();
+  void TakeRescue(const std::string& rescue);
+  void DeclineRescue(const std::string& rescue);
   void RunCommand(int i);
   // New Game, Load Game, Save Game and Borrow wait for the wheels.
   bool RefuseWhileSpinning();

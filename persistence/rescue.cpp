@@ -1,5 +1,6 @@
 #include "persistence/rescue.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -19,6 +20,27 @@ std::vector<std::string> RescueFolders(const std::string& saved_game_path) {
   return folders;
 }
 
+std::string NumberedName(const std::string& folder, const std::string& name, int n) {
+  const fs::path file(name);
+  const std::string numbered = n == 1 ? name : file.stem().string() + "-" + std::to_string(n) + file.extension().string();
+  return (fs::path(folder) / numbered).string();
+}
+
+namespace {
+
+// Moves `from` to the first free name of `name`'s numbered names in `folder`; "" when it could not.
+std::string MoveToFreeName(const std::string& from, const std::string& folder, const std::string& name) {
+  for (int n = 1; n <= kMaxRescuesPerFolder; ++n) {
+    const std::string to = NumberedName(folder, name, n);
+    const platform::NewName moved = platform::RenameToNewName(from, to);
+    if (moved == platform::NewName::Ours) return to;
+    if (moved == platform::NewName::Refused) break;
+  }
+  return {};
+}
+
+}  // namespace
+
 std::string WriteRescue(const rules::GameState& g, const std::string& saved_game_path,
                         const std::vector<std::string>& folders, platform::FileOps* ops, const std::string& today) {
   auto keys = GameSectionKeys(g, "CurrentGame", today);
@@ -29,8 +51,17 @@ std::string WriteRescue(const rules::GameState& g, const std::string& saved_game
     // Only a folder this user alone can put files into: a folder in /tmp of that name
     // made by someone else is passed over, never written or read.
     if (!platform::IsOwnPrivateFolder(folder)) continue;
-    platform::ProfileFile rescue((fs::path(folder) / kRescueName).string(), ops);
-    if (rescue.WriteSection(SectionName(kCurrentGameSlot), keys)) return rescue.Path();
+    for (int n = 1; n <= kMaxRescuesPerFolder; ++n) {
+      // The name is claimed first, so that two games closing at once never share one.
+      const std::string path = NumberedName(folder, kRescueName, n);
+      const platform::NewName claim = platform::ClaimNewFile(path);
+      if (claim == platform::NewName::Taken) continue;
+      if (claim == platform::NewName::Refused) break;
+      platform::ProfileFile rescue(path, ops);
+      if (rescue.WriteSection(SectionName(kCurrentGameSlot), keys)) return path;
+      fs::remove(path, ec);
+      break;
+    }
   }
   return {};
 }
@@ -47,45 +78,59 @@ std::string RescueReport(const platform::ProfileFile& file, const std::string& r
 
 RescueSearch FindRescue(const std::string& saved_game_path, const std::vector<std::string>& folders) {
   // A saved game that cannot be found is older than any rescue.
-  platform::FileTime newest;
-  if (auto saved = platform::LookUpFile(saved_game_path)) newest = saved->modified;
+  platform::FileTime saved_at;
+  if (auto saved = platform::LookUpFile(saved_game_path)) saved_at = saved->modified;
   const std::string own_folder = fs::path(saved_game_path).parent_path().string();
   const std::string section = SectionName(kCurrentGameSlot);
   RescueSearch search;
+  std::vector<std::pair<platform::FileTime, std::string>> found;
   for (const std::string& folder : folders) {
     if (!platform::IsOwnPrivateFolder(folder)) continue;
-    const std::string path = (fs::path(folder) / kRescueName).string();
-    std::error_code ec;
-    const bool link = fs::is_symlink(path, ec);
-    auto rescue = platform::LookUpFile(path);
-    if (!link && !(rescue && rescue->regular_file && rescue->modified > newest)) continue;
-    platform::ProfileFile file(path);
-    const platform::ProfileText text = file.Read();
-    // Ours is a plain file with the game's section; anything else holds no game of ours.
-    if (link || file.LastReadRefused() || !text.Read(section, "Credits")) {
-      const std::string aside = (fs::path(folder) / kUnreadableRescueName).string();
-      if (std::rename(path.c_str(), aside.c_str()) == 0) search.set_aside.push_back(aside);
-      continue;
+    for (int n = 1; n <= kMaxRescuesPerFolder; ++n) {
+      const std::string path = NumberedName(folder, kRescueName, n);
+      std::error_code ec;
+      const bool link = fs::is_symlink(path, ec);
+      auto rescue = platform::LookUpFile(path);
+      if (!link && !(rescue && rescue->regular_file && rescue->modified > saved_at)) continue;
+      platform::ProfileFile file(path);
+      const platform::ProfileText text = file.Read();
+      // Ours is a plain file with the game's section; anything else holds no game of ours.
+      if (link || file.LastReadRefused() || !text.Read(section, "Credits")) {
+        const std::string aside = MoveToFreeName(path, folder, kUnreadableRescueName);
+        if (!aside.empty()) search.set_aside.push_back(aside);
+        continue;
+      }
+      // A rescue says whose it is; one from before that stands beside its saved games.
+      const std::optional<std::string> from = text.Read(section, kRescuedFromKey);
+      if (from ? *from != saved_game_path : folder != own_folder) continue;
+      found.emplace_back(rescue->modified, path);
     }
-    // A rescue says whose it is; one from before that stands beside its saved games.
-    const std::optional<std::string> from = text.Read(section, kRescuedFromKey);
-    if (from ? *from != saved_game_path : folder != own_folder) continue;
-    newest = rescue->modified;
-    search.offer = path;
   }
+  std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+  for (const auto& [time, path] : found) search.offers.push_back(path);
   return search;
 }
 
 std::string KeepGameBeforeRescue(const rules::GameState& g, const std::string& saved_game_path) {
   if (!platform::LookUpFile(saved_game_path)) return "";
-  platform::ProfileFile kept((fs::path(saved_game_path).parent_path() / kBeforeRescueName).string());
+  const std::string folder = fs::path(saved_game_path).parent_path().string();
   const std::string date = g.GameDate.empty() ? TodayDate() : g.GameDate;
-  return SaveGameSection(g, kept, kCurrentGameSlot, g.GameName, nullptr, date) ? kept.Path() : "";
+  for (int n = 1; n <= kMaxRescuesPerFolder; ++n) {
+    const std::string path = NumberedName(folder, kBeforeRescueName, n);
+    const platform::NewName claim = platform::ClaimNewFile(path);
+    if (claim == platform::NewName::Taken) continue;
+    if (claim == platform::NewName::Refused) break;
+    platform::ProfileFile kept(path);
+    if (SaveGameSection(g, kept, kCurrentGameSlot, g.GameName, nullptr, date)) return path;
+    std::error_code ec;
+    fs::remove(path, ec);
+    break;
+  }
+  return "";
 }
 
 std::string PutRescueAside(const std::string& rescue) {
-  std::string aside = (fs::path(rescue).parent_path() / kDeclinedRescueName).string();
-  return std::rename(rescue.c_str(), aside.c_str()) == 0 ? aside : std::string();
+  return MoveToFreeName(rescue, fs::path(rescue).parent_path().string(), kDeclinedRescueName);
 }
 
 }  // namespace persistence

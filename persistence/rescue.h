@@ -11,7 +11,13 @@
 
 namespace persistence {
 
+// The first rescue in a folder; later ones, made before it was offered, are numbered
+// ("Vantello-rescue-2.ini" ...), so that a rescue never writes over another.
 constexpr const char* kRescueName = "Vantello-rescue.ini";
+constexpr int kMaxRescuesPerFolder = 20;
+// The name of the n-th rescue (from 1) or file kept aside in a folder: `name` itself first,
+// then "-2", "-3" ... before its ".ini".
+std::string NumberedName(const std::string& folder, const std::string& name, int n);
 // A rescue the player turned down: kept, but never offered again.
 constexpr const char* kDeclinedRescueName = "Vantello-rescue-declined.ini";
 // A file in a rescue's place that holds no game a start could carry on with: kept aside
@@ -29,8 +35,8 @@ constexpr const char* kRescuedFromKey = "RescuedFrom";
 std::vector<std::string> RescueFolders(const std::string& saved_game_path);
 
 // Writes the game as the "CurrentGame" section, with the keys a normal save writes and
-// the saved games' file it belongs to, to the first folder that takes it. The rescue
-// file's path, or "" when none did.
+// the saved games' file it belongs to, to the first folder that takes it, under a rescue
+// name no other rescue holds. The rescue file's path, or "" when none did.
 std::string WriteRescue(const rules::GameState& g, const std::string& saved_game_path,
                         const std::vector<std::string>& folders, platform::FileOps* ops = nullptr,
                         const std::string& today = TodayDate());
@@ -40,22 +46,23 @@ std::string WriteRescue(const rules::GameState& g, const std::string& saved_game
 std::string RescueReport(const platform::ProfileFile& file, const std::string& rescue,
                          const std::vector<std::string>& folders);
 
-// What a start finds of rescues: the newest rescue of these saved games that is newer
-// than they are, to offer ("" for none); and the files in a rescue's place that held no
-// game (empty, damaged, too large, a link), each now kept aside as kUnreadableRescueName.
+// What a start finds of rescues: those of these saved games that are newer than they
+// are, to offer, newest first; and the files in a rescue's place that held no game
+// (empty, damaged, too large, a link), each now kept aside under kUnreadableRescueName.
 // A rescue of other saved games is left where it is, for them.
 struct RescueSearch {
-  std::string offer;
+  std::vector<std::string> offers;
   std::vector<std::string> set_aside;
 };
 RescueSearch FindRescue(const std::string& saved_game_path, const std::vector<std::string>& folders);
 
-// Keeps the saved game an accepted rescue is about to replace, as kBeforeRescueName
-// beside the saved games. Its path, or "" when there was no saved game or it could not be kept.
+// Keeps the saved game an accepted rescue is about to replace, under kBeforeRescueName
+// (numbered when that is taken) beside the saved games. Its path, or "" when there was no
+// saved game or it could not be kept.
 std::string KeepGameBeforeRescue(const rules::GameState& g, const std::string& saved_game_path);
 
-// Renames a turned-down rescue to kDeclinedRescueName beside it, replacing an older
-// one. The new name, or "" when it could not be renamed.
+// Renames a turned-down rescue to kDeclinedRescueName beside it (numbered when that is
+// taken). The new name, or "" when it could not be renamed.
 std::string PutRescueAside(const std::string& rescue);
 
 }  // namespace persistence

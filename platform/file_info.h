@@ -28,4 +28,12 @@ struct FileFacts {
 // What stands at the path, following links; nullopt when nothing can be found there.
 std::optional<FileFacts> LookUpFile(const std::string& path);
 
+// Names that two running games could both want (rescues, files kept aside) are had by
+// one of them alone: neither of these ever replaces what stands at the name.
+enum class NewName { Ours, Taken, Refused };
+// Makes an empty file at `path`, open to its owner alone.
+NewName ClaimNewFile(const std::string& path);
+// Moves `from` to `to`.
+NewName RenameToNewName(const std::string& from, const std::string& to);
+
 }  // namespace platform

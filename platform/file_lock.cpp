@@ -2,25 +2,46 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace platform {
 
-FileLock::FileLock(const std::string& path) {
+FileLock::FileLock(const std::string& path) : path_(path) {
   // Close-on-exec: a browser or help viewer started by the game must not keep it.
-  fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY, 0600);
-  if (fd_ < 0) fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);  // flock needs no write
-  if (fd_ < 0) return;
+  // Non-blocking: a pipe of that name would otherwise hold the start for ever.
+  const int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+  fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | flags, 0600);
+  if (fd_ < 0) {
+    // Why it could not be made or written is the reason to give, whatever the retry says.
+    failure_ = std::strerror(errno);
+    fd_ = ::open(path.c_str(), O_RDONLY | flags);  // flock needs no write
+    if (fd_ < 0) return;
+    failure_.clear();
+  }
+  // A folder, pipe or device of that name is no lock of ours: another copy could take
+  // the "same" lock on something else entirely.
+  struct stat st;
+  if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+    failure_ = "Not a plain file";
+    ::close(fd_);
+    fd_ = -1;
+    return;
+  }
   int result;
   do {
     result = ::flock(fd_, LOCK_EX | LOCK_NB);
   } while (result != 0 && errno == EINTR);
-  if (result == 0)
+  if (result == 0) {
     state_ = State::Held;
-  else
-    state_ = errno == EWOULDBLOCK ? State::Busy : State::Unavailable;
+  } else if (errno == EWOULDBLOCK) {
+    state_ = State::Busy;
+  } else {
+    failure_ = std::strerror(errno);
+  }
 }
 
 FileLock::~FileLock() {

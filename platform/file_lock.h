@@ -10,7 +10,7 @@ class FileLock {
   enum class State {
     Held,         // ours until the object goes
     Busy,         // another process holds it
-    Unavailable,  // the lock file cannot be opened (a read-only folder, say)
+    Unavailable,  // no lock to be had here: the file cannot be made or opened, or is no plain file
   };
   // Creates the file when it is missing and tries the lock once, without waiting.
   explicit FileLock(const std::string& path);
@@ -19,10 +19,15 @@ class FileLock {
   FileLock& operator=(const FileLock&) = delete;
 
   State Get() const { return state_; }
+  const std::string& Path() const { return path_; }
+  // Why the lock is Unavailable, in a few words ("permission denied").
+  const std::string& Failure() const { return failure_; }
 
  private:
+  std::string path_;
   int fd_ = -1;
   State state_ = State::Unavailable;
+  std::string failure_;
 };
 
 }  // namespace platform

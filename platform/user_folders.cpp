@@ -26,6 +26,12 @@ std::string PrivateTempFolder() {
   return IsOwnPrivateFolder(folder) ? folder : "";
 }
 
+std::string RuntimeFolder() {
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  if (runtime && fs::path(runtime).is_absolute() && IsOwnPrivateFolder(runtime)) return runtime;
+  return PrivateTempFolder();
+}
+
 std::string HomeFolder() {
   const char* home = std::getenv("HOME");
   if (home && fs::path(home).is_absolute()) return home;

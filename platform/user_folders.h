@@ -11,6 +11,10 @@ std::string PrivateTempFolderPath();
 // and closed to others; "" when it cannot be had (someone else's folder of that name).
 std::string PrivateTempFolder();
 
+// $XDG_RUNTIME_DIR when it names a folder of this user's own, closed to others (as the
+// desktop makes it at login); else the private temporary folder; "" when neither can be had.
+std::string RuntimeFolder();
+
 // $HOME, or the password file's home when HOME is not an absolute path; with neither, the
 // private temporary folder, never world-writable /tmp itself. "" when there is none.
 std::string HomeFolder();

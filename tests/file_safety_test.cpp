@@ -52,6 +52,48 @@ TEST(FileSafety, ReadOnlyFilesAndDeadLinksFailLinkedFilesKeepModeAndOwner) {
   EXPECT_FALSE(std::filesystem::exists(target));
 }
 
+// Where the data folder's own lock cannot be had (a folder, pipe or unopenable file in its
+// place, a read-only folder) the lock outside it still keeps a second copy away; with
+// neither the copy is told why and does not play.
+TEST(FileSafety, ALockOutsideTheFolderStandsInForOneThatCannotBeHad) {
+  using State = persistence::CopyLock::State;
+  TempFolder data, runtime, other;
+  const std::string ini = data.File("Vantello.ini");
+  {
+    persistence::CopyLock first(ini, runtime.path.string());
+    EXPECT_EQ(first.Get(), State::Held);
+    EXPECT_EQ(persistence::CopyLock(ini, other.path.string()).Get(), State::Busy);  // the folder's lock
+    EXPECT_EQ(persistence::CopyLock(ini, "").Get(), State::Busy);
+  }
+  for (const char* in_place : {"folder", "pipe"}) {
+    SCOPED_TRACE(in_place);
+    std::filesystem::remove_all(persistence::LockPathFor(ini));
+    if (std::string(in_place) == "folder")
+      std::filesystem::create_directory(persistence::LockPathFor(ini));
+    else
+      ASSERT_EQ(::mkfifo(persistence::LockPathFor(ini).c_str(), 0600), 0);  // must not hold the start
+    persistence::CopyLock first(ini, runtime.path.string());
+    EXPECT_EQ(first.Get(), State::Held);
+    // Reached another way, the folder is the same folder and its outer lock the same lock.
+    std::filesystem::create_directory_symlink(data.path, other.path / "link");
+    EXPECT_EQ(persistence::CopyLock(other.File("link/./Vantello.ini"), runtime.path.string()).Get(), State::Busy);
+    std::filesystem::remove(other.path / "link");
+    persistence::CopyLock alone(ini, "");
+    EXPECT_EQ(alone.Get(), State::NoLock);
+    EXPECT_EQ(alone.Why(), persistence::LockPathFor(ini) + " (Not a plain file), and there is no folder of the "
+                                                          "user's own in $XDG_RUNTIME_DIR or /tmp to lock instead");
+  }
+  const std::string outer = persistence::OuterLockPathFor(ini, runtime.path.string());
+  EXPECT_EQ(std::filesystem::path(outer).parent_path(), runtime.path);
+  EXPECT_NE(outer, persistence::OuterLockPathFor(other.File("Vantello.ini"), runtime.path.string()));
+  persistence::CopyLock nowhere(ini, runtime.File("missing"));
+  EXPECT_EQ(nowhere.Get(), State::NoLock);
+  EXPECT_NE(nowhere.Why().find(", nor " + persistence::OuterLockPathFor(ini, runtime.File("missing")) +
+                               " (No such file or directory)"),
+            std::string::npos)
+      << nowhere.Why();
+}
+
 TEST(FileSafety, OneCopyHoldsTheLockAndClearsOnlyOurStaleTemporaries) {
   TempFolder folder;
   const std::string ini = folder.File("Vantello.ini"), lock = persistence::LockPathFor(ini);
@@ -63,12 +105,14 @@ TEST(FileSafety, OneCopyHoldsTheLockAndClearsOnlyOurStaleTemporaries) {
   }
   EXPECT_EQ(FileLock(lock).Get(), FileLock::State::Held);
   EXPECT_EQ(FileLock(folder.File("missing/Vantello.lock")).Get(), FileLock::State::Unavailable);
+  WriteBytes(folder.File("Vantello-rescue-2.ini.Rr12Tt"), "x");
 
   std::string made;  // a temporary as a save makes it, then killed mid-write
   ::close(platform::SystemFileOps().CreateTemp(ini, made));
   ASSERT_TRUE(std::filesystem::exists(made));
   WriteBytes(folder.File("Vantello-rescue.ini.q0W9e8"), "x");
-  std::vector<std::string> kept = {"Vantello.ini.abc12", "Vantello.ini.abc1234", "Vantello.ini.ab-123",
+  std::vector<std::string> kept = {"Vantello-rescue-21.ini.Rr12Tt",  // past the numbered rescues
+                                   "Vantello.ini.abc12", "Vantello.ini.abc1234", "Vantello.ini.ab-123",
                                    "Vantello.iniXabc123", "Other.ini.abc123", "Vantello.lock"};
   for (const auto& name : kept) WriteBytes(folder.File(name), "x");
   std::filesystem::create_directory(folder.path / "Vantello.ini.Dir123");

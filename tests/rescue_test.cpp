@@ -198,6 +198,7 @@ TEST(Rescue, OnlyARescueOfTheseSavedGamesIsOfferedAndNoGameIsLost) {
   for (const std::string& junk : {std::string(), std::string("\x01\xFFnot a game"), std::string("[Other]\nCredits=9\n"),
                                   std::string(platform::kMaxProfileFileBytes + 1, 'x')}) {
     SCOPED_TRACE(junk.size());
+    fs::remove(aside);
     start_with(junk);
     EXPECT_EQ(t.fake.boxes, std::vector<std::string>{said_aside});
     EXPECT_EQ(ReadBytes(aside.string()), junk);
@@ -207,8 +208,11 @@ TEST(Rescue, OnlyARescueOfTheseSavedGamesIsOfferedAndNoGameIsLost) {
   fs::create_symlink(ini, rescue);  // someone else's file in its place
   t.fake.boxes.clear();
   t.Reopen();
-  EXPECT_EQ(t.fake.boxes, std::vector<std::string>{said_aside});
-  EXPECT_TRUE(fs::is_symlink(aside));
+  const fs::path second_aside = t.folder / "Vantello-rescue-unreadable-2.ini";  // the first is kept too
+  EXPECT_EQ(t.fake.boxes, std::vector<std::string>{"Information: A file found in the place of a rescued game holds "
+                                                   "no game; it was kept as " + second_aside.string() + "."});
+  EXPECT_TRUE(fs::is_symlink(second_aside));
+  EXPECT_TRUE(fs::exists(aside));
   EXPECT_EQ(ReadBytes(ini), saved);
 
   start_with("[CurrentGame]\nCredits=77\nRescuedFrom=/elsewhere/vantello/Vantello.ini\n");
@@ -223,6 +227,58 @@ TEST(Rescue, OnlyARescueOfTheseSavedGamesIsOfferedAndNoGameIsLost) {
   EXPECT_EQ(t.form->Machine().g.Credits, 77);
   EXPECT_FALSE(fs::exists(rescue));
   EXPECT_TRUE(Has(ReadBytes(before.string()), "Credits=500\n"));
+}
+
+// Two games rescued before either was offered (two data folders closing at once into the
+// shared state folder, or a second close before a start) each keep their own file, and
+// every one of them is offered: taking both keeps the game each replaced, and a second
+// No keeps the first declined game too.
+TEST(Rescue, RescuesNeverShareAFileAndEachIsOffered) {
+  testing_support::TestForm t;
+  const fs::path ini = t.folder / "Vantello.ini";
+  TempFolder shared;
+  const std::vector<std::string> folders{shared.path.string()};
+  t.form->CloseWindow();
+  fs::last_write_time(ini, fs::last_write_time(ini) - std::chrono::hours(1));
+  rules::GameState first, second, other;
+  first.Credits = 111;
+  second.Credits = 222;
+  other.Credits = 333;
+  const std::string a = persistence::WriteRescue(first, ini.string(), folders);
+  const std::string b = persistence::WriteRescue(other, "/elsewhere/Vantello.ini", folders);
+  const std::string c = persistence::WriteRescue(second, ini.string(), folders);
+  EXPECT_EQ(std::vector<std::string>({a, b, c}),
+            std::vector<std::string>({shared.File("Vantello-rescue.ini"), shared.File("Vantello-rescue-2.ini"),
+                                      shared.File("Vantello-rescue-3.ini")}));
+  fs::last_write_time(a, fs::last_write_time(c) - std::chrono::minutes(1));
+  EXPECT_EQ(persistence::FindRescue(ini.string(), folders).offers, std::vector<std::string>({c, a}));
+
+  // Both taken, newest first: the table ends with the older one, and nothing is lost.
+  t.rescue_folders = folders;
+  t.fake.confirm_answer = true;
+  t.fake.boxes.clear();
+  t.Reopen();
+  ASSERT_EQ(t.fake.boxes.size(), 4u);
+  EXPECT_EQ(t.fake.boxes[0], "Confirm: A game saved when the desktop closed was found in " + c +
+                                 " (1 of 2, newest first). Open it?");
+  EXPECT_EQ(t.fake.boxes[2], "Confirm: A game saved when the desktop closed was found in " + a +
+                                 " (2 of 2, newest first). Open it?");
+  EXPECT_EQ(t.form->Machine().g.Credits, 111);
+  EXPECT_TRUE(Has(ReadBytes((t.folder / "Vantello-before-rescue.ini").string()), "Credits=1000\n"));
+  EXPECT_TRUE(Has(ReadBytes((t.folder / "Vantello-before-rescue-2.ini").string()), "Credits=222\n"));
+  EXPECT_TRUE(fs::exists(b) && !fs::exists(a) && !fs::exists(c));  // the other folder's waits
+
+  // Turned down twice: the second declined game does not replace the first.
+  t.fake.confirm_answer = false;
+  for (int credits : {444, 555}) {
+    rules::GameState g;
+    g.Credits = credits;
+    fs::last_write_time(ini, fs::last_write_time(ini) - std::chrono::hours(1));
+    persistence::WriteRescue(g, ini.string(), folders);
+    t.Reopen();
+  }
+  EXPECT_TRUE(Has(ReadBytes(shared.File("Vantello-rescue-declined.ini")), "Credits=444\n"));
+  EXPECT_TRUE(Has(ReadBytes(shared.File("Vantello-rescue-declined-2.ini")), "Credits=555\n"));
 }
 
 }  // namespace

@@ -78,6 +78,7 @@ TestForm::TestForm(int screen_width, int screen_height, platform::Canvas* draw_o
   folder = std::filesystem::temp_directory_path() /
            ("vantello-form-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
   std::filesystem::create_directories(folder);
+  rescue_folders = {folder.string()};
   Reopen();
 }
 
@@ -91,7 +92,7 @@ void TestForm::Reopen() {
                  VANTELLO_PROGRAM_DIR,
                  (folder / "Vantello.ini").string(),
                  pictures_,
-                 {folder.string()}};
+                 rescue_folders};
   form = std::make_unique<app::MachineWindow>(desk);
   form->Start();
 }

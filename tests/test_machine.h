@@ -174,6 +174,7 @@ struct TestForm {
   FakeShell shell;
   platform::testing::RecordingCanvas canvas;
   std::filesystem::path folder;
+  std::vector<std::string> rescue_folders;  // the saved games' folder unless a test says otherwise
   std::unique_ptr<app::MachineWindow> form;
 
  private:
