@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "machine/bets.h"
+#include "machine/game_recording.h"
 #include "rules/width_class.h"
 #include "platform/picture_fit.h"
 #include "dialogs/borrow.h"
@@ -21,6 +22,7 @@ namespace app {
 MachineWindow::MachineWindow(const Desk& desk)
     : desk_(desk),
       saved_games_(desk.saved_game_path),
+      recall_(desk.saved_game_path),
       m_(desk.services, view_),
       view_(m_, pictures_, desk.screen.dpi) {
   m_.SaveCurrentGame = [this] { return SaveCurrentGame(true); };
@@ -70,6 +72,9 @@ void MachineWindow::Start() {
   OfferRescue();
   if (closed_) return;  // a signal while the rescue was offered
   game_loaded_ = true;
+  const std::string recall_problem = recall_.Open();
+  if (!recall_problem.empty()) desk_.services.boxes.Information(recall_problem);
+  m_.GameRecorded = [this](const rules::GameRecord& game) { KeepInRecall(game); };
   if (desk_.screen.dpi < 100) desk_.shell.Maximize();
   view_.PaintAll();
   machine::StartTimer(m_, machine::LampTimer::StartupCelebration);
@@ -188,6 +193,15 @@ void MachineWindow::DeclineRescue(const std::string& rescue) {
                                                  : "The game found was kept as " + aside + " and will not be offered again.");
 }
 
+void MachineWindow::KeepInRecall(const rules::GameRecord& game) {
+  if (recall_.Keep(game) || recall_failure_said_) return;
+  recall_failure_said_ = true;
+  const std::string text = "The game recall could not be written to " + recall_.File().Path() + " (" +
+                           recall_.File().Failure() + "); the games are recalled until Vantello closes.";
+  std::fprintf(stderr, "Vantello: %s\n", text.c_str());
+  desk_.services.boxes.Information(text);
+}
+
 void MachineWindow::ShowManual(const std::string& topic) {
   desk_.services.help.ShowHelp(HelpFile(), topic);
 }
@@ -225,7 +239,9 @@ void MachineWindow::RunCommand(int i) {
     case view::CmdNewGame:
       if (RefuseWhileSpinning()) break;
       if (desk_.services.boxes.Confirm("Start a New Game?")) {
+        const int64_t before = g.Credits;
         rules::NewGameReset(g);
+        machine::RecordBetween(m_, rules::BetweenKind::NewGame, before);
         view_.PaintAll();
       }
       break;
@@ -258,11 +274,14 @@ void MachineWindow::RunCommand(int i) {
       if (RefuseWhileSpinning()) break;
       dialogs::ShowSlotDialog(m_, saved_games_, dialogs::SlotDialogMode::Save);
       break;
-    case view::CmdLoadGame:
+    case view::CmdLoadGame: {
       if (RefuseWhileSpinning()) break;
+      const int64_t before = g.Credits;
       dialogs::ShowSlotDialog(m_, saved_games_, dialogs::SlotDialogMode::Open);
+      if (g.Credits != before) machine::RecordBetween(m_, rules::BetweenKind::LoadGame, before);
       view_.PaintAll();
       break;
+    }
     case view::CmdStats: dialogs::ShowStatsDialog(m_); break;
     default: break;
   }

@@ -7,6 +7,7 @@
 
 #include "machine/machine.h"
 #include "machine/manual_topics.h"
+#include "persistence/recall.h"
 #include "platform/dialog.h"
 #include "platform/profile_file.h"
 #include "platform/services.h"
@@ -76,6 +77,7 @@ class MachineWindow {
 
   machine::Machine& Machine() { return m_; }
   platform::ProfileFile& SavedGames() { return saved_games_; }
+  const persistence::Recall& GameRecall() const { return recall_; }
   view::MainView& View() { return view_; }
   view::Pictures& Pics() { return pictures_; }
   bool Closed() const { return closed_; }
@@ -94,6 +96,8 @@ class MachineWindow {
   void OfferRescue();
   void TakeRescue(const std::string& rescue);
   void DeclineRescue(const std::string& rescue);
+  // Keeps a finished game in the recall; a recall that cannot be written is said once.
+  void KeepInRecall(const rules::GameRecord& game);
   void RunCommand(int i);
   // New Game, Load Game, Save Game and Borrow wait for the wheels.
   bool RefuseWhileSpinning();
@@ -101,6 +105,8 @@ class MachineWindow {
 
   Desk desk_;
   platform::ProfileFile saved_games_;
+  persistence::Recall recall_;
+  bool recall_failure_said_ = false;
   machine::Machine m_;
   view::Pictures pictures_;
   view::MainView view_;

@@ -6,6 +6,7 @@
 
 #include "dialogs/dialog_pictures.h"
 #include "dialogs/locale_numbers.h"
+#include "machine/game_recording.h"
 #include "machine/manual_topics.h"
 #include "platform/bitmap.h"
 #include "platform/dialog.h"
@@ -115,8 +116,10 @@ void BorrowDialog::Borrow(int32_t amount) {
     m_.boxes.Information("You cannot borrow that much: the credit meter would overflow.");
     return;
   }
+  const int64_t before = g.Credits;
   g.Credits += amount;
   g.Borrowed += amount;
+  machine::RecordBetween(m_, rules::BetweenKind::Borrow, before);
   dialog_->Repaint();
 }
 
@@ -131,8 +134,10 @@ void BorrowDialog::PayBack(int32_t amount) {
     m_.boxes.Information("You cannot pay back more credits than you have borrowed!");
     return;
   }
+  const int64_t before = g.Credits;
   g.Credits -= amount;
   g.Borrowed -= amount;
+  machine::RecordBetween(m_, rules::BetweenKind::PayBack, before);
   dialog_->Repaint();
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "machine/game_recording.h"
 #include "machine/manual_topics.h"
 #include "machine/sounds.h"
 #include "platform/dialog.h"
@@ -110,8 +111,10 @@ void CardTable::TurnCardAt(int x, int y) {
   int slot = rules::CardSlotAt(x, y);
   if (slot < 0) return;
   rules::GameState& g = m_.g;
+  const int32_t stake = g.SpinWin;
   if (std::optional<rules::CardOutcome> outcome = rules::TurnCard(game_, slot, g.SpinWin)) {
     g.SpinWin = outcome->win;
+    machine::RecordGamble(m_, stake, game_.deck[slot].card, outcome->win);
     DrawSlot(slot);
     // Let the turned card show before its sound holds everything up.
     m_.clock.PumpMessages();

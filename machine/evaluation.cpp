@@ -4,6 +4,7 @@
 #include "machine/sounds.h"
 #include "rules/strips.h"
 #include "machine/delivery.h"
+#include "machine/game_recording.h"
 #include "rules/pay_rules.h"
 #include "rules/sounds.h"
 
@@ -80,6 +81,7 @@ void Evaluate(machine::Machine& m, rules::SpinKind kind) {
   g.Bells = out.Bells;
   g.BellPool = out.BellPool;
   g.SpinWin = out.SpinWin;
+  RecordTurnResult(m, out);
   if (g.SpinWin > 0) DeliverWinnings(m, kind);
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "rules/game_record.h"
 #include "rules/game_state.h"
 #include "platform/canvas.h"
 #include "platform/random.h"
@@ -166,6 +167,13 @@ struct Machine {
   bool RequestRunning = false;
   // Spin cycles on the stack: a spin, its count-off or its rolls are under way.
   int CycleDepth = 0;
+
+  // The game under way as the recall keeps it, and the credits that changed hands since
+  // the last one (machine/game_recording.h).
+  rules::GameRecord Record;
+  std::vector<rules::BetweenGames> Between;
+  // Handed each game once its last credit is paid, to be kept in the recall.
+  std::function<void(const rules::GameRecord&)> GameRecorded;
 
   // Saves the live game to "CurrentGame"; false when the save failed.
   std::function<bool()> SaveCurrentGame;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "machine/evaluation.h"
+#include "machine/game_recording.h"
 #include "machine/sounds.h"
 #include "rules/money.h"
 #include "rules/rolls.h"
@@ -124,7 +125,12 @@ void SpinCycle(Machine& m) {
   ++m.CycleDepth;
 
   // Set-up.
-  m.rng.Seed(m.clock.TimeOfDayMs());
+  const uint64_t seed = m.clock.TimeOfDayMs();
+  m.rng.Seed(seed);
+  const bool game = !g.CherryRollMode && !g.BarRollMode;  // a roll is a turn of the game that earned it
+  if (game) BeginGame(m);
+  BeginTurn(m, g.BarRollMode ? rules::TurnKind::BarRoll
+               : g.CherryRollMode ? rules::TurnKind::CherryRoll : rules::TurnKind::Spin, seed);
   g.SpinInProgress = true;
   StopTimer(m, LampTimer::CelebrateAll);
   StopTimer(m, LampTimer::CelebrateAlternate);
@@ -190,6 +196,7 @@ void SpinCycle(Machine& m) {
     m.clock.WaitMessages(step < rules::kSpinSteps ? last + rules::kStepMs : 0);
   }
   if (step >= kStopAtOnce) FinishWheelsAtOnce(m, wheels);
+  RecordWheelsStopped(m, step >= kStopAtOnce && !m.Closing);
 
   // After the animation.
   g.WheelsTurning = false;
@@ -204,6 +211,7 @@ void SpinCycle(Machine& m) {
   g.SpinInProgress = false;
   PlayEarnedRolls(m);
   StopTimer(m, LampTimer::FreeSpinsBlink);
+  if (game) EndGame(m);
   --m.CycleDepth;
 }
 

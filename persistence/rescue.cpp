@@ -26,9 +26,6 @@ std::string NumberedName(const std::string& folder, const std::string& name, int
   return (fs::path(folder) / numbered).string();
 }
 
-namespace {
-
-// Moves `from` to the first free name of `name`'s numbered names in `folder`; "" when it could not.
 std::string MoveToFreeName(const std::string& from, const std::string& folder, const std::string& name) {
   for (int n = 1; n <= kMaxRescuesPerFolder; ++n) {
     const std::string to = NumberedName(folder, name, n);
@@ -38,8 +35,6 @@ std::string MoveToFreeName(const std::string& from, const std::string& folder, c
   }
   return {};
 }
-
-}  // namespace
 
 std::string WriteRescue(const rules::GameState& g, const std::string& saved_game_path,
                         const std::vector<std::string>& folders, platform::FileOps* ops, const std::string& today) {

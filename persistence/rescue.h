@@ -18,6 +18,9 @@ constexpr int kMaxRescuesPerFolder = 20;
 // The name of the n-th rescue (from 1) or file kept aside in a folder: `name` itself first,
 // then "-2", "-3" ... before its ".ini".
 std::string NumberedName(const std::string& folder, const std::string& name, int n);
+// Moves `from` to the first of `name`'s numbered names in `folder` that nothing holds;
+// the new path, or "" when it could not be moved.
+std::string MoveToFreeName(const std::string& from, const std::string& folder, const std::string& name);
 // A rescue the player turned down: kept, but never offered again.
 constexpr const char* kDeclinedRescueName = "Vantello-rescue-declined.ini";
 // A file in a rescue's place that holds no game a start could carry on with: kept aside

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 
 namespace platform {
 namespace {
@@ -363,6 +364,14 @@ bool ProfileFile::Fail(std::string why) {
 
 bool ProfileFile::WriteSection(std::string_view section,
                                const std::vector<std::pair<std::string, std::string>>& keys) {
+  return Replace([&](ProfileText& text) { text.Write(section, keys); }, true);
+}
+
+bool ProfileFile::WriteWhole(const ProfileText& text) {
+  return Replace([&](ProfileText& whole) { whole = text; }, false);
+}
+
+bool ProfileFile::Replace(const std::function<void(ProfileText&)>& change, bool merge) {
   failure_.clear();
   // A renamed file would replace a symbolic link with a plain file: write where it points.
   std::string target = path_;
@@ -375,14 +384,16 @@ bool ProfileFile::WriteSection(std::string_view section,
 
   std::string old;
   errno = 0;
-  switch (ops_->ReadAll(target, kMaxProfileFileBytes, old)) {
-    case FileOps::ReadResult::Ok: break;
-    case FileOps::ReadResult::Missing: old.clear(); break;
-    case FileOps::ReadResult::Refused:  // merging would lose what is there
-      return Fail(WithReason("the file is unreadable, over 4 MB or not a regular file"));
+  if (merge) {
+    switch (ops_->ReadAll(target, kMaxProfileFileBytes, old)) {
+      case FileOps::ReadResult::Ok: break;
+      case FileOps::ReadResult::Missing: old.clear(); break;
+      case FileOps::ReadResult::Refused:  // merging would lose what is there
+        return Fail(WithReason("the file is unreadable, over 4 MB or not a regular file"));
+    }
   }
   ProfileText text(std::move(old));
-  text.Write(section, keys);
+  change(text);
   // Never write a file that the next start would refuse to read.
   if (text.Text().size() > kMaxProfileFileBytes) return Fail("the file would grow over 4 MB");
 

@@ -5,6 +5,7 @@
 // file that is renamed over the old one, so a failed write never leaves it half done.
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -103,11 +104,14 @@ class ProfileFile {
   // link that leads nowhere fails.
   bool WriteSection(std::string_view section,
                     const std::vector<std::pair<std::string, std::string>>& keys);
+  // Writes `text` as the whole file, in the same one replacement: whatever was there goes.
+  bool WriteWhole(const ProfileText& text);
   // Why the last write failed, in a few words.
   const std::string& Failure() const { return failure_; }
 
  private:
   bool Fail(std::string why);
+  bool Replace(const std::function<void(ProfileText&)>& change, bool merge);
 
   std::string path_;
   FileOps* ops_;

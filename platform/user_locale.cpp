@@ -32,4 +32,13 @@ CalendarDate LocalToday() {
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
+std::string LocalTimeStamp() {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+  return text;
+}
+
 }  // namespace platform

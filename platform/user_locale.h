@@ -24,5 +24,7 @@ struct CalendarDate {
 };
 // Today in the user's time zone.
 CalendarDate LocalToday();
+// The local date and time now, as "2026-12-08 13:45:02": the same in every locale.
+std::string LocalTimeStamp();
 
 }  // namespace platform

@@ -1,0 +1,252 @@
+#include "persistence/recall.h"
+
+#include <charconv>
+#include <filesystem>
+#include <sstream>
+
+#include "persistence/rescue.h"
+#include "platform/user_locale.h"
+#include "rules/money.h"
+#include "rules/strips.h"
+
+namespace persistence {
+
+namespace fs = std::filesystem;
+using rules::GameRecord;
+
+namespace {
+
+constexpr const char* kRecallSection = "Recall";
+constexpr int kRecallVersion = 1;
+
+std::string GameSection(size_t i) { return "Game " + std::to_string(i + 1); }
+std::string Numbered(const char* key, size_t i) { return key + std::to_string(i + 1); }
+
+template <typename T>
+void Put(std::ostringstream& out, const T& values) {
+  for (auto v : values) out << ' ' << v;
+}
+
+std::string TurnText(const rules::TurnRecord& t) {
+  std::ostringstream out;
+  out << static_cast<int>(t.kind) << ' ' << t.seed;
+  Put(out, t.stops);
+  Put(out, t.cells);
+  Put(out, t.line_wins);
+  out << ' ' << t.screen_bonus << ' ' << t.bonus_lamp << ' ' << t.skill_stop << ' ' << t.win;
+  return out.str();
+}
+
+// Whole numbers separated by single spaces, each within its range; nothing else.
+class Numbers {
+ public:
+  explicit Numbers(const std::string& text) : text_(text) {}
+  template <typename T>
+  bool Next(T& value, T low, T high) {
+    if (pos_ > 0) {
+      if (pos_ >= text_.size() || text_[pos_] != ' ') return false;
+      ++pos_;
+    }
+    const char* begin = text_.data() + pos_;
+    auto [end, ec] = std::from_chars(begin, text_.data() + text_.size(), value);
+    if (ec != std::errc() || value < low || value > high) return false;
+    pos_ = end - text_.data();
+    return true;
+  }
+  bool Flag(bool& flag) {
+    int v = 0;
+    if (!Next(v, 0, 1)) return false;
+    flag = v == 1;
+    return true;
+  }
+  bool Done() const { return pos_ == text_.size(); }
+
+ private:
+  const std::string& text_;
+  size_t pos_ = 0;
+};
+
+constexpr int32_t kMax = rules::kMaxCredits;
+
+bool ParseTurn(const std::string& text, rules::TurnRecord& t) {
+  Numbers n(text);
+  int kind = 0;
+  if (!n.Next(kind, 0, 2) || !n.Next(t.seed, uint64_t{0}, UINT64_MAX)) return false;
+  t.kind = static_cast<rules::TurnKind>(kind);
+  for (auto& stop : t.stops)
+    if (!n.Next(stop, 0, 255)) return false;
+  for (auto& cell : t.cells)
+    if (!n.Next(cell, 0, rules::kSymbolCount - 1)) return false;
+  for (auto& win : t.line_wins)
+    if (!n.Next(win, 0, kMax)) return false;
+  return n.Next(t.screen_bonus, 0, 255) && n.Flag(t.bonus_lamp) && n.Flag(t.skill_stop) && n.Next(t.win, 0, kMax) &&
+         n.Done();
+}
+
+bool ParseGamble(const std::string& text, rules::GambleStep& step, int turns) {
+  Numbers n(text);
+  return n.Next(step.after, 0, turns - 1) && n.Next(step.stake, 0, kMax) && n.Next(step.card, 0, 52) &&
+         n.Next(step.won, 0, kMax) && n.Done();
+}
+
+bool ParseBetween(const std::string& text, rules::BetweenGames& b) {
+  Numbers n(text);
+  int kind = 0;
+  if (!n.Next(kind, 0, 3)) return false;
+  b.kind = static_cast<rules::BetweenKind>(kind);
+  return n.Next(b.credits_before, int64_t{0}, int64_t{kMax}) && n.Next(b.credits_after, int64_t{0}, int64_t{kMax}) &&
+         n.Done();
+}
+
+// A list key's count, "Turns=3", then its entries "Turn1" ... "Turn3".
+template <typename T, typename Parse>
+bool ReadList(const platform::ProfileText& text, const std::string& section, const char* count_key,
+              const char* item_key, int most, std::vector<T>& items, Parse parse) {
+  int count = 0;
+  const std::optional<std::string> count_text = text.Read(section, count_key);
+  if (!count_text) return false;
+  Numbers n(*count_text);
+  if (!n.Next(count, 0, most) || !n.Done()) return false;
+  items.resize(count);
+  for (int i = 0; i < count; ++i) {
+    const std::optional<std::string> item = text.Read(section, Numbered(item_key, i));
+    if (!item || !parse(*item, items[i])) return false;
+  }
+  return true;
+}
+
+bool ReadNumber(const platform::ProfileText& text, const std::string& section, const char* key, auto& value,
+                int64_t low, int64_t high) {
+  const std::optional<std::string> found = text.Read(section, key);
+  if (!found) return false;
+  Numbers n(*found);
+  int64_t v = 0;
+  if (!n.Next(v, low, high) || !n.Done()) return false;
+  value = static_cast<std::remove_reference_t<decltype(value)>>(v);
+  return true;
+}
+
+bool ParseGame(const platform::ProfileText& text, const std::string& section, GameRecord& g) {
+  g.time = text.ReadString(section, "Time", "");
+  if (g.time.size() > 19 || g.time.find_first_not_of("0123456789-: ") != std::string::npos) return false;
+  const bool numbers = ReadNumber(text, section, "Number", g.number, 0, kMax) &&
+                       ReadNumber(text, section, "Lines", g.lines, 1, 8) &&
+                       ReadNumber(text, section, "Coins", g.coins, 1, 8) &&
+                       ReadNumber(text, section, "Bet", g.bet, 1, 64) &&
+                       ReadNumber(text, section, "CreditsBefore", g.credits_before, 0, kMax) &&
+                       ReadNumber(text, section, "CreditsAfter", g.credits_after, 0, kMax) &&
+                       ReadNumber(text, section, "BellPoolBefore", g.bell_pool_before, 0, kMax) &&
+                       ReadNumber(text, section, "BellPoolAfter", g.bell_pool_after, 0, kMax) &&
+                       ReadNumber(text, section, "BellPoolAward", g.bell_pool_award, 0, kMax) &&
+                       ReadNumber(text, section, "Win", g.win, 0, int64_t{kMax} * 2);
+  if (!numbers || g.bet != g.lines * g.coins) return false;
+  if (!ReadList(text, section, "Turns", "Turn", kMaxTurnsPerGame, g.turns, ParseTurn) || g.turns.empty() ||
+      g.turns[0].kind != rules::TurnKind::Spin)
+    return false;
+  const int turns = static_cast<int>(g.turns.size());
+  return ReadList(text, section, "Gambles", "Gamble", kMaxGambleSteps, g.gamble,
+                  [turns](const std::string& t, rules::GambleStep& s) { return ParseGamble(t, s, turns); }) &&
+         ReadList(text, section, "Betweens", "Between", kMaxBetweenGames, g.between, ParseBetween);
+}
+
+}  // namespace
+
+std::string RecallPathFor(const std::string& saved_game_path) {
+  return (fs::path(saved_game_path).parent_path() / kRecallName).string();
+}
+
+platform::ProfileText RecallText(const std::vector<GameRecord>& games, int keep) {
+  platform::ProfileText text;
+  const size_t first = games.size() > static_cast<size_t>(keep) ? games.size() - keep : 0;
+  text.Write(kRecallSection, {{"Version", std::to_string(kRecallVersion)},
+                              {"Games", std::to_string(games.size() - first)}});
+  for (size_t i = first; i < games.size(); ++i) {
+    const GameRecord& g = games[i];
+    std::vector<std::pair<std::string, std::string>> keys{
+        {"Number", std::to_string(g.number)},
+        {"Time", g.time},
+        {"Lines", std::to_string(g.lines)},
+        {"Coins", std::to_string(g.coins)},
+        {"Bet", std::to_string(g.bet)},
+        {"CreditsBefore", std::to_string(g.credits_before)},
+        {"CreditsAfter", std::to_string(g.credits_after)},
+        {"BellPoolBefore", std::to_string(g.bell_pool_before)},
+        {"BellPoolAfter", std::to_string(g.bell_pool_after)},
+        {"BellPoolAward", std::to_string(g.bell_pool_award)},
+        {"Win", std::to_string(g.win)},
+        {"Turns", std::to_string(std::min<size_t>(g.turns.size(), kMaxTurnsPerGame))},
+    };
+    for (size_t t = 0; t < g.turns.size() && t < kMaxTurnsPerGame; ++t)
+      keys.emplace_back(Numbered("Turn", t), TurnText(g.turns[t]));
+    // A card turned after a turn left out of the record is left out with it.
+    std::vector<std::string> gambles;
+    for (const rules::GambleStep& s : g.gamble)
+      if (s.after < kMaxTurnsPerGame && gambles.size() < kMaxGambleSteps)
+        gambles.push_back(std::to_string(s.after) + ' ' + std::to_string(s.stake) + ' ' + std::to_string(s.card) +
+                          ' ' + std::to_string(s.won));
+    keys.emplace_back("Gambles", std::to_string(gambles.size()));
+    for (size_t s = 0; s < gambles.size(); ++s) keys.emplace_back(Numbered("Gamble", s), gambles[s]);
+    // Between games the newest count: they lead to this game's credits.
+    const size_t skip = g.between.size() > kMaxBetweenGames ? g.between.size() - kMaxBetweenGames : 0;
+    keys.emplace_back("Betweens", std::to_string(g.between.size() - skip));
+    for (size_t b = skip; b < g.between.size(); ++b)
+      keys.emplace_back(Numbered("Between", b - skip), std::to_string(static_cast<int>(g.between[b].kind)) + ' ' +
+                                                           std::to_string(g.between[b].credits_before) + ' ' +
+                                                           std::to_string(g.between[b].credits_after));
+    text.Write(GameSection(i - first), keys);
+  }
+  return text;
+}
+
+RecallRead ParseRecall(const platform::ProfileText& text, std::vector<GameRecord>& games) {
+  games.clear();
+  int version = 0, count = 0;
+  if (!ReadNumber(text, kRecallSection, "Version", version, kRecallVersion, kRecallVersion) ||
+      !ReadNumber(text, kRecallSection, "Games", count, 0, rules::kMaxRecallGames))
+    return RecallRead::Damaged;
+  games.resize(count);
+  for (int i = 0; i < count; ++i) {
+    if (!ParseGame(text, GameSection(i), games[i])) {
+      games.clear();
+      return RecallRead::Damaged;
+    }
+  }
+  return RecallRead::Ok;
+}
+
+RecallRead ReadRecall(const platform::ProfileFile& file, std::vector<GameRecord>& games) {
+  games.clear();
+  const platform::ProfileText text = file.Read();
+  if (file.LastReadRefused()) return RecallRead::Damaged;
+  if (text.Text().empty()) {
+    std::error_code ec;
+    return fs::exists(file.Path(), ec) ? RecallRead::Damaged : RecallRead::Missing;
+  }
+  return ParseRecall(text, games);
+}
+
+std::string PutRecallAside(const std::string& path) {
+  return MoveToFreeName(path, fs::path(path).parent_path().string(), kDamagedRecallName);
+}
+
+Recall::Recall(const std::string& saved_game_path, platform::FileOps* ops, int keep)
+    : file_(RecallPathFor(saved_game_path), ops), keep_(keep) {}
+
+std::string Recall::Open() {
+  if (ReadRecall(file_, games_) != RecallRead::Damaged) return "";
+  const std::string aside = PutRecallAside(file_.Path());
+  if (aside.empty())
+    return "The game recall in " + file_.Path() + " could not be read and could not be moved aside; "
+           "the games played from now on are recalled until Vantello closes.";
+  return "The game recall in " + file_.Path() + " could not be read; it was kept as " + aside +
+         " and a new recall begins. The saved games are not affected.";
+}
+
+bool Recall::Keep(const rules::GameRecord& game) {
+  games_.push_back(game);
+  games_.back().time = platform::LocalTimeStamp();
+  if (games_.size() > static_cast<size_t>(keep_)) games_.erase(games_.begin(), games_.end() - keep_);
+  return file_.WriteWhole(RecallText(games_, keep_));
+}
+
+}  // namespace persistence

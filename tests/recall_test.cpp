@@ -1,0 +1,170 @@
+// The game recall: every game written down as it is played, kept across starts in a file
+// of its own, each game's credits leading to the next; a damaged file costs no saved game.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "machine/bets.h"
+#include "persistence/recall.h"
+#include "rules/card_game.h"
+#include "tests/profile_test_support.h"
+#include "tests/test_machine.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform::testing::FakeDialog;
+using rules::GameRecord;
+using testing_support::ReadBytes, testing_support::WriteBytes;
+
+int32_t CardValue(int32_t card) { return card == rules::kJokerCard ? rules::kJokerValue : card % 13; }
+
+// What a game credited, worked out from its turns and its cards: a turn's win, or what
+// the last card turned after it left at stake.
+int64_t CreditedByTurns(const GameRecord& game) {
+  int64_t total = 0;
+  for (size_t i = 0; i < game.turns.size(); ++i) {
+    int64_t win = game.turns[i].win;
+    for (const rules::GambleStep& s : game.gamble)
+      if (s.after == static_cast<int>(i)) win = s.won;
+    total += win;
+  }
+  return total;
+}
+
+// Every game of a session in order: each adds up, follows from its seeds, and starts
+// from the credits the one before it (and whatever came between) left.
+void ExpectChained(const std::vector<GameRecord>& games) {
+  for (size_t i = 0; i < games.size(); ++i) {
+    const GameRecord& g = games[i];
+    SCOPED_TRACE("game " + std::to_string(g.number));
+    EXPECT_EQ(g.credits_after, g.credits_before - g.bet + g.win);
+    EXPECT_EQ(g.win, CreditedByTurns(g));
+    ASSERT_FALSE(g.turns.empty());
+    EXPECT_EQ(g.turns[0].kind, rules::TurnKind::Spin);
+    for (const rules::TurnRecord& turn : g.turns) EXPECT_TRUE(rules::TurnFollowsFromSeed(turn));
+    // The first card at a table stakes the turn's win; each card after it what the one before left.
+    for (size_t s = 0; s < g.gamble.size(); ++s) {
+      const rules::GambleStep& step = g.gamble[s];
+      const bool first = s == 0 || g.gamble[s - 1].after != step.after;
+      EXPECT_EQ(step.stake, first ? g.turns[step.after].win : g.gamble[s - 1].won);
+      EXPECT_EQ(step.won, rules::TurnValue(CardValue(step.card), step.stake).win);
+    }
+    if (i == 0) continue;
+    const GameRecord& before = games[i - 1];
+    EXPECT_EQ(g.number, before.number + 1);
+    EXPECT_EQ(g.bell_pool_before, before.bell_pool_after);
+    int64_t credits = before.credits_after;
+    for (const rules::BetweenGames& b : g.between) {
+      EXPECT_EQ(b.credits_before, credits);
+      credits = b.credits_after;
+    }
+    EXPECT_EQ(g.credits_before, credits);
+  }
+}
+
+// A session played through the real window: wins with rolls, the Bell Pool, the card
+// table won and lost, borrowing and paying back, until all of it has happened.
+TEST(Recall, ASessionIsRecalledInOrderAndEachGamesCreditsLeadToTheNext) {
+  testing_support::TestForm t;
+  machine::Machine& m = t.form->Machine();
+  rules::GameState& g = m.g;
+  g.Sound = g.CountOffWins = false;
+  g.DoubleOrNothingOn = true;
+  t.fake.pump_step_ms = 25;
+  std::mt19937 rng(20261208);
+  t.fake.on_pump = [&] { t.fake.time_of_day_ = static_cast<uint32_t>(rng()); };
+  // Every card table: the first card turned, then whatever is left taken.
+  auto turn_first_card = [](FakeDialog& d) {
+    d.MouseUp(rules::SlotLeft(0) + 30, rules::SlotTop(0) + 40);
+    d.Close();
+  };
+  auto borrow = [&](bool pay_back) {
+    t.dialogs.scripts.clear();
+    t.dialogs.scripts.push_back([pay_back](FakeDialog& d) {
+      if (pay_back) d.Click(d.Find("Pay Back Credits"));
+      for (size_t i = 0; i < d.controls.size(); ++i)
+        if (d.controls[i].x == 201 && d.controls[i].y == 104) d.Click(static_cast<int>(i));  // 100
+    });
+    t.form->PressCommand(view::CmdBorrow);
+  };
+
+  std::vector<GameRecord> played;
+  bool rolls = false, bell_pool = false, card_won = false, card_lost = false;
+  while (played.size() < 12 || !(rolls && bell_pool && card_won && card_lost)) {
+    ASSERT_LT(played.size(), 20000u) << rolls << bell_pool << card_won << card_lost;
+    if (played.size() == 3) borrow(false);
+    if (played.size() == 5) borrow(true);
+    if (g.Credits < g.LinesPlayed * g.CoinsPerLine) borrow(false);
+    t.dialogs.scripts.assign(50, turn_first_card);
+    machine::RequestSpin(m);
+    const std::vector<GameRecord>& kept = t.form->GameRecall().Games();
+    ASSERT_FALSE(kept.empty());
+    if (!played.empty()) {
+      ASSERT_NE(kept.back().number, played.back().number) << "no game recorded";
+    }
+    played.push_back(kept.back());
+    const GameRecord& last = played.back();
+    rolls |= last.turns.size() > 1;
+    bell_pool |= last.bell_pool_award > 0;
+    for (const rules::GambleStep& s : last.gamble) (s.won > s.stake ? card_won : card_lost) |= s.won != s.stake;
+  }
+  ExpectChained(played);
+  EXPECT_EQ(played[3].between.size(), 1u);
+  EXPECT_EQ(played[5].between.at(0).kind, rules::BetweenKind::PayBack);
+
+  // The last ten, as they were played, and the same after a restart.
+  auto numbers = [](const std::vector<GameRecord>& games) {
+    std::vector<int64_t> n;
+    for (const GameRecord& game : games) n.insert(n.end(), {game.number, game.credits_after, game.win,
+                                                            static_cast<int64_t>(game.turns.back().seed)});
+    return n;
+  };
+  const std::vector<GameRecord> last_ten(played.end() - rules::kRecallGames, played.end());
+  EXPECT_EQ(numbers(t.form->GameRecall().Games()), numbers(last_ten));
+  t.Reopen();
+  EXPECT_EQ(numbers(t.form->GameRecall().Games()), numbers(last_ten));
+  ExpectChained(t.form->GameRecall().Games());
+}
+
+// A recall file that cannot be believed is kept aside and said once; the saved game and
+// play go on, and the next game starts a new recall.
+TEST(Recall, ADamagedOrHostileRecallIsKeptAsideAndCostsNoSavedGame) {
+  testing_support::TestForm t;
+  t.form->Machine().g.Credits = 4321;
+  t.form->CloseWindow();
+  const std::string ini = (t.folder / "Vantello.ini").string(), recall = persistence::RecallPathFor(ini);
+  const std::string saved = ReadBytes(ini);
+  std::vector<GameRecord> one(1);
+  one[0].lines = one[0].coins = one[0].bet = 1;
+  one[0].turns.resize(1);
+  const std::string good = persistence::RecallText(one, 10).Text();
+  auto with = [&](std::string from, const std::string& to) { return good.substr(0, good.find(from)) + to +
+                                                                    good.substr(good.find(from) + from.size()); };
+  const std::vector<std::string> hostile{
+      "\x01\xFF garbage", with("Games=1", "Games=101"), with("Games=1", "Games=2"), with("Bet=1", "Bet=2"),
+      with("Turns=1", "Turns=0"), with("Turns=1", "Turns=99999999999"), with("Time=", "Time=\x1b[31m"),
+      with("Turn1=0 ", "Turn1=0 -1 "), with("CreditsAfter=0", "CreditsAfter=1e9"),
+      std::string(platform::kMaxProfileFileBytes + 1, '[')};
+  for (const std::string& text : hostile) {
+    SCOPED_TRACE(text.substr(0, 200));
+    fs::remove(t.folder / persistence::kDamagedRecallName);
+    WriteBytes(recall, text);
+    t.fake.boxes.clear();
+    t.Reopen();
+    ASSERT_EQ(t.fake.boxes.size(), 1u);
+    EXPECT_NE(t.fake.boxes[0].find("could not be read; it was kept as"), std::string::npos) << t.fake.boxes[0];
+    EXPECT_EQ(ReadBytes((t.folder / persistence::kDamagedRecallName).string()), text);
+    EXPECT_TRUE(t.form->GameRecall().Games().empty());
+    EXPECT_EQ(t.form->Machine().g.Credits, 4321);
+    EXPECT_EQ(ReadBytes(ini), saved);
+  }
+  WriteBytes(recall, good);
+  t.fake.boxes.clear();
+  t.Reopen();
+  EXPECT_TRUE(t.fake.boxes.empty());
+  EXPECT_EQ(t.form->GameRecall().Games().size(), 1u);
+}
+
+}  // namespace
