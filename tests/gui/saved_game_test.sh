@@ -25,6 +25,18 @@ stop_game && pass "SIGTERM ends the game with status 0" || fail "exit status not
 grep -q '^LinesPlayed=7' "$ini" && grep -q '^CoinsPerLine=2' "$ini" && grep -q '^Spins=1' "$ini" \
   && pass "the game was saved on SIGTERM" || fail "saved game lacks the bet or the spin: $(cat "$ini")"
 
+# The spin is in the recall, and its wheels follow from the seed it kept; a recall whose
+# stops were edited does not verify.
+recall=$data/Vantello-recall.ini
+sim=$(dirname "$GAME")/vantello-sim
+"$sim" recall --verify >"$WORK/recall.txt" 2>&1 && grep -q '^1 game recalled' "$WORK/recall.txt" \
+  && pass "the recall holds the spin and it verifies" || fail "recall: $(cat "$WORK/recall.txt")"
+"$sim" recall "$recall" --json | grep -q '^{"file":.*"games":\[{"number":1,.*"bet":8,' \
+  && pass "the recall as JSON" || fail "recall JSON: $("$sim" recall "$recall" --json 2>&1 | head -c 300)"
+sed 's/^\(Turn1=0 [0-9]*\) \([0-9]*\)/\1 1\2/' "$recall" > "$WORK/edited-recall.ini"
+"$sim" recall "$WORK/edited-recall.ini" --verify >/dev/null 2>&1 && fail "an edited recall verifies" \
+  || pass "an edited recall does not verify"
+
 start_game
 after=$(shot restarted)
 differs "$before" $meters "$after" && fail "credits or bell pool differ after the restart" || pass "credits and bell pool came back"
@@ -55,8 +67,10 @@ for broken in garbage huge directory; do
   [ "$broken" = huge ] && [ "$(stat -c %s "$ini")" -ne 100000000 ] && fail "the huge file was overwritten"
 done
 
-# -- A signal with a save that fails: the broken link stands for a full disk.
-rm -rf "$ini"
+# -- A signal with a save that fails: the broken link stands for a full disk. (The broken
+# files above could not be saved either: their rescues go, and so does what they said.)
+rm -rf "$ini" "$data"/Vantello-rescue*.ini
+: >"$WORK/game.log"
 no_card_game
 start_game
 fresh=$(shot fresh-again)

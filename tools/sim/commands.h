@@ -19,5 +19,6 @@ struct HelpWanted {};
 int EvalCommand(const std::vector<std::string>& args);
 int ParCommand(const std::vector<std::string>& args);
 int RunCommand(const std::vector<std::string>& args);
+int RecallCommand(const std::vector<std::string>& args);
 
 }  // namespace sim

@@ -27,6 +27,8 @@ constexpr Subcommand kSubcommands[] = {
     {"run", sim::RunCommand,
      "usage: vantello-sim run --spins N [--seed S] [--lines N] [--coins N] [--threads T]\n"
      "         [--skill-stop none|perfect] [--json]\n"},
+    {"recall", sim::RecallCommand,
+     "usage: vantello-sim recall [FILE] [--json] [--verify]\n"},
 };
 
 // The subcommands' usage lines under one "usage:".
@@ -43,7 +45,10 @@ std::string FullUsage() {
          "  --skill-stop human    a person aiming at an all-lit step, pressing with a normal timing\n"
          "                        error of standard deviation S ms (--jitter-ms) and mean B ms\n"
          "                        (--bias-ms, default 0; negative is early)\n"
-         "  --skill-stop-curve    the return against S from 0 to 150 ms; --svg FILE also draws it\n";
+         "  --skill-stop-curve    the return against S from 0 to 150 ms; --svg FILE also draws it\n"
+         "Options of recall (FILE: the player's Vantello-recall.ini unless given):\n"
+         "  --json                the games as JSON, oldest first\n"
+         "  --verify              draws each game's wheels again from its seed; exit 1 if any differ\n";
 }
 
 }  // namespace
