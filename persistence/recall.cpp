@@ -1,8 +1,8 @@
 #include "persistence/recall.h"
 
+#include <array>
 #include <charconv>
 #include <filesystem>
-#include <sstream>
 
 #include "persistence/rescue.h"
 #include "platform/user_locale.h"
@@ -23,18 +23,17 @@ std::string GameSection(size_t i) { return "Game " + std::to_string(i + 1); }
 std::string Numbered(const char* key, size_t i) { return key + std::to_string(i + 1); }
 
 template <typename T>
-void Put(std::ostringstream& out, const T& values) {
-  for (auto v : values) out << ' ' << v;
+void Put(std::string& out, const T& values) {
+  for (auto v : values) out += ' ' + std::to_string(v);
 }
 
 std::string TurnText(const rules::TurnRecord& t) {
-  std::ostringstream out;
-  out << static_cast<int>(t.kind) << ' ' << t.seed;
+  std::string out = std::to_string(static_cast<int>(t.kind)) + ' ' + std::to_string(t.seed);
   Put(out, t.stops);
   Put(out, t.cells);
   Put(out, t.line_wins);
-  out << ' ' << t.screen_bonus << ' ' << t.bonus_lamp << ' ' << t.skill_stop << ' ' << t.win;
-  return out.str();
+  Put(out, std::array<int32_t, 4>{t.screen_bonus, t.bonus_lamp, t.skill_stop, t.win});
+  return out;
 }
 
 // Whole numbers separated by single spaces, each within its range; nothing else.
@@ -156,46 +155,48 @@ std::string RecallPathFor(const std::string& saved_game_path) {
 }
 
 platform::ProfileText RecallText(const std::vector<GameRecord>& games, int keep) {
-  platform::ProfileText text;
+  // Written out line by line, in one pass: the file is rewritten after every game.
   const size_t first = games.size() > static_cast<size_t>(keep) ? games.size() - keep : 0;
-  text.Write(kRecallSection, {{"Version", std::to_string(kRecallVersion)},
-                              {"Games", std::to_string(games.size() - first)}});
+  std::string text;
+  text.reserve(1024 * (games.size() - first + 1));
+  auto line = [&text](const std::string& key, const std::string& value) { text += key + '=' + value + '\n'; };
+  text += std::string("[") + kRecallSection + "]\n";
+  line("Version", std::to_string(kRecallVersion));
+  line("Games", std::to_string(games.size() - first));
   for (size_t i = first; i < games.size(); ++i) {
     const GameRecord& g = games[i];
-    std::vector<std::pair<std::string, std::string>> keys{
-        {"Number", std::to_string(g.number)},
-        {"Time", g.time},
-        {"Lines", std::to_string(g.lines)},
-        {"Coins", std::to_string(g.coins)},
-        {"Bet", std::to_string(g.bet)},
-        {"CreditsBefore", std::to_string(g.credits_before)},
-        {"CreditsAfter", std::to_string(g.credits_after)},
-        {"BellPoolBefore", std::to_string(g.bell_pool_before)},
-        {"BellPoolAfter", std::to_string(g.bell_pool_after)},
-        {"BellPoolAward", std::to_string(g.bell_pool_award)},
-        {"Win", std::to_string(g.win)},
-        {"Turns", std::to_string(std::min<size_t>(g.turns.size(), kMaxTurnsPerGame))},
-    };
-    for (size_t t = 0; t < g.turns.size() && t < kMaxTurnsPerGame; ++t)
-      keys.emplace_back(Numbered("Turn", t), TurnText(g.turns[t]));
+    text += "[" + GameSection(i - first) + "]\n";
+    line("Number", std::to_string(g.number));
+    line("Time", g.time);
+    line("Lines", std::to_string(g.lines));
+    line("Coins", std::to_string(g.coins));
+    line("Bet", std::to_string(g.bet));
+    line("CreditsBefore", std::to_string(g.credits_before));
+    line("CreditsAfter", std::to_string(g.credits_after));
+    line("BellPoolBefore", std::to_string(g.bell_pool_before));
+    line("BellPoolAfter", std::to_string(g.bell_pool_after));
+    line("BellPoolAward", std::to_string(g.bell_pool_award));
+    line("Win", std::to_string(g.win));
+    const size_t turns = std::min<size_t>(g.turns.size(), kMaxTurnsPerGame);
+    line("Turns", std::to_string(turns));
+    for (size_t t = 0; t < turns; ++t) line(Numbered("Turn", t), TurnText(g.turns[t]));
     // A card turned after a turn left out of the record is left out with it.
     std::vector<std::string> gambles;
     for (const rules::GambleStep& s : g.gamble)
       if (s.after < kMaxTurnsPerGame && gambles.size() < kMaxGambleSteps)
         gambles.push_back(std::to_string(s.after) + ' ' + std::to_string(s.stake) + ' ' + std::to_string(s.card) +
                           ' ' + std::to_string(s.won));
-    keys.emplace_back("Gambles", std::to_string(gambles.size()));
-    for (size_t s = 0; s < gambles.size(); ++s) keys.emplace_back(Numbered("Gamble", s), gambles[s]);
+    line("Gambles", std::to_string(gambles.size()));
+    for (size_t s = 0; s < gambles.size(); ++s) line(Numbered("Gamble", s), gambles[s]);
     // Between games the newest count: they lead to this game's credits.
     const size_t skip = g.between.size() > kMaxBetweenGames ? g.between.size() - kMaxBetweenGames : 0;
-    keys.emplace_back("Betweens", std::to_string(g.between.size() - skip));
+    line("Betweens", std::to_string(g.between.size() - skip));
     for (size_t b = skip; b < g.between.size(); ++b)
-      keys.emplace_back(Numbered("Between", b - skip), std::to_string(static_cast<int>(g.between[b].kind)) + ' ' +
-                                                           std::to_string(g.between[b].credits_before) + ' ' +
-                                                           std::to_string(g.between[b].credits_after));
-    text.Write(GameSection(i - first), keys);
+      line(Numbered("Between", b - skip), std::to_string(static_cast<int>(g.between[b].kind)) + ' ' +
+                                              std::to_string(g.between[b].credits_before) + ' ' +
+                                              std::to_string(g.between[b].credits_after));
   }
-  return text;
+  return platform::ProfileText(std::move(text));
 }
 
 RecallRead ParseRecall(const platform::ProfileText& text, std::vector<GameRecord>& games) {
