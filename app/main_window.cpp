@@ -10,6 +10,7 @@
 #include "platform/picture_fit.h"
 #include "dialogs/borrow.h"
 #include "dialogs/paychart.h"
+#include "dialogs/recall_window.h"
 #include "dialogs/stats.h"
 #include "dialogs/card_table.h"
 #include "persistence/rescue.h"
@@ -88,7 +89,15 @@ void MachineWindow::Handle(const std::function<void()>& handler) {
 }
 
 void MachineWindow::HandleKey(int key) {
-  Handle([&] { machine::PressKey(m_, key); });
+  Handle([&] {
+    if (key == machine::KeyR) ShowRecall();
+    else machine::PressKey(m_, key);
+  });
+}
+
+void MachineWindow::ShowRecall() {
+  if (RefuseWhileSpinning()) return;
+  dialogs::ShowGameRecall(m_, recall_.Games(), view_.art, view_.layout.SymbolSize());
 }
 
 void MachineWindow::HandleClick(int x, int y) {
@@ -282,7 +291,7 @@ void MachineWindow::RunCommand(int i) {
       view_.PaintAll();
       break;
     }
-    case view::CmdStats: dialogs::ShowStatsDialog(m_); break;
+    case view::CmdStats: dialogs::ShowStatsDialog(m_, [this] { ShowRecall(); }); break;
     default: break;
   }
 }

@@ -96,6 +96,8 @@ class MachineWindow {
   void OfferRescue();
   void TakeRescue(const std::string& rescue);
   void DeclineRescue(const std::string& rescue);
+  // The Game Recall window (R, or from the statistics); not while the wheels turn.
+  void ShowRecall();
   // Keeps a finished game in the recall; a recall that cannot be written is said once.
   void KeepInRecall(const rules::GameRecord& game);
   void RunCommand(int i);

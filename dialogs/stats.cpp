@@ -36,7 +36,7 @@ int64_t Payoffs(const rules::GameState& g) { return int64_t{g.Credits} - g.Borro
 
 class StatsDialog {
  public:
-  StatsDialog(machine::Machine& m, NumberSeparators separators);
+  StatsDialog(machine::Machine& m, NumberSeparators separators, std::function<void()> open_recall);
   void ShowModal();
 
  private:
@@ -48,12 +48,13 @@ class StatsDialog {
 
   machine::Machine& m_;
   NumberSeparators separators_;
+  std::function<void()> open_recall_;
   platform::Bitmap tick_;
   std::unique_ptr<platform::Dialog> dialog_;
 };
 
-StatsDialog::StatsDialog(machine::Machine& m, NumberSeparators separators)
-    : m_(m), separators_(std::move(separators)) {}
+StatsDialog::StatsDialog(machine::Machine& m, NumberSeparators separators, std::function<void()> open_recall)
+    : m_(m), separators_(std::move(separators)), open_recall_(std::move(open_recall)) {}
 
 void StatsDialog::ShowModal() {
   Build();
@@ -134,6 +135,9 @@ void StatsDialog::Build() {
 
   tick_ = DialogBitmap("OkTick", m_.ProgramFolder, dialog_->Surface().ComposeScale());
   dialog_->AddButton(528, 296 + kAddedHeight, 89, 33, "OK", platform::ButtonKind::Ok, nullptr, &tick_);
+  // Under the payoffs, clear of the note and the OK button.
+  if (open_recall_)
+    dialog_->AddButton(497, 270, 120, 33, "Game &Recall...", platform::ButtonKind::Plain, open_recall_);
 }
 
 }  // namespace
@@ -164,8 +168,8 @@ double ReturnAtPlayersSkill(const rules::GameState& g) {
   return line->At(std::min(1.0, static_cast<double>(g.SkillStopWins) / g.Spins));
 }
 
-void ShowStatsDialog(machine::Machine& m) {
-  StatsDialog form(m, UserSeparators());
+void ShowStatsDialog(machine::Machine& m, std::function<void()> open_recall) {
+  StatsDialog form(m, UserSeparators(), std::move(open_recall));
   form.ShowModal();
 }
 

@@ -2,6 +2,7 @@
 // dialog opens: spins, the money position and everything the machine has paid, by source.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "rules/game_state.h"
@@ -10,7 +11,8 @@
 
 namespace dialogs {
 
-void ShowStatsDialog(machine::Machine& m);
+// `open_recall`, when given, is what its "Game Recall..." button does.
+void ShowStatsDialog(machine::Machine& m, std::function<void()> open_recall = nullptr);
 
 // Skill-stop wins as a share of all spins, regular and rolls, in percent; 0 before any spin.
 double SkillStopPercent(const rules::GameState& g);

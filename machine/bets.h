@@ -13,7 +13,7 @@ void CoinsDown(Machine& m);
 void RequestSpin(Machine& m);
 
 // Key codes as the window reports them (upper-case letters, Enter 13, Space 32).
-enum Key { KeyEnter = 13, KeySpace = 32, KeyC = 67, KeyK = 75, KeyL = 76, KeyX = 88 };
+enum Key { KeyEnter = 13, KeySpace = 32, KeyC = 67, KeyK = 75, KeyL = 76, KeyR = 82, KeyX = 88 };
 void PressKey(Machine& m, int key);
 
 // The buttons on the machine's face; the view knows where each one is.

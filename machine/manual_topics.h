@@ -8,5 +8,6 @@ constexpr int kBorrowHelpTopic = 41005;
 constexpr int kCardTableHelpTopic = 41006;
 constexpr int kSlotDialogHelpTopic = 41008;
 constexpr int kPayChartHelpTopic = 41010;
+constexpr int kGameRecallHelpTopic = 41012;
 
 }  // namespace machine

@@ -21,6 +21,7 @@ constexpr Color kGreen = 0x008000;
 constexpr Color kOlive = 0x808000;
 constexpr Color kBlue = 0x0000FF;
 constexpr Color kGray = 0x808080;
+constexpr Color kMaroon = 0x800000;
 
 // A hit rectangle; a point hits when it lies on or inside all four edges.
 struct Rect {

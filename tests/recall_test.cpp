@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <random>
 
+#include "dialogs/recall_window.h"
 #include "machine/bets.h"
 #include "persistence/recall.h"
 #include "rules/card_game.h"
@@ -165,6 +166,66 @@ TEST(Recall, ADamagedOrHostileRecallIsKeptAsideAndCostsNoSavedGame) {
   t.Reopen();
   EXPECT_TRUE(t.fake.boxes.empty());
   EXPECT_EQ(t.form->GameRecall().Games().size(), 1u);
+}
+
+// R opens the recall on the newest game; Previous and Next walk it, and each game's nine
+// symbols are the machine's own pictures of what its wheels stopped on.
+TEST(Recall, RShowsTheGamesNewestFirstWithTheMachinesPictures) {
+  testing_support::TestForm t;
+  machine::Machine& m = t.form->Machine();
+  m.g.Sound = m.g.CountOffWins = m.g.DoubleOrNothingOn = false;
+  t.form->HandleKey(machine::KeyR);
+  EXPECT_EQ(t.fake.boxes, std::vector<std::string>{"Information: No game has been played yet: the recall shows "
+                                                   "games once they have been played."});
+  for (uint32_t seed : {11u, 22u, 33u}) {
+    t.fake.time_of_day_ = seed;
+    machine::RequestSpin(m);
+  }
+  const std::vector<GameRecord>& games = t.form->GameRecall().Games();
+  ASSERT_EQ(games.size(), 3u);
+  const view::Artwork& art = t.form->View().art;
+  const int size = t.form->View().layout.SymbolSize();
+  std::vector<std::string> headings;
+  // The nine squares of the game on show: each the sheet's picture of its symbol, except
+  // where a winning line hatches it.
+  auto expect_symbols = [&](FakeDialog& d, const GameRecord& game) {
+    const rules::TurnRecord& spin = game.turns.front();
+    const platform::Bitmap& shown = d.surface.Pixels();
+    int pictures = 0;
+    for (int w = 0; w < 9; ++w) {
+      bool hatched = false;
+      for (int line = 0; line < 8; ++line)
+        for (int cell : rules::kPaylines[line]) hatched |= spin.line_wins[line] > 0 && cell == w;
+      if (hatched) continue;
+      const int x = 16 + (w % 3) * (size + 4), y = 16 + 2 * 18 + 8 + (w / 3) * (size + 4);
+      const int sx = (spin.cells[w] % 4) * size, sy = (spin.cells[w] / 4) * size;
+      bool same = true;
+      for (int dy = 0; dy < size && same; dy += 3)
+        for (int dx = 0; dx < size && same; dx += 3)
+          same = shown.Pixel(x + dx, y + dy) == art.SymbolSheet.Pixel(sx + dx, sy + dy);
+      EXPECT_TRUE(same) << "game " << game.number << " cell " << w;
+      ++pictures;
+    }
+    EXPECT_GT(pictures, 0);
+  };
+  t.dialogs.scripts.push_back([&](FakeDialog& d) {
+    EXPECT_EQ(d.caption, "Game Recall");
+    EXPECT_EQ(d.help_topic, machine::kGameRecallHelpTopic);
+    for (int step = 0; step < 4; ++step) {
+      headings.push_back(d.controls[1].text);
+      const int shown = std::min(step, 2);  // Previous stops at the oldest
+      expect_symbols(d, games[games.size() - 1 - shown]);
+      d.Click(d.Find("< &Previous"));
+    }
+    d.Click(d.Find("&Next >"));
+    headings.push_back(d.controls[1].text);
+  });
+  t.form->HandleKey(machine::KeyR);
+  ASSERT_EQ(headings.size(), 5u);
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(headings[i], dialogs::RecallHeading(games[2 - i], i + 1, 3));
+  EXPECT_EQ(headings[3], headings[2]);
+  EXPECT_EQ(headings[4], headings[1]);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "dialogs/borrow.h"
 #include "dialogs/card_table.h"
 #include "dialogs/paychart.h"
+#include "dialogs/recall_window.h"
 #include "dialogs/slot_dialog.h"
 #include "persistence/saved_game.h"
 #include "dialogs/stats.h"
@@ -227,6 +228,7 @@ TEST_F(DialogTextFit, EveryDialog) {
   m.g.Credits = 7346;
   m.g.SkillStopWins = 4567;
   Open([&] { dialogs::ShowStatsDialog(m); });
+  Open([&] { dialogs::ShowStatsDialog(m, [] {}); });  // with its Game Recall button
 
   platform::Services services{canvas, fake, fake, fake, fake, desktop.Dialogs(), fake, fake};
   Open([&] { dialogs::ShowWebSiteDialog(services); });
@@ -252,6 +254,29 @@ TEST_F(DialogTextFit, EveryDialog) {
 
   m.g.SpinWin = 64;
   Open([&] { dialogs::PlayDoubleOrNothing(m, 640); });
+
+  // A recalled game with everything at once, every figure at its widest.
+  rules::GameRecord game;
+  game.number = 2147483647;
+  game.time = "2026-12-08 23:59:59";
+  game.lines = game.coins = 8;
+  game.bet = 64;
+  game.credits_before = game.credits_after = 2147483647;
+  game.bell_pool_before = game.bell_pool_after = game.bell_pool_award = 2147483647;
+  game.win = 2147483647;
+  rules::TurnRecord spin;
+  spin.line_wins = {8888, 8888, 8888, 8888, 8888, 8888, 8888, 8888};
+  spin.win = 2147483647;
+  spin.screen_bonus = rules::kScreenBonusAllFruit;
+  spin.bonus_lamp = spin.skill_stop = true;
+  game.turns = {spin, spin, spin};
+  game.turns[1].kind = rules::TurnKind::CherryRoll;
+  game.turns[2].kind = rules::TurnKind::CherryRoll;
+  game.gamble = {{0, 2147483647, 37, 2147483647}, {2, 2147483647, 52, 0}};  // the Queen of Diamonds, the Joker
+  game.between = {{rules::BetweenKind::PayBack, 2147483647, 2147483647}};
+  const std::vector<rules::GameRecord> games(100, game);
+  view::Artwork art;
+  for (int size : {64, 96}) Open([&] { dialogs::ShowGameRecall(m, games, art, size); });
 }
 
 void CloseFirstWindow(void*) {
