@@ -25,7 +25,8 @@ if(XVFB_RUN AND TARGET vantello)
                       $<TARGET_FILE:vantello_layout_facts> ${wm})
   endforeach()
   vantello_gui_test(gui.saved_game 800x600 saved_game_test.sh $<TARGET_FILE:vantello>
-                   $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>)
+                   $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>
+                   $<TARGET_FILE:vantello_layout_facts>)
   vantello_gui_test(gui.two_copies 800x600 two_copies_test.sh $<TARGET_FILE:vantello>)
   set_tests_properties(gui.two_copies PROPERTIES SKIP_RETURN_CODE 77)
   vantello_gui_test(gui.focus 1024x768 focus_test.sh $<TARGET_FILE:vantello>

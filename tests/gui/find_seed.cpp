@@ -1,5 +1,6 @@
 // Finds a time of day whose regular spin of 8 lines x 1 coin, run out without a skill
-// stop, gives what a window test needs: "bar" earns Bar Rolls, "line" pays a line.
+// stop, gives what a window test needs: "bar" earns Bar Rolls, "line" pays a line, "lose"
+// pays nothing at all.
 // A second argument n asks for the n-th such time instead of the first.
 #include <cstdio>
 #include <cstdlib>
@@ -22,7 +23,9 @@ int main(int argc, char** argv) {
     rules::SpinOutcome r = rules::EvaluateWindow(rules::SpinKind::Regular, in);
     bool line_win = r.FirstWinItem >= 0 && r.FirstWinItem < 8 && !in.BonusLamp && r.CherryRollsEarned == 0;
     if ((std::strcmp(want, "bar") == 0 && r.BarRollsEarned > 0) ||
-        (std::strcmp(want, "line") == 0 && line_win)) {
+        (std::strcmp(want, "line") == 0 && line_win) ||
+        (std::strcmp(want, "lose") == 0 && r.SpinWin == 0 && !in.BonusLamp && r.CherryRollsEarned == 0 &&
+         r.BarRollsEarned == 0)) {
       if (--skip > 0) continue;
       std::printf("%u\n", t);
       return 0;

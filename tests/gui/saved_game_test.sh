@@ -6,8 +6,9 @@
 # game cannot be saved leaves a rescue and exits non-zero (the next start's offer is
 # pinned in rescue_test.cpp); a second copy is turned away without touching the file;
 # temporaries of a killed write are cleared at the next start.
-# Usage (under Xvfb, 800x600): saved_game_test.sh GAME FIXED_TIME_LIBRARY FIND_SEED
-GAME=$1; SHIM=$2; FIND=$3
+# The recall opens on R with the very pictures the wheels stopped on.
+# Usage (under Xvfb, 800x600): saved_game_test.sh GAME FIXED_TIME_LIBRARY FIND_SEED LAYOUT_FACTS
+GAME=$1; SHIM=$2; FIND=$3; LAYOUT_FACTS=$4
 . "$(dirname "$0")/lib.sh"
 no_card_game
 known_spin "$SHIM" "$FIND"
@@ -145,4 +146,41 @@ term_within_5s; status=$?
 [ -e "$data/Vantello-rescue.ini" ] && [ ! -e "$data/Vantello-rescue-declined.ini" ] &&
   pass "the rescue stays to be offered" || fail "the rescue was answered: $(ls "$data")"
 cmp -s "$ini" "$WORK/ini-before" && pass "the saved game is left as it was" || fail "the saved game was rewritten"
+
+# -- R opens the recall on the spin just played (one that pays nothing, so no line is
+# hatched): its nine squares are the very pictures the wheels stopped on. Previous shows
+# the game before, Next comes back.
+rm -f "$data"/Vantello-rescue*.ini
+no_card_game
+layout_facts
+export VANTELLO_TIME_OF_DAY_MS=$("$FIND" lose)
+start_game
+key Return; wait_spin_over
+machine=$(shot machine-before-recall)
+read -r mx my _ _ <<<"$(game_frame)"
+key r
+wait_for "Game Recall" 30 && pass "R opens the recall" || fail "R opens no recall"
+read -r rx ry _ _ <<<"$(frame_of "Game Recall")"
+shown=$(shot recall-newest)
+same=0
+for w in 0 1 2 3 4 5 6 7 8; do
+  wheel=WHEEL_$w
+  read -r wx wy ww wh <<<"${!wheel}"
+  convert "$machine" -crop "${ww}x${wh}+$((mx + wx))+$((my + wy))" +repage "$WORK/wheel-$w.png"
+  convert "$shown" -crop "64x64+$((rx + 16 + (w % 3) * 68))+$((ry + 60 + (w / 3) * 68))" +repage "$WORK/cell-$w.png"
+  # The square is somewhere in its wheel's window, as it stood: found there to the pixel.
+  found=$(compare -metric AE -subimage-search "$WORK/wheel-$w.png" "$WORK/cell-$w.png" null: 2>&1 | cut -d' ' -f1)
+  [ "$found" = 0 ] && same=$((same + 1))
+done
+[ "$same" -eq 9 ] && pass "the recall shows the symbols the wheels stopped on" || fail "only $same of 9 recalled symbols match the wheels"
+heading="$((rx + 16)) $((ry + 34)) 400 18"
+key alt+p; sleep 0.5
+older=$(shot recall-older)
+differs "$shown" $heading "$older" && pass "Previous shows the game before" || fail "Previous changed nothing"
+key alt+n; sleep 0.5
+back=$(shot recall-back)
+differs "$shown" $heading "$back" && fail "Next did not come back to the newest" || pass "Next comes back"
+key Escape; sleep 0.3
+[ "$(windows_named "Game Recall")" -eq 0 ] && pass "Escape closes the recall" || fail "the recall stays open"
+stop_game
 finish
