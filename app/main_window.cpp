@@ -75,6 +75,7 @@ void MachineWindow::Start() {
   game_loaded_ = true;
   const std::string recall_problem = recall_.Open();
   if (!recall_problem.empty()) desk_.services.boxes.Information(recall_problem);
+  StartMeters();
   m_.GameRecorded = [this](const rules::GameRecord& game) { KeepInRecall(game); };
   if (desk_.screen.dpi < 100) desk_.shell.Maximize();
   view_.PaintAll();
@@ -202,8 +203,34 @@ void MachineWindow::DeclineRescue(const std::string& rescue) {
                                                  : "The game found was kept as " + aside + " and will not be offered again.");
 }
 
+void MachineWindow::StartMeters() {
+  const rules::GameState& g = m_.g;
+  m_.SessionMeters = rules::Meters{};
+  m_.SessionMeters.opening_credits = g.Credits;
+  if (!recall_.HasMeters()) {  // the machine's first start, or a recall begun afresh
+    m_.LifeMeters = m_.SessionMeters;
+    return;
+  }
+  m_.LifeMeters = recall_.MetersRead();
+  const int64_t expected = rules::CreditsByMeters(m_.LifeMeters);
+  if (expected == g.Credits) return;
+  // Said once and never mended: the change is kept in the meters and in the recall, as
+  // the player sees it, and the meters add up from here on.
+  desk_.services.boxes.Information(MetersDoNotAddUp(g.Credits, expected));
+  const rules::BetweenGames change{rules::BetweenKind::Unexplained, expected, g.Credits};
+  m_.Between.push_back(change);
+  rules::AddBetween(m_.LifeMeters, change);
+}
+
 void MachineWindow::KeepInRecall(const rules::GameRecord& game) {
-  if (recall_.Keep(game) || recall_failure_said_) return;
+  const int64_t expected = rules::CreditsByMeters(m_.LifeMeters);
+  if (expected != m_.g.Credits && !meters_failure_said_) {
+    meters_failure_said_ = true;
+    desk_.services.boxes.Information("The machine's meters do not add up after game " + std::to_string(game.number) +
+                                     ": the credits are " + std::to_string(m_.g.Credits) + ", the meters say " +
+                                     std::to_string(expected) + ". Please report this.");
+  }
+  if (recall_.Keep(game, m_.LifeMeters) || recall_failure_said_) return;
   recall_failure_said_ = true;
   const std::string text = "The game recall could not be written to " + recall_.File().Path() + " (" +
                            recall_.File().Failure() + "); the games are recalled until Vantello closes.";

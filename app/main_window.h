@@ -44,6 +44,14 @@ inline std::string NoLockForGames(const std::string& why) {
          ". Two copies on one game would save over each other, so it does not start. "
          "Make the saved games' folder writable, or log in so that XDG_RUNTIME_DIR is set, and start it again.";
 }
+// What the player is told when the saved game holds other credits than the meters leave.
+inline std::string MetersDoNotAddUp(int64_t credits, int64_t by_meters) {
+  return "The saved game's meters do not add up: it holds " + std::to_string(credits) +
+         " credits, but the games recalled leave " + std::to_string(by_meters) + " (a difference of " +
+         std::to_string(credits - by_meters) + "). The file may have been edited or put back from an older copy. "
+         "Play goes on with " + std::to_string(credits) +
+         " credits; the difference is kept in the meters and the recall as an unexplained change.";
+}
 // What the player is told when the saved games' file is there but cannot be read.
 inline std::string UnreadableSavedGames(const std::string& path) {
   return "The saved games in " + path +
@@ -98,6 +106,9 @@ class MachineWindow {
   void DeclineRescue(const std::string& rescue);
   // The Game Recall window (R, or from the statistics); not while the wheels turn.
   void ShowRecall();
+  // The meters at the start: the machine's life from the recall, checked against the
+  // saved game's credits; the session's from now.
+  void StartMeters();
   // Keeps a finished game in the recall; a recall that cannot be written is said once.
   void KeepInRecall(const rules::GameRecord& game);
   void RunCommand(int i);
@@ -109,6 +120,7 @@ class MachineWindow {
   platform::ProfileFile saved_games_;
   persistence::Recall recall_;
   bool recall_failure_said_ = false;
+  bool meters_failure_said_ = false;
   machine::Machine m_;
   view::Pictures pictures_;
   view::MainView view_;

@@ -42,14 +42,14 @@ void BM_KeepGameInRecall(benchmark::State& state, const char* where, int keep) {
   persistence::Recall recall(BenchFolder(where), nullptr, keep);
   const rules::GameRecord game = LongGame();
   for (auto _ : state) {
-    if (!recall.Keep(game)) state.SkipWithError(recall.File().Failure().c_str());
+    if (!recall.Keep(game, rules::Meters{})) state.SkipWithError(recall.File().Failure().c_str());
   }
   std::filesystem::remove_all(std::filesystem::path(BenchFolder(where)).parent_path());
 }
 
 void BM_RecallText(benchmark::State& state, int keep) {
   const std::vector<rules::GameRecord> games(keep, LongGame());
-  for (auto _ : state) benchmark::DoNotOptimize(persistence::RecallText(games, keep).Text().data());
+  for (auto _ : state) benchmark::DoNotOptimize(persistence::RecallText(games, keep, rules::Meters{}).Text().data());
 }
 
 }  // namespace

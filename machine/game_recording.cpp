@@ -63,11 +63,16 @@ void EndGame(Machine& m) {
   r.credits_after = g.Credits;
   r.bell_pool_after = g.BellPool;
   r.win = r.credits_after - r.credits_before + r.bet;
+  rules::AddGame(m.LifeMeters, r);
+  rules::AddGame(m.SessionMeters, r);
   if (m.GameRecorded) m.GameRecorded(r);
 }
 
 void RecordBetween(Machine& m, rules::BetweenKind kind, int64_t credits_before) {
-  m.Between.push_back({kind, credits_before, m.g.Credits});
+  const rules::BetweenGames between{kind, credits_before, m.g.Credits};
+  m.Between.push_back(between);
+  rules::AddBetween(m.LifeMeters, between);
+  rules::AddBetween(m.SessionMeters, between);
 }
 
 }  // namespace machine

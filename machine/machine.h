@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "rules/game_record.h"
+#include "rules/meters.h"
 #include "rules/game_state.h"
 #include "platform/canvas.h"
 #include "platform/random.h"
@@ -172,6 +173,9 @@ struct Machine {
   // the last one (machine/game_recording.h).
   rules::GameRecord Record;
   std::vector<rules::BetweenGames> Between;
+  // The machine's meters over its life (kept with the recall) and since this start.
+  rules::Meters LifeMeters;
+  rules::Meters SessionMeters;
   // Handed each game once its last credit is paid, to be kept in the recall.
   std::function<void(const rules::GameRecord&)> GameRecorded;
 

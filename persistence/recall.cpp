@@ -17,6 +17,23 @@ using rules::GameRecord;
 namespace {
 
 constexpr const char* kRecallSection = "Recall";
+constexpr const char* kMetersSection = "Meters";
+
+// The meters as the file keeps them: a key each.
+struct MeterKey {
+  const char* key;
+  int64_t rules::Meters::*field;
+  bool may_be_negative;
+};
+constexpr MeterKey kMeterKeys[] = {
+    {"OpeningCredits", &rules::Meters::opening_credits, false}, {"Games", &rules::Meters::games, false},
+    {"Turnover", &rules::Meters::turnover, false},             {"Won", &rules::Meters::won, false},
+    {"GambleStaked", &rules::Meters::gamble_staked, false},     {"GambleReturned", &rules::Meters::gamble_returned, false},
+    {"BellPoolIn", &rules::Meters::bell_pool_in, true},         {"BellPoolAwards", &rules::Meters::bell_pool_awards, false},
+    {"Rolls", &rules::Meters::rolls, false},                    {"RollWins", &rules::Meters::roll_wins, false},
+    {"Borrowed", &rules::Meters::borrowed, true},               {"PaidBack", &rules::Meters::paid_back, true},
+    {"CreditsSet", &rules::Meters::credits_set, true},
+};
 constexpr int kRecallVersion = 1;
 
 std::string GameSection(size_t i) { return "Game " + std::to_string(i + 1); }
@@ -91,7 +108,7 @@ bool ParseGamble(const std::string& text, rules::GambleStep& step, int turns) {
 bool ParseBetween(const std::string& text, rules::BetweenGames& b) {
   Numbers n(text);
   int kind = 0;
-  if (!n.Next(kind, 0, 3)) return false;
+  if (!n.Next(kind, 0, 4)) return false;
   b.kind = static_cast<rules::BetweenKind>(kind);
   return n.Next(b.credits_before, int64_t{0}, int64_t{kMax}) && n.Next(b.credits_after, int64_t{0}, int64_t{kMax}) &&
          n.Done();
@@ -154,7 +171,7 @@ std::string RecallPathFor(const std::string& saved_game_path) {
   return (fs::path(saved_game_path).parent_path() / kRecallName).string();
 }
 
-platform::ProfileText RecallText(const std::vector<GameRecord>& games, int keep) {
+platform::ProfileText RecallText(const std::vector<GameRecord>& games, int keep, const rules::Meters& meters) {
   // Written out line by line, in one pass: the file is rewritten after every game.
   const size_t first = games.size() > static_cast<size_t>(keep) ? games.size() - keep : 0;
   std::string text;
@@ -163,6 +180,8 @@ platform::ProfileText RecallText(const std::vector<GameRecord>& games, int keep)
   text += std::string("[") + kRecallSection + "]\n";
   line("Version", std::to_string(kRecallVersion));
   line("Games", std::to_string(games.size() - first));
+  text += std::string("[") + kMetersSection + "]\n";
+  for (const MeterKey& k : kMeterKeys) line(k.key, std::to_string(meters.*k.field));
   for (size_t i = first; i < games.size(); ++i) {
     const GameRecord& g = games[i];
     text += "[" + GameSection(i - first) + "]\n";
@@ -199,8 +218,14 @@ platform::ProfileText RecallText(const std::vector<GameRecord>& games, int keep)
   return platform::ProfileText(std::move(text));
 }
 
-RecallRead ParseRecall(const platform::ProfileText& text, std::vector<GameRecord>& games) {
+RecallRead ParseRecall(const platform::ProfileText& text, std::vector<GameRecord>& games, rules::Meters& meters) {
   games.clear();
+  meters = rules::Meters{};
+  // Sums of 32-bit amounts over a machine's life: far inside 64 bits, never near their ends.
+  constexpr int64_t kMeterMost = int64_t{1} << 60;
+  for (const MeterKey& k : kMeterKeys)
+    if (!ReadNumber(text, kMetersSection, k.key, meters.*k.field, k.may_be_negative ? -kMeterMost : 0, kMeterMost))
+      return RecallRead::Damaged;
   int version = 0, count = 0;
   if (!ReadNumber(text, kRecallSection, "Version", version, kRecallVersion, kRecallVersion) ||
       !ReadNumber(text, kRecallSection, "Games", count, 0, rules::kMaxRecallGames))
@@ -215,7 +240,7 @@ RecallRead ParseRecall(const platform::ProfileText& text, std::vector<GameRecord
   return RecallRead::Ok;
 }
 
-RecallRead ReadRecall(const platform::ProfileFile& file, std::vector<GameRecord>& games) {
+RecallRead ReadRecall(const platform::ProfileFile& file, std::vector<GameRecord>& games, rules::Meters& meters) {
   games.clear();
   const platform::ProfileText text = file.Read();
   if (file.LastReadRefused()) return RecallRead::Damaged;
@@ -223,7 +248,7 @@ RecallRead ReadRecall(const platform::ProfileFile& file, std::vector<GameRecord>
     std::error_code ec;
     return fs::exists(file.Path(), ec) ? RecallRead::Damaged : RecallRead::Missing;
   }
-  return ParseRecall(text, games);
+  return ParseRecall(text, games, meters);
 }
 
 std::string PutRecallAside(const std::string& path) {
@@ -234,7 +259,9 @@ Recall::Recall(const std::string& saved_game_path, platform::FileOps* ops, int k
     : file_(RecallPathFor(saved_game_path), ops), keep_(keep) {}
 
 std::string Recall::Open() {
-  if (ReadRecall(file_, games_) != RecallRead::Damaged) return "";
+  const RecallRead read = ReadRecall(file_, games_, meters_);
+  has_meters_ = read == RecallRead::Ok;
+  if (read != RecallRead::Damaged) return "";
   const std::string aside = PutRecallAside(file_.Path());
   if (aside.empty())
     return "The game recall in " + file_.Path() + " could not be read and could not be moved aside; "
@@ -243,11 +270,11 @@ std::string Recall::Open() {
          " and a new recall begins. The saved games are not affected.";
 }
 
-bool Recall::Keep(const rules::GameRecord& game) {
+bool Recall::Keep(const rules::GameRecord& game, const rules::Meters& meters) {
   games_.push_back(game);
   games_.back().time = platform::LocalTimeStamp();
   if (games_.size() > static_cast<size_t>(keep_)) games_.erase(games_.begin(), games_.end() - keep_);
-  return file_.WriteWhole(RecallText(games_, keep_));
+  return file_.WriteWhole(RecallText(games_, keep_, meters));
 }
 
 }  // namespace persistence

@@ -8,6 +8,7 @@
 
 #include "platform/profile_file.h"
 #include "rules/game_record.h"
+#include "rules/meters.h"
 
 namespace persistence {
 
@@ -21,14 +22,17 @@ constexpr int kMaxBetweenGames = 100;
 
 std::string RecallPathFor(const std::string& saved_game_path);
 
-// The file's text for these games (oldest first); at most `keep` of the newest go in.
-platform::ProfileText RecallText(const std::vector<rules::GameRecord>& games, int keep);
+// The file's text for these games (oldest first), at most `keep` of the newest, and the
+// machine's lifetime meters.
+platform::ProfileText RecallText(const std::vector<rules::GameRecord>& games, int keep, const rules::Meters& meters);
 
 enum class RecallRead { Ok, Missing, Damaged };
 // Reads the games, oldest first. Damaged: the file is there but unreadable, or some value
 // in it is missing or out of range; `games` is then left empty.
-RecallRead ReadRecall(const platform::ProfileFile& file, std::vector<rules::GameRecord>& games);
-RecallRead ParseRecall(const platform::ProfileText& text, std::vector<rules::GameRecord>& games);
+RecallRead ReadRecall(const platform::ProfileFile& file, std::vector<rules::GameRecord>& games,
+                      rules::Meters& meters);
+RecallRead ParseRecall(const platform::ProfileText& text, std::vector<rules::GameRecord>& games,
+                       rules::Meters& meters);
 
 // Moves a damaged recall file aside; its new path, or "" when it could not be moved.
 std::string PutRecallAside(const std::string& path);
@@ -42,9 +46,13 @@ class Recall {
   // Reads the file. A damaged one is kept aside and the recall starts empty; what the
   // player is to be told of it, or "" when there is nothing to tell.
   std::string Open();
-  // Adds a finished game, stamped with the time now, and writes the file; false when the
-  // write failed (File().Failure() says why), though the game stays recalled until the end.
-  bool Keep(const rules::GameRecord& game);
+  // Whether the file held the machine's meters, and they (Open()).
+  bool HasMeters() const { return has_meters_; }
+  const rules::Meters& MetersRead() const { return meters_; }
+  // Adds a finished game, stamped with the time now, and writes the file with the meters;
+  // false when the write failed (File().Failure() says why), though the game stays
+  // recalled until the end.
+  bool Keep(const rules::GameRecord& game, const rules::Meters& meters);
   const std::vector<rules::GameRecord>& Games() const { return games_; }
   const platform::ProfileFile& File() const { return file_; }
 
@@ -52,6 +60,8 @@ class Recall {
   platform::ProfileFile file_;
   int keep_;
   std::vector<rules::GameRecord> games_;
+  rules::Meters meters_;
+  bool has_meters_ = false;
 };
 
 }  // namespace persistence

@@ -22,6 +22,7 @@ const char* BetweenKindName(BetweenKind kind) {
     case BetweenKind::PayBack: return "pay back";
     case BetweenKind::NewGame: return "new game";
     case BetweenKind::LoadGame: return "load game";
+    case BetweenKind::Unexplained: return "unexplained change";
     case BetweenKind::Borrow: break;
   }
   return "borrow";

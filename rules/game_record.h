@@ -35,8 +35,10 @@ struct GambleStep {
 };
 
 // Credits that changed hands between two games.
-enum class BetweenKind { Borrow = 0, PayBack = 1, NewGame = 2, LoadGame = 3 };
-const char* BetweenKindName(BetweenKind kind);  // "borrow", "pay back", "new game", "load game"
+// Unexplained: the saved game held other credits than the meters left (an edited or older file).
+enum class BetweenKind { Borrow = 0, PayBack = 1, NewGame = 2, LoadGame = 3, Unexplained = 4 };
+// "borrow", "pay back", "new game", "load game", "unexplained change"
+const char* BetweenKindName(BetweenKind kind);
 struct BetweenGames {
   BetweenKind kind = BetweenKind::Borrow;
   int64_t credits_before = 0;

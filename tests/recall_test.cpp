@@ -140,7 +140,9 @@ TEST(Recall, ADamagedOrHostileRecallIsKeptAsideAndCostsNoSavedGame) {
   std::vector<GameRecord> one(1);
   one[0].lines = one[0].coins = one[0].bet = 1;
   one[0].turns.resize(1);
-  const std::string good = persistence::RecallText(one, 10).Text();
+  rules::Meters meters;
+  meters.opening_credits = 4321;  // as this saved game leaves them
+  const std::string good = persistence::RecallText(one, 10, meters).Text();
   auto with = [&](std::string from, const std::string& to) { return good.substr(0, good.find(from)) + to +
                                                                     good.substr(good.find(from) + from.size()); };
   const std::vector<std::string> hostile{
@@ -166,6 +168,48 @@ TEST(Recall, ADamagedOrHostileRecallIsKeptAsideAndCostsNoSavedGame) {
   t.Reopen();
   EXPECT_TRUE(t.fake.boxes.empty());
   EXPECT_EQ(t.form->GameRecall().Games().size(), 1u);
+}
+
+// The credits a saved game holds are checked against the meters at every start: a file
+// edited (or put back from an older copy) is reported once, played on as it is, and the
+// change kept in the meters and in the next game's record, so the chain still adds up.
+TEST(Recall, ASavedGameWhoseCreditsTheMetersCannotExplainIsReportedOnce) {
+  testing_support::TestForm t;
+  machine::Machine& m = t.form->Machine();
+  m.g.Sound = m.g.CountOffWins = m.g.DoubleOrNothingOn = false;
+  for (uint32_t seed : {11u, 22u}) {
+    t.fake.time_of_day_ = seed;
+    machine::RequestSpin(m);
+  }
+  t.form->CloseWindow();
+  const std::string ini = (t.folder / "Vantello.ini").string();
+  std::string text = ReadBytes(ini);
+  const size_t at = text.find("Credits=") + 8;
+  const int64_t left = std::stoll(text.substr(at));
+  text.replace(at, text.find('\n', at) - at, std::to_string(left + 500));
+  WriteBytes(ini, text);
+
+  t.fake.boxes.clear();
+  t.Reopen();
+  EXPECT_EQ(t.fake.boxes, std::vector<std::string>{"Information: " + app::MetersDoNotAddUp(left + 500, left)});
+  machine::Machine& again = t.form->Machine();
+  EXPECT_EQ(again.g.Credits, left + 500);  // never "mended"
+  again.g.Sound = again.g.CountOffWins = again.g.DoubleOrNothingOn = false;
+  t.fake.time_of_day_ = 33;
+  machine::RequestSpin(again);
+  const std::vector<GameRecord>& games = t.form->GameRecall().Games();
+  ASSERT_EQ(games.size(), 3u);
+  ASSERT_EQ(games[2].between.size(), 1u);
+  EXPECT_EQ(games[2].between[0].kind, rules::BetweenKind::Unexplained);
+  ExpectChained(games);
+  EXPECT_EQ(rules::CreditsByMeters(again.LifeMeters), again.g.Credits);
+  EXPECT_EQ(again.LifeMeters.games, 3);
+  EXPECT_EQ(again.SessionMeters.games, 1);
+
+  t.form->CloseWindow();
+  t.fake.boxes.clear();
+  t.Reopen();
+  EXPECT_TRUE(t.fake.boxes.empty()) << t.fake.boxes.front();
 }
 
 // R opens the recall on the newest game; Previous and Next walk it, and each game's nine

@@ -14,6 +14,7 @@
 #include <tuple>
 
 #include "machine/bets.h"
+#include "machine/game_recording.h"
 #include "rules/money.h"
 #include "persistence/saved_game.h"
 #include "tests/profile_test_support.h"
@@ -82,6 +83,16 @@ TEST(Soak, HundredThousandSpinsKeepTheMoneyAndMetersRight) {
 
   MoneyWatch watch(m);
   m.view = &watch;
+  // The machine's meters explain the credits after every game.
+  m.LifeMeters.opening_credits = g.Credits;
+  int64_t games_recorded = 0;
+  m.GameRecorded = [&](const rules::GameRecord& game) {
+    ++games_recorded;
+    if (rules::CreditsByMeters(m.LifeMeters) != g.Credits)
+      watch.Problem("the meters leave " + std::to_string(rules::CreditsByMeters(m.LifeMeters)) + " credits, not " +
+                    std::to_string(g.Credits));
+    if (game.credits_after != game.credits_before - game.bet + game.win) watch.Problem("a game's record does not add up");
+  };
   const int32_t opening_balance = g.Credits - g.Borrowed;
 
   std::mt19937 rng(20240615);
@@ -142,8 +153,10 @@ TEST(Soak, HundredThousandSpinsKeepTheMoneyAndMetersRight) {
 
   while (watch.bets_taken < kPaidSpins && watch.problem.empty()) {
     if (g.Credits < std::max(1, g.LinesPlayed * g.CoinsPerLine)) {  // out of money: the borrow dialog's loan
+      const int64_t before = g.Credits;
       g.Credits += 1000;
       g.Borrowed += 1000;
+      machine::RecordBetween(m, rules::BetweenKind::Borrow, before);
       watch.DrawCreditsMeter();
       watch.paid -= 1000;  // a loan is no payment
       ++borrows;
@@ -162,6 +175,9 @@ TEST(Soak, HundredThousandSpinsKeepTheMoneyAndMetersRight) {
   ASSERT_EQ(watch.problem, "");
   EXPECT_GE(watch.bets_taken, kPaidSpins);
   EXPECT_EQ(g.Spins, watch.bets_taken);
+  EXPECT_EQ(games_recorded, watch.bets_taken);
+  EXPECT_EQ(m.LifeMeters.turnover, g.TotalBets);
+  EXPECT_EQ(m.LifeMeters.borrowed, int64_t{borrows} * 1000);
 
   // The session went through everything it claims to.
   EXPECT_TRUE(stop_presses > 1000 && refused_changes > 100 && borrows > 0 && saves > 1000)

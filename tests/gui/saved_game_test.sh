@@ -32,7 +32,7 @@ recall=$data/Vantello-recall.ini
 sim=$(dirname "$GAME")/vantello-sim
 "$sim" recall --verify >"$WORK/recall.txt" 2>&1 && grep -q '^1 game recalled' "$WORK/recall.txt" \
   && pass "the recall holds the spin and it verifies" || fail "recall: $(cat "$WORK/recall.txt")"
-"$sim" recall "$recall" --json | grep -q '^{"file":.*"games":\[{"number":1,.*"bet":8,' \
+"$sim" recall "$recall" --json | grep -q '^{"file":.*"meters":{.*"games":1,.*"games":\[{"number":1,.*"bet":8,' \
   && pass "the recall as JSON" || fail "recall JSON: $("$sim" recall "$recall" --json 2>&1 | head -c 300)"
 sed 's/^\(Turn1=0 [0-9]*\) \([0-9]*\)/\1 1\2/' "$recall" > "$WORK/edited-recall.ini"
 "$sim" recall "$WORK/edited-recall.ini" --verify >/dev/null 2>&1 && fail "an edited recall verifies" \

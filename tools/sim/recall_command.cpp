@@ -9,6 +9,7 @@
 #include "persistence/saved_game.h"
 #include "rules/card_game.h"
 #include "rules/game_record.h"
+#include "rules/meters.h"
 #include "rules/strips.h"
 #include "tools/sim/args.h"
 #include "tools/sim/commands.h"
@@ -121,6 +122,17 @@ std::string GameText(const GameRecord& g) {
   return out.str();
 }
 
+std::string MetersJson(const rules::Meters& m) {
+  std::ostringstream out;
+  out << "{\"opening_credits\":" << m.opening_credits << ",\"games\":" << m.games << ",\"turnover\":" << m.turnover
+      << ",\"won\":" << m.won << ",\"gamble_staked\":" << m.gamble_staked
+      << ",\"gamble_returned\":" << m.gamble_returned << ",\"bell_pool_in\":" << m.bell_pool_in
+      << ",\"bell_pool_awards\":" << m.bell_pool_awards << ",\"rolls\":" << m.rolls << ",\"roll_wins\":" << m.roll_wins
+      << ",\"borrowed\":" << m.borrowed << ",\"paid_back\":" << m.paid_back << ",\"credits_set\":" << m.credits_set
+      << ",\"credits_by_meters\":" << rules::CreditsByMeters(m) << "}";
+  return out.str();
+}
+
 // The turns of a game that do not follow from their seeds, as "turn 2 (cherry roll)".
 std::vector<std::string> Mismatches(const GameRecord& g) {
   std::vector<std::string> wrong;
@@ -143,7 +155,8 @@ int RecallCommand(const std::vector<std::string>& args) {
     o.file = persistence::RecallPathFor(saved);
   }
   std::vector<GameRecord> games;
-  switch (persistence::ReadRecall(platform::ProfileFile(o.file), games)) {
+  rules::Meters meters;
+  switch (persistence::ReadRecall(platform::ProfileFile(o.file), games, meters)) {
     case persistence::RecallRead::Missing:
       std::cerr << "vantello-sim: no recall at " << o.file << '\n';
       return 1;
@@ -154,7 +167,7 @@ int RecallCommand(const std::vector<std::string>& args) {
   }
   int mismatched = 0;
   if (o.json) {
-    std::cout << "{\"file\":" << JsonQuote(o.file) << ",\"games\":[";
+    std::cout << "{\"file\":" << JsonQuote(o.file) << ",\"meters\":" << MetersJson(meters) << ",\"games\":[";
     for (size_t i = 0; i < games.size(); ++i) {
       std::string game = GameJson(games[i]);
       if (o.verify) {
@@ -168,6 +181,10 @@ int RecallCommand(const std::vector<std::string>& args) {
   } else {
     std::cout << games.size() << (games.size() == 1 ? " game" : " games") << " recalled in " << o.file
               << ", oldest first.\n";
+    std::cout << "Machine meters: " << meters.games << " games, turnover " << meters.turnover << ", won "
+              << meters.won << ", Double or Nothing staked " << meters.gamble_staked << " and returned "
+              << meters.gamble_returned << ", borrowed " << meters.borrowed << ", paid back " << meters.paid_back
+              << "; credits by the meters " << rules::CreditsByMeters(meters) << ".\n";
     for (const GameRecord& g : games) {
       std::cout << '\n' << GameText(g);
       if (!o.verify) continue;
