@@ -77,6 +77,9 @@ void MachineWindow::Start() {
   if (!recall_problem.empty()) desk_.services.boxes.Information(recall_problem);
   StartMeters();
   m_.GameRecorded = [this](const rules::GameRecord& game) { KeepInRecall(game); };
+  // The session's clock on the title, a tick every half minute: it shows minutes.
+  session_start_ms_ = m_.clock.TickMs();
+  desk_.services.timers.Start(kSessionTimer, 30000, [this] { ShowSession(); });
   if (desk_.screen.dpi < 100) desk_.shell.Maximize();
   view_.PaintAll();
   machine::StartTimer(m_, machine::LampTimer::StartupCelebration);
@@ -154,6 +157,7 @@ void MachineWindow::FinishClose(bool ask_when_save_fails) {
   }
   closed_ = true;
   machine::StopAllTimers(m_);
+  desk_.services.timers.Stop(kSessionTimer);
   desk_.shell.Close();
 }
 
@@ -203,6 +207,21 @@ void MachineWindow::DeclineRescue(const std::string& rescue) {
                                                  : "The game found was kept as " + aside + " and will not be offered again.");
 }
 
+std::string SessionTitle(uint64_t played_ms, int64_t net, bool played) {
+  if (!played) return kGameTitle;
+  const uint64_t minutes = played_ms / 60000;
+  char clock[32];
+  std::snprintf(clock, sizeof clock, "%llu:%02llu", static_cast<unsigned long long>(minutes / 60),
+                static_cast<unsigned long long>(minutes % 60));
+  return std::string(kGameTitle) + " \u2014 " + clock + ", " + (net < 0 ? "" : "+") + std::to_string(net);
+}
+
+void MachineWindow::ShowSession() {
+  const rules::Meters& session = m_.SessionMeters;
+  desk_.shell.SetTitle(SessionTitle(m_.clock.TickMs() - session_start_ms_, m_.g.Credits - session.opening_credits,
+                                    session.games > 0));
+}
+
 void MachineWindow::StartMeters() {
   const rules::GameState& g = m_.g;
   m_.SessionMeters = rules::Meters{};
@@ -230,6 +249,7 @@ void MachineWindow::KeepInRecall(const rules::GameRecord& game) {
                                      ": the credits are " + std::to_string(m_.g.Credits) + ", the meters say " +
                                      std::to_string(expected) + ". Please report this.");
   }
+  ShowSession();
   if (recall_.Keep(game, m_.LifeMeters) || recall_failure_said_) return;
   recall_failure_said_ = true;
   const std::string text = "The game recall could not be written to " + recall_.File().Path() + " (" +

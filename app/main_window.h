@@ -32,6 +32,8 @@ struct Desk {
 };
 
 constexpr const char* kGameTitle = "Vantello";
+// The window's own timer, beside the machine's lamp timers (1 to 5).
+constexpr int kSessionTimer = 10;
 constexpr const char* kVersion = VANTELLO_VERSION;  // the project's version, set by the build
 constexpr const char* kNoFolderForGames =
     "Vantello has no folder of yours to keep its games in: there is no home folder, and the "
@@ -44,6 +46,9 @@ inline std::string NoLockForGames(const std::string& why) {
          ". Two copies on one game would save over each other, so it does not start. "
          "Make the saved games' folder writable, or log in so that XDG_RUNTIME_DIR is set, and start it again.";
 }
+// The window's title during a session: the game's name, then, once a game has been
+// played, the time played and the net result ("Vantello — 0:42, +120").
+std::string SessionTitle(uint64_t played_ms, int64_t net, bool played);
 // What the player is told when the saved game holds other credits than the meters leave.
 inline std::string MetersDoNotAddUp(int64_t credits, int64_t by_meters) {
   return "The saved game's meters do not add up: it holds " + std::to_string(credits) +
@@ -109,6 +114,8 @@ class MachineWindow {
   // The meters at the start: the machine's life from the recall, checked against the
   // saved game's credits; the session's from now.
   void StartMeters();
+  // The session's time and net result on the window's title.
+  void ShowSession();
   // Keeps a finished game in the recall; a recall that cannot be written is said once.
   void KeepInRecall(const rules::GameRecord& game);
   void RunCommand(int i);
@@ -121,6 +128,7 @@ class MachineWindow {
   persistence::Recall recall_;
   bool recall_failure_said_ = false;
   bool meters_failure_said_ = false;
+  uint64_t session_start_ms_ = 0;
   machine::Machine m_;
   view::Pictures pictures_;
   view::MainView view_;

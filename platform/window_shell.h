@@ -18,6 +18,8 @@ class WindowShell {
   // `compose_scale` times that from the pictures' twins, and shown as large as the
   // window fits, centred; the window may be resized and made full screen.
   virtual void FitPicture(int layout_w, int layout_h, int compose_scale) = 0;
+  // The window's title, as the desktop shows it on its frame and in its task list.
+  virtual void SetTitle(const std::string& title) = 0;
   // Hides the window; with it gone the program ends.
   virtual void Close() = 0;
 };

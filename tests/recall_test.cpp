@@ -273,3 +273,29 @@ TEST(Recall, RShowsTheGamesNewestFirstWithTheMachinesPictures) {
 }
 
 }  // namespace
+
+namespace {
+
+// The session on the window's title: the game's name until a game is played, then the
+// time played and the net result, kept up by a timer while the player thinks.
+TEST(Session, TheTitleShowsTheTimePlayedAndTheNetResult) {
+  EXPECT_EQ(app::SessionTitle(0, 0, false), "Vantello");
+  EXPECT_EQ(app::SessionTitle(42 * 60000 + 59999, 120, true), "Vantello \u2014 0:42, +120");
+  EXPECT_EQ(app::SessionTitle(3 * 3600000, -40, true), "Vantello \u2014 3:00, -40");
+  testing_support::TestForm t;
+  machine::Machine& m = t.form->Machine();
+  m.g.Sound = m.g.CountOffWins = m.g.DoubleOrNothingOn = false;
+  const int64_t opening = m.g.Credits;
+  EXPECT_EQ(t.shell.title, "Vantello");
+  t.fake.time_of_day_ = 11;
+  machine::RequestSpin(m);
+  EXPECT_EQ(t.shell.title, app::SessionTitle(0, m.g.Credits - opening, true));  // under a minute
+  t.fake.now_ += 61 * 60000;
+  t.fake.Fire(app::kSessionTimer);
+  EXPECT_EQ(t.shell.title, "Vantello \u2014 1:01, " + std::string(m.g.Credits < opening ? "" : "+") +
+                               std::to_string(m.g.Credits - opening));
+  t.form->CloseWindow();
+  EXPECT_FALSE(t.fake.Running(app::kSessionTimer));
+}
+
+}  // namespace

@@ -154,6 +154,8 @@ class FakeShell : public platform::WindowShell {
   void FitPicture(int w, int h, int scale) override { fitted_w = w, fitted_h = h, compose_scale = scale; }
   int fitted_w = 0, fitted_h = 0, compose_scale = 0;
   void Close() override { closed = true; }
+  void SetTitle(const std::string& t) override { title = t; }
+  std::string title = "Vantello";
   std::vector<Spot> spots;
   int width = 0, height = 0;
   bool maximized = false, closed = false;

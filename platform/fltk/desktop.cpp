@@ -552,6 +552,11 @@ void GameWindow::Place(int x, int y, int w, int h) {
   if (!impl_->fitted) impl_->size_range(w, h, w, h);
 }
 
+void GameWindow::SetTitle(const std::string& title) {
+  const char* now = impl_->label();
+  if (!now || title != now) impl_->copy_label(title.c_str());
+}
+
 void GameWindow::Maximize() {
   int x, y, w, h;
   Fl::screen_work_area(x, y, w, h, 0);

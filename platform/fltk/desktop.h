@@ -125,6 +125,7 @@ class GameWindow : public WindowShell {
   // Fills the screen's work area; done by the window itself, so no window manager is needed.
   void Maximize() override;
   void FitPicture(int layout_w, int layout_h, int compose_scale) override;
+  void SetTitle(const std::string& title) override;
 
   // Where the window stands, for the next start; only a fitted window remembers it.
   struct Placement {

@@ -32,7 +32,7 @@ break_file() {
 # The notice is a small window with the game's name; the machine is a large one.
 small_windows() {
   local n=0 id w
-  for id in $(xdotool search --name '^Vantello$' 2>/dev/null); do
+  for id in $(xdotool search --name "^$GAME_TITLE\$" 2>/dev/null); do
     w=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
     [ "${w:-0}" -lt 700 ] && n=$((n + 1))
   done
@@ -78,7 +78,7 @@ run() {
     elif [ "$(visible_windows)" -gt "$shown" ]; then pass "$label: the manual's window opens"
     else fail "$label: no window for the manual"; fi
     key Escape
-    xdotool search --name '^Vantello$' windowfocus --sync >/dev/null 2>&1
+    xdotool search --name "^$GAME_TITLE\$" windowfocus --sync >/dev/null 2>&1
     sleep 0.3
   fi
   local before during

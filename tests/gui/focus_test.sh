@@ -22,7 +22,7 @@ MANUAL="Vantello Manual"
 centred() {
   local x y w h mx my mw mh
   read -r x y w h <<<"$(frame_of "$1")"
-  read -r mx my mw mh <<<"$(frame_of Vantello)"
+  read -r mx my mw mh <<<"$(frame_of "$GAME_TITLE")"
   [ -n "${w:-}" ] || { fail "$1: no window"; return; }
   local dx=$(( x + w / 2 - mx - mw / 2 )) dy=$(( y + h / 2 - my - mh / 2 ))
   [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] && pass "$1: centred on the machine" ||

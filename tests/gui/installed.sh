@@ -45,11 +45,11 @@ play_installed() {
   no_card_game
   start_game
   local small=0 id w
-  for id in $(xdotool search --name '^Vantello$' 2>/dev/null); do
+  for id in $(xdotool search --name "^$GAME_TITLE\$" 2>/dev/null); do
     w=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
     [ "${w:-0}" -lt 700 ] && small=$((small + 1))
   done
-  [ "$(windows_named Vantello)" -gt 0 ] && [ "$small" -eq 0 ] \
+  [ "$(windows_named "$GAME_TITLE")" -gt 0 ] && [ "$small" -eq 0 ] \
     && pass "the installed game opens with its artwork" || fail "no game window, or the missing-artwork notice came up"
   local before during
   before=$(shot installed-start)

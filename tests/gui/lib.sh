@@ -9,6 +9,9 @@ export LSAN_OPTIONS="suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pw
 mkdir -p "$HOME" "$XDG_DATA_HOME"
 GAME_PID=
 failures=0
+# The machine's window: its title adds the session's time and net result once a game is played.
+GAME_TITLE='Vantello( .+ [0-9]+:[0-9]{2}, [-+][0-9]+)?'
+
 
 # The X server of xvfb-run may still be settling on a busy machine: wait until it answers.
 for _ in $(seq 1 100); do
@@ -33,7 +36,7 @@ start_game() {
     GAME_PID=$!
     for _ in $(seq 1 100); do
       # The machine, or a box it asks first (a rescue offer, unreadable saved games).
-      xdotool search --name '^(Vantello|Information|Confirm)$' >/dev/null 2>&1 && break
+      xdotool search --name "^($GAME_TITLE|Information|Confirm)\$" >/dev/null 2>&1 && break
       kill -0 "$GAME_PID" 2>/dev/null || break
       sleep 0.1
     done
@@ -121,7 +124,7 @@ frame_of() {
   # xwininfo, since xdotool counts a window manager's frame twice in the position.
   xwininfo -id "$id" | awk -F: '/Absolute upper-left X|Absolute upper-left Y|^ +Width|^ +Height/{gsub(/ /, "", $2); printf "%s ", $2}'
 }
-game_frame() { frame_of Vantello; }
+game_frame() { frame_of "$GAME_TITLE"; }
 
 # Waits up to TENTHS tenths of a second (30 unless given) for a window of that name.
 wait_for() {

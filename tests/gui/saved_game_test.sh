@@ -56,7 +56,7 @@ for broken in garbage huge directory; do
   if [ "$broken" != garbage ]; then
     [ "$(windows_named Information)" -eq 1 ] && pass "$broken file: the player is told" || fail "$broken file: nothing said"
     key Return
-    wait_for Vantello 100; sleep 0.8
+    wait_for "$GAME_TITLE" 100; sleep 0.8
   fi
   if kill -0 "$GAME_PID" 2>/dev/null; then
     s=$(shot "start-$broken")
@@ -93,11 +93,11 @@ touch "$ini.Zz99Yy"
 cp "$ini" "$WORK/ini-before"
 "$GAME" >"$WORK/second.log" 2>&1 &
 second=$!
-for _ in $(seq 1 100); do [ "$(windows_named Vantello)" -ge 2 ] && break; sleep 0.1; done
+for _ in $(seq 1 100); do [ "$(windows_named "$GAME_TITLE")" -ge 2 ] && break; sleep 0.1; done
 sleep 0.5
 notice=$(shot second-copy)
-[ "$(windows_named Vantello)" -eq 2 ] && pass "the second copy says so" || fail "no notice from the second copy"
-xdotool search --name '^Vantello$' | while read -r w; do
+[ "$(windows_named "$GAME_TITLE")" -eq 2 ] && pass "the second copy says so" || fail "no notice from the second copy"
+xdotool search --name "^$GAME_TITLE\$" | while read -r w; do
   [ "$(xdotool getwindowpid "$w" 2>/dev/null)" = "$second" ] && xdotool windowfocus --sync "$w" key Return
 done
 sleep 1
@@ -110,7 +110,7 @@ fi
 # A signal while its notice is up (the desktop logging out) ends it with its own status.
 "$GAME" >"$WORK/third.log" 2>&1 &
 third=$!
-for _ in $(seq 1 100); do [ "$(windows_named Vantello)" -ge 2 ] && break; sleep 0.1; done
+for _ in $(seq 1 100); do [ "$(windows_named "$GAME_TITLE")" -ge 2 ] && break; sleep 0.1; done
 sleep 0.3
 kill -TERM "$third"
 for _ in $(seq 1 50); do kill -0 "$third" 2>/dev/null || break; sleep 0.1; done

@@ -94,7 +94,7 @@ wheels_fit full-screen
 key F11; sleep 1
 size_is "$w0" "$h0" && pass "F11 again: the window as it was" || fail "F11 again: $(game_frame), not ${w0}x${h0}"
 
-xdotool windowsize "$(xdotool search --name '^Vantello$' | head -n 1)" 1200 700; sleep 1
+xdotool windowsize "$(xdotool search --name "^$GAME_TITLE\$" | head -n 1)" 1200 700; sleep 1
 size_is 1200 700 && pass "resized to 1200x700" || fail "not resized: $(game_frame)"
 wheels_fit resized
 stop_game
@@ -105,7 +105,7 @@ grep -q 'Credits' "$place" && fail "the window's place holds game data"
 start_game
 size_is 1200 700 && pass "the next start: 1200x700 again" || fail "the next start: $(game_frame)"
 # A restored window is not pinned to its restored size.
-xdotool windowsize "$(xdotool search --name '^Vantello$' | head -n 1)" 1100 650; sleep 1
+xdotool windowsize "$(xdotool search --name "^$GAME_TITLE\$" | head -n 1)" 1100 650; sleep 1
 size_is 1100 650 && pass "a restored window still resizes" || fail "a restored window did not resize: $(game_frame)"
 key F11; sleep 1
 size_is 1920 1080 && pass "a restored window goes full screen" || fail "F11 after a restore: $(game_frame)"
