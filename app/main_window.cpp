@@ -68,6 +68,10 @@ void MachineWindow::Start() {
   view_.draw_captions = [this] { DrawCommandCaptions(); };
 
   persistence::LoadGameSection(g, saved_games_, persistence::kCurrentGameSlot);
+  // A start with no saved credits (no file, a file deleted to start afresh, one that cannot
+  // be read) is a new game, not a game the meters should explain.
+  saved_credits_read_ =
+      saved_games_.Read().Read(persistence::SectionName(persistence::kCurrentGameSlot), "Credits").has_value();
   // Said once: the games stay in the file, untouched, but this start cannot carry them on.
   if (saved_games_.LastReadRefused()) desk_.services.boxes.Information(UnreadableSavedGames(saved_games_.Path()));
   OfferRescue();
@@ -235,8 +239,9 @@ void MachineWindow::StartMeters() {
   if (expected == g.Credits) return;
   // Said once and never mended: the change is kept in the meters and in the recall, as
   // the player sees it, and the meters add up from here on.
-  desk_.services.boxes.Information(MetersDoNotAddUp(g.Credits, expected));
-  const rules::BetweenGames change{rules::BetweenKind::Unexplained, expected, g.Credits};
+  if (saved_credits_read_) desk_.services.boxes.Information(MetersDoNotAddUp(g.Credits, expected));
+  const rules::BetweenGames change{saved_credits_read_ ? rules::BetweenKind::Unexplained : rules::BetweenKind::NewGame,
+                                   expected, g.Credits};
   m_.Between.push_back(change);
   rules::AddBetween(m_.LifeMeters, change);
 }

@@ -128,6 +128,7 @@ class MachineWindow {
   persistence::Recall recall_;
   bool recall_failure_said_ = false;
   bool meters_failure_said_ = false;
+  bool saved_credits_read_ = false;
   uint64_t session_start_ms_ = 0;
   machine::Machine m_;
   view::Pictures pictures_;

@@ -9,6 +9,7 @@
 
 #include "analysis/par_sheet.h"
 #include "dialogs/dialog_pictures.h"
+#include "dialogs/meters_window.h"
 #include "platform/bitmap.h"
 #include "platform/dialog.h"
 
@@ -136,6 +137,8 @@ void StatsDialog::Build() {
   tick_ = DialogBitmap("OkTick", m_.ProgramFolder, dialog_->Surface().ComposeScale());
   dialog_->AddButton(528, 296 + kAddedHeight, 89, 33, "OK", platform::ButtonKind::Ok, nullptr, &tick_);
   // Under the payoffs, clear of the note and the OK button.
+  dialog_->AddButton(369, 270, 120, 33, "Machine &Meters...", platform::ButtonKind::Plain,
+                     [this] { ShowMetersWindow(m_); });
   if (open_recall_)
     dialog_->AddButton(497, 270, 120, 33, "Game &Recall...", platform::ButtonKind::Plain, open_recall_);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <random>
 
 #include "dialogs/recall_window.h"
@@ -210,6 +211,15 @@ TEST(Recall, ASavedGameWhoseCreditsTheMetersCannotExplainIsReportedOnce) {
   t.fake.boxes.clear();
   t.Reopen();
   EXPECT_TRUE(t.fake.boxes.empty()) << t.fake.boxes.front();
+
+  // The saved games deleted to start afresh: a new game, said to nobody, that the meters
+  // take in as one.
+  t.form->CloseWindow();
+  fs::remove(ini);
+  t.Reopen();
+  EXPECT_TRUE(t.fake.boxes.empty()) << t.fake.boxes.front();
+  EXPECT_EQ(t.form->Machine().g.Credits, rules::kNewGameCredits);
+  EXPECT_EQ(rules::CreditsByMeters(t.form->Machine().LifeMeters), rules::kNewGameCredits);
 }
 
 // R opens the recall on the newest game; Previous and Next walk it, and each game's nine
@@ -296,6 +306,36 @@ TEST(Session, TheTitleShowsTheTimePlayedAndTheNetResult) {
                                std::to_string(m.g.Credits - opening));
   t.form->CloseWindow();
   EXPECT_FALSE(t.fake.Running(app::kSessionTimer));
+}
+
+}  // namespace
+
+namespace {
+
+// The meters page, opened from the statistics: the machine's life and the session side by
+// side, and the credits they explain are the credits the player holds.
+TEST(Meters, TheStatisticsOpenTheMetersAndTheyExplainTheCredits) {
+  testing_support::TestForm t;
+  machine::Machine& m = t.form->Machine();
+  m.g.Sound = m.g.CountOffWins = m.g.DoubleOrNothingOn = false;
+  for (uint32_t seed : {11u, 22u, 33u}) {
+    t.fake.time_of_day_ = seed;
+    machine::RequestSpin(m);
+  }
+  std::map<std::string, std::pair<std::string, std::string>> rows;
+  t.dialogs.scripts.push_back([](FakeDialog& stats) { stats.Click(stats.Find("Machine &Meters...")); });
+  t.dialogs.scripts.push_back([&rows](FakeDialog& d) {
+    EXPECT_EQ(d.caption, "Machine Meters");
+    // Caption, life, session: three labels a row.
+    for (size_t i = 2; i + 2 < d.controls.size(); ++i)
+      if (d.controls[i].text.back() == ':') rows[d.controls[i].text] = {d.controls[i + 1].text, d.controls[i + 2].text};
+  });
+  t.form->PressCommand(view::CmdStats);
+  ASSERT_EQ(t.dialogs.opened, (std::vector<std::string>{"Your Game Statistics", "Machine Meters"}));
+  EXPECT_EQ(rows["Games played:"], (std::pair<std::string, std::string>("3", "3")));
+  EXPECT_EQ(rows["Credits by the meters:"].first, rows["Credits now:"].first);
+  EXPECT_EQ(rows["Credits by the meters:"].second, rows["Credits now:"].second);
+  EXPECT_EQ(rows["Turnover (bets):"].first, std::to_string(3 * m.g.LinesPlayed * m.g.CoinsPerLine));
 }
 
 }  // namespace

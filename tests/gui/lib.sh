@@ -22,9 +22,11 @@ done
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; }
 
-# A saved game with the card table switched off, so a win never stops a test.
+# A saved game with the card table switched off, so a win never stops a test: a game of
+# its own, with no recall of the games before it.
 no_card_game() {
   mkdir -p "$XDG_DATA_HOME/vantello"
+  rm -f "$XDG_DATA_HOME/vantello/Vantello-recall.ini"
   printf '[CurrentGame]\nDouble=0\nBellPool=0\n' > "$XDG_DATA_HOME/vantello/Vantello.ini"
 }
 

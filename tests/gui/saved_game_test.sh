@@ -156,6 +156,7 @@ layout_facts
 export VANTELLO_TIME_OF_DAY_MS=$("$FIND" lose)
 start_game
 key Return; wait_spin_over
+key Return; wait_spin_over
 machine=$(shot machine-before-recall)
 read -r mx my _ _ <<<"$(game_frame)"
 key r

@@ -18,6 +18,7 @@
 #include "app/main_window.h"
 #include "dialogs/borrow.h"
 #include "dialogs/card_table.h"
+#include "dialogs/meters_window.h"
 #include "dialogs/paychart.h"
 #include "dialogs/recall_window.h"
 #include "dialogs/slot_dialog.h"
@@ -277,6 +278,18 @@ TEST_F(DialogTextFit, EveryDialog) {
   const std::vector<rules::GameRecord> games(100, game);
   view::Artwork art;
   for (int size : {64, 96}) Open([&] { dialogs::ShowGameRecall(m, games, art, size); });
+
+  // The meters at their widest: eighteen-figure sums, negative where they may be.
+  for (auto* meters : {&m.LifeMeters, &m.SessionMeters}) {
+    for (int64_t rules::Meters::*field :
+         {&rules::Meters::opening_credits, &rules::Meters::games, &rules::Meters::turnover, &rules::Meters::won,
+          &rules::Meters::gamble_staked, &rules::Meters::gamble_returned, &rules::Meters::bell_pool_in,
+          &rules::Meters::bell_pool_awards, &rules::Meters::rolls, &rules::Meters::roll_wins, &rules::Meters::borrowed,
+          &rules::Meters::paid_back})
+      meters->*field = 999999999999999999;
+    meters->credits_set = -999999999999999999;
+  }
+  Open([&] { dialogs::ShowMetersWindow(m); });
 }
 
 void CloseFirstWindow(void*) {

@@ -1,0 +1,82 @@
+#include "dialogs/meters_window.h"
+
+#include <memory>
+
+#include "dialogs/dialog_pictures.h"
+#include "dialogs/locale_numbers.h"
+#include "machine/manual_topics.h"
+#include "platform/dialog.h"
+
+namespace dialogs {
+
+namespace {
+
+constexpr int kPoints = 10;
+constexpr int kRow = 20;
+constexpr int kCaptionWidth = 250;
+constexpr int kFigureWidth = 130;
+
+}  // namespace
+
+std::vector<MeterRow> MeterRows(const rules::Meters& life, const rules::Meters& session, int64_t credits) {
+  const NumberSeparators sep = UserSeparators();
+  auto count = [&sep](int64_t v) { return FormatCount(v, 1, sep); };
+  std::vector<MeterRow> rows;
+  auto row = [&](const char* caption, int64_t rules::Meters::*field) {
+    rows.push_back({caption, count(life.*field), count(session.*field)});
+  };
+  row("Credits at the start:", &rules::Meters::opening_credits);
+  row("Games played:", &rules::Meters::games);
+  row("Turnover (bets):", &rules::Meters::turnover);
+  row("Total won:", &rules::Meters::won);
+  row("Double or Nothing staked:", &rules::Meters::gamble_staked);
+  row("Double or Nothing returned:", &rules::Meters::gamble_returned);
+  row("Bell Pool contributions:", &rules::Meters::bell_pool_in);
+  row("Bell Pool awards:", &rules::Meters::bell_pool_awards);
+  row("Rolls played:", &rules::Meters::rolls);
+  row("Won in rolls:", &rules::Meters::roll_wins);
+  row("Borrowed:", &rules::Meters::borrowed);
+  row("Paid back:", &rules::Meters::paid_back);
+  row("Credits set (new, loaded, unexplained):", &rules::Meters::credits_set);
+  rows.push_back({"Credits by the meters:", count(rules::CreditsByMeters(life)), count(rules::CreditsByMeters(session))});
+  rows.push_back({"Credits now:", count(credits), count(credits)});
+  return rows;
+}
+
+void ShowMetersWindow(machine::Machine& m) {
+  const std::vector<MeterRow> rows = MeterRows(m.LifeMeters, m.SessionMeters, m.g.Credits);
+  const int left = 16, life_x = left + kCaptionWidth, session_x = life_x + kFigureWidth;
+  const int width = session_x + kFigureWidth + 16;
+  const int table_top = 16 + kRow + 4;
+  const int note_top = table_top + static_cast<int>(rows.size()) * kRow + 8;
+  const int buttons_top = note_top + 3 * kRow + 8;
+  auto dialog = m.dialogs.NewDialog("Machine Meters", width, buttons_top + 33 + 16, kButtonFace);
+  dialog->SetHelpTopic(machine::kGameRecallHelpTopic);
+
+  platform::LabelStyle caption, figure, heading;
+  caption.points = figure.points = heading.points = kPoints;
+  figure.align = heading.align = platform::Align::Right;
+  heading.bold = true;
+  dialog->AddLabel(life_x, 16, kFigureWidth, kRow, "Machine's life", heading);
+  dialog->AddLabel(session_x, 16, kFigureWidth, kRow, "This session", heading);
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const int y = table_top + static_cast<int>(i) * kRow;
+    platform::LabelStyle c = caption;
+    c.bold = i + 2 >= rows.size();  // the check, in bold
+    dialog->AddLabel(left, y, kCaptionWidth, kRow, rows[i].caption, c);
+    dialog->AddLabel(life_x, y, kFigureWidth, kRow, rows[i].life, figure);
+    dialog->AddLabel(session_x, y, kFigureWidth, kRow, rows[i].session, figure);
+  }
+  platform::LabelStyle note;
+  note.points = kPoints;
+  note.wrap = true;
+  dialog->AddLabel(left, note_top, width - 2 * left, 3 * kRow,
+                   "Credits = credits at the start + won + borrowed + credits set - turnover - paid back. "
+                   "Double or Nothing stakes are not bets: what the table returned is in Total won.",
+                   note);
+  const platform::Bitmap tick = DialogBitmap("OkTick", m.ProgramFolder, dialog->Surface().ComposeScale());
+  dialog->AddButton(width - 16 - 89, buttons_top, 89, 33, "OK", platform::ButtonKind::Ok, nullptr, &tick);
+  dialog->ShowModal();
+}
+
+}  // namespace dialogs
