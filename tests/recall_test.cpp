@@ -339,3 +339,34 @@ TEST(Meters, TheStatisticsOpenTheMetersAndTheyExplainTheCredits) {
 }
 
 }  // namespace
+
+namespace {
+
+// A recall write cut short at any step (a full disk, a crash before the rename) leaves the
+// last recall whole: the next start reads every game it held, and the game is lost only
+// from the file, never from the player's credits.
+TEST(Recall, AWriteCutShortLeavesTheLastRecallWhole) {
+  testing_support::TempFolder folder;
+  const std::string ini = folder.File("Vantello.ini");
+  testing_support::TestFileOps ops;
+  persistence::Recall recall(ini, &ops);
+  ASSERT_EQ(recall.Open(), "");
+  GameRecord game;
+  game.lines = game.coins = game.bet = 1;
+  game.turns.resize(1);
+  rules::Meters meters;
+  ASSERT_TRUE(recall.Keep(game, meters));
+  const std::string kept = ReadBytes(persistence::RecallPathFor(ini));
+  for (const char* step : {"CreateTemp", "Write", "Sync", "Close", "Rename"}) {
+    SCOPED_TRACE(step);
+    ops.fail = step;
+    EXPECT_FALSE(recall.Keep(game, meters));
+    EXPECT_FALSE(recall.File().Failure().empty());
+    EXPECT_EQ(ReadBytes(persistence::RecallPathFor(ini)), kept);
+  }
+  persistence::Recall next(ini);
+  EXPECT_EQ(next.Open(), "");
+  EXPECT_EQ(next.Games().size(), 1u);
+}
+
+}  // namespace
