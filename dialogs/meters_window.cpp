@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kPoints = 10;
 constexpr int kRow = 20;
-constexpr int kCaptionWidth = 250;
+constexpr int kCaptionWidth = 290;
 constexpr int kFigureWidth = 130;
 
 }  // namespace
