@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "machine/machine.h"
+#include "rules/game_state.h"
 #include "rules/meters.h"
 
 namespace dialogs {
@@ -16,5 +17,9 @@ struct MeterRow {
   std::string caption, life, session;
 };
 std::vector<MeterRow> MeterRows(const rules::Meters& life, const rules::Meters& session, int64_t credits);
+
+// The player's return over the machine's life (Double or Nothing left out) beside the
+// exact one at the current bet and skill, with the range chance explains over as many games.
+std::string ReturnSentence(const rules::Meters& life, const rules::GameState& g);
 
 }  // namespace dialogs

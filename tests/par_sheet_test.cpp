@@ -1,3 +1,4 @@
+#include "analysis/luck.h"
 #include "analysis/par_sheet.h"
 
 #include <gtest/gtest.h>
@@ -199,6 +200,24 @@ TEST(ParSheetAgainstSimulation, EightLinesWithAndWithoutSkillAndThreeLinesTwoCoi
   ExpectSheetInsideSimulation(8, 1, SkillStop::None, 3000000, 11, 45);
   ExpectSheetInsideSimulation(8, 1, SkillStop::Perfect, 3000000, 12, 45);
   ExpectSheetInsideSimulation(3, 2, SkillStop::None, 1000000, 13, 25);
+}
+
+}  // namespace
+
+namespace {
+
+// The range chance explains around the return: the pay sheet's return at the player's
+// skill in the middle, narrowing as the square root of the games played.
+TEST(LuckRange, CentresOnTheReturnAtTheSkillAndNarrowsWithTheGames) {
+  for (double lamp : {0.0, 0.25}) {
+    const analysis::ReturnRange few = analysis::LuckRange(8, 1, lamp, 100);
+    const analysis::ReturnRange many = analysis::LuckRange(8, 1, lamp, 1000000);
+    EXPECT_NEAR(few.expected, analysis::BuiltReturnLine(8, 1)->At(lamp), 1e-6);
+    EXPECT_DOUBLE_EQ(few.expected, many.expected);
+    EXPECT_LT(few.low, few.expected);
+    EXPECT_NEAR((few.high - few.expected) / (many.high - many.expected), 100.0, 1e-9);
+    EXPECT_GE(analysis::LuckRange(8, 1, lamp, 1).low, 0.0);
+  }
 }
 
 }  // namespace
