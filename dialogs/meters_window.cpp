@@ -13,9 +13,9 @@ namespace dialogs {
 namespace {
 
 constexpr int kPoints = 10;
-constexpr int kRow = 20;
+constexpr int kRow = 18;
 constexpr int kCaptionWidth = 290;
-constexpr int kFigureWidth = 130;
+constexpr int kFigureWidth = 140;
 
 }  // namespace
 
@@ -48,14 +48,14 @@ std::string ReturnSentence(const rules::Meters& life, const rules::GameState& g)
   if (life.games <= 0 || life.turnover <= 0) return "Your return shows here once you have played.";
   if (g.LinesPlayed < 1 || g.CoinsPerLine < 1) return "Place a bet to see what the machine pays back at it.";
   const NumberSeparators sep = UserSeparators();
-  auto percent = [&sep](double v) { return FormatFixed(v, 1, 1, sep) + "%"; };
+  auto percent = [&sep](double v, int decimals) { return FormatFixed(v, 1, decimals, sep) + "%"; };
   const double won = static_cast<double>(life.won - (life.gamble_returned - life.gamble_staked));
   const double lamp = g.Spins > 0 ? static_cast<double>(g.SkillStopWins) / g.Spins : 0;
   const analysis::ReturnRange range = analysis::LuckRange(g.LinesPlayed, g.CoinsPerLine, lamp, life.games);
   const std::string games = FormatCount(life.games, 1, sep) + (life.games == 1 ? " game" : " games");
-  return "Your return " + percent(won / static_cast<double>(life.turnover) * 100) + " over " + games +
-         "; expected " + percent(range.expected) + " at your bet and skill, and anything from " + percent(range.low) +
-         " to " + percent(range.high) + " is ordinary luck over " + games + ".";
+  return "Your return " + percent(won / static_cast<double>(life.turnover) * 100, 1) + " over " + games +
+         "; expected " + percent(range.expected, 1) + ", and anything from " + percent(range.low, 0) + " to " +
+         percent(range.high, 0) + " is ordinary luck over " + games + ".";
 }
 
 void ShowMetersWindow(machine::Machine& m) {
@@ -64,8 +64,8 @@ void ShowMetersWindow(machine::Machine& m) {
   const int width = session_x + kFigureWidth + 16;
   const int table_top = 16 + kRow + 4;
   const int note_top = table_top + static_cast<int>(rows.size()) * kRow + 8;
-  const int return_top = note_top + 3 * kRow + 4;
-  const int buttons_top = return_top + 3 * kRow + 8;
+  const int return_top = note_top + 2 * kRow + 4;
+  const int buttons_top = return_top + 2 * kRow + 8;
   auto dialog = m.dialogs.NewDialog("Machine Meters", width, buttons_top + 33 + 16, kButtonFace);
   dialog->SetHelpTopic(machine::kGameRecallHelpTopic);
 
@@ -86,13 +86,11 @@ void ShowMetersWindow(machine::Machine& m) {
   platform::LabelStyle note;
   note.points = kPoints;
   note.wrap = true;
-  dialog->AddLabel(left, note_top, width - 2 * left, 3 * kRow,
-                   "Credits = credits at the start + won + borrowed + credits set - turnover - paid back. "
-                   "Double or Nothing stakes are not bets: what the table returned is in Total won.",
+  dialog->AddLabel(left, note_top, width - 2 * left, 2 * kRow,
+                   "Credits = credits at the start + won + borrowed + credits set - turnover - paid back; "
+                   "Double or Nothing stakes are not bets.",
                    note);
-  platform::LabelStyle bold_note = note;
-  bold_note.bold = true;
-  dialog->AddLabel(left, return_top, width - 2 * left, 3 * kRow, ReturnSentence(m.LifeMeters, m.g), bold_note);
+  dialog->AddLabel(left, return_top, width - 2 * left, 2 * kRow, ReturnSentence(m.LifeMeters, m.g), note);
   const platform::Bitmap tick = DialogBitmap("OkTick", m.ProgramFolder, dialog->Surface().ComposeScale());
   dialog->AddButton(width - 16 - 89, buttons_top, 89, 33, "OK", platform::ButtonKind::Ok, nullptr, &tick);
   dialog->ShowModal();
