@@ -181,7 +181,8 @@ void MachineWindow::OfferRescue() {
   const size_t count = search.offers.size();
   for (size_t i = 0; i < count && !signalled_; ++i) {
     const std::string& rescue = search.offers[i];
-    const std::string which = count == 1 ? "" : " (" + std::to_string(i + 1) + " of " + std::to_string(count) + ", newest first)";
+    const std::string which =
+        count == 1 ? "" : " (" + std::to_string(i + 1) + " of " + std::to_string(count) + ", newest first)";
     const bool open = boxes.Confirm("A game saved when the desktop closed was found in " + rescue + which + ". Open it?");
     // A signal is not the player's answer: the rescue stays, to be offered at the next start.
     if (signalled_) return;

@@ -39,7 +39,8 @@ std::vector<MeterRow> MeterRows(const rules::Meters& life, const rules::Meters& 
   row("Borrowed:", &rules::Meters::borrowed);
   row("Paid back:", &rules::Meters::paid_back);
   row("Credits set (new, loaded, unexplained):", &rules::Meters::credits_set);
-  rows.push_back({"Credits by the meters:", count(rules::CreditsByMeters(life)), count(rules::CreditsByMeters(session))});
+  rows.push_back(
+      {"Credits by the meters:", count(rules::CreditsByMeters(life)), count(rules::CreditsByMeters(session))});
   rows.push_back({"Credits now:", count(credits), count(credits)});
   return rows;
 }

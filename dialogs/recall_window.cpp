@@ -23,13 +23,6 @@ constexpr int kGap = 4;  // between the symbols of the window
 constexpr int kTextWidth = 340;
 constexpr int kStepRows = 6;  // rows for what happened after the spin
 
-std::string CardName(int32_t card) {
-  if (card == rules::kJokerCard) return "the Joker";
-  static const char* const kRanks[] = {"Ace", "2", "3", "4", "5", "6", "7", "8", "9", "10", "Jack", "Queen", "King"};
-  static const char* const kSuits[] = {"Spades", "Hearts", "Diamonds", "Clubs"};
-  return std::string(kRanks[card % 13]) + " of " + kSuits[card / 13];
-}
-
 std::string Capital(std::string text) {
   if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
   return text;
@@ -91,7 +84,8 @@ void RecallWindow::Build() {
   // may wrap (eight lines of four-figure pays, every bonus at once); then the total.
   platform::LabelStyle wrapped = plain;
   wrapped.wrap = true;
-  for (int i = 0; i < 4; ++i) meters_.push_back(dialog_->AddLabel(text_x, grid_top + i * kRow, kTextWidth, kRow, "", plain));
+  for (int i = 0; i < 4; ++i)
+    meters_.push_back(dialog_->AddLabel(text_x, grid_top + i * kRow, kTextWidth, kRow, "", plain));
   lines_ = dialog_->AddLabel(text_x, grid_top + 4 * kRow, kTextWidth, 3 * kRow, "", wrapped);
   features_ = dialog_->AddLabel(text_x, grid_top + 7 * kRow, kTextWidth, 2 * kRow, "", wrapped);
   meters_.push_back(dialog_->AddLabel(text_x, grid_top + 9 * kRow, kTextWidth, kRow, "", plain));
@@ -164,7 +158,8 @@ std::vector<std::string> RecallMeters(const rules::GameRecord& game) {
   const rules::TurnRecord& spin = game.turns.front();
   std::vector<std::string> rows;
   rows.push_back("Bet: " + std::to_string(game.lines) + (game.lines == 1 ? " line" : " lines") + " x " +
-                 std::to_string(game.coins) + (game.coins == 1 ? " coin" : " coins") + " = " + std::to_string(game.bet));
+                 std::to_string(game.coins) + (game.coins == 1 ? " coin" : " coins") + " = " +
+                 std::to_string(game.bet));
   rows.push_back("Credits: " + std::to_string(game.credits_before) + " before, " + std::to_string(game.credits_after) +
                  " after");
   rows.push_back("Bell Pool: " + std::to_string(game.bell_pool_before) + " before, " +
@@ -203,8 +198,8 @@ std::vector<std::string> RecallSteps(const rules::GameRecord& game) {
     }
     for (const rules::GambleStep& s : game.gamble)
       if (s.after == static_cast<int>(t))
-        steps.push_back("Double or Nothing (a gamble): " + std::to_string(s.stake) + " at stake, " + CardName(s.card) +
-                        " turned, " + std::to_string(s.won) + " left.");
+        steps.push_back("Double or Nothing (a gamble): " + std::to_string(s.stake) + " at stake, " +
+                        rules::CardName(s.card) + " turned, " + std::to_string(s.won) + " left.");
   }
   if (steps.empty()) steps.push_back("No rolls and no gamble after the spin.");
   return steps;

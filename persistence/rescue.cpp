@@ -22,7 +22,8 @@ std::vector<std::string> RescueFolders(const std::string& saved_game_path) {
 
 std::string NumberedName(const std::string& folder, const std::string& name, int n) {
   const fs::path file(name);
-  const std::string numbered = n == 1 ? name : file.stem().string() + "-" + std::to_string(n) + file.extension().string();
+  const std::string numbered =
+      n == 1 ? name : file.stem().string() + "-" + std::to_string(n) + file.extension().string();
   return (fs::path(folder) / numbered).string();
 }
 

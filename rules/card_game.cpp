@@ -7,6 +7,13 @@
 
 namespace rules {
 
+std::string CardName(int32_t card) {
+  if (card == kJokerCard) return "the Joker";
+  static const char* const kRanks[] = {"Ace", "2", "3", "4", "5", "6", "7", "8", "9", "10", "Jack", "Queen", "King"};
+  static const char* const kSuits[] = {"Spades", "Hearts", "Diamonds", "Clubs"};  // as the cards are drawn
+  return std::string(kRanks[card % 13]) + " of " + kSuits[card / 13];
+}
+
 Deck DealDeck(platform::Rng& rng) {
   Deck deck;
   for (int i = 0; i < kDeckSize; ++i) deck[i] = Card{i, i % 13, i / 13, false};

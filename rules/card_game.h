@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "platform/random.h"
 
@@ -30,6 +31,9 @@ using Deck = std::array<Card, kDeckSize>;
 // A fresh deck in order, shuffled in 31 passes (each swaps every card with one drawn
 // at random), then one of the 24 table slots drawn to hold the Joker instead.
 Deck DealDeck(platform::Rng& rng);
+
+// A card as the player names it: "Queen of Hearts", "the Joker".
+std::string CardName(int32_t card);
 
 // Where slot i lies on the table: row i / 8, column i % 8, 73 x 98 each.
 constexpr int kCardWidth = 73;

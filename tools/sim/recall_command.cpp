@@ -40,13 +40,6 @@ RecallOptions ParseRecallOptions(const std::vector<std::string>& args) {
   return o;
 }
 
-std::string CardName(int32_t card) {
-  if (card == rules::kJokerCard) return "Joker";
-  static const char* const kRanks[] = {"Ace", "2", "3", "4", "5", "6", "7", "8", "9", "10", "Jack", "Queen", "King"};
-  static const char* const kSuits[] = {"Spades", "Hearts", "Diamonds", "Clubs"};
-  return std::string(kRanks[card % 13]) + " of " + kSuits[card / 13];
-}
-
 template <typename T>
 std::string JsonList(const T& values) {
   std::string out = "[";
@@ -114,7 +107,7 @@ std::string GameText(const GameRecord& g) {
     out << TurnText(g.turns[t]);
     for (const rules::GambleStep& s : g.gamble)
       if (s.after == static_cast<int>(t))
-        out << "    gamble: " << s.stake << " at stake, " << CardName(s.card) << " turned, " << s.won << " left\n";
+        out << "    gamble: " << s.stake << " at stake, " << rules::CardName(s.card) << " turned, " << s.won << " left\n";
   }
   if (g.bell_pool_award) out << "  Bell Pool award " << g.bell_pool_award << '\n';
   out << "  credited " << g.win << "; credits " << g.credits_before << " -> " << g.credits_after << ", Bell Pool "
