@@ -5,6 +5,7 @@
 #include "analysis/luck.h"
 #include "dialogs/dialog_pictures.h"
 #include "dialogs/locale_numbers.h"
+#include "dialogs/session_chart.h"
 #include "machine/manual_topics.h"
 #include "platform/dialog.h"
 
@@ -94,6 +95,8 @@ void ShowMetersWindow(machine::Machine& m) {
   dialog->AddLabel(left, return_top, width - 2 * left, 2 * kRow, ReturnSentence(m.LifeMeters, m.g), note);
   const platform::Bitmap tick = DialogBitmap("OkTick", m.ProgramFolder, dialog->Surface().ComposeScale());
   dialog->AddButton(width - 16 - 89, buttons_top, 89, 33, "OK", platform::ButtonKind::Ok, nullptr, &tick);
+  dialog->AddButton(width - 16 - 89 - 8 - 160, buttons_top, 160, 33, "Session &Chart...", platform::ButtonKind::Plain,
+                    [&m] { ShowSessionChart(m); });
   dialog->ShowModal();
 }
 

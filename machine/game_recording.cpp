@@ -65,6 +65,8 @@ void EndGame(Machine& m) {
   r.win = r.credits_after - r.credits_before + r.bet;
   rules::AddGame(m.LifeMeters, r);
   rules::AddGame(m.SessionMeters, r);
+  if (m.SessionPoints.size() >= Machine::kMaxSessionPoints) m.SessionPoints.erase(m.SessionPoints.begin());
+  m.SessionPoints.push_back(rules::PointOf(r));
   if (m.GameRecorded) m.GameRecorded(r);
 }
 

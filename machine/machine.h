@@ -176,6 +176,9 @@ struct Machine {
   // The machine's meters over its life (kept with the recall) and since this start.
   rules::Meters LifeMeters;
   rules::Meters SessionMeters;
+  // Each game of the session, for its chart; the oldest go past kMaxSessionPoints.
+  std::vector<rules::SessionPoint> SessionPoints;
+  static constexpr size_t kMaxSessionPoints = 100000;
   // Handed each game once its last credit is paid, to be kept in the recall.
   std::function<void(const rules::GameRecord&)> GameRecorded;
 

@@ -2,6 +2,15 @@
 
 namespace rules {
 
+SessionPoint PointOf(const GameRecord& game) {
+  SessionPoint p{game.credits_before, game.credits_after, false, false};
+  for (const BetweenGames& b : game.between) {
+    p.borrowed |= b.kind == BetweenKind::Borrow;
+    p.paid_back |= b.kind == BetweenKind::PayBack;
+  }
+  return p;
+}
+
 void AddGame(Meters& m, const GameRecord& game) {
   m.games += 1;
   m.turnover += game.bet;

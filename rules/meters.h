@@ -25,6 +25,15 @@ struct Meters {
   int64_t credits_set = 0;      // moved by a New Game, a loaded game or a change the meters cannot explain
 };
 
+// One game of the session as its chart shows it.
+struct SessionPoint {
+  int64_t credits_before = 0;
+  int64_t credits_after = 0;
+  bool borrowed = false;   // credits were borrowed before it
+  bool paid_back = false;  // or paid back
+};
+SessionPoint PointOf(const GameRecord& game);
+
 void AddGame(Meters& m, const GameRecord& game);
 void AddBetween(Meters& m, const BetweenGames& between);
 

@@ -7,7 +7,9 @@
 #include <random>
 
 #include "dialogs/recall_window.h"
+#include "dialogs/session_chart.h"
 #include "machine/bets.h"
+#include "machine/game_recording.h"
 #include "persistence/recall.h"
 #include "rules/card_game.h"
 #include "tests/profile_test_support.h"
@@ -367,6 +369,63 @@ TEST(Recall, AWriteCutShortLeavesTheLastRecallWhole) {
   persistence::Recall next(ini);
   EXPECT_EQ(next.Open(), "");
   EXPECT_EQ(next.Games().size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+// The session's chart: a step of the credits line for each game, higher for more credits,
+// and a mark where the player borrowed.
+TEST(SessionChart, DrawsEachGamesCreditsAndMarksBorrowing) {
+  testing_support::TestForm t;
+  machine::Machine& m = t.form->Machine();
+  m.g.Sound = m.g.CountOffWins = m.g.DoubleOrNothingOn = false;
+  for (uint32_t seed : {11u, 22u, 33u}) {
+    t.fake.time_of_day_ = seed;
+    machine::RequestSpin(m);
+  }
+  const int64_t before = m.g.Credits;
+  m.g.Credits += 500;
+  m.g.Borrowed += 500;
+  machine::RecordBetween(m, rules::BetweenKind::Borrow, before);
+  t.fake.time_of_day_ = 44;
+  machine::RequestSpin(m);
+  const std::vector<rules::SessionPoint>& points = m.SessionPoints;
+  ASSERT_EQ(points.size(), 4u);
+  EXPECT_TRUE(points[3].borrowed);
+  t.dialogs.scripts.push_back([&](FakeDialog& d) {
+    const platform::Bitmap& shown = d.surface.Pixels();
+    // The credits line's highest pixel in the column of each game, just before its x.
+    auto line_top = [&](size_t i) {
+      const int x = dialogs::ChartX(i, points.size()) - 3;
+      for (int y = dialogs::kChartTop; y < dialogs::kChartTop + dialogs::kChartHeight; ++y)
+        if (shown.Pixel(x, y) == dialogs::kCreditsLine) return y;
+      return -1;
+    };
+    // Just before game i's x the line stands at the credits game i - 1 left: more credits, higher up.
+    std::vector<std::pair<int64_t, int>> levels;
+    for (size_t i = 1; i < points.size(); ++i) {
+      levels.emplace_back(points[i - 1].credits_after, line_top(i));
+      ASSERT_GE(levels.back().second, 0) << i;
+    }
+    for (const auto& [credits, y] : levels)
+      for (const auto& [other_credits, other_y] : levels)
+        if (credits > other_credits) {
+          EXPECT_LT(y, other_y) << credits << " vs " << other_credits;
+        }
+    // A mark down most of the chart where the player borrowed, and nowhere else.
+    auto marked = [&](int x) {
+      int n = 0;
+      for (int y = dialogs::kChartTop; y < dialogs::kChartTop + dialogs::kChartHeight; ++y)
+        n += shown.Pixel(x, y) == dialogs::kBorrowMark;
+      return n;
+    };
+    for (size_t i = 0; i < points.size(); ++i)
+      EXPECT_EQ(marked(dialogs::BetweenX(i, points.size())) > dialogs::kChartHeight / 2, i == 3) << i;
+  });
+  dialogs::ShowSessionChart(m);
+  EXPECT_EQ(t.dialogs.opened.back(), "Credits This Session");
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "dialogs/meters_window.h"
 #include "dialogs/paychart.h"
 #include "dialogs/recall_window.h"
+#include "dialogs/session_chart.h"
 #include "dialogs/slot_dialog.h"
 #include "persistence/saved_game.h"
 #include "dialogs/stats.h"
@@ -290,6 +291,8 @@ TEST_F(DialogTextFit, EveryDialog) {
     meters->credits_set = -999999999999999999;
   }
   Open([&] { dialogs::ShowMetersWindow(m); });
+  m.SessionPoints.assign(machine::Machine::kMaxSessionPoints, {2147483647, 0, true, false});
+  Open([&] { dialogs::ShowSessionChart(m); });
 }
 
 void CloseFirstWindow(void*) {
