@@ -24,6 +24,18 @@ using testing_support::ReadBytes, testing_support::WriteBytes;
 
 int32_t CardValue(int32_t card) { return card == rules::kJokerCard ? rules::kJokerValue : card % 13; }
 
+// The window's machine set to pay at once, silently and without the card table, with a
+// game played at each of these times of day.
+machine::Machine& PlayQuietly(testing_support::TestForm& t, std::initializer_list<uint32_t> seeds) {
+  machine::Machine& m = t.form->Machine();
+  m.g.Sound = m.g.CountOffWins = m.g.DoubleOrNothingOn = false;
+  for (uint32_t seed : seeds) {
+    t.fake.time_of_day_ = seed;
+    machine::RequestSpin(m);
+  }
+  return m;
+}
+
 // What a game credited, worked out from its turns and its cards: a turn's win, or what
 // the last card turned after it left at stake.
 int64_t CreditedByTurns(const GameRecord& game) {
@@ -178,12 +190,7 @@ TEST(Recall, ADamagedOrHostileRecallIsKeptAsideAndCostsNoSavedGame) {
 // change kept in the meters and in the next game's record, so the chain still adds up.
 TEST(Recall, ASavedGameWhoseCreditsTheMetersCannotExplainIsReportedOnce) {
   testing_support::TestForm t;
-  machine::Machine& m = t.form->Machine();
-  m.g.Sound = m.g.CountOffWins = m.g.DoubleOrNothingOn = false;
-  for (uint32_t seed : {11u, 22u}) {
-    t.fake.time_of_day_ = seed;
-    machine::RequestSpin(m);
-  }
+  PlayQuietly(t, {11u, 22u});
   t.form->CloseWindow();
   const std::string ini = (t.folder / "Vantello.ini").string();
   std::string text = ReadBytes(ini);
@@ -228,15 +235,10 @@ TEST(Recall, ASavedGameWhoseCreditsTheMetersCannotExplainIsReportedOnce) {
 // symbols are the machine's own pictures of what its wheels stopped on.
 TEST(Recall, RShowsTheGamesNewestFirstWithTheMachinesPictures) {
   testing_support::TestForm t;
-  machine::Machine& m = t.form->Machine();
-  m.g.Sound = m.g.CountOffWins = m.g.DoubleOrNothingOn = false;
   t.form->HandleKey(machine::KeyR);
   EXPECT_EQ(t.fake.boxes, std::vector<std::string>{"Information: No game has been played yet: the recall shows "
                                                    "games once they have been played."});
-  for (uint32_t seed : {11u, 22u, 33u}) {
-    t.fake.time_of_day_ = seed;
-    machine::RequestSpin(m);
-  }
+  PlayQuietly(t, {11u, 22u, 33u});
   const std::vector<GameRecord>& games = t.form->GameRecall().Games();
   ASSERT_EQ(games.size(), 3u);
   const view::Artwork& art = t.form->View().art;
@@ -295,12 +297,9 @@ TEST(Session, TheTitleShowsTheTimePlayedAndTheNetResult) {
   EXPECT_EQ(app::SessionTitle(42 * 60000 + 59999, 120, true), "Vantello \u2014 0:42, +120");
   EXPECT_EQ(app::SessionTitle(3 * 3600000, -40, true), "Vantello \u2014 3:00, -40");
   testing_support::TestForm t;
-  machine::Machine& m = t.form->Machine();
-  m.g.Sound = m.g.CountOffWins = m.g.DoubleOrNothingOn = false;
-  const int64_t opening = m.g.Credits;
+  const int64_t opening = t.form->Machine().g.Credits;
   EXPECT_EQ(t.shell.title, "Vantello");
-  t.fake.time_of_day_ = 11;
-  machine::RequestSpin(m);
+  machine::Machine& m = PlayQuietly(t, {11u});
   EXPECT_EQ(t.shell.title, app::SessionTitle(0, m.g.Credits - opening, true));  // under a minute
   t.fake.now_ += 61 * 60000;
   t.fake.Fire(app::kSessionTimer);
@@ -318,12 +317,7 @@ namespace {
 // side, and the credits they explain are the credits the player holds.
 TEST(Meters, TheStatisticsOpenTheMetersAndTheyExplainTheCredits) {
   testing_support::TestForm t;
-  machine::Machine& m = t.form->Machine();
-  m.g.Sound = m.g.CountOffWins = m.g.DoubleOrNothingOn = false;
-  for (uint32_t seed : {11u, 22u, 33u}) {
-    t.fake.time_of_day_ = seed;
-    machine::RequestSpin(m);
-  }
+  machine::Machine& m = PlayQuietly(t, {11u, 22u, 33u});
   std::map<std::string, std::pair<std::string, std::string>> rows;
   t.dialogs.scripts.push_back([](FakeDialog& stats) { stats.Click(stats.Find("Machine &Meters...")); });
   t.dialogs.scripts.push_back([&rows](FakeDialog& d) {
@@ -379,12 +373,7 @@ namespace {
 // and a mark where the player borrowed.
 TEST(SessionChart, DrawsEachGamesCreditsAndMarksBorrowing) {
   testing_support::TestForm t;
-  machine::Machine& m = t.form->Machine();
-  m.g.Sound = m.g.CountOffWins = m.g.DoubleOrNothingOn = false;
-  for (uint32_t seed : {11u, 22u, 33u}) {
-    t.fake.time_of_day_ = seed;
-    machine::RequestSpin(m);
-  }
+  machine::Machine& m = PlayQuietly(t, {11u, 22u, 33u});
   const int64_t before = m.g.Credits;
   m.g.Credits += 500;
   m.g.Borrowed += 500;
