@@ -7,6 +7,7 @@
 #include "persistence/saved_game.h"
 #include "persistence/single_copy.h"
 #include "app/main_window.h"
+#include "machine/manual_topics.h"
 #include "app/window_place.h"
 
 int main() {
@@ -57,7 +58,7 @@ int main() {
   });
   machine_window.Start();
   // The help file's name is known once the window has learned the program folder.
-  desktop.SetHelpFile(machine_window.HelpFile());
+  desktop.SetHelpFile(machine_window.HelpFile(), machine::kMessagesHelpTopic);
   if (machine_window.Closed()) return machine_window.ExitStatus();  // a signal during the start-up notice
   // A window that fits its picture comes back where it stood, at its size, full screen or not.
   // A place too large for the screen, or off it, is brought onto the screen first, both

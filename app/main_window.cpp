@@ -150,7 +150,7 @@ void MachineWindow::FinishClose(bool ask_when_save_fails) {
   // A signal while the save's error box was up has closed the game already, rescue and all.
   if (closed_) return;
   if (!saved && ask_when_save_fails && !signalled_) {
-    const bool anyway = desk_.services.boxes.Confirm("Your game could not be saved. Close Vantello anyway?");
+    const bool anyway = desk_.services.boxes.Confirm("Your game could not be saved. Close Vantello anyway?", platform::Answer::No);
     if (closed_) return;  // a signal closed the game while the question was up
     if (!anyway) {
       m_.Closing = false;  // the player stays; nothing was lost
@@ -183,7 +183,7 @@ void MachineWindow::OfferRescue() {
     const std::string& rescue = search.offers[i];
     const std::string which =
         count == 1 ? "" : " (" + std::to_string(i + 1) + " of " + std::to_string(count) + ", newest first)";
-    const bool open = boxes.Confirm("A game saved when the desktop closed was found in " + rescue + which + ". Open it?");
+    const bool open = boxes.Confirm("A game saved when the desktop closed was found in " + rescue + which + ". Open it?", platform::Answer::Yes);
     // A signal is not the player's answer: the rescue stays, to be offered at the next start.
     if (signalled_) return;
     if (open)
@@ -300,7 +300,7 @@ void MachineWindow::RunCommand(int i) {
       break;
     case view::CmdNewGame:
       if (RefuseWhileSpinning()) break;
-      if (desk_.services.boxes.Confirm("Start a New Game?")) {
+      if (desk_.services.boxes.Confirm("Start a New Game?", platform::Answer::No)) {
         const int64_t before = g.Credits;
         rules::NewGameReset(g);
         machine::RecordBetween(m_, rules::BetweenKind::NewGame, before);
@@ -319,7 +319,7 @@ void MachineWindow::RunCommand(int i) {
       if (g.AutoSpin && !g.SpinInProgress) machine::RequestSpin(m_);
       break;
     case view::CmdExit:
-      if (desk_.services.boxes.Confirm("Are you sure you want to exit the game?")) CloseWindow();
+      if (desk_.services.boxes.Confirm("Are you sure you want to exit the game?", platform::Answer::No)) CloseWindow();
       break;
     case view::CmdSound:
       g.Sound = !g.Sound;

@@ -10,6 +10,7 @@
 #include "analysis/par_sheet.h"
 #include "dialogs/dialog_pictures.h"
 #include "dialogs/meters_window.h"
+#include "machine/manual_topics.h"
 #include "platform/bitmap.h"
 #include "platform/dialog.h"
 
@@ -97,6 +98,7 @@ void StatsDialog::AddRow(const char* caption, int x, int y, bool caption_bold, i
 void StatsDialog::Build() {
   const rules::GameState& g = m_.g;
   dialog_ = m_.dialogs.NewDialog("Your Game Statistics", 632, 333 + kAddedHeight, kButtonFace);
+  dialog_->SetHelpTopic(machine::kStatsHelpTopic);
 
   const int64_t payoffs = Payoffs(g);
   const int64_t normal =

@@ -3,12 +3,14 @@
 #include <memory>
 #include <string>
 
+#include "machine/manual_topics.h"
 #include "platform/dialog.h"
 
 namespace dialogs {
 
 void ShowWebSiteDialog(const platform::Services& desk) {
-  auto d = desk.dialogs.NewDialog("Vantello on the Web", 360, 150, platform::Rgb(0xE8, 0xE8, 0xE8));
+  auto d = desk.dialogs.NewDialog("Vantello on the Web", 360, 150, platform::kSilver);
+  d->SetHelpTopic(machine::kMachineHelpTopic);
   platform::LabelStyle text;
   text.points = 10;
   text.wrap = true;

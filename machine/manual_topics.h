@@ -9,5 +9,11 @@ constexpr int kCardTableHelpTopic = 41006;
 constexpr int kSlotDialogHelpTopic = 41008;
 constexpr int kPayChartHelpTopic = 41010;
 constexpr int kGameRecallHelpTopic = 41012;
+constexpr int kStatsHelpTopic = 41013;
+constexpr int kMessagesHelpTopic = 41014;
+// Every topic a window opens, for the manual's own check.
+constexpr int kWindowHelpTopics[] = {kMachineHelpTopic,  kBorrowHelpTopic,    kCardTableHelpTopic,
+                                     kSlotDialogHelpTopic, kPayChartHelpTopic, kGameRecallHelpTopic,
+                                     kStatsHelpTopic,     kMessagesHelpTopic};
 
 }  // namespace machine

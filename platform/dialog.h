@@ -25,6 +25,7 @@ enum class ButtonKind {
   Plain,
   Ok,      // the default button: Enter presses it
   Cancel,  // Escape presses it
+  Closes,  // closes the dialog like Ok, but only a click or its own letter presses it
 };
 
 class Dialog {

@@ -49,14 +49,18 @@ class SoundPlayer {
   virtual void PlayMemory(const std::vector<uint8_t>& wav) = 0;
 };
 
+// The answer a Confirm box gives to Enter. Where Yes throws something away (a New Game
+// over the player's game), No is the default: Enter and Escape both answer No.
+enum class Answer { Yes, No };
+
 // Modal boxes and the text-input box.
 class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
   // "Information" box with one OK button.
   virtual void Information(const std::string& text) = 0;
-  // "Confirm" box with Yes and No; true for Yes.
-  virtual bool Confirm(const std::string& text) = 0;
+  // "Confirm" box with Yes and No; true for Yes. Enter gives `on_enter`.
+  virtual bool Confirm(const std::string& text, Answer on_enter) = 0;
   // Plain notice titled with the game's name.
   virtual void Notice(const std::string& text) = 0;
   // Error box.

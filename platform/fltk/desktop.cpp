@@ -230,9 +230,33 @@ struct Desktop::BoxButton {
   ButtonKind kind;
 };
 
+namespace {
+
+constexpr int kIconSize = 32, kIconGap = 12;
+// Room the window manager's frame keeps beside a title: the buttons at its right.
+constexpr int kTitleFrameRoom = 96;
+
+// The mark beside a box's text, as the desktop's own boxes have: a blue disc with "i"
+// for information, "?" for a question, and a red one with "!" for an error.
+void DrawBoxIcon(Canvas& c, int x, int y, BoxIcon icon) {
+  const Color disc = icon == BoxIcon::Error ? 0xC01010 : 0x1E5AB4;
+  const char* mark = icon == BoxIcon::Information ? "i" : icon == BoxIcon::Question ? "?" : "!";
+  const double r = kIconSize / 2.0;
+  for (int row = 0; row < kIconSize; ++row) {
+    const double dy = row + 0.5 - r;
+    const int half = static_cast<int>(std::lround(std::sqrt(std::max(0.0, r * r - dy * dy))));
+    if (half > 0) c.Fill(x + kIconSize / 2 - half, y + row, 2 * half, 1, disc);
+  }
+  constexpr int kMarkPoints = 16;
+  c.Text(x + (kIconSize - c.TextWidth(mark, kMarkPoints, true)) / 2,
+         y + (kIconSize - c.TextHeight(kMarkPoints, true)) / 2, mark, kMarkPoints, kWhite, true);
+}
+
+}  // namespace
+
 // Shows a box and returns the index of the button that closed it, or -1 when Escape or
 // the close box did. With `answer` the box has an edit field, filled from and into it.
-int Desktop::RunBox(const std::string& caption, const std::string& text,
+int Desktop::RunBox(const std::string& caption, const std::string& text, BoxIcon icon,
                     const std::vector<BoxButton>& buttons, std::string* answer) {
   if (closing_) return static_cast<int>(buttons.size()) - 1;  // the last button: No, Cancel or OK
   std::string lines = BoxText(text);
@@ -243,18 +267,28 @@ int Desktop::RunBox(const std::string& caption, const std::string& text,
   fl_measure(lines.c_str(), text_w, text_h, 0);
   text_w = scaled.Unscaled(text_w), text_h = scaled.Unscaled(text_h);
   text_w += 8;  // FLTK keeps a left-aligned label 3 pixels clear of either side
+  // The title is shown whole on the frame, beside the frame's own buttons.
+  fl_font(FL_HELVETICA_BOLD, FL_NORMAL_SIZE);
+  const int title_w = scaled.Unscaled(static_cast<int>(fl_width(caption.c_str()))) + kTitleFrameRoom;
+  const int icon_w = icon == BoxIcon::Blank ? 0 : kIconSize + kIconGap;
+  text_h = std::max(text_h, icon == BoxIcon::Blank ? 0 : kIconSize);
   int count = static_cast<int>(buttons.size());
   int row_w = count * kBoxButtonW + (count - 1) * kBoxGap;
-  int w = std::max({text_w, row_w, answer ? kBoxEditW : 0}) + 2 * kBoxMargin;
+  int w = std::max({icon_w + text_w, row_w, answer ? kBoxEditW : 0, title_w}) + 2 * kBoxMargin;
   int edit_y = kBoxMargin + (text_h > 0 ? text_h + kBoxGap : 0);
   int buttons_y = (answer ? edit_y + kBoxEditH : kBoxMargin + text_h) + kBoxMargin;
   int h = buttons_y + kBoxButtonH + kBoxMargin;
 
   std::unique_ptr<Dialog> box = dialogs_->NewDialog(caption, w, h, kSilver);
+  if (icon != BoxIcon::Blank) {
+    Canvas& surface = box->Surface();
+    box->OnPaint([&surface, icon] { DrawBoxIcon(surface, kBoxMargin, kBoxMargin, icon); });
+  }
+  box->SetHelpTopic(box_help_topic_);
   LabelStyle style;
   style.points = kBoxPoints;
   style.wrap = true;  // the text keeps its size and its own line breaks; its room was measured
-  box->AddLabel(kBoxMargin, kBoxMargin, w - 2 * kBoxMargin, text_h, lines, style);
+  box->AddLabel(kBoxMargin + icon_w, kBoxMargin, w - 2 * kBoxMargin - icon_w, text_h, lines, style);
   int edit = answer ? box->AddEdit(kBoxMargin, edit_y, w - 2 * kBoxMargin, kBoxEditH, *answer, false) : -1;
   int pressed = -1;
   int x = (w - row_w) / 2;
@@ -274,21 +308,28 @@ int Desktop::RunBox(const std::string& caption, const std::string& text,
 }
 
 void Desktop::Information(const std::string& text) {
-  RunBox("Information", text, {{"OK", ButtonKind::Ok}}, nullptr);
+  RunBox("Information", text, BoxIcon::Information, {{"OK", ButtonKind::Ok}}, nullptr);
 }
 
-bool Desktop::Confirm(const std::string& text) {
-  return RunBox("Confirm", text, {{"&Yes", ButtonKind::Ok}, {"&No", ButtonKind::Cancel}}, nullptr) == 0;
+bool Desktop::Confirm(const std::string& text, Answer on_enter) {
+  // With No the default, Yes answers only to a click or its letter; Escape is always No.
+  const ButtonKind yes = on_enter == Answer::Yes ? ButtonKind::Ok : ButtonKind::Closes;
+  const ButtonKind no = on_enter == Answer::Yes ? ButtonKind::Cancel : ButtonKind::Ok;
+  return RunBox("Confirm", text, BoxIcon::Question, {{"&Yes", yes}, {"&No", no}}, nullptr) == 0;
 }
 
-void Desktop::Notice(const std::string& text) { RunBox(game_title, text, {{"OK", ButtonKind::Ok}}, nullptr); }
+void Desktop::Notice(const std::string& text) {
+  RunBox(game_title, text, BoxIcon::Blank, {{"OK", ButtonKind::Ok}}, nullptr);
+}
 
-void Desktop::Error(const std::string& text) { RunBox("Error", text, {{"OK", ButtonKind::Ok}}, nullptr); }
+void Desktop::Error(const std::string& text) {
+  RunBox("Error", text, BoxIcon::Error, {{"OK", ButtonKind::Ok}}, nullptr);
+}
 
 std::optional<std::string> Desktop::Input(const std::string& caption, const std::string& prompt,
                                           const std::string& initial) {
   std::string answer = initial;
-  if (RunBox(caption, prompt, {{"OK", ButtonKind::Ok}, {"Cancel", ButtonKind::Cancel}}, &answer) != 0)
+  if (RunBox(caption, prompt, BoxIcon::Blank, {{"OK", ButtonKind::Ok}, {"Cancel", ButtonKind::Cancel}}, &answer) != 0)
     return std::nullopt;
   return answer.substr(0, 255);
 }

@@ -35,6 +35,9 @@ void RunMessageLoop(const GameWindow& window);
 // Runs `handler` on the window's thread when SIGTERM, SIGINT or SIGHUP arrives.
 void OnTerminationSignal(std::function<void()> handler);
 
+// The mark a box shows beside its text.
+enum class BoxIcon { Blank, Information, Question, Error };
+
 class Desktop : public Clock, public Timers, public MessageBoxes, public HelpViewer,
                 public WebBrowser {
  public:
@@ -51,7 +54,7 @@ class Desktop : public Clock, public Timers, public MessageBoxes, public HelpVie
   bool Running(int id) const override;
 
   void Information(const std::string& text) override;
-  bool Confirm(const std::string& text) override;
+  bool Confirm(const std::string& text, Answer on_enter) override;
   void Notice(const std::string& text) override;
   void Error(const std::string& text) override;
   std::optional<std::string> Input(const std::string& caption, const std::string& prompt,
@@ -63,7 +66,11 @@ class Desktop : public Clock, public Timers, public MessageBoxes, public HelpVie
   TextRenderer& Text();
   DialogFactory& Dialogs();
   // Where F1 in a dialog finds the help file.
-  void SetHelpFile(const std::string& file) { help_file_ = file; }
+  // F1 in a box opens `box_topic`, the manual's page on the game's messages.
+  void SetHelpFile(const std::string& file, int box_topic) {
+    help_file_ = file;
+    box_help_topic_ = box_topic;
+  }
   // The machine's window: boxes and the manual open centred on it, and it gets the
   // keyboard back when they close.
   void SetMachineWindow(GameWindow& window) { machine_ = &window; }
@@ -90,13 +97,14 @@ class Desktop : public Clock, public Timers, public MessageBoxes, public HelpVie
   std::unique_ptr<DialogFactory> dialogs_;
   std::unique_ptr<TimerSlot[]> timers_;
   std::string help_file_;
+  int box_help_topic_ = 0;
   std::unique_ptr<HelpWindow> help_;
   GameWindow* machine_ = nullptr;
   std::string game_title_;
 
   struct BoxButton;
-  int RunBox(const std::string& caption, const std::string& text, const std::vector<BoxButton>& buttons,
-             std::string* answer);
+  int RunBox(const std::string& caption, const std::string& text, BoxIcon icon,
+             const std::vector<BoxButton>& buttons, std::string* answer);
 };
 
 // The main window: a fixed-size window whose client area shows a Canvas, with

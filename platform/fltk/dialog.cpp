@@ -143,6 +143,8 @@ class FltkDialog : public Dialog {
     // An empty caption would still take a line of height and push the picture onto the frame.
     if (!caption.empty()) button->copy_label(CutToLine(caption).c_str());
     if (kind == ButtonKind::Cancel) button->shortcut(FL_Escape);
+    // Nor Space: the button never holds the keyboard, which goes to the default one.
+    if (kind == ButtonKind::Closes) button->clear_visible_focus();
     if (picture && !picture->Empty()) {
       button->image(ToImage(Grown() ? ScaledPicture(*picture) : *picture));
       if (caption.empty()) button->align(FL_ALIGN_CENTER | FL_ALIGN_INSIDE);

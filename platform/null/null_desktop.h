@@ -95,7 +95,7 @@ class NullDesktop : public Clock,
   void PlayMemory(const std::vector<uint8_t>&) override {}
 
   void Information(const std::string&) override {}
-  bool Confirm(const std::string&) override { return false; }
+  bool Confirm(const std::string&, Answer) override { return false; }
   void Notice(const std::string&) override {}
   void Error(const std::string&) override {}
   std::optional<std::string> Input(const std::string&, const std::string&, const std::string&) override {

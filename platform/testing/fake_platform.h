@@ -112,7 +112,10 @@ class FakePlatform : public Clock,
     return true;
   }
   void Information(const std::string& text) override { Box("Information: " + text); }
-  bool Confirm(const std::string& text) override { return Box("Confirm: " + text) && !closing && confirm_answer; }
+  bool Confirm(const std::string& text, Answer on_enter) override {
+    if (on_enter == Answer::No) enter_says_no.push_back(text);
+    return Box("Confirm: " + text) && !closing && confirm_answer;
+  }
   void Notice(const std::string& text) override { Box("Notice: " + text); }
   void Error(const std::string& text) override { Box("Error: " + text); }
   std::optional<std::string> Input(const std::string& caption, const std::string&,
@@ -122,6 +125,8 @@ class FakePlatform : public Clock,
   }
   std::vector<std::string> boxes;
   bool confirm_answer = true;
+  // The Confirm boxes asked where Enter answers No.
+  std::vector<std::string> enter_says_no;
   // Runs as each box opens, with what it says: a signal arriving while it is up, say.
   std::function<void(const std::string&)> on_box;
   // A close is under way: as the real desktop does, no box opens any more (each is noted

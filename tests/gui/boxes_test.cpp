@@ -8,6 +8,7 @@
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <string>
@@ -24,6 +25,7 @@ struct Seen {
   int x = 0, y = 0, w = 0, h = 0;
   std::vector<std::string> buttons;
   std::vector<std::string> misfits;
+  int blue_marks = 0;  // pixels of the blue disc beside the text
 };
 
 // Runs inside the box's own loop: reads the box, then lets `answer` press something.
@@ -59,6 +61,18 @@ class BoxReader {
       // A left-aligned label keeps 3 pixels clear of either side.
       if (tw + 6 > c.w() || th > c.h()) s.misfits.push_back(c.label());
     }
+    int tw = 0, th = 0;
+    fl_font(FL_HELVETICA_BOLD, FL_NORMAL_SIZE);
+    fl_measure(s.title.c_str(), tw, th, 0);
+    // The frame's own buttons take about 64 pixels beside the title.
+    if (tw + 64 > s.w) s.misfits.push_back("title " + s.title + " cut");
+    box->make_current();
+    constexpr int kMark = 32;
+    if (uchar* px = fl_read_image(nullptr, 16, 16, kMark, kMark)) {
+      for (int i = 0; i < kMark * kMark; ++i)
+        if (px[3 * i] < 80 && px[3 * i + 2] > 150) ++s.blue_marks;
+      delete[] px;
+    }
     self->answer_(*box);
   }
 
@@ -79,8 +93,25 @@ void Type(Fl_Window& box, const char* text) {
     if (auto* input = dynamic_cast<Fl_Input*>(box.child(i))) input->value(text);
 }
 
-// Escape and the close box both run the window's callback.
-void Escape(Fl_Window& box) { box.do_callback(); }
+// A key as the player presses it, sent where FLTK sends it.
+void Key(Fl_Window& box, int key, const char* text) {
+  static char typed[8];  // FLTK may swap the case of a letter in place
+  snprintf(typed, sizeof typed, "%s", text);
+  Fl::e_keysym = key;
+  Fl::e_text = typed;
+  Fl::e_length = static_cast<int>(strlen(text));
+  Fl::e_state = 0;
+  Fl::handle(FL_KEYBOARD, &box);
+  // A key no button took leaves the box up: close it, so the test can go on.
+  if (box.shown()) {
+    ADD_FAILURE() << "no button answered the key";
+    box.do_callback();
+  }
+}
+void Enter(Fl_Window& box) { Key(box, FL_Enter, "\r"); }
+void PressY(Fl_Window& box) { Key(box, 'y', "y"); }
+void Space(Fl_Window& box) { Key(box, ' ', " "); }
+void Escape(Fl_Window& box) { Key(box, FL_Escape, "\033"); }
 
 class Boxes : public ::testing::Test {
  protected:
@@ -105,7 +136,12 @@ TEST_F(Boxes, EachBoxOpensCentredAndGivesBackTheButtonPressed) {
   const std::string summary =
       "Line 1 paid 16 credits for three Oranges. Line 5 paid 40 credits for three Plums. "
       "The Bell Pool holds 120 credits and two Cherry Rolls are waiting.\r\nTotal paid: 56 credits.";
-  auto confirm = [&] { return desktop.Confirm("Are you sure you want to exit the game?") ? "yes" : "no"; };
+  auto confirm = [&] {
+    return desktop.Confirm("Start a New Game?", platform::Answer::No) ? "yes" : "no";
+  };
+  auto confirm_yes = [&] {
+    return desktop.Confirm("A game was found. Open it?", platform::Answer::Yes) ? "yes" : "no";
+  };
   auto input = [&](const char* prompt, const char* message = "") {
     return [=, this] { return desktop.Input(prompt, message, "GameNo1").value_or("(cancelled)"); };
   };
@@ -116,16 +152,24 @@ TEST_F(Boxes, EachBoxOpensCentredAndGivesBackTheButtonPressed) {
     std::function<void(Fl_Window&)> answer;
     std::string result, title;
     std::vector<std::string> buttons;
+    bool marked = true;  // a blue disc beside the text
   };
   const Case cases[] = {
       {[&] { desktop.Information(summary); return ""; }, press("OK"), "", "Information", {"OK"}},
-      {[&] { desktop.Notice(summary); return ""; }, press("OK"), "", "Vantello", {"OK"}},
-      {confirm, press("&Yes"), "yes", "", {"&Yes", "&No"}},
+      {[&] { desktop.Information("Vantello Version 1.0"); return ""; }, Enter, "", "Information", {"OK"}},
+      {[&] { desktop.Notice(summary); return ""; }, press("OK"), "", "Vantello", {"OK"}, false},
+      {confirm, press("&Yes"), "yes", "Confirm", {"&Yes", "&No"}},
       {confirm, press("&No"), "no", "", {"&Yes", "&No"}},
+      // A stray Enter must not start a New Game over the player's game.
+      {confirm, Enter, "no", "", {"&Yes", "&No"}},
       {confirm, Escape, "no", "", {"&Yes", "&No"}},
-      {input("Name for this saved game?"), type("OK"), "Lucky", "Name for this saved game?", {}},
-      {input("Name for this saved game?"), type("Cancel"), "(cancelled)", "", {}},
-      {input("Name", "Your name, please:"), Escape, "(cancelled)", "", {}},
+      {confirm, Space, "no", "", {"&Yes", "&No"}},
+      {confirm, PressY, "yes", "", {"&Yes", "&No"}},
+      {confirm_yes, Enter, "yes", "", {"&Yes", "&No"}},
+      {confirm_yes, Escape, "no", "", {"&Yes", "&No"}},
+      {input("Name for this saved game?"), type("OK"), "Lucky", "Name for this saved game?", {}, false},
+      {input("Name for this saved game?"), type("Cancel"), "(cancelled)", "", {}, false},
+      {input("Name", "Your name, please:"), Escape, "(cancelled)", "", {}, false},
   };
   for (const Case& c : cases) {
     BoxReader reader(c.answer);
@@ -136,6 +180,11 @@ TEST_F(Boxes, EachBoxOpensCentredAndGivesBackTheButtonPressed) {
     }
     if (!c.buttons.empty()) {
       EXPECT_EQ(reader.seen.buttons, c.buttons);
+    }
+    if (c.marked) {
+      EXPECT_GT(reader.seen.blue_marks, 300) << reader.seen.title << ": no mark beside the text";
+    } else {
+      EXPECT_EQ(reader.seen.blue_marks, 0) << reader.seen.title;
     }
   }
 }
