@@ -1,15 +1,12 @@
 #include "app/window_place.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "platform/profile_file.h"
-#include "platform/user_folders.h"
 #include "persistence/saved_game.h"
+#include "persistence/settings.h"
 
 namespace app {
-
-namespace fs = std::filesystem;
 
 namespace {
 constexpr char kSection[] = "Window";
@@ -32,14 +29,7 @@ WindowPlace FitOnScreen(const WindowPlace& place, int x, int y, int w, int h) {
   return fit;
 }
 
-std::string WindowPlacePath() {
-  const std::string config = platform::XdgFolder("XDG_CONFIG_HOME", ".config");
-  if (config.empty()) return "";  // no folder of the user's: no place kept
-  fs::path folder = fs::path(config) / "vantello";
-  std::error_code ec;
-  fs::create_directories(folder, ec);  // a folder that cannot be made means no place kept
-  return (folder / "Window.ini").string();
-}
+std::string WindowPlacePath() { return persistence::ConfigFilePath("Window.ini"); }
 
 std::optional<WindowPlace> ReadWindowPlace(const std::string& path) {
   platform::ProfileText text = platform::ProfileFile(path).Read();

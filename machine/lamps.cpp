@@ -22,9 +22,17 @@ void CountBlink(Machine& m, LampTimer self, LampTimer other) {
   }
 }
 
-void ShowFlashedItem(Machine& m, bool on) {
-  if (m.animation.FlashedItem == rules::kResultItemScreen) m.view->HighlightScreenBonus(on);
-  else m.view->HighlightLine(m.animation.FlashedItem, on);
+void ShowItem(Machine& m, int item, bool on) {
+  if (item == rules::kResultItemScreen) m.view->HighlightScreenBonus(on);
+  else m.view->HighlightLine(item, on);
+}
+
+// With reduced flashing a celebration is every lamp lit, steadily, until the next spin.
+void LightAllSteadily(Machine& m, LampTimer self) {
+  auto& lamps = m.animation.ChaserLamps;
+  StopTimer(m, self);
+  lamps.fill(true);
+  DrawLampsAndSides(m);
 }
 
 // The next result item after `item`, the lines in order, then the screen bonus; the
@@ -46,6 +54,7 @@ void DrawLampsAndSides(Machine& m) {
 
 void CelebrateAllTick(Machine& m) {
   if (m.g.WheelsTurning) return;
+  if (m.ReducedFlashing) return LightAllSteadily(m, LampTimer::CelebrateAll);
   auto& lamps = m.animation.ChaserLamps;
   lamps[0] = !lamps[0];
   for (int i = 1; i < 6; ++i) lamps[i] = lamps[0];
@@ -55,6 +64,7 @@ void CelebrateAllTick(Machine& m) {
 
 void CelebrateAlternateTick(Machine& m) {
   if (m.g.WheelsTurning) return;
+  if (m.ReducedFlashing) return LightAllSteadily(m, LampTimer::CelebrateAlternate);
   auto& lamps = m.animation.ChaserLamps;
   lamps[0] = !lamps[0];
   lamps[2] = lamps[4] = lamps[0];
@@ -68,29 +78,39 @@ void StartupCelebrationTick(Machine& m) {
   if (!m.g.WheelsTurning) StartTimer(m, LampTimer::CelebrateAll);
 }
 
+// Each winning item in turn blinks for kFlashTicksPerItem ticks; with reduced flashing it
+// is lit steadily for as long, and a lone winning item stays lit.
 void WinFlashTick(Machine& m) {
   Animation& a = m.animation;
   if (m.g.WheelsTurning) return;
   if (a.FlashTicks >= kFlashTicksPerItem) {
-    ShowFlashedItem(m, false);
+    const int shown = a.FlashedItem;
     a.FlashTicks = 0;
     a.FlashedItem = NextItem(a.FlashedItem);
     // Walk on to the next item with a win; with none left there is nothing to flash.
     int looked = 0;
     while (rules::ResultItem(m.g, a.FlashedItem) == 0) {
       if (++looked > rules::kResultItemCount) {
+        ShowItem(m, shown, false);
         StopTimer(m, LampTimer::WinFlash);
         return;
       }
       a.FlashedItem = NextItem(a.FlashedItem);
     }
+    if (!m.ReducedFlashing || a.FlashedItem != shown) {
+      ShowItem(m, shown, false);
+      if (m.ReducedFlashing) a.FlashPhase = false;
+    }
   }
-  a.FlashPhase = !a.FlashPhase;
-  ShowFlashedItem(m, a.FlashPhase);
+  if (!m.ReducedFlashing || !a.FlashPhase) {
+    a.FlashPhase = !a.FlashPhase;
+    ShowItem(m, a.FlashedItem, a.FlashPhase);
+  }
   a.FlashTicks += 1;
 }
 
 void FreeSpinsBlinkTick(Machine& m) {
+  if (m.ReducedFlashing && m.animation.FreeSpinsLit) return;
   m.animation.FreeSpinsLit = !m.animation.FreeSpinsLit;
   m.view->DrawFreeSpinsCounter(m.animation.FreeSpinsLit);
 }

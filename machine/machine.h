@@ -164,6 +164,8 @@ struct Machine {
   bool Closing = false;
   // A waited sound is holding the game up.
   bool WaitingForSound = false;
+  // The player's setting: wins and celebrations light steadily instead of blinking.
+  bool ReducedFlashing = false;
   // A spin request (and its auto-spin loop) is running; requests never nest.
   bool RequestRunning = false;
   // Spin cycles on the stack: a spin, its count-off or its rolls are under way.

@@ -136,6 +136,7 @@ void SpinCycle(Machine& m) {
   StopTimer(m, LampTimer::CelebrateAlternate);
   StopTimer(m, LampTimer::WinFlash);
   if (m.animation.FlashedItem >= 0) m.view->HighlightLine(m.animation.FlashedItem, false);
+  m.animation.FlashPhase = false;  // the flashed item now shows plain
   g.BonusLamp = false;
   m.view->DrawSideLamps(false, false);
   if (g.RestoreRegularStrips) {

@@ -39,6 +39,8 @@ class Dialog {
   virtual int AddEdit(int x, int y, int w, int h, const std::string& text, bool frameless) = 0;
   // Radio buttons of one dialog form one group.
   virtual int AddRadio(int x, int y, int w, int h, const std::string& text, int points, bool on) = 0;
+  // A check box, on its own: Checked() tells whether it is ticked.
+  virtual int AddCheck(int x, int y, int w, int h, const std::string& text, int points, bool on) = 0;
   virtual int AddFrame(int x, int y, int w, int h) = 0;
   virtual void SetText(int id, const std::string& text) = 0;
   virtual std::string Text(int id) const = 0;

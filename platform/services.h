@@ -47,6 +47,8 @@ class SoundPlayer {
   // Starts the file and returns how long it plays, in milliseconds (0 for silence).
   virtual int PlayFile(const std::string& path) = 0;
   virtual void PlayMemory(const std::vector<uint8_t>& wav) = 0;
+  // The loudness of the sounds started from now on, 0 to 100 percent.
+  virtual void SetVolume(int percent) = 0;
 };
 
 // The answer a Confirm box gives to Enter. Where Yes throws something away (a New Game

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include "platform/wav.h"
 
 #include <cmath>
@@ -102,6 +103,14 @@ Pcm DefaultBeep(int rate) {
     beep.samples[i] = static_cast<int16_t>(6000 * envelope * std::sin(2 * M_PI * 880.0 * i / rate));
   }
   return beep;
+}
+
+void ScaleVolume(Pcm& pcm, int percent) {
+  percent = std::clamp(percent, 0, 100);
+  if (percent == 100) return;
+  // Loudness goes roughly with the square of the amplitude's share.
+  const double gain = (percent / 100.0) * (percent / 100.0);
+  for (int16_t& s : pcm.samples) s = static_cast<int16_t>(std::lround(s * gain));
 }
 
 }  // namespace platform

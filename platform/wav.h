@@ -21,4 +21,8 @@ Pcm Resample(const Pcm& in, int rate);
 // A short, plain beep: the default sound for a file that cannot be played.
 Pcm DefaultBeep(int rate);
 
+// The sound at `percent` of its loudness (0 to 100); the level follows the ear, so that each
+// step of the volume sounds like the same step.
+void ScaleVolume(Pcm& pcm, int percent);
+
 }  // namespace platform

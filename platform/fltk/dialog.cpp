@@ -1,6 +1,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
+#include <FL/Fl_Check_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_RGB_Image.H>
@@ -182,6 +183,18 @@ class FltkDialog : public Dialog {
     // The round mark, as wide as the label's size, and its margins come first.
     const int pixels = scaled_(PointsToPixels(points));
     return Add(radio, false, {pixels, false, radio->w() - pixels - 2 * (Fl::box_dx(radio->box()) + 2) - 6});
+  }
+
+  int AddCheck(int x, int y, int w, int h, const std::string& text, int points, bool on) override {
+    window_->begin();
+    auto* check = new Fl_Check_Button(0, 0, 0, 0);
+    window_->end();
+    Place(*check, x, y, w, h);
+    check->copy_label(PlainLabel(text).c_str());
+    check->value(on ? 1 : 0);
+    // The box, as wide as the label's size, and its margins come first.
+    const int pixels = scaled_(PointsToPixels(points));
+    return Add(check, false, {pixels, false, check->w() - pixels - 2 * (Fl::box_dx(check->box()) + 2) - 6});
   }
 
   int AddFrame(int x, int y, int w, int h) override {

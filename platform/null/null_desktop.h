@@ -33,6 +33,7 @@ class NullDialog : public Dialog {
   }
   int AddEdit(int, int, int, int, const std::string& text, bool) override { return Add(text); }
   int AddRadio(int, int, int, int, const std::string& text, int, bool) override { return Add(text); }
+  int AddCheck(int, int, int, int, const std::string& text, int, bool) override { return Add(text); }
   int AddFrame(int, int, int, int) override { return Add(""); }
   void SetText(int id, const std::string& text) override { texts_.at(id) = text; }
   std::string Text(int id) const override { return texts_.at(id); }
@@ -93,6 +94,7 @@ class NullDesktop : public Clock,
 
   int PlayFile(const std::string&) override { return 0; }
   void PlayMemory(const std::vector<uint8_t>&) override {}
+  void SetVolume(int) override {}
 
   void Information(const std::string&) override {}
   bool Confirm(const std::string&, Answer) override { return false; }

@@ -14,6 +14,7 @@ constexpr int kRate = 22050;
 struct Sound::Impl {
   SDL_AudioDeviceID device = 0;
   bool tried = false;
+  int volume = 100;
 
   // Opens the audio device the first time a sound plays; no device means silence.
   bool Open() {
@@ -34,6 +35,7 @@ struct Sound::Impl {
   int Play(const Pcm& pcm) {
     if (!Open()) return 0;
     Pcm sound = Resample(pcm, kRate);
+    ScaleVolume(sound, volume);
     SDL_ClearQueuedAudio(device);
     SDL_QueueAudio(device, sound.samples.data(),
                    static_cast<Uint32>(sound.samples.size() * sizeof(int16_t)));
@@ -61,5 +63,7 @@ int Sound::PlayFile(const std::string& path) {
 }
 
 void Sound::PlayMemory(const std::vector<uint8_t>& wav) { impl_->PlayBytes(wav); }
+
+void Sound::SetVolume(int percent) { impl_->volume = percent; }
 
 }  // namespace platform::sdl

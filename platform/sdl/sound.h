@@ -12,6 +12,7 @@ class Sound : public SoundPlayer {
   ~Sound() override;
   int PlayFile(const std::string& path) override;
   void PlayMemory(const std::vector<uint8_t>& wav) override;
+  void SetVolume(int percent) override;
 
  private:
   struct Impl;

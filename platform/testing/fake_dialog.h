@@ -13,7 +13,7 @@ namespace platform::testing {
 class FakeDialog : public Dialog {
  public:
   struct Control {
-    enum Kind { kLabel, kButton, kEdit, kRadio, kFrame } kind = kLabel;
+    enum Kind { kLabel, kButton, kEdit, kRadio, kCheck, kFrame } kind = kLabel;
     int x = 0, y = 0, w = 0, h = 0;
     std::string text;
     ButtonKind button = ButtonKind::Plain;
@@ -50,6 +50,11 @@ class FakeDialog : public Dialog {
     c.on = on;
     return Add(std::move(c));
   }
+  int AddCheck(int x, int y, int w, int h, const std::string& text, int, bool on) override {
+    Control c = Make(Control::kCheck, x, y, w, h, text);
+    c.on = on;
+    return Add(std::move(c));
+  }
   int AddFrame(int x, int y, int w, int h) override { return Add(Make(Control::kFrame, x, y, w, h, "")); }
   void SetText(int id, const std::string& text) override { controls.at(id).text = text; }
   std::string Text(int id) const override { return controls.at(id).text; }
@@ -81,6 +86,10 @@ class FakeDialog : public Dialog {
   // The player's hands.
   void Click(int id) {
     Control& c = controls.at(id);
+    if (c.kind == Control::kCheck) {
+      c.on = !c.on;
+      return;
+    }
     if (c.kind == Control::kRadio) {
       for (auto& other : controls)
         if (other.kind == Control::kRadio) other.on = false;

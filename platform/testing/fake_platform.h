@@ -98,6 +98,8 @@ class FakePlatform : public Clock,
   }
   int sound_ms = 0;
   void PlayMemory(const std::vector<uint8_t>&) override { sounds.push_back("click"); }
+  void SetVolume(int percent) override { volume = percent; }
+  int volume = 100;
   std::vector<std::string> sounds;
 
   // Boxes.
