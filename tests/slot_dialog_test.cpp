@@ -91,11 +91,6 @@ class SlotDialogTest : public ::testing::Test {
     dialogs::ShowSlotDialog(tm.m, file, mode);
   }
 
-  static int ControlAt(const FakeDialog& d, int x, int y) {
-    for (size_t i = 0; i < d.controls.size(); ++i)
-      if (d.controls[i].x == x && d.controls[i].y == y) return static_cast<int>(i);
-    return -1;
-  }
   // The controls of slot n (1 up to kSlotCount) in the order its panel shows them: the
   // name field, the title, the date, the credits, the borrowed amount, then its button.
   static std::vector<int> PanelOf(const FakeDialog& d, int n) {

@@ -7,11 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <random>
-#include <sstream>
 #include <string>
-#include <tuple>
 
 #include "machine/bets.h"
 #include "machine/game_recording.h"
