@@ -151,8 +151,7 @@ class FakeShell : public platform::WindowShell {
   void SetHotspotTooltip(int id, const std::string& tooltip) override { spots.at(id).tooltip = tooltip; }
   void Place(int, int, int w, int h) override { width = w, height = h; }
   void Maximize() override { maximized = true; }
-  void FitPicture(int w, int h, int scale) override { fitted_w = w, fitted_h = h, compose_scale = scale; }
-  int fitted_w = 0, fitted_h = 0, compose_scale = 0;
+  void FitPicture(int, int, int) override {}
   void Close() override { closed = true; }
   void SetTitle(const std::string& t) override { title = t; }
   std::string title = "Vantello";
