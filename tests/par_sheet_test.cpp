@@ -202,10 +202,6 @@ TEST(ParSheetAgainstSimulation, EightLinesWithAndWithoutSkillAndThreeLinesTwoCoi
   ExpectSheetInsideSimulation(3, 2, SkillStop::None, 1000000, 13, 25);
 }
 
-}  // namespace
-
-namespace {
-
 // The range chance explains around the return: the pay sheet's return at the player's
 // skill in the middle, narrowing as the square root of the games played.
 TEST(LuckRange, CentresOnTheReturnAtTheSkillAndNarrowsWithTheGames) {

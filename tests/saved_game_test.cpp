@@ -72,10 +72,8 @@ TEST(SavedGame, ANeverSavedSlotReadsTheDefaults) {
 }
 
 TEST(SavedGame, IntegersReadInDecimalAndHexadecimalWithinTheirRanges) {
-  struct Case {
-    std::string text;
-    int32_t credits;
-  } cases[] = {
+  struct Case { std::string text; int32_t credits; };
+  const Case cases[] = {
       {"0x1F4", 500},  {"$1F4", 500},       {"0X1f4", 500},   {"+42", 42},        {"007", 7},
       {"12abc", 1000}, {"", 1000},          {"0x", 1000},     {"$", 1000},        {"-", 1000},
       {"- 5", 1000},   {"$-1", 1000},       {"-0x10", 1000},  {"1 000", 1000},
@@ -88,11 +86,8 @@ TEST(SavedGame, IntegersReadInDecimalAndHexadecimalWithinTheirRanges) {
   EXPECT_EQ(LoadFrom("FruitWon=-5").FruitWon, -5);
 
   // Values out of their range read as their defaults.
-  struct Range {
-    std::string line;
-    int32_t GameState::*field;
-    int32_t expected;
-  } ranges[] = {
+  struct Range { std::string line; int32_t GameState::*field; int32_t expected; };
+  const Range ranges[] = {
       {"LinesPlayed=9", &GameState::LinesPlayed, 8},   {"LinesPlayed=0", &GameState::LinesPlayed, 0},
       {"CoinsPerLine=-1", &GameState::CoinsPerLine, 1}, {"CoinsPerLine=8", &GameState::CoinsPerLine, 8},
       {"Cherries=0", &GameState::Cherries, 6},         {"Cherries=7", &GameState::Cherries, 6},

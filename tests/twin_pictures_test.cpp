@@ -52,12 +52,7 @@ using Builtin = const std::vector<uint8_t>* (*)(std::string_view name);
 constexpr Builtin kFile = nullptr, kMain = view::BuiltinPicture, kCards = dialogs::CardPicture,
                   kDialogs = dialogs::DialogPicture;
 
-struct Twin {
-  const char* name;
-  Builtin builtin;
-  Cuts columns, rows;  // empty: the picture is shown whole
-  double bound = kShapes;
-};
+struct Twin { const char* name; Builtin builtin; Cuts columns, rows; double bound = kShapes; };  // no cuts: shown whole
 
 const Twin kTwins[] = {
     {"Backlg.bmp", kFile, {}, {}},
