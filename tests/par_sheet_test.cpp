@@ -8,7 +8,6 @@
 #include <string>
 #include <tuple>
 
-#include "rules/spin_rules.h"
 #include "analysis/simulator.h"
 
 namespace {

@@ -12,7 +12,6 @@
 
 #include "machine/bets.h"
 #include "machine/game_recording.h"
-#include "rules/money.h"
 #include "persistence/saved_game.h"
 #include "tests/profile_test_support.h"
 #include "tests/test_machine.h"
