@@ -68,10 +68,7 @@ double Difference(const Bitmap& a, int ax, int ay, const Bitmap& b, int bx, int 
   return sum / (3.0 * w * h);
 }
 
-struct ArtFile {
-  const char* name;
-  int width, height, bits;
-};
+struct ArtFile { const char* name; int width, height, bits; };
 
 const ArtFile kArtwork[] = {
     {"Backsm.bmp", 324, 416, 24},   {"Backs256.bmp", 324, 416, 8},  {"Backlg.bmp", 498, 610, 24},
@@ -106,10 +103,7 @@ TEST(Assets, EveryPictureHasItsSizeAndDepth) {
 // The game draws the symbols into the nine white windows of the machine front, at 2x and
 // 3x from k times their 1x corner: white exactly there, framed just outside.
 TEST(Assets, WheelWindowsAreWhiteAndFramed) {
-  struct Front {
-    const char* name;
-    int x, y, w, h, pitch_x, pitch_y, frame;
-  };
+  struct Front { const char* name; int x, y, w, h, pitch_x, pitch_y, frame; };
   const Front fronts[] = {{"Backsm.bmp", 49, 45, 64, 97, 81, 112, 2},      {"Backs256.bmp", 49, 45, 64, 97, 81, 112, 2},
                           {"Backlg.bmp", 75, 70, 99, 150, 124, 173, 2},    {"Backlg2.bmp", 75, 70, 99, 150, 124, 173, 2},
                           {"2x/Backlg.bmp", 150, 140, 198, 300, 248, 346, 1}, {"3x/Backlg.bmp", 225, 210, 297, 450, 372, 519, 1}};
@@ -187,10 +181,7 @@ uint32_t U16(const std::vector<uint8_t>& b, size_t at) { return b[at] | b[at + 1
 uint32_t U32(const std::vector<uint8_t>& b, size_t at) { return U16(b, at) | U16(b, at + 2) << 16; }
 
 TEST(Assets, SoundsArePcmWavesOfTheirLength) {
-  struct Wave {
-    const char* name;
-    int min_ms, max_ms;
-  };
+  struct Wave { const char* name; int min_ms, max_ms; };
   // The count-off tick restarts every 100 ms, so it must be over by then.
   const Wave waves[] = {{"Cherry0.wav", 15, 80},     {"Cherry1.wav", 150, 400},
                         {"Cherry2.wav", 600, 1500},  {"Cherry4.wav", 150, 500},

@@ -99,7 +99,8 @@ TEST_F(BorrowTest, BorrowingAndPayingBackMoveBothMeters) {
     std::vector<int32_t> amounts;
     bool pay_back;
     int32_t credits_after, borrowed_after;
-  } cases[] = {
+  };
+  const Case cases[] = {
       {0, 0, {1000, 1000, 1000, 1000, 100, 10, 1}, false, 4111, 4111},
       {kMax - 1000, kMax - 1000, {1000}, false, kMax, kMax},  // right up to the top is still a loan
       {1000, 1000, {1000}, true, 0, 0},
@@ -116,11 +117,8 @@ TEST_F(BorrowTest, BorrowingAndPayingBackMoveBothMeters) {
 }
 
 TEST_F(BorrowTest, RefusalsGiveTheReasonAndChangeNothing) {
-  struct Case {
-    int32_t credits, borrowed, amount;
-    bool pay_back;
-    std::string message;
-  } cases[] = {
+  struct Case { int32_t credits, borrowed, amount; bool pay_back; std::string message; };
+  const Case cases[] = {
       {999, 1000, 1000, true, "You do not have 1000.00 credits!"},
       {4, 100, 10, true, "You do not have   10.00 credits!"},
       {500, 50, 100, true, "You cannot pay back more credits than you have borrowed!"},
@@ -180,13 +178,9 @@ TEST(BorrowAmountFormat, PadsToSevenWithTheLocalesSeparator) {
 
 // The chips: 66 x 42 on the button face, each mostly its oval's colour, with lettering.
 TEST(BorrowPictures, EachChipShowsItsColours) {
-  struct Chip {
-    const char* name;
-    Color oval, letters;
-  } chips[] = {{"Borrow1000", platform::kBlue, platform::kAqua},
-               {"Borrow100", platform::kRed, platform::kYellow},
-               {"Borrow10", platform::kGreen, platform::kYellow},
-               {"Borrow1", platform::kBlack, platform::kWhite}};
+  struct Chip { const char* name; Color oval, letters; };
+  const Chip chips[] = {{"Borrow1000", platform::kBlue, platform::kAqua}, {"Borrow100", platform::kRed, platform::kYellow},
+                        {"Borrow10", platform::kGreen, platform::kYellow}, {"Borrow1", platform::kBlack, platform::kWhite}};
   // Near a colour: every channel within 100 of it.
   auto near = [](Color a, Color b) {
     for (int shift : {0, 8, 16})

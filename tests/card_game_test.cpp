@@ -17,10 +17,9 @@
 
 namespace {
 
-using rules::Deck;
-using rules::SlotLeft;
-using rules::SlotTop;
 using platform::testing::FakeDialog;
+using rules::Deck, rules::SlotLeft, rules::SlotTop;
+using Log = std::vector<std::string>;
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
 
@@ -131,13 +130,7 @@ TEST(CardGrid, GapsAndTheOutsideTurnNothing) {
 TEST(CardTable, CardsPayAsTheRulesSayAndTheNetResultIsCounted) {
   using rules::kJokerValue, rules::kSeven, rules::kKing, rules::kAce;
   const std::string c1 = "Cherry1.wav", c6 = "Cherry6.wav", c7 = "Cherry7.wav";
-  struct Case {
-    int32_t win, won;
-    std::vector<int32_t> turns;
-    bool sound;
-    int32_t win_after, won_after;
-    std::vector<std::string> sounds;
-  };
+  struct Case { int32_t win, won; std::vector<int32_t> turns; bool sound; int32_t win_after, won_after; Log sounds; };
   std::vector<Case> cases = {
       {5, 100, {kSeven, kKing}, true, 4, 99, {c1, c6}},
       {1, 0, {kSeven, kJokerValue}, true, 0, -1, {c1, c6}},  // nothing left, but the game is not over
@@ -172,10 +165,7 @@ TEST(CardTable, CardsPayAsTheRulesSayAndTheNetResultIsCounted) {
 }
 
 TEST(CardTable, NetResultIsAddedOnceHoweverTheTableCloses) {
-  struct Way {
-    const char* name;
-    std::function<void(Table&, FakeDialog&)> close;
-  };
+  struct Way { const char* name; std::function<void(Table&, FakeDialog&)> close; };
   // The close box is the desktop closing the dialog when the script has ended.
   const Way ways[] = {
       {"OK", [](Table&, FakeDialog& d) { d.Click(d.Find("OK")); }},
@@ -304,10 +294,6 @@ TEST(CardArtwork, MaskAndPicturesAgreeOnTheCardShape) {
     ASSERT_EQ(b->Width(), 73);
     ASSERT_EQ(b->Height(), 98);
   }
-  EXPECT_EQ(std::pair(art.Royal.Width(), art.Royal.Height()), std::pair(141, 148));
-  EXPECT_EQ(std::pair(art.Suits.Width(), art.Suits.Height()), std::pair(60, 30));
-  EXPECT_EQ(std::pair(art.SuitSm.Width(), art.SuitSm.Height()), std::pair(44, 22));
-  EXPECT_EQ(std::pair(art.Black.Width(), art.Red.Height()), std::pair(117, 28));
 
   int outside = 0;
   for (int y = 0; y < 98; ++y)

@@ -7,7 +7,6 @@
 #include <tuple>
 #include <vector>
 
-#include "machine/lamps.h"
 #include "rules/pay_rules.h"
 #include "rules/strips.h"
 #include "tests/test_machine.h"

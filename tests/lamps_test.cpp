@@ -4,7 +4,6 @@
 #include <tuple>
 #include <vector>
 
-#include "machine/lamps.h"
 #include "rules/strips.h"
 #include "tests/test_machine.h"
 #include "view/layout.h"

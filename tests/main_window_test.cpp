@@ -92,19 +92,16 @@ TEST(Commands, TogglesChangeCaptionColourAndTip) {
   TestForm t;
   rules::GameState& g = t.form->Machine().g;
   auto tip = [&](int i) { return t.shell.spots[1 + i].tooltip; };
-  t.form->PressCommand(view::CmdSound);
-  EXPECT_EQ(view::CaptionColour(g, view::CmdSound), platform::kSilver);
-  EXPECT_EQ(tip(view::CmdSound), "Sound is Off");
-  t.form->PressCommand(view::CmdSound);
-  EXPECT_EQ(view::CaptionColour(g, view::CmdSound), platform::kYellow);
-  EXPECT_EQ(tip(view::CmdSound), "Sound is On");
-  t.form->PressCommand(view::CmdPayMode);
-  EXPECT_FALSE(g.CountOffWins);
-  EXPECT_EQ(view::CaptionColour(g, view::CmdPayMode), platform::kSilver);
-  EXPECT_EQ(tip(view::CmdPayMode), "Paymode is Instant Payoff");
-  t.form->PressCommand(view::CmdDouble);
-  EXPECT_EQ(tip(view::CmdDouble), "Double or Nothing Game is Off");
-  EXPECT_EQ(view::CaptionColour(g, view::CmdDouble), platform::kSilver);
+  const std::tuple<int, platform::Color, std::string> presses[] = {
+      {view::CmdSound, platform::kSilver, "Sound is Off"}, {view::CmdSound, platform::kYellow, "Sound is On"},
+      {view::CmdPayMode, platform::kSilver, "Paymode is Instant Payoff"},
+      {view::CmdDouble, platform::kSilver, "Double or Nothing Game is Off"}};
+  for (const auto& [command, colour, tooltip] : presses) {
+    t.form->PressCommand(command);
+    EXPECT_EQ(view::CaptionColour(g, command), colour) << tooltip;
+    EXPECT_EQ(tip(command), tooltip);
+  }
+  EXPECT_FALSE(g.CountOffWins || g.DoubleOrNothingOn);
   g.Credits = 0;  // auto spin switched on spins, is refused and goes off again
   t.form->PressCommand(view::CmdAutoSpin);
   EXPECT_EQ(tip(view::CmdAutoSpin), "Auto Spin Mode: On");

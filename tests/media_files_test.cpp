@@ -11,7 +11,6 @@
 
 #include <unistd.h>
 
-#include "machine/machine.h"
 #include "platform/bmp.h"
 #include "platform/wav.h"
 #include "tests/test_machine.h"

@@ -8,7 +8,6 @@
 #include <string>
 #include <tuple>
 
-#include "rules/spin_rules.h"
 #include "analysis/simulator.h"
 
 namespace {
@@ -201,10 +200,6 @@ TEST(ParSheetAgainstSimulation, EightLinesWithAndWithoutSkillAndThreeLinesTwoCoi
   ExpectSheetInsideSimulation(8, 1, SkillStop::Perfect, 3000000, 12, 45);
   ExpectSheetInsideSimulation(3, 2, SkillStop::None, 1000000, 13, 25);
 }
-
-}  // namespace
-
-namespace {
 
 // The range chance explains around the return: the pay sheet's return at the player's
 // skill in the middle, narrowing as the square root of the games played.

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <map>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>

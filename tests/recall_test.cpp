@@ -49,6 +49,14 @@ int64_t CreditedByTurns(const GameRecord& game) {
   return total;
 }
 
+// The smallest game a recall holds: one line, one coin, one spin.
+GameRecord OneGame() {
+  GameRecord game;
+  game.lines = game.coins = game.bet = 1;
+  game.turns.resize(1);
+  return game;
+}
+
 // Every game of a session in order: each adds up, follows from its seeds, and starts
 // from the credits the one before it (and whatever came between) left.
 void ExpectChained(const std::vector<GameRecord>& games) {
@@ -152,12 +160,9 @@ TEST(Recall, ADamagedOrHostileRecallIsKeptAsideAndCostsNoSavedGame) {
   t.form->CloseWindow();
   const std::string ini = (t.folder / "Vantello.ini").string(), recall = persistence::RecallPathFor(ini);
   const std::string saved = ReadBytes(ini);
-  std::vector<GameRecord> one(1);
-  one[0].lines = one[0].coins = one[0].bet = 1;
-  one[0].turns.resize(1);
   rules::Meters meters;
   meters.opening_credits = 4321;  // as this saved game leaves them
-  const std::string good = persistence::RecallText(one, 10, meters).Text();
+  const std::string good = persistence::RecallText({OneGame()}, 10, meters).Text();
   auto with = [&](std::string from, const std::string& to) { return good.substr(0, good.find(from)) + to +
                                                                     good.substr(good.find(from) + from.size()); };
   const std::vector<std::string> hostile{
@@ -286,10 +291,6 @@ TEST(Recall, RShowsTheGamesNewestFirstWithTheMachinesPictures) {
   EXPECT_EQ(headings[4], headings[1]);
 }
 
-}  // namespace
-
-namespace {
-
 // The session on the window's title: the game's name until a game is played, then the
 // time played and the net result, kept up by a timer while the player thinks.
 TEST(Session, TheTitleShowsTheTimePlayedAndTheNetResult) {
@@ -309,10 +310,6 @@ TEST(Session, TheTitleShowsTheTimePlayedAndTheNetResult) {
   EXPECT_FALSE(t.fake.Running(app::kSessionTimer));
 }
 
-}  // namespace
-
-namespace {
-
 // The meters page, opened from the statistics: the machine's life and the session side by
 // side, and the credits they explain are the credits the player holds.
 TEST(Meters, TheStatisticsOpenTheMetersAndTheyExplainTheCredits) {
@@ -329,14 +326,9 @@ TEST(Meters, TheStatisticsOpenTheMetersAndTheyExplainTheCredits) {
   t.form->PressCommand(view::CmdStats);
   ASSERT_EQ(t.dialogs.opened, (std::vector<std::string>{"Your Game Statistics", "Machine Meters"}));
   EXPECT_EQ(rows["Games played:"], (std::pair<std::string, std::string>("3", "3")));
-  EXPECT_EQ(rows["Credits by the meters:"].first, rows["Credits now:"].first);
-  EXPECT_EQ(rows["Credits by the meters:"].second, rows["Credits now:"].second);
+  EXPECT_EQ(rows["Credits by the meters:"], rows["Credits now:"]);
   EXPECT_EQ(rows["Turnover (bets):"].first, std::to_string(3 * m.g.LinesPlayed * m.g.CoinsPerLine));
 }
-
-}  // namespace
-
-namespace {
 
 // A recall write cut short at any step (a full disk, a crash before the rename) leaves the
 // last recall whole: the next start reads every game it held, and the game is lost only
@@ -347,10 +339,8 @@ TEST(Recall, AWriteCutShortLeavesTheLastRecallWhole) {
   testing_support::TestFileOps ops;
   persistence::Recall recall(ini, &ops);
   ASSERT_EQ(recall.Open(), "");
-  GameRecord game;
-  game.lines = game.coins = game.bet = 1;
-  game.turns.resize(1);
-  rules::Meters meters;
+  const GameRecord game = OneGame();
+  const rules::Meters meters;
   ASSERT_TRUE(recall.Keep(game, meters));
   const std::string kept = ReadBytes(persistence::RecallPathFor(ini));
   for (const char* step : {"CreateTemp", "Write", "Sync", "Close", "Rename"}) {
@@ -364,10 +354,6 @@ TEST(Recall, AWriteCutShortLeavesTheLastRecallWhole) {
   EXPECT_EQ(next.Open(), "");
   EXPECT_EQ(next.Games().size(), 1u);
 }
-
-}  // namespace
-
-namespace {
 
 // The session's chart: a step of the credits line for each game, higher for more credits,
 // and a mark where the player borrowed.

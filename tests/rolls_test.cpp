@@ -34,10 +34,7 @@ TEST(Rolls, BarRollsGoFirstAndAPendingCherryRollIsPlayedInsideTheLastOne) {
   g.DoubleOrNothingOn = false;
   g.CountOffWins = false;
   t.fake.time_of_day_ = SeedEarningBothRolls();
-  struct Spin {
-    bool cherry, bar;
-    rules::Strip strip;
-  };
+  struct Spin { bool cherry, bar; rules::Strip strip; };
   std::vector<Spin> spins;
   // Each roll is a spin cycle nested in the one before it.
   int depth = 0;

@@ -91,11 +91,6 @@ class SlotDialogTest : public ::testing::Test {
     dialogs::ShowSlotDialog(tm.m, file, mode);
   }
 
-  static int ControlAt(const FakeDialog& d, int x, int y) {
-    for (size_t i = 0; i < d.controls.size(); ++i)
-      if (d.controls[i].x == x && d.controls[i].y == y) return static_cast<int>(i);
-    return -1;
-  }
   // The controls of slot n (1 up to kSlotCount) in the order its panel shows them: the
   // name field, the title, the date, the credits, the borrowed amount, then its button.
   static std::vector<int> PanelOf(const FakeDialog& d, int n) {
@@ -256,10 +251,7 @@ TEST_F(SlotDialogTest, AFailedSaveKeepsTheFileTheSlotsAndTheGame) {
   tm.fake.input_answer = "New name";
   const std::string file_before = ReadBytes(path);
   const auto before = Saved(tm.m.g);
-  struct Case {
-    dialogs::SlotDialogMode mode;
-    int failing_save;  // 1: parking the game, 2: the slot's own save after it
-  };
+  struct Case { dialogs::SlotDialogMode mode; int failing_save; };  // 1: parking the game, 2: the slot's save
   for (auto [mode, failing_save] : {Case{kOpen, 1}, {kSave, 1}, {kSave, 2}, {kOpen, 2}}) {
     SCOPED_TRACE(std::string(mode == kSave ? "save" : "open") + ", failing save " + std::to_string(failing_save));
     const bool parked = failing_save > 1;
@@ -286,20 +278,16 @@ TEST_F(SlotDialogTest, AFailedSaveKeepsTheFileTheSlotsAndTheGame) {
 TEST_F(SlotDialogTest, AFileThatCannotBeReadBackKeepsThePlayersGame) {
   SaveIntoSlot(kSlotCount - 1, "Last", 9, 9, "01/01/20");
   auto before = Saved(tm.m.g);
-  Show(kOpen, [&](FakeDialog& d) {
-    ops.fail = "ReadAll";  // the file went away while the slots were listed
-    d.Click(d.Find("&Cancel"));
-  });
-  EXPECT_EQ(Saved(tm.m.g), before);
-
-  ops.fail.clear();
   tm.fake.input_answer = "Whatever";
-  Show(kSave, [&](FakeDialog& d) {
-    ops.fail = "ReadAll";
-    d.Click(SlotButton(d, kSlotCount));
-  });
-  EXPECT_EQ(Saved(tm.m.g), before);
-  ops.fail.clear();
+  for (auto mode : {kOpen, kSave}) {
+    SCOPED_TRACE(mode == kSave ? "save" : "open");
+    Show(mode, [&](FakeDialog& d) {
+      ops.fail = "ReadAll";  // the file went away while the slots were listed
+      d.Click(mode == kOpen ? d.Find("&Cancel") : SlotButton(d, kSlotCount));
+    });
+    ops.fail.clear();
+    EXPECT_EQ(Saved(tm.m.g), before);
+  }
   EXPECT_EQ(SlotValue(kSlotCount - 1, "GameName"), "Last");
 }
 

@@ -7,15 +7,11 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <random>
-#include <sstream>
 #include <string>
-#include <tuple>
 
 #include "machine/bets.h"
 #include "machine/game_recording.h"
-#include "rules/money.h"
 #include "persistence/saved_game.h"
 #include "tests/profile_test_support.h"
 #include "tests/test_machine.h"

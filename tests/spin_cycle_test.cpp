@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include "machine/spin_cycle.h"
 #include "rules/spin_rules.h"

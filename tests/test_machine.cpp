@@ -28,7 +28,7 @@ TestMachine::TestMachine(int screen_width)
   m.ClickSoundData = {1, 2, 3};
 }
 
-RecordingView::RecordingView(TestMachine& t) : DrawingView(&t.picture), m_(&t.m), fake_(&t.fake) { t.m.view = this; }
+RecordingView::RecordingView(TestMachine& t) : picture_(&t.picture), m_(&t.m), fake_(&t.fake) { t.m.view = this; }
 
 void TestMachine::ShowWindow(const std::array<int, 9>& codes) {
   for (int w = 0; w < 9; ++w) {

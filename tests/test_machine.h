@@ -1,6 +1,7 @@
 // A machine wired to the test double: scripted clock, recorded sounds, boxes,
 // meter redraws and drawing, and artwork of the right sizes in plain colours.
 #pragma once
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,11 +16,26 @@
 
 namespace testing_support {
 
-// A view whose wheels and lamps are drawn by the real machine's picture (when it is given
-// one) while its meters are only written down, each test view in its own way.
-class DrawingView : public machine::MachineView {
+struct TestMachine;
+
+// The first time of day from `from` on that `wanted` accepts: the spins and the deals the
+// tests need are searched for through the game's own draws, never written down.
+template <class Wanted>
+uint32_t FirstSeed(Wanted wanted, uint32_t from = 0) {
+  for (uint32_t t = from;; ++t)
+    if (wanted(t)) return t;
+}
+
+// A view whose wheels and lamps are drawn by the machine's real picture (when it is given
+// one) and which writes down what the machine asked it to redraw: each meter by name in
+// `calls`. Made for a TestMachine, it also takes the machine's place as its view and keeps
+// one log (`Log`) of the redraws, with the meter's value at each, and the sounds played
+// between them, in the order they happened.
+class RecordingView : public machine::MachineView {
  public:
-  explicit DrawingView(view::MainView* picture = nullptr) : picture_(picture) {}
+  explicit RecordingView(view::MainView* picture = nullptr) : picture_(picture) {}
+  explicit RecordingView(TestMachine& t);
+
   void DrawStoppedWheel(int w) override { Draw([&](view::MainView& v) { v.DrawStoppedWheel(w); }); }
   void DrawTurningWheel(int w, int row) override { Draw([&](view::MainView& v) { v.DrawTurningWheel(w, row); }); }
   void TakeBouncePicture(int w) override { Draw([&](view::MainView& v) { v.TakeBouncePicture(w); }); }
@@ -33,32 +49,6 @@ class DrawingView : public machine::MachineView {
   void HighlightScreenBonus(bool on) override { Draw([&](view::MainView& v) { v.HighlightScreenBonus(on); }); }
   void DrawFreeSpinsCounter(bool lit) override { Draw([&](view::MainView& v) { v.DrawFreeSpinsCounter(lit); }); }
 
- protected:
-  void Draw(const std::function<void(view::MainView&)>& draw) {
-    if (picture_) draw(*picture_);
-  }
-  view::MainView* picture_;
-};
-
-struct TestMachine;
-
-// The first time of day from `from` on that `wanted` accepts: the spins and the deals the
-// tests need are searched for through the game's own draws, never written down.
-template <class Wanted>
-uint32_t FirstSeed(Wanted wanted, uint32_t from = 0) {
-  for (uint32_t t = from;; ++t)
-    if (wanted(t)) return t;
-}
-
-// A view that writes down what the machine asked it to redraw: each meter by name in
-// `calls`. Made for a TestMachine, it also takes the machine's place as its view and keeps
-// one log (`Log`) of the redraws, with the meter's value at each, and the sounds played
-// between them, in the order they happened.
-class RecordingView : public DrawingView {
- public:
-  using DrawingView::DrawingView;
-  explicit RecordingView(TestMachine& t);
-
   void DrawCreditsMeter() override { Record("Credits", &rules::GameState::Credits); }
   void DrawBellPoolMeter() override { Record("BellPool", &rules::GameState::BellPool); }
   void DrawLinesMeter() override { Record("Lines"); }
@@ -70,11 +60,7 @@ class RecordingView : public DrawingView {
   void DrawCommandCaptions() override { Record("Captions"); }
   void RepaintAll() override { Record("Repaint"); }
 
-  int Count(const std::string& name) const {
-    int n = 0;
-    for (const auto& c : calls) n += c == name;
-    return n;
-  }
+  int Count(const std::string& name) const { return static_cast<int>(std::count(calls.begin(), calls.end(), name)); }
   // Something else worth placing in the log (a card game, a timer found running).
   void Note(const std::string& what) {
     Flush();
@@ -88,6 +74,9 @@ class RecordingView : public DrawingView {
   std::vector<std::string> calls;
 
  private:
+  void Draw(const std::function<void(view::MainView&)>& draw) {
+    if (picture_) draw(*picture_);
+  }
   void Record(const char* name, int32_t rules::GameState::*meter = nullptr) {
     calls.push_back(name);
     if (!m_) return;
@@ -97,6 +86,7 @@ class RecordingView : public DrawingView {
     if (!fake_) return;
     for (; sounds_seen_ < fake_->sounds.size(); ++sounds_seen_) log_.push_back(fake_->sounds[sounds_seen_]);
   }
+  view::MainView* picture_;
   machine::Machine* m_ = nullptr;
   platform::testing::FakePlatform* fake_ = nullptr;
   size_t sounds_seen_ = 0;
@@ -151,8 +141,7 @@ class FakeShell : public platform::WindowShell {
   void SetHotspotTooltip(int id, const std::string& tooltip) override { spots.at(id).tooltip = tooltip; }
   void Place(int, int, int w, int h) override { width = w, height = h; }
   void Maximize() override { maximized = true; }
-  void FitPicture(int w, int h, int scale) override { fitted_w = w, fitted_h = h, compose_scale = scale; }
-  int fitted_w = 0, fitted_h = 0, compose_scale = 0;
+  void FitPicture(int, int, int) override {}
   void Close() override { closed = true; }
   void SetTitle(const std::string& t) override { title = t; }
   std::string title = "Vantello";

@@ -52,12 +52,7 @@ using Builtin = const std::vector<uint8_t>* (*)(std::string_view name);
 constexpr Builtin kFile = nullptr, kMain = view::BuiltinPicture, kCards = dialogs::CardPicture,
                   kDialogs = dialogs::DialogPicture;
 
-struct Twin {
-  const char* name;
-  Builtin builtin;
-  Cuts columns, rows;  // empty: the picture is shown whole
-  double bound = kShapes;
-};
+struct Twin { const char* name; Builtin builtin; Cuts columns, rows; double bound = kShapes; };  // no cuts: shown whole
 
 const Twin kTwins[] = {
     {"Backlg.bmp", kFile, {}, {}},
@@ -65,39 +60,21 @@ const Twin kTwins[] = {
     {"Cherry96.bmp", kFile, Even(4, 96), Even(3, 96), kSheet},
     // The wheel shows any 96 rows of the strip; compare it a symbol's height at a time.
     {"Motion.bmp", kFile, {}, Even(6, 96)},
-    {"Cher96on.bmp", kFile, Even(6, 83), {}},
-    {"Cher96of.bmp", kFile, Even(6, 83), {}},
+    {"Cher96on.bmp", kFile, Even(6, 83), {}}, {"Cher96of.bmp", kFile, Even(6, 83), {}},
     {"Cherbut1.bmp", kFile, {}, Even(4, 60)},
-    {"Box.bmp", kFile, {}, {}},
-    {"Spin.bmp", kFile, {}, {}},
-    {"Stop.bmp", kFile, {}, {}},
-    {"SpinBtn", kMain, {}, {}},
-    {"StopBtn", kMain, {}, {}},
-    {"Logo", kMain, {}, {}},
-    {"Options", kMain, {}, {}},
-    {"DigitsSmall", kMain, Digits(1), {}},
-    {"GreenSmall", kMain, Digits(1), {}},
-    {"DigitsLarge", kMain, Digits(2), {}},
-    {"GreenLarge", kMain, Digits(2), {}},
-    {"PlusMinus", kMain, Even(2, 31), {}},
-    {"PlusSmall", kMain, Even(2, 15), {}},
-    {"Bonus", kMain, {}, Even(3, 32), kLettering},
-    {"Bar", kMain, {}, {}, kLettering},
-    {"Pos", kCards, {}, {}},
-    {"Neg", kCards, {}, {}},
-    {"back", kCards, {}, {}},
-    {"Joker", kCards, {}, {}},
+    {"Box.bmp", kFile, {}, {}}, {"Spin.bmp", kFile, {}, {}}, {"Stop.bmp", kFile, {}, {}},
+    {"SpinBtn", kMain, {}, {}}, {"StopBtn", kMain, {}, {}}, {"Logo", kMain, {}, {}}, {"Options", kMain, {}, {}},
+    {"DigitsSmall", kMain, Digits(1), {}}, {"GreenSmall", kMain, Digits(1), {}},
+    {"DigitsLarge", kMain, Digits(2), {}}, {"GreenLarge", kMain, Digits(2), {}},
+    {"PlusMinus", kMain, Even(2, 31), {}}, {"PlusSmall", kMain, Even(2, 15), {}},
+    {"Bonus", kMain, {}, Even(3, 32), kLettering}, {"Bar", kMain, {}, {}, kLettering},
+    {"Pos", kCards, {}, {}}, {"Neg", kCards, {}, {}}, {"back", kCards, {}, {}}, {"Joker", kCards, {}, {}},
     {"Royal", kCards, Even(3, 47), Even(2, 74)},
-    {"Suits", kCards, Even(4, 15), Even(2, 15)},
-    {"SuitSm", kCards, Even(4, 11), Even(2, 11)},
-    {"Black", kCards, Even(13, 9), Even(2, 14)},
-    {"Red", kCards, Even(13, 9), Even(2, 14)},
-    {"Borrow1000", kDialogs, {}, {}, kLettering},
-    {"Borrow100", kDialogs, {}, {}, kLettering},
-    {"Borrow10", kDialogs, {}, {}, kLettering},
-    {"Borrow1", kDialogs, {}, {}, kLettering},
-    {"OkTick", kDialogs, {}, {}},
-    {"HelpMark", kDialogs, {}, {}},
+    {"Suits", kCards, Even(4, 15), Even(2, 15)}, {"SuitSm", kCards, Even(4, 11), Even(2, 11)},
+    {"Black", kCards, Even(13, 9), Even(2, 14)}, {"Red", kCards, Even(13, 9), Even(2, 14)},
+    {"Borrow1000", kDialogs, {}, {}, kLettering}, {"Borrow100", kDialogs, {}, {}, kLettering},
+    {"Borrow10", kDialogs, {}, {}, kLettering}, {"Borrow1", kDialogs, {}, {}, kLettering},
+    {"OkTick", kDialogs, {}, {}}, {"HelpMark", kDialogs, {}, {}},
 };
 
 Bitmap Original(const Twin& t) {
