@@ -5,6 +5,7 @@
 #include "view/builtin_pictures.h"
 #include "persistence/rescue.h"
 #include "persistence/saved_game.h"
+#include "persistence/settings.h"
 #include "persistence/single_copy.h"
 #include "app/main_window.h"
 #include "machine/manual_topics.h"
@@ -38,7 +39,7 @@ int main() {
 
   Services services{window.Surface(), desktop, desktop, sound, desktop, desktop.Dialogs(), desktop, desktop};
   app::Desk desk{services, window, screen, fltk::ProgramFolder(), saved_game,
-                 view::BuiltinPicture, persistence::RescueFolders(saved_game)};
+                 view::BuiltinPicture, persistence::RescueFolders(saved_game), persistence::SettingsPath()};
 
   app::MachineWindow machine_window(desk);
   desktop.SetMachineWindow(window);

@@ -15,6 +15,7 @@
 #include "dialogs/card_table.h"
 #include "persistence/rescue.h"
 #include "persistence/saved_game.h"
+#include "dialogs/settings_window.h"
 #include "dialogs/slot_dialog.h"
 #include "dialogs/web_site.h"
 
@@ -60,13 +61,14 @@ void MachineWindow::Start() {
   view_.layout = view::MakeLayout(layout_width, view_.art, pictures_);
   const view::Point logo = view_.layout.logo;
   desk_.shell.AddHotspot(logo.x, logo.y, pictures_.Logo.Width(), pictures_.Logo.Height(), "",
-                         [this] { ShowVersion(); });
+                         [this] { Handle([this] { ShowVersion(); }); });
   bar_ = view::BuildCommandBar(view_.layout, pictures_.Options);
   for (int i = 0; i < view::kCommandCount; ++i)
     hotspots_[i] = desk_.shell.AddHotspot(bar_[i].x, bar_[i].y, bar_[i].w, bar_[i].h, bar_[i].tooltip,
                                            [this, i] { PressCommand(i); });
   view_.draw_captions = [this] { DrawCommandCaptions(); };
 
+  settings_ = persistence::ReadSettings(desk_.settings_path);
   persistence::LoadGameSection(g, saved_games_, persistence::kCurrentGameSlot);
   // A start with no saved credits (no file, a file deleted to start afresh, one that cannot
   // be read) is a new game, not a game the meters should explain.
@@ -84,6 +86,7 @@ void MachineWindow::Start() {
   // The session's clock on the title, a tick every half minute: it shows minutes.
   session_start_ms_ = m_.clock.TickMs();
   desk_.services.timers.Start(kSessionTimer, 30000, [this] { ShowSession(); });
+  ApplySettings();
   if (desk_.screen.dpi < 100) desk_.shell.Maximize();
   view_.PaintAll();
   machine::StartTimer(m_, machine::LampTimer::StartupCelebration);
@@ -91,7 +94,11 @@ void MachineWindow::Start() {
 
 void MachineWindow::Handle(const std::function<void()>& handler) {
   if (closed_ || close_pending_) return;  // closing: the spin on the stack finishes alone
+  const bool was_busy = busy_;
+  busy_ = true;
   handler();
+  busy_ = was_busy;
+  if (reminder_due_ && !busy_ && !close_pending_ && !closed_) Remind();
   if (close_pending_ && !m_.g.SpinInProgress && !m_.RequestRunning && m_.CycleDepth == 0)
     FinishClose(!signalled_);
 }
@@ -99,6 +106,8 @@ void MachineWindow::Handle(const std::function<void()>& handler) {
 void MachineWindow::HandleKey(int key) {
   Handle([&] {
     if (key == machine::KeyR) ShowRecall();
+    else if (key == kSettingsKey) ShowSettings();
+    else if (key == kMuteKey) RunCommand(view::CmdSound);
     else machine::PressKey(m_, key);
   });
 }
@@ -162,6 +171,7 @@ void MachineWindow::FinishClose(bool ask_when_save_fails) {
   closed_ = true;
   machine::StopAllTimers(m_);
   desk_.services.timers.Stop(kSessionTimer);
+  desk_.services.timers.Stop(kReminderTimer);
   desk_.shell.Close();
 }
 
@@ -212,13 +222,60 @@ void MachineWindow::DeclineRescue(const std::string& rescue) {
                                                  : "The game found was kept as " + aside + " and will not be offered again.");
 }
 
-std::string SessionTitle(uint64_t played_ms, int64_t net, bool played) {
-  if (!played) return kGameTitle;
+namespace {
+// Hours and minutes, as a clock shows them: "0:42".
+std::string PlayedClock(uint64_t played_ms) {
   const uint64_t minutes = played_ms / 60000;
   char clock[32];
   std::snprintf(clock, sizeof clock, "%llu:%02llu", static_cast<unsigned long long>(minutes / 60),
                 static_cast<unsigned long long>(minutes % 60));
-  return std::string(kGameTitle) + " \u2014 " + clock + ", " + (net < 0 ? "" : "+") + std::to_string(net);
+  return clock;
+}
+std::string Signed(int64_t n) { return (n < 0 ? "" : "+") + std::to_string(n); }
+}  // namespace
+
+std::string SessionTitle(uint64_t played_ms, int64_t net, bool played) {
+  if (!played) return kGameTitle;
+  return std::string(kGameTitle) + " \u2014 " + PlayedClock(played_ms) + ", " + Signed(net);
+}
+
+std::string ReminderText(uint64_t played_ms, int64_t net) {
+  return "You have played for " + PlayedClock(played_ms) + " this session, and your credits stand at " +
+         Signed(net) + " against its start.";
+}
+
+void MachineWindow::ShowSettings() {
+  if (!dialogs::ShowSettingsWindow(desk_.services.dialogs, settings_)) return;
+  ApplySettings();
+  if (!persistence::WriteSettings(desk_.settings_path, settings_))
+    desk_.services.boxes.Information("The settings could not be saved" +
+                                     (desk_.settings_path.empty() ? "" : " to " + desk_.settings_path) +
+                                     "; they hold until Vantello closes.");
+}
+
+void MachineWindow::ApplySettings() {
+  desk_.services.sound.SetVolume(settings_.volume);
+  m_.ReducedFlashing = settings_.reduced_flashing;
+  recall_.SetKeep(settings_.recall_games);
+  platform::Timers& timers = desk_.services.timers;
+  if (settings_.reminder_minutes > 0)
+    timers.Start(kReminderTimer, settings_.reminder_minutes * 60000, [this] { RemindWhenIdle(); });
+  else
+    timers.Stop(kReminderTimer);
+}
+
+void MachineWindow::RemindWhenIdle() {
+  // Never over a turning wheel, a count-off or an open window: it waits for the machine.
+  if (busy_ || m_.CycleDepth > 0 || m_.g.SpinInProgress) reminder_due_ = true;
+  else Remind();
+}
+
+void MachineWindow::Remind() {
+  reminder_due_ = false;
+  const int64_t net = m_.g.Credits - m_.SessionMeters.opening_credits;
+  if (desk_.services.boxes.AskToStop(kGameTitle, ReminderText(m_.clock.TickMs() - session_start_ms_, net),
+                                     "Continue", "Save and Exit"))
+    CloseWindow();
 }
 
 void MachineWindow::ShowSession() {

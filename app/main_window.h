@@ -8,6 +8,7 @@
 #include "machine/machine.h"
 #include "machine/manual_topics.h"
 #include "persistence/recall.h"
+#include "persistence/settings.h"
 #include "platform/dialog.h"
 #include "platform/profile_file.h"
 #include "platform/services.h"
@@ -29,11 +30,18 @@ struct Desk {
   view::PictureSource pictures;
   // Where the game goes when it cannot be saved at a signal, in the order tried.
   std::vector<std::string> rescue_folders;
+  std::string settings_path;  // Settings.ini; "" keeps the settings until the game closes
 };
 
 constexpr const char* kGameTitle = "Vantello";
-// The window's own timer, beside the machine's lamp timers (1 to 5).
+// The window's own timers, beside the machine's lamp timers (1 to 5).
 constexpr int kSessionTimer = 10;
+constexpr int kReminderTimer = 11;
+// The keys of the window's own: S opens the settings, M mutes and unmutes.
+constexpr int kSettingsKey = 'S';
+constexpr int kMuteKey = 'M';
+// What the reminder says, and its answers.
+std::string ReminderText(uint64_t played_ms, int64_t net);
 constexpr const char* kVersion = VANTELLO_VERSION;  // the project's version, set by the build
 constexpr const char* kNoFolderForGames =
     "Vantello has no folder of yours to keep its games in: there is no home folder, and the "
@@ -116,6 +124,12 @@ class MachineWindow {
   void StartMeters();
   // The session's time and net result on the window's title.
   void ShowSession();
+  // The Settings window, and the settings put to work.
+  void ShowSettings();
+  void ApplySettings();
+  // The reminder of the time played, shown when the machine stands still.
+  void RemindWhenIdle();
+  void Remind();
   // Keeps a finished game in the recall; a recall that cannot be written is said once.
   void KeepInRecall(const rules::GameRecord& game);
   void RunCommand(int i);
@@ -126,6 +140,9 @@ class MachineWindow {
   Desk desk_;
   platform::ProfileFile saved_games_;
   persistence::Recall recall_;
+  persistence::Settings settings_;
+  bool reminder_due_ = false;
+  bool busy_ = false;  // a handler is running: a spin, a command, a dialog
   bool recall_failure_said_ = false;
   bool meters_failure_said_ = false;
   bool saved_credits_read_ = false;

@@ -11,9 +11,10 @@ constexpr int kPayChartHelpTopic = 41010;
 constexpr int kGameRecallHelpTopic = 41012;
 constexpr int kStatsHelpTopic = 41013;
 constexpr int kMessagesHelpTopic = 41014;
+constexpr int kSettingsHelpTopic = 41015;
 // Every topic a window opens, for the manual's own check.
 constexpr int kWindowHelpTopics[] = {kMachineHelpTopic,  kBorrowHelpTopic,    kCardTableHelpTopic,
                                      kSlotDialogHelpTopic, kPayChartHelpTopic, kGameRecallHelpTopic,
-                                     kStatsHelpTopic,     kMessagesHelpTopic};
+                                     kStatsHelpTopic,     kMessagesHelpTopic, kSettingsHelpTopic};
 
 }  // namespace machine

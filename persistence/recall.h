@@ -54,6 +54,8 @@ class Recall {
   // recalled until the end.
   bool Keep(const rules::GameRecord& game, const rules::Meters& meters);
   const std::vector<rules::GameRecord>& Games() const { return games_; }
+  // How many games are kept from the next one on (the player's setting).
+  void SetKeep(int keep) { keep_ = keep; }
   const platform::ProfileFile& File() const { return file_; }
 
  private:

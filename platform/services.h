@@ -63,6 +63,9 @@ class MessageBoxes {
   virtual void Information(const std::string& text) = 0;
   // "Confirm" box with Yes and No; true for Yes. Enter gives `on_enter`.
   virtual bool Confirm(const std::string& text, Answer on_enter) = 0;
+  // A box with two answers: `go_on` (Enter and Escape give it) and `stop`; true for `stop`.
+  virtual bool AskToStop(const std::string& title, const std::string& text, const std::string& go_on,
+                         const std::string& stop) = 0;
   // Plain notice titled with the game's name.
   virtual void Notice(const std::string& text) = 0;
   // Error box.

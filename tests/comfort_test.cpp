@@ -7,7 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/settings_window.h"
+#include "machine/bets.h"
 #include "machine/lamps.h"
+#include "persistence/settings.h"
+#include "tests/profile_test_support.h"
 #include "tests/test_machine.h"
 #include "view/command_bar.h"
 
@@ -91,6 +95,81 @@ TEST(StrayEnter, OnlyTheBoxesThatLoseOrEndTheGameAnswerNoToEnter) {
             (std::vector<std::string>{"Start a New Game?", "Are you sure you want to exit the game?"}));
   EXPECT_EQ(t.form->Machine().g.Credits, 1000);
   EXPECT_FALSE(t.form->Closed());
+}
+
+// The player's settings come back at the next start; a damaged file gives the defaults,
+// value by value.
+TEST(Settings, TheWindowsChoicesAreKeptAndABadFileGivesTheDefaults) {
+  TestForm t;
+  const std::string path = (t.folder / "Settings.ini").string();
+  t.dialogs.scripts.push_back([](platform::testing::FakeDialog& d) {
+    d.Click(d.Find("-"));
+    d.Click(d.Find("-"));
+    d.Click(d.Find("Reduced flashing: steady lamps"));
+    d.Click(d.Find("Every 30 minutes"));
+    int recall_plus = -1;  // the second plus: the games the recall keeps
+    for (size_t i = 0; i < d.controls.size(); ++i)
+      if (d.controls[i].text == "+") recall_plus = static_cast<int>(i);
+    for (int i = 0; i < 12; ++i) d.Click(recall_plus);  // past its top
+    d.Click(d.Find("OK"));
+  });
+  t.form->HandleKey(app::kSettingsKey);
+  const persistence::Settings kept = persistence::ReadSettings(path);
+  EXPECT_EQ(std::tuple(kept.volume, kept.reduced_flashing, kept.reminder_minutes, kept.recall_games),
+            std::tuple(80, true, 30, 100));
+  EXPECT_EQ(t.fake.volume, 80);
+  EXPECT_TRUE(t.form->Machine().ReducedFlashing);
+  EXPECT_TRUE(t.fake.Running(app::kReminderTimer));
+
+  t.dialogs.scripts.push_back([](platform::testing::FakeDialog& d) {
+    d.Click(d.Find("-"));
+    d.Click(d.Find("Cancel"));
+  });
+  t.form->HandleKey(app::kSettingsKey);
+  EXPECT_EQ(persistence::ReadSettings(path).volume, 80);
+
+  testing_support::WriteBytes(path, "[Settings]\nVolume=250\nReducedFlashing=1\nReminderMinutes=20\nRecallGames=x\n");
+  const persistence::Settings odd = persistence::ReadSettings(path);
+  EXPECT_EQ(std::tuple(odd.volume, odd.reduced_flashing, odd.reminder_minutes, odd.recall_games),
+            std::tuple(100, true, 0, rules::kRecallGames));
+  testing_support::WriteBytes(path, std::string(5000, '\0'));
+  t.Reopen();
+  EXPECT_EQ(t.fake.volume, 100);
+  EXPECT_FALSE(t.form->Machine().ReducedFlashing);
+  EXPECT_FALSE(t.fake.Running(app::kReminderTimer));
+}
+
+// M is the Sound command: the option, its caption's colour and its tip follow.
+TEST(Settings, MMutesAndUnmutesLikeTheSoundCommand) {
+  TestForm t;
+  t.form->HandleKey(app::kMuteKey);
+  EXPECT_FALSE(t.form->Machine().g.Sound);
+  EXPECT_EQ(t.form->Bar()[view::CmdSound].tooltip, "Sound is Off");
+  t.form->HandleKey(app::kMuteKey);
+  EXPECT_TRUE(t.form->Machine().g.Sound);
+  EXPECT_EQ(t.form->Bar()[view::CmdSound].tooltip, "Sound is On");
+}
+
+// The reminder waits for the wheels, and Save and Exit saves the game and closes.
+TEST(Settings, TheReminderWaitsForTheSpinAndCanEndTheGame) {
+  TestForm t;
+  testing_support::WriteBytes((t.folder / "Settings.ini").string(), "[Settings]\nReminderMinutes=15\n");
+  t.Reopen();
+  machine::Machine& m = t.form->Machine();
+  m.g.DoubleOrNothingOn = false;
+  t.fake.OnPump(3, [&] { t.fake.Fire(app::kReminderTimer); });
+  t.fake.on_box = [&](const std::string&) { EXPECT_FALSE(m.g.SpinInProgress) << "a box over the turning wheels"; };
+  t.form->HandleKey(machine::KeyEnter);
+  ASSERT_FALSE(t.fake.boxes.empty());
+  EXPECT_EQ(t.fake.boxes.back().rfind("Vantello: You have played for 0:", 0), 0u) << t.fake.boxes.back();
+  EXPECT_FALSE(t.form->Closed());
+
+  t.fake.stop_answer = true;
+  const int32_t credits = m.g.Credits;
+  t.fake.Fire(app::kReminderTimer);
+  EXPECT_TRUE(t.form->Closed());
+  platform::ProfileFile saved((t.folder / "Vantello.ini").string());
+  EXPECT_EQ(saved.Read().Read("CurrentGame", "Credits"), std::to_string(credits));
 }
 
 }  // namespace

@@ -92,7 +92,8 @@ void TestForm::Reopen() {
                  VANTELLO_PROGRAM_DIR,
                  (folder / "Vantello.ini").string(),
                  pictures_,
-                 rescue_folders};
+                 rescue_folders,
+                 (folder / "Settings.ini").string()};
   form = std::make_unique<app::MachineWindow>(desk);
   form->Start();
 }

@@ -272,8 +272,13 @@ int Desktop::RunBox(const std::string& caption, const std::string& text, BoxIcon
   const int title_w = scaled.Unscaled(static_cast<int>(fl_width(caption.c_str()))) + kTitleFrameRoom;
   const int icon_w = icon == BoxIcon::Blank ? 0 : kIconSize + kIconGap;
   text_h = std::max(text_h, icon == BoxIcon::Blank ? 0 : kIconSize);
+  // Every button as wide as the widest caption needs, beside the return arrow.
+  fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
+  int button_w = kBoxButtonW;
+  for (const BoxButton& b : buttons)
+    button_w = std::max(button_w, scaled.Unscaled(static_cast<int>(fl_width(b.caption))) + 2 * kBoxButtonH);
   int count = static_cast<int>(buttons.size());
-  int row_w = count * kBoxButtonW + (count - 1) * kBoxGap;
+  int row_w = count * button_w + (count - 1) * kBoxGap;
   int w = std::max({icon_w + text_w, row_w, answer ? kBoxEditW : 0, title_w}) + 2 * kBoxMargin;
   int edit_y = kBoxMargin + (text_h > 0 ? text_h + kBoxGap : 0);
   int buttons_y = (answer ? edit_y + kBoxEditH : kBoxMargin + text_h) + kBoxMargin;
@@ -292,9 +297,9 @@ int Desktop::RunBox(const std::string& caption, const std::string& text, BoxIcon
   int edit = answer ? box->AddEdit(kBoxMargin, edit_y, w - 2 * kBoxMargin, kBoxEditH, *answer, false) : -1;
   int pressed = -1;
   int x = (w - row_w) / 2;
-  for (int i = 0; i < count; ++i, x += kBoxButtonW + kBoxGap) {
+  for (int i = 0; i < count; ++i, x += button_w + kBoxGap) {
     Dialog* d = box.get();
-    box->AddButton(x, buttons_y, kBoxButtonW, kBoxButtonH, buttons[i].caption, buttons[i].kind,
+    box->AddButton(x, buttons_y, button_w, kBoxButtonH, buttons[i].caption, buttons[i].kind,
                    [&pressed, i, d, edit, answer] {
                      pressed = i;
                      if (answer) *answer = d->Text(edit);
@@ -316,6 +321,13 @@ bool Desktop::Confirm(const std::string& text, Answer on_enter) {
   const ButtonKind yes = on_enter == Answer::Yes ? ButtonKind::Ok : ButtonKind::Closes;
   const ButtonKind no = on_enter == Answer::Yes ? ButtonKind::Cancel : ButtonKind::Ok;
   return RunBox("Confirm", text, BoxIcon::Question, {{"&Yes", yes}, {"&No", no}}, nullptr) == 0;
+}
+
+bool Desktop::AskToStop(const std::string& title, const std::string& text, const std::string& go_on,
+                        const std::string& stop) {
+  if (closing_) return false;  // the game is ending anyway
+  return RunBox(title, text, BoxIcon::Information,
+                {{go_on.c_str(), ButtonKind::Ok}, {stop.c_str(), ButtonKind::Closes}}, nullptr) == 1;
 }
 
 void Desktop::Notice(const std::string& text) {

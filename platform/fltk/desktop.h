@@ -55,6 +55,8 @@ class Desktop : public Clock, public Timers, public MessageBoxes, public HelpVie
 
   void Information(const std::string& text) override;
   bool Confirm(const std::string& text, Answer on_enter) override;
+  bool AskToStop(const std::string& title, const std::string& text, const std::string& go_on,
+                 const std::string& stop) override;
   void Notice(const std::string& text) override;
   void Error(const std::string& text) override;
   std::optional<std::string> Input(const std::string& caption, const std::string& prompt,

@@ -98,6 +98,9 @@ class NullDesktop : public Clock,
 
   void Information(const std::string&) override {}
   bool Confirm(const std::string&, Answer) override { return false; }
+  bool AskToStop(const std::string&, const std::string&, const std::string&, const std::string&) override {
+    return false;
+  }
   void Notice(const std::string&) override {}
   void Error(const std::string&) override {}
   std::optional<std::string> Input(const std::string&, const std::string&, const std::string&) override {

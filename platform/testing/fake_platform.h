@@ -118,6 +118,11 @@ class FakePlatform : public Clock,
     if (on_enter == Answer::No) enter_says_no.push_back(text);
     return Box("Confirm: " + text) && !closing && confirm_answer;
   }
+  bool AskToStop(const std::string& title, const std::string& text, const std::string& go_on,
+                 const std::string& stop) override {
+    return Box(title + ": " + text + " [" + go_on + "/" + stop + "]") && stop_answer;
+  }
+  bool stop_answer = false;
   void Notice(const std::string& text) override { Box("Notice: " + text); }
   void Error(const std::string& text) override { Box("Error: " + text); }
   std::optional<std::string> Input(const std::string& caption, const std::string&,

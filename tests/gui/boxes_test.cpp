@@ -154,7 +154,14 @@ TEST_F(Boxes, EachBoxOpensCentredAndGivesBackTheButtonPressed) {
     std::vector<std::string> buttons;
     bool marked = true;  // a blue disc beside the text
   };
+  auto remind = [&] {
+    return desktop.AskToStop("Vantello", "You have played for 1:00; your net result is +120 credits.", "Continue",
+                             "Save and Exit") ? "stop" : "go on";
+  };
   const Case cases[] = {
+      {remind, Enter, "go on", "Vantello", {"Continue", "Save and Exit"}},
+      {remind, press("Save and Exit"), "stop", "", {}},
+      {remind, Escape, "go on", "", {}},
       {[&] { desktop.Information(summary); return ""; }, press("OK"), "", "Information", {"OK"}},
       {[&] { desktop.Information("Vantello Version 1.0"); return ""; }, Enter, "", "Information", {"OK"}},
       {[&] { desktop.Notice(summary); return ""; }, press("OK"), "", "Vantello", {"OK"}, false},
