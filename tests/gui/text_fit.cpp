@@ -22,6 +22,7 @@
 #include "dialogs/paychart.h"
 #include "dialogs/recall_window.h"
 #include "dialogs/session_chart.h"
+#include "dialogs/settings_window.h"
 #include "dialogs/slot_dialog.h"
 #include "persistence/saved_game.h"
 #include "dialogs/stats.h"
@@ -234,6 +235,9 @@ TEST_F(DialogTextFit, EveryDialog) {
 
   platform::Services services{canvas, fake, fake, fake, fake, desktop.Dialogs(), fake, fake};
   Open([&] { dialogs::ShowWebSiteDialog(services); });
+  persistence::Settings settings;
+  settings.recall_games = 100;
+  Open([&] { dialogs::ShowSettingsWindow(desktop.Dialogs(), settings); });
 
   view::Pictures digits;
   view::LoadBuiltinPictures(digits, view::BuiltinPicture);
