@@ -49,6 +49,7 @@ int main() {
       [&] { machine_window.CloseWindow(); },
       [&] { machine_window.ShowManual(); },
       [&] { machine_window.PaintAll(); },
+      [&](bool at_mouse) { machine_window.HandleMenu(at_mouse); },
   });
   // A signal (the desktop logging out) ends the game from wherever it stands: the form
   // finishes the spin and closes its own dialogs, then every box, dialog and manual still

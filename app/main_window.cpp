@@ -43,9 +43,9 @@ void MachineWindow::Start() {
   // From 1000 wide the machine is laid out as for the screen the large layout was made
   // for, and the window shows that picture as large as it fits.
   const int layout_width = rules::LayoutWidthOf(desk_.screen.width);
-  bool fitted = rules::WidthClassOf(desk_.screen.width) == rules::WidthClass::Large;
+  fitted_ = rules::WidthClassOf(desk_.screen.width) == rules::WidthClass::Large;
   int compose_scale = 1;
-  if (fitted) {
+  if (fitted_) {
     // Composed for the whole screen: a smaller window brings the same picture further down.
     compose_scale = platform::FitPicture(rules::kLargeLayoutWidth, rules::kLargeLayoutHeight,
                                          desk_.screen.width, desk_.screen.height).ComposeScale();
@@ -67,6 +67,19 @@ void MachineWindow::Start() {
     hotspots_[i] = desk_.shell.AddHotspot(bar_[i].x, bar_[i].y, bar_[i].w, bar_[i].h, bar_[i].tooltip,
                                            [this, i] { PressCommand(i); });
   view_.draw_captions = [this] { DrawCommandCaptions(); };
+  // The machine's own buttons name their keys, for a player who points before pressing;
+  // their clicks stay the machine's.
+  const view::Layout& l = view_.layout;
+  const std::pair<platform::Rect, const char*> tips[] = {
+      {l.spin, "Spin (Enter)"},
+      {l.stop, "Stop (Space)"},
+      {l.lines_plus, "One more line (L)"},
+      {view::MinusKeyOf(l.lines_plus), "One line fewer (K)"},
+      {l.coins_plus, "One more coin a line (C)"},
+      {view::MinusKeyOf(l.coins_plus), "One coin fewer a line (X)"},
+  };
+  for (const auto& [r, tip] : tips)
+    desk_.shell.AddHotspot(r.left, r.top, r.right - r.left + 1, r.bottom - r.top + 1, tip, nullptr);
 
   settings_ = persistence::ReadSettings(desk_.settings_path);
   persistence::LoadGameSection(g, saved_games_, persistence::kCurrentGameSlot);
@@ -110,6 +123,44 @@ void MachineWindow::HandleKey(int key) {
     else if (key == kMuteKey) RunCommand(view::CmdSound);
     else machine::PressKey(m_, key);
   });
+}
+
+void MachineWindow::ShowMenu(bool at_mouse) {
+  // Each line runs a command of the bar (0 to kCommandCount - 1) or one of these.
+  enum Extra { kRecall = view::kCommandCount, kSettings, kFullScreen };
+  struct Line {
+    int what;
+    bool ends_group;
+  };
+  std::vector<Line> lines = {
+      {view::CmdNewGame, false}, {view::CmdSaveGame, false}, {view::CmdLoadGame, false},
+      {view::CmdBorrow, true},   {view::CmdAutoSpin, false}, {view::CmdPayMode, false},
+      {view::CmdDouble, false},  {view::CmdSound, true},     {view::CmdSummary, false},
+      {view::CmdStats, false},   {kRecall, false},           {view::CmdPayChart, true},
+      {kSettings, !fitted_},     {kFullScreen, true},        {view::CmdHelp, false},
+      {view::CmdWebSite, false}, {view::CmdExit, false},
+  };
+  if (!fitted_) std::erase_if(lines, [](const Line& l) { return l.what == kFullScreen; });
+  std::vector<platform::MenuItem> items;
+  for (const Line& l : lines) {
+    switch (l.what) {
+      case kRecall: items.push_back({"Game Recall...", "R", l.ends_group}); break;
+      case kSettings: items.push_back({"Settings...", "S", l.ends_group}); break;
+      case kFullScreen: items.push_back({"Full Screen", "F11", l.ends_group}); break;
+      default: {
+        const std::string key = l.what == view::CmdHelp ? "F1" : l.what == view::CmdSound ? "M" : "";
+        items.push_back({view::MenuCaption(m_.g, l.what), key, l.ends_group});
+      }
+    }
+  }
+  const int chosen = desk_.shell.PopupMenu(items, at_mouse);
+  if (chosen < 0) return;
+  switch (const int what = lines[chosen].what) {
+    case kRecall: ShowRecall(); break;
+    case kSettings: ShowSettings(); break;
+    case kFullScreen: desk_.shell.ToggleFullScreen(); break;
+    default: RunCommand(what);
+  }
 }
 
 void MachineWindow::ShowRecall() {

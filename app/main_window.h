@@ -84,6 +84,7 @@ class MachineWindow {
   void PaintAll() { view_.PaintAll(); }
   void HandleKey(int key);
   void HandleClick(int x, int y);
+  void HandleMenu(bool at_mouse) { Handle([&] { ShowMenu(at_mouse); }); }
   // The close box: auto spin off, the wheels stopped, the game saved, the window gone.
   // In the middle of a spin the spin is finished first and its wins paid.
   void CloseWindow();
@@ -124,6 +125,8 @@ class MachineWindow {
   void StartMeters();
   // The session's time and net result on the window's title.
   void ShowSession();
+  // The popup menu: every command, the recall, the settings and full screen, with keys.
+  void ShowMenu(bool at_mouse);
   // The Settings window, and the settings put to work.
   void ShowSettings();
   void ApplySettings();
@@ -155,6 +158,7 @@ class MachineWindow {
   bool close_pending_ = false;
   bool closed_ = false;
   bool game_loaded_ = false;
+  bool fitted_ = false;  // the window shows the machine fitted, and may go full screen
   bool signalled_ = false;
   int exit_status_ = 0;
 };

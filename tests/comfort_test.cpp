@@ -14,6 +14,7 @@
 #include "tests/profile_test_support.h"
 #include "tests/test_machine.h"
 #include "view/command_bar.h"
+#include "view/layout.h"
 
 namespace {
 
@@ -170,6 +171,57 @@ TEST(Settings, TheReminderWaitsForTheSpinAndCanEndTheGame) {
   EXPECT_TRUE(t.form->Closed());
   platform::ProfileFile saved((t.folder / "Vantello.ini").string());
   EXPECT_EQ(saved.Read().Read("CurrentGame", "Credits"), std::to_string(credits));
+}
+
+std::vector<std::string> Captions(const std::vector<platform::MenuItem>& menu) {
+  std::vector<std::string> captions;
+  for (const auto& item : menu) captions.push_back(item.caption + (item.key.empty() ? "" : " (" + item.key + ")"));
+  return captions;
+}
+
+// The menu holds every command of the bar once, the recall and the settings, each with
+// its key, and runs what is chosen; full screen only where the window can go full screen.
+TEST(Menu, EveryCommandOnceWithItsKeyAndTheChoiceRuns) {
+  TestForm t;
+  t.shell.menu_pick = "Sound";
+  t.form->HandleMenu(true);
+  std::vector<std::string> captions = Captions(t.shell.menu);
+  for (int i = 0; i < view::kCommandCount; ++i)
+    EXPECT_EQ(std::count(captions.begin(), captions.end(), view::MenuCaption(t.form->Machine().g, i) +
+                                                             (i == view::CmdHelp ? " (F1)" : "")),
+              i == view::CmdSound ? 0 : 1) << i;
+  for (const char* extra : {"Sound: On (M)", "Game Recall... (R)", "Settings... (S)"})
+    EXPECT_EQ(std::count(captions.begin(), captions.end(), extra), 1) << extra;
+  EXPECT_EQ(std::count(captions.begin(), captions.end(), "Full Screen (F11)"), 0) << "800 x 600 has no full screen";
+  EXPECT_FALSE(t.form->Machine().g.Sound);
+
+  t.shell.menu_pick = "Settings";
+  t.form->HandleMenu(false);
+  EXPECT_EQ(t.dialogs.opened.back(), "Settings");
+  t.shell.menu_pick = "Stats";
+  t.form->HandleMenu(false);
+  EXPECT_EQ(t.dialogs.opened.back(), "Your Game Statistics");
+
+  TestForm large(1920, 1080);
+  large.shell.menu_pick = "Full Screen";
+  large.form->HandleMenu(false);
+  EXPECT_EQ(std::count(large.shell.menu.begin(), large.shell.menu.end(), platform::MenuItem{"Full Screen", "F11", true}),
+            1);
+  EXPECT_TRUE(large.shell.full_screen);
+}
+
+// SPIN, STOP and the plus and minus keys name their keys; a click there stays the machine's.
+TEST(Menu, TheMachinesButtonsNameTheirKeys) {
+  TestForm t;
+  const view::Layout& l = t.form->View().layout;
+  std::vector<std::string> tips;
+  for (const auto& spot : t.shell.spots) {
+    if (spot.click) continue;
+    tips.push_back(spot.tooltip);
+    EXPECT_TRUE(view::ButtonAt(l, spot.x + spot.w / 2, spot.y + spot.h / 2)) << spot.tooltip << " is on no button";
+  }
+  EXPECT_EQ(tips, (std::vector<std::string>{"Spin (Enter)", "Stop (Space)", "One more line (L)", "One line fewer (K)",
+                                            "One more coin a line (C)", "One coin fewer a line (X)"}));
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ TEST(MainWindow, StartsWithTheSavedGameDefaultsAndPlacesItself) {
   // A first run has no pool yet.
   EXPECT_EQ(std::tuple(g.Credits, g.Borrowed, g.BellPool, g.LinesPlayed * g.CoinsPerLine), std::tuple(1000, 1000, 0, 8));
   EXPECT_TRUE(g.Sound && g.DoubleOrNothingOn && g.CountOffWins && t.shell.maximized && t.fake.Running(machine::LampTimer::StartupCelebration));
-  EXPECT_EQ(std::pair(t.shell.width, t.shell.spots.size()), std::pair(790, size_t{1} + view::kCommandCount));
+  EXPECT_EQ(std::pair(t.shell.width, t.shell.spots.size()), std::pair(790, size_t{1} + view::kCommandCount + 6));
   EXPECT_EQ(t.fake.boxes.size(), 0u) << t.fake.boxes[0];
 }
 

@@ -144,6 +144,18 @@ class FakeShell : public platform::WindowShell {
   void FitPicture(int, int, int) override {}
   void Close() override { closed = true; }
   void SetTitle(const std::string& t) override { title = t; }
+  // The menu opens with its lines written down; the line whose caption starts with
+  // `menu_pick` is chosen, or none.
+  int PopupMenu(const std::vector<platform::MenuItem>& items, bool) override {
+    menu = items;
+    for (size_t i = 0; i < items.size(); ++i)
+      if (!menu_pick.empty() && items[i].caption.rfind(menu_pick, 0) == 0) return static_cast<int>(i);
+    return -1;
+  }
+  void ToggleFullScreen() override { full_screen = !full_screen; }
+  std::vector<platform::MenuItem> menu;
+  std::string menu_pick;
+  bool full_screen = false;
   std::string title = "Vantello";
   std::vector<Spot> spots;
   int width = 0, height = 0;

@@ -36,6 +36,21 @@ static_assert(std::size(kCommands) == kCommandCount, "every command has its capt
 
 }  // namespace
 
+std::string MenuCaption(const rules::GameState& g, int i) {
+  auto on_off = [](bool on) { return on ? ": On" : ": Off"; };
+  switch (i) {
+    case CmdHelp: return "Help";
+    case CmdPayMode: return g.CountOffWins ? "Pay Mode: Count Off" : "Pay Mode: Instant";
+    case CmdAutoSpin: return std::string("Auto Spin") + on_off(g.AutoSpin);
+    case CmdSound: return std::string("Sound") + on_off(g.Sound);
+    case CmdDouble: return std::string("Double or Nothing") + on_off(g.DoubleOrNothingOn);
+    case CmdNewGame:
+    case CmdSummary:
+    case CmdExit: return kCommands[i].caption;
+    default: return std::string(kCommands[i].caption) + "...";
+  }
+}
+
 std::array<CommandButton, kCommandCount> BuildCommandBar(const Layout& layout, const platform::Bitmap& face) {
   int w = face.Width(), h = face.Height();
   int left = layout.spin.left;

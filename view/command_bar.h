@@ -29,6 +29,10 @@ struct CommandButton {
 // The buttons placed from the Spin button and the face picture, with their start tips.
 std::array<CommandButton, kCommandCount> BuildCommandBar(const Layout& layout, const platform::Bitmap& face);
 
+// Command i as the popup menu names it: its caption, with the option's state for the
+// options and "..." for the commands that open a window.
+std::string MenuCaption(const rules::GameState& g, int i);
+
 // The caption colour of button i for the current options.
 platform::Color CaptionColour(const rules::GameState& g, int i);
 

@@ -2,6 +2,7 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
+#include <FL/Fl_Menu_Item.H>
 #include <FL/Fl_Tooltip.H>
 #include <FL/Fl_Window.H>
 #include <FL/filename.H>
@@ -392,10 +393,10 @@ class Hotspot : public Fl_Box {
   int lx, ly, lw, lh;  // where it stands in the layout
   int handle(int event) override {
     switch (event) {
-      case FL_PUSH: return 1;
+      case FL_PUSH: return click_ ? 1 : 0;  // a tip alone: the machine takes the click
       case FL_RELEASE:
         if (Fl::event_inside(this) && click_) click_();
-        return 1;
+        return click_ ? 1 : 0;
       case FL_ENTER:
       case FL_LEAVE: return 1;
       default: return Fl_Box::handle(event);
@@ -517,6 +518,12 @@ struct GameWindow::Impl : public Fl_Window {
           if (event == FL_KEYDOWN) ToggleFullScreen();
           return 1;
         }
+        const bool menu_key = Fl::event_key() == FL_Menu ||
+                              (Fl::event_key() == FL_F + 10 && Fl::event_state(FL_SHIFT));
+        if (menu_key) {
+          if (event == FL_KEYDOWN && handlers.menu) handlers.menu(false);
+          return 1;
+        }
         int key = GameKey(Fl::event_key());
         if (key && event == FL_KEYDOWN && handlers.key_down) {
           handlers.key_down(key);
@@ -525,6 +532,10 @@ struct GameWindow::Impl : public Fl_Window {
         break;
       }
       case FL_PUSH: {
+        if (Fl::event_button() == FL_RIGHT_MOUSE) {
+          if (handlers.menu) handlers.menu(true);
+          return 1;
+        }
         if (Fl_Window::handle(event)) return 1;  // a hotspot took it
         int x = Fl::event_x(), y = Fl::event_y();
         if (fitted && !LayoutPointOf(fit, x, y, x, y)) return 1;  // the black around the picture
@@ -592,6 +603,44 @@ int GameWindow::AddHotspot(int x, int y, int w, int h, const std::string& toolti
 void GameWindow::SetHotspotTooltip(int id, const std::string& tooltip) {
   if (id >= 0 && id < static_cast<int>(impl_->hotspots.size()))
     impl_->hotspots[id]->copy_tooltip(tooltip.c_str());
+}
+
+namespace {
+// "F11" or "R" as FLTK's key code, so that the menu shows it and answers to it.
+int MenuKey(const std::string& key) {
+  if (key.size() > 1 && key[0] == 'F') return FL_F + std::atoi(key.c_str() + 1);
+  if (key.size() == 1) return std::tolower(static_cast<unsigned char>(key[0]));
+  return 0;
+}
+}  // namespace
+
+int GameWindow::PopupMenu(const std::vector<MenuItem>& items, bool at_mouse) {
+  std::vector<Fl_Menu_Item> menu(items.size() + 1);  // ends with an empty item
+  for (size_t i = 0; i < items.size(); ++i) {
+    menu[i] = Fl_Menu_Item{};
+    menu[i].text = items[i].caption.c_str();
+    menu[i].shortcut_ = MenuKey(items[i].key);
+    menu[i].flags = items[i].ends_group ? FL_MENU_DIVIDER : 0;
+    // The desktop's size, never the machine's scale: a menu is read, not looked at.
+    menu[i].labelsize_ = FL_NORMAL_SIZE;
+  }
+  menu.back() = Fl_Menu_Item{};
+  int x = Fl::event_x(), y = Fl::event_y();
+  if (!at_mouse) x = y = 8;  // from the keyboard: at the machine's top left corner
+  // FLTK lets a menu that does not fit below the pointer run off the screen: it opens
+  // higher instead, as high as it must.
+  fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
+  const int menu_h = static_cast<int>(items.size()) * (fl_height() + 4) + 8;
+  int sx, sy, sw, sh;
+  Fl::screen_work_area(sx, sy, sw, sh, impl_->x() + x, impl_->y() + y);
+  y = std::max(sy - impl_->y(), std::min(y, sy + sh - impl_->y() - menu_h));
+  Fl_Group::current(nullptr);
+  const Fl_Menu_Item* chosen = menu[0].popup(x, y);
+  return chosen ? static_cast<int>(chosen - menu.data()) : -1;
+}
+
+void GameWindow::ToggleFullScreen() {
+  if (impl_->fitted) impl_->ToggleFullScreen();
 }
 
 void GameWindow::SetTooltipDelay(double seconds) {
@@ -682,6 +731,16 @@ void GiveKeyboard(Fl_Window& window) {
 
 void Desktop::CloseWindowsOverMachine() {
   closing_ = true;
+  // An open popup menu holds the pointer and runs its own loop, which only a choice or
+  // Escape ends: it is given the Escape.
+  if (Fl_Window* menu = Fl::grab()) {
+    static char escape[] = "\033";
+    Fl::e_keysym = FL_Escape;
+    Fl::e_text = escape;
+    Fl::e_length = 1;
+    Fl::e_state = 0;
+    Fl::handle(FL_KEYBOARD, menu);
+  }
   std::vector<Fl_Window*> open;
   for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
     if (!machine_ || w != machine_->impl_.get()) open.push_back(w);

@@ -119,6 +119,7 @@ class GameWindow : public WindowShell {
     std::function<void()> close;                  // close box, Alt+F4, window manager
     std::function<void()> help;                   // F1
     std::function<void()> resized;                // the canvas changed size: repaint it all
+    std::function<void(bool at_mouse)> menu;      // right click, the Menu key, Shift+F10
   };
 
   GameWindow(const std::string& title, int width, int height, TextRenderer& text);
@@ -136,6 +137,8 @@ class GameWindow : public WindowShell {
   void Maximize() override;
   void FitPicture(int layout_w, int layout_h, int compose_scale) override;
   void SetTitle(const std::string& title) override;
+  int PopupMenu(const std::vector<MenuItem>& items, bool at_mouse) override;
+  void ToggleFullScreen() override;
 
   // Where the window stands, for the next start; only a fitted window remembers it.
   struct Placement {

@@ -6,7 +6,7 @@
 # FREE Spins show their blinking counter. Logging out ends the game promptly from anywhere:
 # SIGTERM with any box, dialog or the manual open, mid-spin or idle, ends the process
 # within 5 seconds, and the saved game holds the spin (mid-spin) or the bet just set
-# (idle). A burst of refused keys holds nothing up either.
+# (idle). A burst of refused keys holds nothing up either, nor an open popup menu.
 # Usage (under Xvfb, 1024x768): focus_test.sh GAME FIXED_TIME_LIBRARY FIND_SEED LAYOUT_FACTS
 GAME=$1; SHIM=$2; FIND=$3; LAYOUT_FACTS=$4
 . "$(dirname "$0")/lib.sh"
@@ -185,6 +185,27 @@ case_ new-game idle Confirm command_click $NEWGAME
 case_ load idle "Open a Game -- Select Game Slot" command_click $LOAD
 name_prompt() { command_click $SAVE; wait_for "Save a Game -- Select Game Slot" 80 && sleep 0.5 && click 475 253; }
 case_ name-prompt idle "Name for this saved game[?]" name_prompt
+case_ settings idle Settings key s
+# The popup menu: Shift+F10 opens it at the machine's corner, S in it opens the Settings.
+menu_settings() { key shift+F10; sleep 0.5; key s; }
+case_ menu idle Settings menu_settings
+
+# A right click opens the menu where the machine was, Escape closes it, and SIGTERM
+# ends the game with the menu open.
+rm -f "$ini"
+start_game
+before=$(shot menu-before)
+xdotool mousemove 300 200 click 3
+sleep 0.5
+open=$(shot menu-open)
+differs "$before" 300 200 150 300 "$open" && pass "a right click opens the menu" || fail "a right click opens no menu"
+key Escape
+sleep 0.5
+differs "$before" 300 200 150 300 "$(shot menu-closed)" && fail "Escape leaves the menu open" ||
+  pass "Escape closes the menu"
+xdotool click 3
+sleep 0.5
+term_within_5s && pass "menu: SIGTERM ends the game within 5 s" || fail "menu: still running 5 s after SIGTERM"
 
 # A burst of refused keys (no more lines than eight), then SIGTERM.
 rm -f "$ini"
