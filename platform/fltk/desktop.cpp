@@ -433,12 +433,25 @@ struct GameWindow::Impl : public Fl_Window {
   // hotspots over the pictures they belong to.
   void Refit() {
     fit = platform::FitPicture(canvas.Width(), canvas.Height(), w(), h());
-    if (fit.OneToOne()) fit.left = fit.top = 0;  // at its own size the picture stands where it always stood
     for (Hotspot* spot : hotspots) {
       int x, y, sw, sh;
       WindowBlockOf(fit, spot->lx, spot->ly, spot->lw, spot->lh, x, y, sw, sh);
       spot->resize(x, y, sw, sh);
     }
+  }
+
+  // The picture at its own size, centred in the window, straight from the canvas; black
+  // beside it.
+  void DrawOneToOne(int x, int y, int w, int h) {
+    const Bitmap& px = canvas.Pixels();
+    const int left = fit.left, top = fit.top, right = left + px.Width(), bottom = top + px.Height();
+    if (x < left) fl_rectf(x, y, left - x, h, FL_BLACK);
+    if (x + w > right) fl_rectf(right, y, x + w - right, h, FL_BLACK);
+    if (y < top) fl_rectf(x, y, w, top - y, FL_BLACK);
+    if (y + h > bottom) fl_rectf(x, bottom, w, y + h - bottom, FL_BLACK);
+    const int x0 = std::max(x, left), y0 = std::max(y, top);
+    const int x1 = std::min(x + w, right), y1 = std::min(y + h, bottom);
+    if (x1 > x0 && y1 > y0) ShowPixels(px, x0 - left, y0 - top, x0, y0, x1 - x0, y1 - y0);
   }
 
   void DrawFitted(int x, int y, int w, int h) {
@@ -465,8 +478,10 @@ struct GameWindow::Impl : public Fl_Window {
     int x, y, w, h;
     fl_clip_box(0, 0, this->w(), this->h(), x, y, w, h);
     // At its own size, composed at that size, the picture is shown pixel for pixel as drawn.
-    if (!fitted || (fit.OneToOne() && canvas.ComposeScale() == 1)) {
+    if (!fitted) {
       DrawCanvas(canvas, x, y, w, h);
+    } else if (fit.OneToOne() && canvas.ComposeScale() == 1) {
+      DrawOneToOne(x, y, w, h);
     } else if (damage() == FL_DAMAGE_USER1 && !many_pending) {
       for (const Block& b : pending) DrawFitted(b.x, b.y, b.w, b.h);
     } else {

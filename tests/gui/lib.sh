@@ -149,8 +149,8 @@ layout_facts() {
   . "$WORK/layout-$width.env"
 }
 
-# From LARGE_SCREEN_WIDTH the window shows the large layout as large as fits, centred
-# (at its own size from the window's corner); narrower, the layout is the window. fit_of
+# From LARGE_SCREEN_WIDTH the window shows the large layout as large as fits, centred;
+# narrower, the layout is the window. fit_of
 # reads the window; at X Y then gives the screen pixel that shows layout pixel X, Y.
 fit_of() {
   local gx gy gw gh
@@ -162,7 +162,6 @@ fit_of() {
     sw = int(lw * s + 0.5); if (sw > w) sw = w
     sh = int(lh * s + 0.5); if (sh > h) sh = h
     l = int((w - sw) / 2); t = int((h - sh) / 2)
-    if (sw == lw && sh == lh) { l = 0; t = 0 }
     printf "%d %d %.6f %.6f", gx + l, gy + t, sw / lw, sh / lh }')
 }
 at() {

@@ -94,6 +94,9 @@ wheels_fit full-screen
 key F11; sleep 1
 size_is "$w0" "$h0" && pass "F11 again: the window as it was" || fail "F11 again: $(game_frame), not ${w0}x${h0}"
 
+# Exactly the machine's height: shown at its own size, centred, not against the left edge.
+xdotool windowsize "$(xdotool search --name "^$GAME_TITLE\$" | head -n 1)" 1400 768; sleep 1
+size_is 1400 768 && wheels_fit "1400x768, one to one" || fail "not resized to 1400x768: $(game_frame)"
 xdotool windowsize "$(xdotool search --name "^$GAME_TITLE\$" | head -n 1)" 1200 700; sleep 1
 size_is 1200 700 && pass "resized to 1200x700" || fail "not resized: $(game_frame)"
 wheels_fit resized
