@@ -88,7 +88,7 @@ void SlotDialog::AddPanel(int i) {
   right.align = platform::Align::Right;
   Panel& p = panels_[i];
   dialog_->AddFrame(x, y, 289, 65);
-  p.name = dialog_->AddEdit(x + 8, y + 8, 233, 20, "", true);
+  p.name = dialog_->AddEdit(x + 8, y + 8, 233, 20, "", true, persistence::kGameNameChars);
   p.title = dialog_->AddLabel(x + 8, y + 28, 129, 13, "", left);
   // Room for a date of ten characters, as a locale that writes the year in full has it.
   p.date = dialog_->AddLabel(x + 138, y + 28, 87, 13, "", right);
@@ -124,7 +124,7 @@ void SlotDialog::PressSlot(int slot) {
   if (slot < 0 || slot >= persistence::kSlotCount) return;
   if (mode_ == SlotDialogMode::Save) {
     std::string typed = dialog_->Text(panels_[slot].name);
-    std::optional<std::string> name = m_.boxes.Input("Name for this saved game?", "", typed);
+    std::optional<std::string> name = m_.boxes.Input("Name for this saved game?", "", persistence::kGameNameChars, typed);
     if (!name) return;
     BringBackCurrentGame();
     persistence::SaveGameSection(m_.g, file_, slot, *name, &m_.boxes, today_);

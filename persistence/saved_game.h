@@ -17,6 +17,8 @@ namespace persistence {
 
 // The player's named save slots; the game in play is kept right after them.
 constexpr int kSlotCount = 8;
+// A saved game's name: as many characters as its slot shows.
+constexpr int kGameNameChars = 30;
 constexpr int kCurrentGameSlot = kSlotCount;
 
 // "GameNo1", "GameNo2", ... for the save slots, "CurrentGame" for the current game's

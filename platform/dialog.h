@@ -36,7 +36,8 @@ class Dialog {
   virtual int AddLabel(int x, int y, int w, int h, const std::string& text, const LabelStyle& style) = 0;
   virtual int AddButton(int x, int y, int w, int h, const std::string& caption, ButtonKind kind,
                         std::function<void()> on_click, const Bitmap* picture = nullptr) = 0;
-  virtual int AddEdit(int x, int y, int w, int h, const std::string& text, bool frameless) = 0;
+  // An edit field that takes at most `max_chars` characters.
+  virtual int AddEdit(int x, int y, int w, int h, const std::string& text, bool frameless, int max_chars) = 0;
   // Radio buttons of one dialog form one group.
   virtual int AddRadio(int x, int y, int w, int h, const std::string& text, int points, bool on) = 0;
   // A check box, on its own: Checked() tells whether it is ticked.

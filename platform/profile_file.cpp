@@ -159,6 +159,15 @@ size_t Utf8Length(std::string_view s) {
 
 }  // namespace
 
+std::string CutToCharacters(std::string_view text, size_t chars) {
+  size_t end = 0, count = 0;
+  for (; end < text.size(); ++end) {
+    const bool starts_character = (static_cast<unsigned char>(text[end]) & 0xC0) != 0x80;
+    if (starts_character && count++ == chars) break;
+  }
+  return std::string(text.substr(0, end));
+}
+
 std::string CutToBytes(std::string_view text, size_t bytes) {
   constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
   std::string out;

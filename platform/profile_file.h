@@ -22,6 +22,8 @@ constexpr size_t kMaxProfileFileBytes = size_t{4} * 1024 * 1024;
 // The text as valid UTF-8 of at most `bytes` bytes: a character that does not fit whole
 // is left out, and each run of bytes that are not UTF-8 becomes one U+FFFD.
 std::string CutToBytes(std::string_view text, size_t bytes);
+// The first `chars` characters of a UTF-8 text.
+std::string CutToCharacters(std::string_view text, size_t chars);
 
 // Section and key names match without regard to letter case. Lines starting with ';' or
 // '#' are comments, lines before the first section are ignored, and where a section or a

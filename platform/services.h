@@ -71,7 +71,8 @@ class MessageBoxes {
   // Error box.
   virtual void Error(const std::string& text) = 0;
   // Text-input box: the edited text when OK was pressed, nothing on Cancel.
-  virtual std::optional<std::string> Input(const std::string& caption, const std::string& prompt,
+  // At most `max_chars` characters are taken.
+  virtual std::optional<std::string> Input(const std::string& caption, const std::string& prompt, int max_chars,
                                            const std::string& initial) = 0;
 };
 

@@ -183,6 +183,18 @@ TEST_F(SlotDialogTest, CancelOrClosingTheMachineParksListsAndBringsTheGameBack) 
   EXPECT_TRUE(tm.fake.boxes.empty());
 }
 
+// The name field and the prompt take no more than a slot shows, counted in characters.
+TEST_F(SlotDialogTest, ANameIsNoLongerThanItsSlotShows) {
+  std::string glueck;
+  for (int i = 0; i < 8; ++i) glueck += "Glück";  // 40 characters, 48 bytes
+  tm.fake.input_answer = glueck;
+  Show(kSave, [&](FakeDialog& d) {
+    EXPECT_EQ(d.edit_limits[NameField(d, 1)], persistence::kGameNameChars);
+    d.Click(SlotButton(d, 1));
+  });
+  EXPECT_EQ(SlotValue(0, "GameName"), glueck.substr(0, 36));  // six times "Glück": 30 characters
+}
+
 TEST_F(SlotDialogTest, SavingAsksTheNameAndSavesTheLiveGameIntoTheSlot) {
   SaveIntoSlot(2, "Old save", 50, 50, "01/01/20");
   tm.fake.input_answer = "Renamed";

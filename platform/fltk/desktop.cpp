@@ -27,6 +27,7 @@
 #include "platform/fltk/help_window.h"
 #include "platform/fltk/keyboard.h"
 #include "platform/picture_fit.h"
+#include "platform/profile_file.h"
 
 namespace platform::fltk {
 
@@ -258,7 +259,7 @@ void DrawBoxIcon(Canvas& c, int x, int y, BoxIcon icon) {
 // Shows a box and returns the index of the button that closed it, or -1 when Escape or
 // the close box did. With `answer` the box has an edit field, filled from and into it.
 int Desktop::RunBox(const std::string& caption, const std::string& text, BoxIcon icon,
-                    const std::vector<BoxButton>& buttons, std::string* answer) {
+                    const std::vector<BoxButton>& buttons, std::string* answer, int answer_chars) {
   if (closing_) return static_cast<int>(buttons.size()) - 1;  // the last button: No, Cancel or OK
   std::string lines = BoxText(text);
   // Measured at the size the box shows it, over a machine shown larger too.
@@ -295,7 +296,8 @@ int Desktop::RunBox(const std::string& caption, const std::string& text, BoxIcon
   style.points = kBoxPoints;
   style.wrap = true;  // the text keeps its size and its own line breaks; its room was measured
   box->AddLabel(kBoxMargin + icon_w, kBoxMargin, w - 2 * kBoxMargin - icon_w, text_h, lines, style);
-  int edit = answer ? box->AddEdit(kBoxMargin, edit_y, w - 2 * kBoxMargin, kBoxEditH, *answer, false) : -1;
+  int edit = answer ? box->AddEdit(kBoxMargin, edit_y, w - 2 * kBoxMargin, kBoxEditH, *answer, false, answer_chars)
+                      : -1;
   int pressed = -1;
   int x = (w - row_w) / 2;
   for (int i = 0; i < count; ++i, x += button_w + kBoxGap) {
@@ -339,12 +341,13 @@ void Desktop::Error(const std::string& text) {
   RunBox("Error", text, BoxIcon::Error, {{"OK", ButtonKind::Ok}}, nullptr);
 }
 
-std::optional<std::string> Desktop::Input(const std::string& caption, const std::string& prompt,
+std::optional<std::string> Desktop::Input(const std::string& caption, const std::string& prompt, int max_chars,
                                           const std::string& initial) {
-  std::string answer = initial;
-  if (RunBox(caption, prompt, BoxIcon::Blank, {{"OK", ButtonKind::Ok}, {"Cancel", ButtonKind::Cancel}}, &answer) != 0)
+  std::string answer = CutToCharacters(initial, max_chars);
+  if (RunBox(caption, prompt, BoxIcon::Blank, {{"OK", ButtonKind::Ok}, {"Cancel", ButtonKind::Cancel}}, &answer,
+             max_chars) != 0)
     return std::nullopt;
-  return answer.substr(0, 255);
+  return CutToCharacters(answer, max_chars);
 }
 
 // ---- Help and the web ---------------------------------------------------------

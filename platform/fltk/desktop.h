@@ -59,7 +59,7 @@ class Desktop : public Clock, public Timers, public MessageBoxes, public HelpVie
                  const std::string& stop) override;
   void Notice(const std::string& text) override;
   void Error(const std::string& text) override;
-  std::optional<std::string> Input(const std::string& caption, const std::string& prompt,
+  std::optional<std::string> Input(const std::string& caption, const std::string& prompt, int max_chars,
                                    const std::string& initial) override;
 
   void ShowHelp(const std::string& file, const std::string& topic) override;
@@ -106,7 +106,7 @@ class Desktop : public Clock, public Timers, public MessageBoxes, public HelpVie
 
   struct BoxButton;
   int RunBox(const std::string& caption, const std::string& text, BoxIcon icon,
-             const std::vector<BoxButton>& buttons, std::string* answer);
+             const std::vector<BoxButton>& buttons, std::string* answer, int answer_chars = 0);
 };
 
 // The main window: a fixed-size window whose client area shows a Canvas, with

@@ -157,14 +157,14 @@ class FltkDialog : public Dialog {
     return id;
   }
 
-  int AddEdit(int x, int y, int w, int h, const std::string& text, bool frameless) override {
+  int AddEdit(int x, int y, int w, int h, const std::string& text, bool frameless, int max_chars) override {
     window_->begin();
     auto* input = new Fl_Input(0, 0, 0, 0);
     window_->end();
     Place(*input, x, y, w, h);
     input->textsize(scaled_(input->textsize()));
     input->value(CutToLine(text).c_str());
-    input->maximum_size(255);
+    input->maximum_size(max_chars);
     if (frameless) {
       input->box(FL_FLAT_BOX);
       input->color(FL_BACKGROUND_COLOR);

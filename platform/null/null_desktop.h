@@ -31,7 +31,7 @@ class NullDialog : public Dialog {
                 const Bitmap*) override {
     return Add(caption);
   }
-  int AddEdit(int, int, int, int, const std::string& text, bool) override { return Add(text); }
+  int AddEdit(int, int, int, int, const std::string& text, bool, int) override { return Add(text); }
   int AddRadio(int, int, int, int, const std::string& text, int, bool) override { return Add(text); }
   int AddCheck(int, int, int, int, const std::string& text, int, bool) override { return Add(text); }
   int AddFrame(int, int, int, int) override { return Add(""); }
@@ -103,7 +103,7 @@ class NullDesktop : public Clock,
   }
   void Notice(const std::string&) override {}
   void Error(const std::string&) override {}
-  std::optional<std::string> Input(const std::string&, const std::string&, const std::string&) override {
+  std::optional<std::string> Input(const std::string&, const std::string&, int, const std::string&) override {
     return std::nullopt;
   }
 

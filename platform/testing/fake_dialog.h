@@ -42,7 +42,8 @@ class FakeDialog : public Dialog {
     c.on_click = std::move(on_click);
     return Add(std::move(c));
   }
-  int AddEdit(int x, int y, int w, int h, const std::string& text, bool) override {
+  int AddEdit(int x, int y, int w, int h, const std::string& text, bool, int max_chars) override {
+    edit_limits[static_cast<int>(controls.size())] = max_chars;
     return Add(Make(Control::kEdit, x, y, w, h, text));
   }
   int AddRadio(int x, int y, int w, int h, const std::string& text, int, bool on) override {
@@ -115,6 +116,7 @@ class FakeDialog : public Dialog {
   Canvas surface;
   std::vector<Control> controls;
   std::map<int, LabelStyle> styles;
+  std::map<int, int> edit_limits;  // each edit field's most characters
   std::function<void(FakeDialog&)> script;
   bool shown = false, open = true;
   int repaints = 0, help_topic = 0, moved_x = -1, moved_y = -1;

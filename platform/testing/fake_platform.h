@@ -11,6 +11,7 @@
 
 #include "platform/canvas.h"
 #include "platform/dialog.h"
+#include "platform/profile_file.h"
 #include "platform/services.h"
 
 namespace platform::testing {
@@ -125,10 +126,10 @@ class FakePlatform : public Clock,
   bool stop_answer = false;
   void Notice(const std::string& text) override { Box("Notice: " + text); }
   void Error(const std::string& text) override { Box("Error: " + text); }
-  std::optional<std::string> Input(const std::string& caption, const std::string&,
+  std::optional<std::string> Input(const std::string& caption, const std::string&, int max_chars,
                                    const std::string& initial) override {
     if (!Box("Input: " + caption + " [" + initial + "]") || closing || !input_answer) return std::nullopt;
-    return *input_answer;
+    return CutToCharacters(*input_answer, max_chars);  // the box takes no more
   }
   std::vector<std::string> boxes;
   bool confirm_answer = true;

@@ -143,7 +143,7 @@ TEST_F(Boxes, EachBoxOpensCentredAndGivesBackTheButtonPressed) {
     return desktop.Confirm("A game was found. Open it?", platform::Answer::Yes) ? "yes" : "no";
   };
   auto input = [&](const char* prompt, const char* message = "") {
-    return [=, this] { return desktop.Input(prompt, message, "GameNo1").value_or("(cancelled)"); };
+    return [=, this] { return desktop.Input(prompt, message, 30, "GameNo1").value_or("(cancelled)"); };
   };
   auto press = [](const char* caption) { return [caption](Fl_Window& box) { Press(box, caption); }; };
   auto type = [](const char* then) { return [then](Fl_Window& box) { Type(box, "Lucky"); Press(box, then); }; };

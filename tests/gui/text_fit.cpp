@@ -311,7 +311,7 @@ TEST_F(DialogTextFit, MegabyteTextsReachTheServerCut) {
   EXPECT_GT(canvas.TextWidth(junk, 10, false), 0);
   auto dialog = desktop.Dialogs().NewDialog(junk, 300, 100, platform::kSilver);
   const int label = dialog->AddLabel(8, 8, 284, 20, junk, {});
-  const int edit = dialog->AddEdit(8, 32, 284, 20, junk, false);
+  const int edit = dialog->AddEdit(8, 32, 284, 20, junk, false, 255);
   dialog->AddButton(8, 60, 284, 32, junk, platform::ButtonKind::Ok, nullptr);
   Fl::add_timeout(0.5, CloseFirstWindow);
   dialog->ShowModal();
