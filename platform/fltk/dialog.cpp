@@ -63,6 +63,21 @@ Fl_Align FlAlign(const LabelStyle& style) {
 
 class FltkDialog;
 
+// The default button of a dialog that marks it with a picture of its own (a tick): Enter
+// presses it as it does the toolkit's return button, without a second mark.
+class PictureDefaultButton : public Fl_Button {
+ public:
+  PictureDefaultButton() : Fl_Button(0, 0, 0, 0) {}
+  int handle(int event) override {
+    if (event == FL_SHORTCUT && (Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter)) {
+      simulate_key_action();
+      do_callback();
+      return 1;
+    }
+    return Fl_Button::handle(event);
+  }
+};
+
 // The client area's painted picture, under the controls.
 class Background : public Fl_Box {
  public:
@@ -136,8 +151,10 @@ class FltkDialog : public Dialog {
   int AddButton(int x, int y, int w, int h, const std::string& caption, ButtonKind kind,
                 std::function<void()> on_click, const Bitmap* picture) override {
     window_->begin();
-    Fl_Button* button = kind == ButtonKind::Ok ? new Fl_Return_Button(0, 0, 0, 0)
-                                               : new Fl_Button(0, 0, 0, 0);
+    const bool has_picture = picture && !picture->Empty();
+    Fl_Button* button = kind != ButtonKind::Ok ? new Fl_Button(0, 0, 0, 0)
+                        : has_picture          ? static_cast<Fl_Button*>(new PictureDefaultButton)
+                                               : new Fl_Return_Button(0, 0, 0, 0);
     window_->end();
     Place(*button, x, y, w, h);
     button->labelsize(scaled_(button->labelsize()));
@@ -146,12 +163,12 @@ class FltkDialog : public Dialog {
     if (kind == ButtonKind::Cancel) button->shortcut(FL_Escape);
     // Nor Space: the button never holds the keyboard, which goes to the default one.
     if (kind == ButtonKind::Closes) button->clear_visible_focus();
-    if (picture && !picture->Empty()) {
+    if (has_picture) {
       button->image(ToImage(Grown() ? ScaledPicture(*picture) : *picture));
       if (caption.empty()) button->align(FL_ALIGN_CENTER | FL_ALIGN_INSIDE);
       else button->align(FL_ALIGN_IMAGE_NEXT_TO_TEXT | FL_ALIGN_INSIDE);
     }
-    int id = Add(button, false, {button->labelsize(), false, ButtonRoom(*button, kind == ButtonKind::Ok)});
+    int id = Add(button, false, {button->labelsize(), false, ButtonRoom(*button, kind == ButtonKind::Ok && !has_picture)});
     clicks_[id] = {std::move(on_click), kind};
     button->callback(ButtonPressed, this);
     return id;

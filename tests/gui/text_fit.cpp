@@ -91,10 +91,10 @@ TEST_P(MachineTextFit, EveryCaptionAndLabelFitsItsPlace) {
   testing_support::TestForm form(width, height, &canvas, view::BuiltinPicture);
   const testing_support::FakeShell& shell = form.shell;
 
-  // The command buttons are the hot spots with a tool tip.
+  // The command buttons are the hot spots with a click of their own.
   std::vector<Box> buttons;
   for (const auto& s : shell.spots)
-    if (!s.tooltip.empty()) buttons.push_back({s.x, s.y, s.w, s.h, s.tooltip});
+    if (s.click && !s.tooltip.empty()) buttons.push_back({s.x, s.y, s.w, s.h, s.tooltip});
   ASSERT_EQ(buttons.size(), 14u);
   ASSERT_GE(canvas.texts.size(), 14u + 7u);
 
@@ -179,6 +179,7 @@ void CheckShownDialog(void*) {
     if ((w.label() && *w.label()) || w.image()) {
       EXPECT_TRUE(box.Inside({0, 0, window->w(), window->h(), ""}, 0)) << box << " is outside the window";
     }
+    EXPECT_FALSE(dynamic_cast<Fl_Return_Button*>(&w) && w.image()) << box << " has a picture and the Enter arrow";
     if (auto* button = dynamic_cast<Fl_Button*>(&w); button && w.image() && w.w() > 4) {
       // A picture on a button leaves the frame whole: its top and bottom lines are one colour each.
       for (int y : {w.y(), w.y() + w.h() - 1}) {
