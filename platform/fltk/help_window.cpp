@@ -78,7 +78,9 @@ struct HelpWindow::Impl : public Fl_Double_Window {
   static void ViewMoved(Fl_Widget*, void* data) {
     auto* self = static_cast<Impl*>(data);
     Fl_Help_View* v = self->view;
-    if (!v->filename()) return;
+    // Going back or forward loads the page and scrolls it: that is no new page, and the
+    // page's place in the history stays as it was kept.
+    if (!v->filename() || self->stepping) return;
     Page here{v->filename(), v->topline()};
     if (v->changed() || self->history.empty()) {
       v->clear_changed();
@@ -95,8 +97,11 @@ struct HelpWindow::Impl : public Fl_Double_Window {
     size_t next = current + by;
     if (by < 0 ? current == 0 : next >= history.size()) return;
     current = next;
+    stepping = true;
     view->load(history[current].file.c_str());
     view->topline(history[current].line);
+    view->clear_changed();
+    stepping = false;
     UpdateButtons();
   }
 
@@ -118,6 +123,7 @@ struct HelpWindow::Impl : public Fl_Double_Window {
   int text_size = 0;  // the view's own, at scale 1
   std::vector<Page> history;
   size_t current = 0;
+  bool stepping = false;
   std::string file;
   std::function<void()> closed;
   Fl_Button* back = nullptr;

@@ -4,17 +4,20 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
+#include <FL/Fl_Help_View.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 
 #include <cstring>
+#include <cstdio>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/fltk/desktop.h"
+#include "platform/fltk/help_window.h"
 
 namespace {
 
@@ -194,6 +197,64 @@ TEST_F(Boxes, EachBoxOpensCentredAndGivesBackTheButtonPressed) {
       EXPECT_EQ(reader.seen.blue_marks, 0) << reader.seen.title;
     }
   }
+}
+
+// The manual's Back and Forward walk the pages as they were seen, and Back is off with
+// nowhere to go back to.
+TEST(Manual, BackAndForwardWalkThePagesSeen) {
+  platform::fltk::OpenDisplay("Vantello");
+  // Each topic starts with a link to the other, so the view's top left corner is a link.
+  const std::string file = ::testing::TempDir() + "vantello-manual-test.html";
+  std::string html = "<html><body><a name=\"contents\"></a><a href=\"#pool\">The Bell Pool</a>";
+  for (int i = 0; i < 200; ++i) html += "<p>Contents line " + std::to_string(i) + "</p>";
+  html += "<a name=\"pool\"></a><a href=\"#contents\">Contents</a>";
+  for (int i = 0; i < 200; ++i) html += "<p>Pool line " + std::to_string(i) + "</p>";
+  html += "</body></html>";
+  FILE* f = std::fopen(file.c_str(), "w");
+  ASSERT_NE(f, nullptr);
+  std::fputs(html.c_str(), f);
+  std::fclose(f);
+
+  platform::fltk::HelpWindow help(nullptr);
+  help.Show(file + "#contents", 0, 0, 600, 400, 1.0);
+  Fl_Window* window = Fl::first_window();
+  ASSERT_NE(window, nullptr);
+  Fl_Help_View* view = nullptr;
+  std::vector<Fl_Button*> buttons;
+  for (int i = 0; i < window->children(); ++i) {
+    if (auto* v = dynamic_cast<Fl_Help_View*>(window->child(i))) view = v;
+    if (auto* b = dynamic_cast<Fl_Button*>(window->child(i))) buttons.push_back(b);
+  }
+  ASSERT_TRUE(view && buttons.size() == 4);
+  Fl_Button& back = *buttons[0];
+  Fl_Button& forward = *buttons[1];
+  for (int i = 0; i < 10; ++i) Fl::wait(0.05);
+  auto click_top_link = [&] {
+    Fl::e_x = view->x() + 12, Fl::e_y = view->y() + 10;
+    Fl::e_x_root = window->x() + Fl::e_x, Fl::e_y_root = window->y() + Fl::e_y;
+    Fl::e_keysym = FL_Button + FL_LEFT_MOUSE;
+    Fl::e_state = FL_BUTTON1;
+    static_cast<Fl_Widget*>(view)->handle(FL_PUSH);  // as FLTK hands it the click
+    Fl::e_state = 0;
+    Fl::e_is_click = 1;
+    static_cast<Fl_Widget*>(view)->handle(FL_RELEASE);
+    Fl::wait(0.05);
+  };
+  EXPECT_FALSE(back.active()) << "nowhere to go back to";
+  click_top_link();  // to the Bell Pool
+  const int pool = view->topline();
+  ASSERT_GT(pool, 0) << "the link was not followed";
+  click_top_link();  // back to Contents by its link
+  EXPECT_EQ(view->topline(), 0);
+  back.do_callback();
+  EXPECT_EQ(view->topline(), pool) << "Back shows the page before, the Bell Pool";
+  back.do_callback();
+  EXPECT_EQ(view->topline(), 0);
+  EXPECT_FALSE(back.active()) << "nowhere to go back to";
+  forward.do_callback();
+  EXPECT_EQ(view->topline(), pool);
+  EXPECT_TRUE(back.active());
+  std::remove(file.c_str());
 }
 
 }  // namespace
