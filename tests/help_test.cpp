@@ -52,6 +52,16 @@ TEST(HelpFile, EveryWindowTopicIsThereOnceAndEveryLinkLeadsToATopic) {
   EXPECT_GT(links, 0);
 }
 
+// Every key the game answers to has its row in the keys table.
+TEST(HelpFile, TheKeysTableNamesEveryKey) {
+  const std::string html = ShippedManual();
+  const size_t table = html.find("<h2><a name=\"keys\">");
+  ASSERT_NE(table, std::string::npos);
+  const std::string keys = html.substr(table, html.find("</table>", table) - table);
+  for (const char* key : {"Enter", "Space", "L", "K", "C", "X", "R", "S", "M", "F1", "F11", "Shift+F10", "Menu"})
+    EXPECT_NE(keys.find(std::string("<tt><b>") + key + "</b></tt>"), std::string::npos) << key;
+}
+
 TEST(HelpFile, ListsAndTablesAreClosedInOrder) {
   std::string html = WithoutComments(ShippedManual());
   static const std::regex tag(R"(<(/?)([A-Za-z]+)[^>]*>)");
