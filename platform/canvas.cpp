@@ -77,9 +77,7 @@ void Canvas::Text(int x, int y, std::string_view text, int points, Color c, bool
   Damage(x, y, text_->Width(text, points, bold), text_->Height(points, bold));
 }
 
-int Canvas::TextWidth(std::string_view text, int points, bool bold) {
-  return text_ ? text_->Width(text, points, bold) : 0;
-}
+int Canvas::TextWidth(std::string_view text, int points, bool bold) { return ShownWidth(text, points, bold, false); }
 
 int Canvas::TextHeight(int points, bool bold) { return text_ ? text_->Height(points, bold) : 0; }
 

@@ -89,6 +89,9 @@ class Canvas {
 
  private:
   void Damage(int x, int y, int w, int h);
+  // A text's width in the layout's pixels as drawn at the compose scale.
+  int ShownWidth(std::string_view text, int points, bool bold, bool condensed);
+  bool AllFit(const std::vector<std::string_view>& texts, int points, int width, bool bold, bool condensed);
 
   // The block of src, placed at the compose scale.
   void ComposeBlit(const Bitmap& src, int sx, int sy, int w, int h, int dx, int dy, RasterOp op);

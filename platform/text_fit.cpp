@@ -3,32 +3,33 @@
 
 namespace platform {
 
-namespace {
-
-bool AllFit(TextRenderer& r, const std::vector<std::string_view>& texts, int points, int width,
-            bool bold, bool condensed) {
-  for (std::string_view t : texts) {
-    int w = condensed ? r.CondensedWidth(t, points, bold) : r.Width(t, points, bold);
-    if (w > width) return false;
-  }
-  return true;
+// Composing at a larger scale a text is drawn at that many times its points, and a face
+// does not always grow in step with its size: it is measured as it is drawn.
+int Canvas::ShownWidth(std::string_view text, int points, bool bold, bool condensed) {
+  if (!text_) return 0;
+  const int k = scale_;
+  const int w = condensed ? text_->CondensedWidth(text, points * k, bold) : text_->Width(text, points * k, bold);
+  return (w + k - 1) / k;
 }
 
-}  // namespace
+bool Canvas::AllFit(const std::vector<std::string_view>& texts, int points, int width, bool bold, bool condensed) {
+  for (std::string_view t : texts)
+    if (ShownWidth(t, points, bold, condensed) > width) return false;
+  return true;
+}
 
 TextFit Canvas::FitText(const std::vector<std::string_view>& texts, int points, int width,
                         bool bold) {
   if (!text_) return {points, false};
   for (int p = points; p > kSmallestPoints; --p) {
-    if (AllFit(*text_, texts, p, width, bold, false)) return {p, false};
-    if (AllFit(*text_, texts, p, width, bold, true)) return {p, true};
+    if (AllFit(texts, p, width, bold, false)) return {p, false};
+    if (AllFit(texts, p, width, bold, true)) return {p, true};
   }
-  return {kSmallestPoints, !AllFit(*text_, texts, kSmallestPoints, width, bold, false)};
+  return {kSmallestPoints, !AllFit(texts, kSmallestPoints, width, bold, false)};
 }
 
 int Canvas::TextWidth(std::string_view text, TextFit fit, bool bold) {
-  if (!text_) return 0;
-  return fit.condensed ? text_->CondensedWidth(text, fit.points, bold) : text_->Width(text, fit.points, bold);
+  return ShownWidth(text, fit.points, bold, fit.condensed);
 }
 
 void Canvas::FittedText(int x, int y, std::string_view text, TextFit fit, Color c, bool bold) {

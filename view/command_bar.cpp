@@ -8,8 +8,8 @@ namespace view {
 
 namespace {
 
-// The button face's bevel and a pixel of air on each side of a caption.
-constexpr int kCaptionMargin = 3;
+// The face's bevel takes 3 pixels at each side; a caption keeps 2 more clear of it.
+constexpr int kCaptionMargin = 5;
 
 struct Entry {
   const char* caption;

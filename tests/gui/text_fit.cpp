@@ -29,7 +29,9 @@
 #include "dialogs/web_site.h"
 #include "platform/fltk/desktop.h"
 #include "platform/fltk/fltk_parts.h"
+#include "platform/picture_fit.h"
 #include "platform/profile_file.h"
+#include "rules/width_class.h"
 #include "tests/test_machine.h"
 #include "view/builtin_pictures.h"
 
@@ -53,26 +55,36 @@ std::ostream& operator<<(std::ostream& out, const Box& b) {
   return out << '"' << b.what << "\" at " << b.x << ',' << b.y << " size " << b.w << 'x' << b.h;
 }
 
-// Notes where each text and each picture went, texts measured by the real renderer.
+// Notes where each text and each picture went, texts measured by the real renderer at
+// the size they are drawn (the compose scale's), in the layout's pixels.
 class MeasuringCanvas : public platform::Canvas {
  public:
-  using Canvas::Canvas;
+  MeasuringCanvas(int w, int h, platform::TextRenderer* r) : Canvas(w, h, r), r_(*r) {}
+  int DrawnWidth(std::string_view text, int points, bool bold, bool condensed) {
+    const int k = ComposeScale();
+    const int w = condensed ? r_.CondensedWidth(text, points * k, bold) : r_.Width(text, points * k, bold);
+    return (w + k - 1) / k;
+  }
   void Blit(const platform::Bitmap& src, int sx, int sy, int w, int h, int dx, int dy,
             platform::RasterOp op) override {
     pictures.push_back({dx, dy, w, h, "picture"});
     Canvas::Blit(src, sx, sy, w, h, dx, dy, op);
   }
   void Text(int x, int y, std::string_view text, int points, platform::Color c, bool bold) override {
-    texts.push_back({x, y, TextWidth(text, points, bold), TextHeight(points, bold), std::string(text)});
+    texts.push_back({x, y, DrawnWidth(text, points, bold, false), TextHeight(points, bold), std::string(text)});
     Canvas::Text(x, y, text, points, c, bold);
   }
   void FittedText(int x, int y, std::string_view text, platform::TextFit fit, platform::Color c,
                   bool bold) override {
     if (!fit.condensed) return Canvas::FittedText(x, y, text, fit, c, bold);
-    texts.push_back({x, y, TextWidth(text, fit, bold), TextHeight(fit.points, bold), std::string(text)});
+    texts.push_back(
+        {x, y, DrawnWidth(text, fit.points, bold, true), TextHeight(fit.points, bold), std::string(text)});
     Canvas::FittedText(x, y, text, fit, c, bold);
   }
   std::vector<Box> pictures, texts;
+
+ private:
+  platform::TextRenderer& r_;
 };
 
 class TextFit : public ::testing::Test {
@@ -87,7 +99,13 @@ class MachineTextFit : public TextFit, public ::testing::WithParamInterface<std:
 TEST_P(MachineTextFit, EveryCaptionAndLabelFitsItsPlace) {
   const auto [width, height] = GetParam();
   std::unique_ptr<platform::TextRenderer> text = platform::fltk::MakeTextRenderer();
-  MeasuringCanvas canvas(width - 10, height, text.get());
+  // From 1000 wide the large layout is composed at the screen's scale, as the window does.
+  const bool large = width >= rules::kLargeScreenWidth;
+  MeasuringCanvas canvas(large ? rules::kLargeLayoutWidth : width - 10, large ? rules::kLargeLayoutHeight : height,
+                         text.get());
+  if (large)
+    canvas.SetComposeScale(platform::FitPicture(rules::kLargeLayoutWidth, rules::kLargeLayoutHeight, width, height)
+                               .ComposeScale());
   testing_support::TestForm form(width, height, &canvas, view::BuiltinPicture);
   const testing_support::FakeShell& shell = form.shell;
 
@@ -105,8 +123,8 @@ TEST_P(MachineTextFit, EveryCaptionAndLabelFitsItsPlace) {
     auto on = std::find_if(buttons.begin(), buttons.end(),
                            [&](const Box& b) { return b.Meets({t.x + t.w / 2, t.y + t.h / 2, 1, 1, ""}); });
     if (on != buttons.end()) {
-      // A caption stays off its button's bevel.
-      EXPECT_TRUE(t.Inside(*on, 2)) << "sticks out of its button " << *on;
+      // A caption stays off its button's bevel, 3 pixels at each side, with air between.
+      EXPECT_TRUE(t.Inside(*on, 4)) << "touches the bevel of its button " << *on;
       continue;
     }
     for (const Box& p : canvas.pictures) EXPECT_FALSE(t.Meets(p)) << "runs into a picture at " << p;
@@ -118,7 +136,8 @@ TEST_P(MachineTextFit, EveryCaptionAndLabelFitsItsPlace) {
 }
 
 INSTANTIATE_TEST_SUITE_P(WidthClasses, MachineTextFit,
-                         ::testing::Values(std::pair{640, 480}, std::pair{800, 600}, std::pair{1024, 768}));
+                         ::testing::Values(std::pair{640, 480}, std::pair{800, 600}, std::pair{1024, 768},
+                                           std::pair{1920, 1080}, std::pair{3840, 2160}));
 
 // ---- The dialogs, as FLTK lays out their widgets ----
 
