@@ -382,6 +382,10 @@ DialogFactory& Desktop::Dialogs() { return *dialogs_; }
 
 namespace {
 
+// A fitted machine's window is never smaller than the smallest screen the game lays out
+// for: below that its captions could no longer be read.
+constexpr int kSmallestFittedW = 640, kSmallestFittedH = 480;
+
 int GameKey(int fl_key) {
   if (fl_key == FL_Enter || fl_key == FL_KP_Enter) return 13;
   if (fl_key == ' ') return 32;
@@ -571,7 +575,7 @@ struct GameWindow::Impl : public Fl_Window {
     if (grew && fitted) {
       // FLTK pins a window with no resizable part to any size the program gives it (a
       // restored place, a maximised start); a fitted machine goes with any size.
-      size_range(320, 240);
+      size_range(kSmallestFittedW, kSmallestFittedH);
       Refit();
       redraw();
     } else if (grew) {
@@ -688,7 +692,7 @@ void GameWindow::FitPicture(int layout_w, int layout_h, int compose_scale) {
   win.fitted = true;
   win.canvas.Resize(layout_w, layout_h);
   win.canvas.SetComposeScale(compose_scale);
-  win.size_range(320, 240);
+  win.size_range(kSmallestFittedW, kSmallestFittedH);
   win.Refit();
   win.redraw();
 }
@@ -721,7 +725,9 @@ bool GameWindow::Shown() const { return impl_->shown() != 0; }
 
 // ---- Where windows open and who has the keyboard ----------------------------------
 
-double Desktop::MachineScale() const { return machine_ ? machine_->Scale() : 1.0; }
+// The windows over the machine grow with it but never shrink below their own size: a
+// figure cut short by its box would read as another number.
+double Desktop::MachineScale() const { return machine_ ? std::max(1.0, machine_->Scale()) : 1.0; }
 
 void Desktop::CentreOnMachine(int w, int h, int& x, int& y) const {
   int sx, sy, sw, sh;

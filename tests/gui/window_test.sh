@@ -97,6 +97,22 @@ size_is "$w0" "$h0" && pass "F11 again: the window as it was" || fail "F11 again
 # Exactly the machine's height: shown at its own size, centred, not against the left edge.
 xdotool windowsize "$(xdotool search --name "^$GAME_TITLE\$" | head -n 1)" 1400 768; sleep 1
 size_is 1400 768 && wheels_fit "1400x768, one to one" || fail "not resized to 1400x768: $(game_frame)"
+# Made small, the window keeps to the smallest screen's size, and a dialog to its own.
+xdotool windowsize "$(xdotool search --name "^$GAME_TITLE\$" | head -n 1)" 500 400; sleep 1
+read -r _ _ gw gh <<<"$(game_frame)"
+[ "$gw" -ge 640 ] && [ "$gh" -ge 480 ] && pass "the window keeps to 640x480 at least (${gw}x${gh})" ||
+  fail "the window shrank to ${gw}x${gh}"
+fit_of "$W"
+command_click $STATS
+if wait_for "Your Game Statistics" 100 && sleep 0.5; then
+  read -r _ _ w h <<<"$(frame_of "Your Game Statistics")"
+  [ "$w" -ge 632 ] && [ "$h" -ge 357 ] && pass "over a small machine the statistics keep their size (${w}x${h})" ||
+    fail "over a small machine the statistics shrank to ${w}x${h}"
+  key Escape
+  sleep 0.5
+else
+  fail "no statistics over the small machine"
+fi
 xdotool windowsize "$(xdotool search --name "^$GAME_TITLE\$" | head -n 1)" 1200 700; sleep 1
 size_is 1200 700 && pass "resized to 1200x700" || fail "not resized: $(game_frame)"
 wheels_fit resized
