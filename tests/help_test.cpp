@@ -52,6 +52,15 @@ TEST(HelpFile, EveryWindowTopicIsThereOnceAndEveryLinkLeadsToATopic) {
   EXPECT_GT(links, 0);
 }
 
+// The help viewer may break a line between a link and the stop after it, which would start
+// a line with a lone full stop: the stop goes inside the link.
+TEST(HelpFile, NoLineCanStartWithTheStopAfterALink) {
+  const std::string html = ShippedManual();
+  static const std::regex stop_after_link(R"(</a>[.,;:])", std::regex::icase);
+  std::smatch m;
+  EXPECT_FALSE(std::regex_search(html, m, stop_after_link)) << "at ..." << html.substr(std::max<long>(0, m.position(0) - 40), 50);
+}
+
 // Every key the game answers to has its row in the keys table.
 TEST(HelpFile, TheKeysTableNamesEveryKey) {
   const std::string html = ShippedManual();
