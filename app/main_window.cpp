@@ -210,7 +210,8 @@ void MachineWindow::FinishClose(bool ask_when_save_fails) {
   // A signal while the save's error box was up has closed the game already, rescue and all.
   if (closed_) return;
   if (!saved && ask_when_save_fails && !signalled_) {
-    const bool anyway = desk_.services.boxes.Confirm("Your game could not be saved. Close Vantello anyway?", platform::Answer::No);
+    const bool anyway =
+        desk_.services.boxes.Confirm("Your game could not be saved. Close Vantello anyway?", platform::Answer::No);
     if (closed_) return;  // a signal closed the game while the question was up
     if (!anyway) {
       m_.Closing = false;  // the player stays; nothing was lost
@@ -244,7 +245,8 @@ void MachineWindow::OfferRescue() {
     const std::string& rescue = search.offers[i];
     const std::string which =
         count == 1 ? "" : " (" + std::to_string(i + 1) + " of " + std::to_string(count) + ", newest first)";
-    const bool open = boxes.Confirm("A game saved when the desktop closed was found in " + rescue + which + ". Open it?", platform::Answer::Yes);
+    const bool open = boxes.Confirm(
+        "A game saved when the desktop closed was found in " + rescue + which + ". Open it?", platform::Answer::Yes);
     // A signal is not the player's answer: the rescue stays, to be offered at the next start.
     if (signalled_) return;
     if (open)

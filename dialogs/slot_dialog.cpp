@@ -124,7 +124,8 @@ void SlotDialog::PressSlot(int slot) {
   if (slot < 0 || slot >= persistence::kSlotCount) return;
   if (mode_ == SlotDialogMode::Save) {
     std::string typed = dialog_->Text(panels_[slot].name);
-    std::optional<std::string> name = m_.boxes.Input("Name for this saved game?", "", persistence::kGameNameChars, typed);
+    std::optional<std::string> name =
+        m_.boxes.Input("Name for this saved game?", "", persistence::kGameNameChars, typed);
     if (!name) return;
     BringBackCurrentGame();
     persistence::SaveGameSection(m_.g, file_, slot, *name, &m_.boxes, today_);

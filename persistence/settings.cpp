@@ -43,7 +43,8 @@ Settings ReadSettings(const std::string& path) {
   const int reminder = ReadNumber(text, "ReminderMinutes", 0, 60).value_or(0);
   if (std::find(std::begin(kReminderChoices), std::end(kReminderChoices), reminder) != std::end(kReminderChoices))
     s.reminder_minutes = reminder;
-  s.recall_games = ReadNumber(text, "RecallGames", rules::kRecallGames, rules::kMaxRecallGames).value_or(s.recall_games);
+  s.recall_games =
+      ReadNumber(text, "RecallGames", rules::kRecallGames, rules::kMaxRecallGames).value_or(s.recall_games);
   return s;
 }
 

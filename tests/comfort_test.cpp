@@ -205,8 +205,8 @@ TEST(Menu, EveryCommandOnceWithItsKeyAndTheChoiceRuns) {
   TestForm large(1920, 1080);
   large.shell.menu_pick = "Full Screen";
   large.form->HandleMenu(false);
-  EXPECT_EQ(std::count(large.shell.menu.begin(), large.shell.menu.end(), platform::MenuItem{"Full Screen", "F11", true}),
-            1);
+  const platform::MenuItem full_screen{"Full Screen", "F11", true};
+  EXPECT_EQ(std::count(large.shell.menu.begin(), large.shell.menu.end(), full_screen), 1);
   EXPECT_TRUE(large.shell.full_screen);
 }
 

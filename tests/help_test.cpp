@@ -58,7 +58,8 @@ TEST(HelpFile, NoLineCanStartWithTheStopAfterALink) {
   const std::string html = ShippedManual();
   static const std::regex stop_after_link(R"(</a>[.,;:])", std::regex::icase);
   std::smatch m;
-  EXPECT_FALSE(std::regex_search(html, m, stop_after_link)) << "at ..." << html.substr(std::max<long>(0, m.position(0) - 40), 50);
+  EXPECT_FALSE(std::regex_search(html, m, stop_after_link))
+      << "at ..." << html.substr(std::max<long>(0, m.position(0) - 40), 50);
 }
 
 // Every key the game answers to has its row in the keys table.

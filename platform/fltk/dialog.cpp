@@ -168,7 +168,8 @@ class FltkDialog : public Dialog {
       if (caption.empty()) button->align(FL_ALIGN_CENTER | FL_ALIGN_INSIDE);
       else button->align(FL_ALIGN_IMAGE_NEXT_TO_TEXT | FL_ALIGN_INSIDE);
     }
-    int id = Add(button, false, {button->labelsize(), false, ButtonRoom(*button, kind == ButtonKind::Ok && !has_picture)});
+    const bool arrow = kind == ButtonKind::Ok && !has_picture;
+    int id = Add(button, false, {button->labelsize(), false, ButtonRoom(*button, arrow)});
     clicks_[id] = {std::move(on_click), kind};
     button->callback(ButtonPressed, this);
     return id;
