@@ -284,7 +284,11 @@ std::string PlayedClock(uint64_t played_ms) {
                 static_cast<unsigned long long>(minutes % 60));
   return clock;
 }
-std::string Signed(int64_t n) { return (n < 0 ? "" : "+") + std::to_string(n); }
+std::string Signed(int64_t n) {
+  std::string text = std::to_string(n);
+  if (n >= 0) text.insert(text.begin(), '+');
+  return text;
+}
 }  // namespace
 
 std::string SessionTitle(uint64_t played_ms, int64_t net, bool played) {
