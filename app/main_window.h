@@ -81,7 +81,10 @@ class MachineWindow {
 
   // The start-up sequence, once, before the window is shown.
   void Start();
-  void PaintAll() { view_.PaintAll(); }
+  // The whole machine drawn again (the window changed size); nothing before the start has laid it out.
+  void PaintAll() {
+    if (game_loaded_) view_.PaintAll();
+  }
   void HandleKey(int key);
   void HandleClick(int x, int y);
   void HandleMenu(bool at_mouse) { Handle([&] { ShowMenu(at_mouse); }); }

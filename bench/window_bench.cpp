@@ -2,7 +2,10 @@
 // a chaser lamp) and a full paint, on the 1024 x 768 layout with the real artwork, in
 // memory; and the same frame on a full screen of 1920 x 1080 and 3840 x 2160, composed
 // at 2x and 3x from the twins and brought down to the screen's size, as the window shows
-// it. Handing the pixels to the X server is measured by scripts/bench-startup.
+// it; and below the machine's own size (a maximised window on 1366x768 or 1280x720 under a
+// desktop's panel) the frame and the full paint composed at the window's size, as the
+// window draws them again when it is resized. Handing the pixels to the X server is
+// measured by scripts/bench-startup.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -84,5 +87,33 @@ void PaintHandler(benchmark::State& state) {
   }
 }
 BENCHMARK(PaintHandler)->Unit(benchmark::kMicrosecond);
+
+// Below its own size: composed at the window's size, shown pixel for pixel.
+void ReducedSpinningFrame(benchmark::State& state) {
+  const platform::PictureFit fit =
+      platform::FitPicture(1014, 768, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  Window w;
+  w.canvas.ComposeReduced(fit.shown_w, fit.shown_h);
+  int offset = 0;
+  for (auto _ : state) {
+    for (int wheel = 0; wheel < 9; ++wheel) w.view.DrawTurningWheel(wheel, (offset + 61 * wheel) % rules::kMotionStripRows);
+    w.view.DrawChaserLamp(offset % 6, offset & 1);
+    offset = (offset + 61) % rules::kMotionStripRows;
+    benchmark::DoNotOptimize(w.canvas.Composed().Pixel(0, 0));
+  }
+}
+BENCHMARK(ReducedSpinningFrame)->Args({1366, 738})->Args({1280, 690})->Unit(benchmark::kMicrosecond);
+
+void ReducedPaintHandler(benchmark::State& state) {
+  const platform::PictureFit fit =
+      platform::FitPicture(1014, 768, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+  Window w;
+  w.canvas.ComposeReduced(fit.shown_w, fit.shown_h);
+  for (auto _ : state) {
+    w.view.PaintAll();
+    benchmark::DoNotOptimize(w.canvas.Composed().Pixel(0, 0));
+  }
+}
+BENCHMARK(ReducedPaintHandler)->Args({1280, 690})->Unit(benchmark::kMicrosecond);
 
 }  // namespace

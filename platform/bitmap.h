@@ -32,13 +32,18 @@ class Bitmap {
   // the machine larger; nothing when there is none. A twin of the wrong size is refused.
   const Bitmap* Twin(int scale) const;
   bool SetTwin(int scale, Bitmap twin);
-  void DropTwins() { twins_ = {}; }
+  void DropTwins() { twins_ = {}, reduced_ = nullptr; }
+  // The picture as a window smaller than the machine's own size drew it (a block grabbed
+  // from the screen there), so that it goes back pixel for pixel; nothing when there is none.
+  const Bitmap* ReducedTwin() const { return reduced_.get(); }
+  void SetReducedTwin(Bitmap twin) { reduced_ = std::make_shared<const Bitmap>(std::move(twin)); }
 
  private:
   int width_ = 0;
   int height_ = 0;
   std::vector<uint32_t> pixels_;
   std::array<std::shared_ptr<const Bitmap>, 2> twins_;
+  std::shared_ptr<const Bitmap> reduced_;
 };
 
 // How a copied pixel meets the one it lands on: the card table lays its cards

@@ -58,9 +58,19 @@ class Canvas {
   // their points. The window shows that picture brought down to its own size. Every
   // coordinate stays the layout's. Set once, before drawing: what was drawn is enlarged.
   void SetComposeScale(int scale);
+  // Draws everything at w x h, smaller than the layout, for a window that shows the machine
+  // below its own size: each picture is brought down as it is drawn and each text is drawn
+  // at the size it is shown (DrawnPoints), so that texts are rendered, not shrunk. What was
+  // drawn before is only brought down: the window draws it all again.
+  void ComposeReduced(int w, int h);
   int ComposeScale() const { return scale_; }
-  // The picture at the compose scale; Pixels() at scale 1.
-  const Bitmap& Composed() const { return scale_ > 1 ? composed_ : pixels_; }
+  bool Reduced() const { return reduced_; }
+  // The picture as it is composed: Pixels() at scale 1.
+  const Bitmap& Composed() const { return scale_ > 1 || reduced_ ? composed_ : pixels_; }
+  // The points a text asked for at `points` is drawn at. Composed below the layout's size,
+  // that is its points times the reduction, though never fewer than the same text has on an
+  // 800x600 screen: there the labels are 6/7 of the large machine's and the captions 8.
+  int DrawnPoints(int points) const;
 
   virtual void Blit(const Bitmap& src, int sx, int sy, int w, int h, int dx, int dy,
                     RasterOp op = RasterOp::Copy);
@@ -95,11 +105,22 @@ class Canvas {
 
   // The block of src, placed at the compose scale.
   void ComposeBlit(const Bitmap& src, int sx, int sy, int w, int h, int dx, int dy, RasterOp op);
+  void ReducedBlit(const Bitmap& src, int sx, int sy, int w, int h, int dx, int dy, RasterOp op);
+  // A layout coordinate in the reduced picture, rounded down, so that blocks side by side
+  // stay side by side.
+  int ReducedX(int x) const;
+  int ReducedY(int y) const;
+  struct Block {
+    int x, y, w, h;
+  };
+  Block ReducedBlock(int x, int y, int w, int h) const;
 
   int width_, height_;
   Bitmap pixels_;    // the picture at scale 1
   Bitmap composed_;  // the picture at scale_ times the size, when scale_ > 1
   int scale_ = 1;
+  bool reduced_ = false;  // composed_ is the picture at reduced_w_ x reduced_h_
+  int reduced_w_ = 0, reduced_h_ = 0;
   TextRenderer* text_;
   std::function<void(int, int, int, int)> on_damage_;
   int hold_depth_ = 0;

@@ -66,4 +66,29 @@ void ShowComposed(const PictureFit& f, const Bitmap& composed, int compose, int 
   pixman_image_unref(dst);
 }
 
+void ReduceBlock(Bitmap& block, const Bitmap& src, int sx, int sy, int sw, int sh, double per_x, double per_y,
+                 double off_x, double off_y) {
+  // The source block clipped to its picture; what the clip took off moves the sampling.
+  if (sx < 0) off_x += sx, sw += sx, sx = 0;
+  if (sy < 0) off_y += sy, sh += sy, sy = 0;
+  sw = std::min(sw, src.Width() - sx), sh = std::min(sh, src.Height() - sy);
+  if (sw <= 0 || sh <= 0 || block.Empty()) return;
+  // The block alone, so that the filter pads with its own edge and not its neighbours in a
+  // sheet of pictures.
+  pixman_image_t* from = pixman_image_create_bits(PIXMAN_x8r8g8b8, sw, sh, const_cast<uint32_t*>(src.Row(sy) + sx),
+                                                  src.Width() * 4);
+  pixman_image_t* to = pixman_image_create_bits(PIXMAN_x8r8g8b8, block.Width(), block.Height(), block.Row(0),
+                                                block.Width() * 4);
+  pixman_transform_t t;
+  pixman_transform_init_identity(&t);
+  t.matrix[0][0] = pixman_double_to_fixed(per_x), t.matrix[0][2] = pixman_double_to_fixed(off_x);
+  t.matrix[1][1] = pixman_double_to_fixed(per_y), t.matrix[1][2] = pixman_double_to_fixed(off_y);
+  pixman_image_set_transform(from, &t);
+  pixman_image_set_filter(from, PIXMAN_FILTER_BILINEAR, nullptr, 0);
+  pixman_image_set_repeat(from, PIXMAN_REPEAT_PAD);
+  pixman_image_composite32(PIXMAN_OP_SRC, from, nullptr, to, 0, 0, 0, 0, 0, 0, block.Width(), block.Height());
+  pixman_image_unref(from);
+  pixman_image_unref(to);
+}
+
 }  // namespace platform

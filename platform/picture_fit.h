@@ -42,4 +42,10 @@ bool LayoutPointOf(const PictureFit& fit, int wx, int wy, int& x, int& y);
 void ShowComposed(const PictureFit& fit, const Bitmap& composed, int compose, int wx, int wy, int ww,
                   int wh, Bitmap& shown);
 
+// Fills `block` from src's block (sx, sy, sw, sh) brought down: the block's pixel (i, j)
+// shows the point ((i + 0.5) * per_x + off_x, (j + 0.5) * per_y + off_y) of src's block,
+// filtered from the pixels around it; src's pixels outside its block never bleed in.
+void ReduceBlock(Bitmap& block, const Bitmap& src, int sx, int sy, int sw, int sh, double per_x, double per_y,
+                 double off_x, double off_y);
+
 }  // namespace platform

@@ -7,6 +7,12 @@ namespace platform {
 // does not always grow in step with its size: it is measured as it is drawn.
 int Canvas::ShownWidth(std::string_view text, int points, bool bold, bool condensed) {
   if (!text_) return 0;
+  if (reduced_) {
+    // Drawn at the size it is shown, measured back in the layout's pixels.
+    const int p = DrawnPoints(points);
+    const int w = condensed ? text_->CondensedWidth(text, p, bold) : text_->Width(text, p, bold);
+    return static_cast<int>((static_cast<long>(w) * width_ + reduced_w_ - 1) / reduced_w_);
+  }
   const int k = scale_;
   const int w = condensed ? text_->CondensedWidth(text, points * k, bold) : text_->Width(text, points * k, bold);
   return (w + k - 1) / k;
@@ -35,9 +41,12 @@ int Canvas::TextWidth(std::string_view text, TextFit fit, bool bold) {
 void Canvas::FittedText(int x, int y, std::string_view text, TextFit fit, Color c, bool bold) {
   if (!fit.condensed) return Text(x, y, text, fit.points, c, bold);
   if (!text_ || text.empty()) return;
-  if (scale_ > 1) text_->DrawCondensed(composed_, x * scale_, y * scale_, text, fit.points * scale_, c, bold);
+  if (reduced_)
+    text_->DrawCondensed(composed_, ReducedX(x), ReducedY(y), text, DrawnPoints(fit.points), c, bold);
+  else if (scale_ > 1)
+    text_->DrawCondensed(composed_, x * scale_, y * scale_, text, fit.points * scale_, c, bold);
   else text_->DrawCondensed(pixels_, x, y, text, fit.points, c, bold);
-  Damage(x, y, text_->CondensedWidth(text, fit.points, bold), text_->Height(fit.points, bold));
+  Damage(x, y, ShownWidth(text, fit.points, bold, true), TextHeight(fit.points, bold));
 }
 
 }  // namespace platform

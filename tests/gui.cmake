@@ -11,13 +11,14 @@ target_link_libraries(vantello_find_seed PRIVATE vantello_rules vantello_platfor
 set_target_properties(vantello_find_seed PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 
 if(XVFB_RUN AND TARGET vantello)
-  # Today's screens (from 1920 wide) run under a window manager: the machine scaled to fit.
-  foreach(size 640x480 800x600 1024x768 1920x1080 3840x2160)
+  # Today's screens (from 1366 wide) run under a window manager: the machine scaled to fit,
+  # on 1366x768 below its own size.
+  foreach(size 640x480 800x600 1024x768 1366x768 1920x1080 3840x2160)
     string(REPLACE "x" ";" wh ${size})
     list(GET wh 0 width)
     list(GET wh 1 height)
     set(wm "")
-    if(width GREATER 1900)
+    if(width GREATER 1300)
       set(wm wm)
     endif()
     vantello_gui_test(gui.window_${size} ${size} window_test.sh $<TARGET_FILE:vantello> ${width} ${height}

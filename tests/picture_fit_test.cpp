@@ -90,6 +90,66 @@ TEST(PictureFit, TheCanvasComposesFromTwinsAtItsScale) {
   EXPECT_EQ(canvas.Composed().Pixel(29, 29), platform::kGreen);
 }
 
+// A text renderer whose faces are as wide as their points for each character, to see at
+// which size a text is drawn.
+class PointsText : public platform::TextRenderer {
+ public:
+  void Draw(Bitmap&, int, int, std::string_view, int points, platform::Color, bool) override { drawn.push_back(points); }
+  int Width(std::string_view text, int points, bool) override { return static_cast<int>(text.size()) * points; }
+  int Height(int points, bool) override { return points; }
+  std::vector<int> drawn;
+};
+
+// Composed below the layout's size, blocks side by side stay side by side, a picture cut
+// from a sheet never shows its neighbour, a grabbed block goes back exactly, and texts are
+// drawn at the size they are shown, though never below their 800x600 size.
+TEST(PictureFit, BelowItsOwnSizeTheCanvasDrawsAtTheShownSize) {
+  PointsText text;
+  platform::Canvas canvas(100, 50, &text);
+  canvas.ComposeReduced(90, 45);
+  ASSERT_TRUE(canvas.Reduced());
+  ASSERT_EQ(canvas.Composed().Width(), 90);
+  canvas.Fill(0, 0, 33, 50, platform::kRed);
+  canvas.Fill(33, 0, 67, 50, platform::kGreen);
+  for (int x = 0; x < 90; ++x)
+    EXPECT_EQ(canvas.Composed().Pixel(x, 20), x < 29 ? platform::kRed : platform::kGreen) << x;
+
+  Bitmap sheet(20, 10, platform::kBlue);
+  platform::FillRect(sheet, 0, 0, 10, 10, platform::kYellow);
+  canvas.Blit(sheet, 0, 0, 10, 10, 41, 11);
+  canvas.Blit(sheet, 10, 0, 10, 10, 51, 11);
+  int yellow = 0;
+  for (int y = 0; y < 45; ++y)
+    for (int x = 0; x < 90; ++x) {
+      const platform::Color c = canvas.Composed().Pixel(x, y);
+      EXPECT_TRUE(c == platform::kRed || c == platform::kGreen || c == platform::kBlue || c == platform::kYellow)
+          << "a blend at " << x << ',' << y;
+      yellow += c == platform::kYellow;
+    }
+  EXPECT_EQ(yellow, 9 * 9);
+
+  const Bitmap before = canvas.Composed();
+  Bitmap grabbed = canvas.Grab(30, 5, 40, 20);
+  canvas.Fill(30, 5, 40, 20, platform::kWhite);
+  canvas.Blit(grabbed, 0, 0, 40, 20, 30, 5);
+  for (int y = 0; y < 45; ++y)
+    for (int x = 0; x < 90; ++x) ASSERT_EQ(canvas.Composed().Pixel(x, y), before.Pixel(x, y)) << x << ',' << y;
+
+  // At 0.9 a 14-point label is drawn at 13, captions keep their 8; at half size the label
+  // keeps 12, the size it has on an 800x600 screen.
+  canvas.Text(0, 0, "Credits:", 14, platform::kWhite);
+  canvas.Text(0, 0, "Stats", 8, platform::kWhite);
+  EXPECT_EQ(text.drawn, (std::vector<int>{13, 8}));
+  EXPECT_EQ(canvas.TextWidth("Stats", 8), 45);  // 40 drawn pixels are 44.4 of the layout's
+  EXPECT_EQ(canvas.FitText({"Stats"}, 8, 44).points, 7);
+  canvas.ComposeReduced(50, 25);
+  EXPECT_EQ(std::vector<int>({canvas.DrawnPoints(14), canvas.DrawnPoints(8), canvas.DrawnPoints(6)}),
+            std::vector<int>({12, 8, 6}));
+  canvas.SetComposeScale(1);
+  EXPECT_FALSE(canvas.Reduced());
+  EXPECT_EQ(canvas.Composed().Width(), 100);
+}
+
 // The window's place comes back as written; a file without one gives nothing.
 TEST(PictureFit, TheWindowPlaceIsKeptApartFromTheGames) {
   std::string path = (std::filesystem::temp_directory_path() / "vantello-window-place-test.ini").string();

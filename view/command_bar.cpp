@@ -8,8 +8,11 @@ namespace view {
 
 namespace {
 
-// The face's bevel takes 3 pixels at each side; a caption keeps 2 more clear of it.
+// The face's bevel takes 3 pixels at each side; a caption keeps 2 more clear of it. Shown
+// below the machine's own size the bevel is thinner and one pixel clear is enough, so that
+// the captions keep the size they have on an 800x600 screen.
 constexpr int kCaptionMargin = 5;
+constexpr int kReducedCaptionMargin = 4;
 
 struct Entry {
   const char* caption;
@@ -75,7 +78,8 @@ void DrawCommandCaptions(machine::Machine& m, const platform::Bitmap& face,
   // of its button's bevel.
   std::vector<std::string_view> captions;
   for (const CommandButton& b : bar) captions.push_back(b.caption);
-  const platform::TextFit fit = c.FitText(captions, 8, face.Width() - 2 * kCaptionMargin);
+  const int margin = c.Reduced() ? kReducedCaptionMargin : kCaptionMargin;
+  const platform::TextFit fit = c.FitText(captions, 8, face.Width() - 2 * margin);
   const int th = c.TextHeight(fit.points);
   c.Hold();
   for (int i = 0; i < kCommandCount; ++i) {

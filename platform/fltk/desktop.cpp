@@ -445,12 +445,24 @@ struct GameWindow::Impl : public Fl_Window {
       WindowBlockOf(fit, spot->lx, spot->ly, spot->lw, spot->lh, x, y, sw, sh);
       spot->resize(x, y, sw, sh);
     }
+    Recompose();
   }
 
-  // The picture at its own size, centred in the window, straight from the canvas; black
-  // beside it.
+  // Below its own size the machine is composed at the size it is shown, so that its texts
+  // are drawn at that size rather than shrunk with the pictures; the game draws it all again.
+  void Recompose() {
+    const int was_w = canvas.Composed().Width(), was_h = canvas.Composed().Height();
+    const bool smaller = fit.shown_w < canvas.Width() || fit.shown_h < canvas.Height();
+    if (smaller && fit.shown_w > 0 && fit.shown_h > 0) canvas.ComposeReduced(fit.shown_w, fit.shown_h);
+    else canvas.SetComposeScale(compose_scale);
+    if ((canvas.Composed().Width() != was_w || canvas.Composed().Height() != was_h) && handlers.resized)
+      handlers.resized();
+  }
+
+  // The picture composed at the size it is shown, centred in the window, straight from
+  // the canvas; black beside it.
   void DrawOneToOne(int x, int y, int w, int h) {
-    const Bitmap& px = canvas.Pixels();
+    const Bitmap& px = canvas.Composed();
     const int left = fit.left, top = fit.top, right = left + px.Width(), bottom = top + px.Height();
     if (x < left) fl_rectf(x, y, left - x, h, FL_BLACK);
     if (x + w > right) fl_rectf(right, y, x + w - right, h, FL_BLACK);
@@ -484,10 +496,10 @@ struct GameWindow::Impl : public Fl_Window {
   void draw() override {
     int x, y, w, h;
     fl_clip_box(0, 0, this->w(), this->h(), x, y, w, h);
-    // At its own size, composed at that size, the picture is shown pixel for pixel as drawn.
+    // Composed at the size it is shown, the picture is shown pixel for pixel as drawn.
     if (!fitted) {
       DrawCanvas(canvas, x, y, w, h);
-    } else if (fit.OneToOne() && canvas.ComposeScale() == 1) {
+    } else if (canvas.Composed().Width() == fit.shown_w && canvas.Composed().Height() == fit.shown_h) {
       DrawOneToOne(x, y, w, h);
     } else if (damage() == FL_DAMAGE_USER1 && !many_pending) {
       for (const Block& b : pending) DrawFitted(b.x, b.y, b.w, b.h);
@@ -594,6 +606,7 @@ struct GameWindow::Impl : public Fl_Window {
   Handlers handlers;
   std::vector<Hotspot*> hotspots;
   bool fitted = false;
+  int compose_scale = 1;  // for a window the machine's own size or larger
   PictureFit fit;
   Bitmap block;  // the block of the window being shown, kept between frames
   struct Block {
@@ -691,6 +704,7 @@ void GameWindow::FitPicture(int layout_w, int layout_h, int compose_scale) {
   Impl& win = *impl_;
   win.fitted = true;
   win.canvas.Resize(layout_w, layout_h);
+  win.compose_scale = compose_scale;
   win.canvas.SetComposeScale(compose_scale);
   win.size_range(kSmallestFittedW, kSmallestFittedH);
   win.Refit();

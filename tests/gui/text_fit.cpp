@@ -43,6 +43,7 @@ constexpr int kGap = 4;
 struct Box {
   int x, y, w, h;
   std::string what;
+  int points = 0;  // a text's, as drawn
   bool Meets(const Box& o, int gap = 0) const {
     return x < o.x + o.w + gap && o.x < x + w + gap && y < o.y + o.h && o.y < y + h;
   }
@@ -56,14 +57,16 @@ std::ostream& operator<<(std::ostream& out, const Box& b) {
 }
 
 // Notes where each text and each picture went, texts measured by the real renderer at
-// the size they are drawn (the compose scale's), in the layout's pixels.
+// the size they are drawn (the compose scale's, or the window's below the layout's size),
+// in the layout's pixels.
 class MeasuringCanvas : public platform::Canvas {
  public:
   MeasuringCanvas(int w, int h, platform::TextRenderer* r) : Canvas(w, h, r), r_(*r) {}
   int DrawnWidth(std::string_view text, int points, bool bold, bool condensed) {
-    const int k = ComposeScale();
-    const int w = condensed ? r_.CondensedWidth(text, points * k, bold) : r_.Width(text, points * k, bold);
-    return (w + k - 1) / k;
+    const int p = DrawnPoints(points);
+    const int w = condensed ? r_.CondensedWidth(text, p, bold) : r_.Width(text, p, bold);
+    const int composed = Composed().Width();
+    return (w * Width() + composed - 1) / composed;
   }
   void Blit(const platform::Bitmap& src, int sx, int sy, int w, int h, int dx, int dy,
             platform::RasterOp op) override {
@@ -71,14 +74,15 @@ class MeasuringCanvas : public platform::Canvas {
     Canvas::Blit(src, sx, sy, w, h, dx, dy, op);
   }
   void Text(int x, int y, std::string_view text, int points, platform::Color c, bool bold) override {
-    texts.push_back({x, y, DrawnWidth(text, points, bold, false), TextHeight(points, bold), std::string(text)});
+    texts.push_back(
+        {x, y, DrawnWidth(text, points, bold, false), TextHeight(points, bold), std::string(text), DrawnPoints(points)});
     Canvas::Text(x, y, text, points, c, bold);
   }
   void FittedText(int x, int y, std::string_view text, platform::TextFit fit, platform::Color c,
                   bool bold) override {
     if (!fit.condensed) return Canvas::FittedText(x, y, text, fit, c, bold);
-    texts.push_back(
-        {x, y, DrawnWidth(text, fit.points, bold, true), TextHeight(fit.points, bold), std::string(text)});
+    texts.push_back({x, y, DrawnWidth(text, fit.points, bold, true), TextHeight(fit.points, bold), std::string(text),
+                     DrawnPoints(fit.points)});
     Canvas::FittedText(x, y, text, fit, c, bold);
   }
   std::vector<Box> pictures, texts;
@@ -96,18 +100,32 @@ class TextFit : public ::testing::Test {
 
 class MachineTextFit : public TextFit, public ::testing::WithParamInterface<std::pair<int, int>> {};
 
+// The machine drawn for a window of width x height on a screen as wide: from 1000 wide the
+// large layout is composed at the window's scale, below the layout's size at the window's
+// own size, as the window does. What each text and picture did is in `texts` and `pictures`.
+struct DrawnMachine {
+  std::unique_ptr<platform::TextRenderer> text = platform::fltk::MakeTextRenderer();
+  std::unique_ptr<MeasuringCanvas> canvas;
+  std::unique_ptr<testing_support::TestForm> form;
+  DrawnMachine(int width, int height) {
+    const bool large = width >= rules::kLargeScreenWidth;
+    canvas = std::make_unique<MeasuringCanvas>(large ? rules::kLargeLayoutWidth : width - 10,
+                                               large ? rules::kLargeLayoutHeight : height, text.get());
+    if (large) {
+      const platform::PictureFit fit =
+          platform::FitPicture(rules::kLargeLayoutWidth, rules::kLargeLayoutHeight, width, height);
+      if (fit.shown_h < rules::kLargeLayoutHeight) canvas->ComposeReduced(fit.shown_w, fit.shown_h);
+      else canvas->SetComposeScale(fit.ComposeScale());
+    }
+    form = std::make_unique<testing_support::TestForm>(width, height, canvas.get(), view::BuiltinPicture);
+  }
+};
+
 TEST_P(MachineTextFit, EveryCaptionAndLabelFitsItsPlace) {
   const auto [width, height] = GetParam();
-  std::unique_ptr<platform::TextRenderer> text = platform::fltk::MakeTextRenderer();
-  // From 1000 wide the large layout is composed at the screen's scale, as the window does.
-  const bool large = width >= rules::kLargeScreenWidth;
-  MeasuringCanvas canvas(large ? rules::kLargeLayoutWidth : width - 10, large ? rules::kLargeLayoutHeight : height,
-                         text.get());
-  if (large)
-    canvas.SetComposeScale(platform::FitPicture(rules::kLargeLayoutWidth, rules::kLargeLayoutHeight, width, height)
-                               .ComposeScale());
-  testing_support::TestForm form(width, height, &canvas, view::BuiltinPicture);
-  const testing_support::FakeShell& shell = form.shell;
+  DrawnMachine drawn(width, height);
+  MeasuringCanvas& canvas = *drawn.canvas;
+  const testing_support::FakeShell& shell = drawn.form->shell;
 
   // The command buttons are the hot spots with a click of their own.
   std::vector<Box> buttons;
@@ -138,6 +156,28 @@ TEST_P(MachineTextFit, EveryCaptionAndLabelFitsItsPlace) {
 INSTANTIATE_TEST_SUITE_P(WidthClasses, MachineTextFit,
                          ::testing::Values(std::pair{640, 480}, std::pair{800, 600}, std::pair{1024, 768},
                                            std::pair{1920, 1080}, std::pair{3840, 2160}));
+
+// Windows that show the large machine below its own size: a maximised one on 1366x768 and
+// 1280x720 screens under a desktop's panel and title bar, and the smallest window allowed.
+INSTANTIATE_TEST_SUITE_P(BelowItsOwnSize, MachineTextFit,
+                         ::testing::Values(std::pair{1366, 738}, std::pair{1280, 690}, std::pair{1024, 740},
+                                           std::pair{1024, 640}));
+
+// Below its own size the machine's texts are drawn at the size they are shown, and none
+// reads smaller than the same text on an 800x600 screen.
+TEST_F(TextFit, BelowItsOwnSizeNoTextIsSmallerThanAt800x600) {
+  DrawnMachine small(800, 600);
+  for (const auto& [width, height] : {std::pair{1366, 738}, std::pair{1280, 690}, std::pair{1024, 740}}) {
+    DrawnMachine drawn(width, height);
+    ASSERT_TRUE(drawn.canvas->Reduced()) << width << 'x' << height;
+    for (const Box& t : drawn.canvas->texts) {
+      auto same = std::find_if(small.canvas->texts.begin(), small.canvas->texts.end(),
+                               [&](const Box& s) { return s.what == t.what; });
+      if (same == small.canvas->texts.end()) continue;
+      EXPECT_GE(t.points, same->points) << t << " in a " << width << 'x' << height << " window";
+    }
+  }
+}
 
 // ---- The dialogs, as FLTK lays out their widgets ----
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real game on a screen of W x H: the machine is painted where the layout puts
 # it, Enter spins and the spin takes the bet, the Spin button spins too. From 1000 wide
-# the machine fills the window's height or width, centred; with "wm" as the seventh
+# the machine fills the window's height or width, centred, and below its own size its
+# captions are drawn at the size they are shown; with "wm" as the seventh
 # argument the game runs under a window manager. There, on 1920x1080, F11 fills the screen
 # and gives the window back, a resize fits the machine again, and the window comes back at
 # the next start where it was, at its size, full screen or not; and the windows over the
@@ -43,6 +44,18 @@ if [ "$W" -ge "$LARGE_SCREEN_WIDTH" ]; then
   read -r x2 y2 <<<"$(at $(( ORIGIN_X + 6 )) 300)"
   [ "$(mean "$s" "$x" "$y" 1 1)" -lt 30 ] && [ "$(mean "$s" "$x2" "$y2" 1 1)" -gt 30 ] &&
     pass "the cabinet's edge stands where the fit puts it" || fail "no cabinet edge at $x..$x2,$y"
+  # Below its own size (a maximised window on a 1366x768 screen) the captions are drawn at
+  # the size they are shown, not shrunk with the pictures: their letters keep the captions'
+  # own yellow. Shrunk, the command bar holds a dozen such pixels; drawn, over a hundred.
+  if [ "$ph" -lt $(( LARGE_LAYOUT_H - 1 )) ]; then
+    read -r bx by _ _ <<<"$COMMAND_6"
+    read -r bx by bw bh <<<"$(block "$bx" "$by" 124 140)"
+    yellow=$(convert "$s" -crop "${bw}x${bh}+${bx}+${by}" +repage -depth 8 txt:- |
+      awk 'NR > 1 { gsub(/[()]/, " "); split($2, c, ","); if (c[1] >= 230 && c[2] >= 200 && c[3] <= 60) n++ }
+           END { print n + 0 }')
+    [ "$yellow" -ge 60 ] && pass "below its own size the captions are drawn, not shrunk ($yellow yellow pixels)" ||
+      fail "the captions look shrunk in a ${gw}x${gh} window: $yellow yellow pixels in $s"
+  fi
 fi
 # The Credits meter (red digits) is lit.
 read -r meter_x meter_y <<<"$CREDITS_METER"
