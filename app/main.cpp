@@ -2,6 +2,7 @@
 #include "platform/fltk/desktop.h"
 #include "platform/sdl/sound.h"
 #include "platform/user_folders.h"
+#include "platform/words.h"
 #include "view/builtin_pictures.h"
 #include "persistence/rescue.h"
 #include "persistence/saved_game.h"
@@ -13,6 +14,7 @@
 
 int main() {
   using namespace platform;
+  UsePlayersLanguage(fltk::ProgramFolder());
   fltk::OpenDisplay(app::kGameTitle);
   fltk::Desktop desktop;
   // From the first moment a signal ends the game with a status of its own: before the

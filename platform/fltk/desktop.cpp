@@ -2,6 +2,7 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
+#include <FL/fl_ask.H>
 #include <FL/Fl_Menu_Item.H>
 #include <FL/Fl_Tooltip.H>
 #include <FL/Fl_Window.H>
@@ -28,6 +29,7 @@
 #include "platform/fltk/keyboard.h"
 #include "platform/picture_fit.h"
 #include "platform/profile_file.h"
+#include "platform/words.h"
 
 namespace platform::fltk {
 
@@ -39,6 +41,8 @@ std::string game_title = "Vantello";  // the caption of the game's notices
 
 void OpenDisplay(const std::string& app_title) {
   game_title = app_title;
+  // The toolkit's own buttons speak the player's language too.
+  fl_yes = _("Yes"), fl_no = _("No"), fl_ok = _("OK"), fl_cancel = _("Cancel"), fl_close = _("Close");
   fl_open_display();
   Fl::visual(FL_RGB);
   Fl_Tooltip::delay(0.05f);
