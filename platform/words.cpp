@@ -15,6 +15,10 @@ const char* Translate(const char* english) {
   return dgettext(kTextDomain, english);
 }
 
+const char* TranslateCount(const char* one, const char* many, unsigned long n) {
+  return dngettext(kTextDomain, one, many, n);
+}
+
 std::string FillIn(std::string_view sentence, std::initializer_list<std::string_view> values) {
   std::string out;
   out.reserve(sentence.size() + 16);

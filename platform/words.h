@@ -15,6 +15,9 @@ namespace platform {
 constexpr const char* kTextDomain = "vantello";
 
 const char* Translate(const char* english);
+// The form for n of a text that counts ("1 game", "2 games"): each language has its own
+// number of forms.
+const char* TranslateCount(const char* one, const char* many, unsigned long n);
 
 // A sentence with numbered places (%1 to %9) filled in, so that each language puts them
 // where its grammar wants them: FillIn(_("Line %1 paid %2."), {"3", "40"}).
@@ -33,3 +36,4 @@ std::vector<std::string> PlayersLanguages();
 
 #define _(english) ::platform::Translate(english)
 #define N_(english) english
+#define P_(one, many, n) ::platform::TranslateCount(one, many, n)
