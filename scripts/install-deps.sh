@@ -13,6 +13,9 @@ packages=(
   fonts-dejavu-extra
   clang-14 libclang-rt-14-dev
   desktop-file-utils appstream
+  # The game's translations: xgettext and msgfmt, and the locale sources the tests build
+  # the players' locales from (de_DE.UTF-8, es_ES.UTF-8, fr_FR.UTF-8).
+  gettext locales
   # Building and checking the Debian package (scripts/package).
   dpkg-dev lintian
 )

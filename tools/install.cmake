@@ -49,10 +49,29 @@ if(TARGET vantello)
           DESTINATION ${VANTELLO_DATA_DIR}/3x)
   install(FILES ${CMAKE_SOURCE_DIR}/assets/man/vantello.6 ${CMAKE_SOURCE_DIR}/assets/man/vantello-sim.6
           DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-  configure_file(${CMAKE_SOURCE_DIR}/assets/desktop/vantello.desktop.in ${CMAKE_BINARY_DIR}/vantello.desktop @ONLY)
+  # The menu entry and the AppStream description in every language of po/LINGUAS, merged
+  # from the game's own catalogues.
+  configure_file(${CMAKE_SOURCE_DIR}/assets/desktop/vantello.desktop.in ${CMAKE_BINARY_DIR}/vantello.desktop.en @ONLY)
+  add_custom_command(
+    OUTPUT ${CMAKE_BINARY_DIR}/vantello.desktop
+    COMMAND ${MSGFMT} --desktop --template=${CMAKE_BINARY_DIR}/vantello.desktop.en -d ${CMAKE_SOURCE_DIR}/po
+            -o ${CMAKE_BINARY_DIR}/vantello.desktop
+    DEPENDS ${CMAKE_BINARY_DIR}/vantello.desktop.en ${VANTELLO_PO_FILES} ${CMAKE_SOURCE_DIR}/po/LINGUAS
+    COMMENT "Merging the menu entry's translations"
+    VERBATIM)
+  add_custom_command(
+    OUTPUT ${CMAKE_BINARY_DIR}/vantello.metainfo.xml
+    COMMAND ${MSGFMT} --xml --template=${CMAKE_SOURCE_DIR}/assets/desktop/vantello.metainfo.xml
+            -d ${CMAKE_SOURCE_DIR}/po -o ${CMAKE_BINARY_DIR}/vantello.metainfo.xml
+    DEPENDS ${CMAKE_SOURCE_DIR}/assets/desktop/vantello.metainfo.xml ${VANTELLO_PO_FILES}
+            ${CMAKE_SOURCE_DIR}/po/LINGUAS
+    COMMENT "Merging the AppStream description's translations"
+    VERBATIM)
+  add_custom_target(vantello_desktop_files ALL
+                    DEPENDS ${CMAKE_BINARY_DIR}/vantello.desktop ${CMAKE_BINARY_DIR}/vantello.metainfo.xml)
   install(FILES ${CMAKE_BINARY_DIR}/vantello.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-  install(FILES ${CMAKE_SOURCE_DIR}/assets/desktop/vantello.metainfo.xml
+  install(FILES ${CMAKE_BINARY_DIR}/vantello.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   foreach(size ${VANTELLO_ICON_SIZES})
     install(FILES ${VANTELLO_ICON_DIR}/vantello-${size}.png
