@@ -13,4 +13,16 @@ if(XVFB_RUN AND TARGET vantello_fltk)
            COMMAND ${XVFB_RUN} -a -n 300 -s "-screen 0 1024x768x24 -noreset"
                    $<TARGET_FILE:vantello_text_fit>)
   set_tests_properties(gui.text_fit PROPERTIES TIMEOUT 120 RESOURCE_LOCK xserver LABELS window)
+  # Every text of the machine and the dialogs measured in every language, with the real fonts.
+  set(display 310)
+  foreach(lang ${VANTELLO_LANGUAGES})
+    vantello_player_environment(environment ${lang})
+    add_test(NAME gui.text_fit_${lang}
+             COMMAND ${XVFB_RUN} -a -n ${display} -s "-screen 0 1024x768x24 -noreset"
+                     $<TARGET_FILE:vantello_text_fit>)
+    set_tests_properties(gui.text_fit_${lang} PROPERTIES TIMEOUT 120 RESOURCE_LOCK xserver LABELS window
+                         ENVIRONMENT "${environment};VANTELLO_EXPECT_LANGUAGE=${lang}"
+                         FIXTURES_REQUIRED players_locales)
+    math(EXPR display "${display} + 1")
+  endforeach()
 endif()

@@ -1,5 +1,6 @@
 // Every text of the machine's window and of the dialogs, measured with the window's own
-// fonts under X, keeps inside its box and clear of its neighbours and of the window's edge.
+// fonts under X, keeps inside its box and clear of its neighbours and of the window's edge,
+// in the player's language (run once for English and once under each language's locale).
 #include <gtest/gtest.h>
 
 #include <FL/Fl.H>
@@ -11,6 +12,7 @@
 #include <FL/fl_draw.H>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -34,6 +36,7 @@
 #include "rules/width_class.h"
 #include "tests/test_machine.h"
 #include "view/builtin_pictures.h"
+#include "platform/words.h"
 
 namespace {
 
@@ -93,8 +96,22 @@ class MeasuringCanvas : public platform::Canvas {
 
 class TextFit : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { platform::fltk::OpenDisplay("Vantello"); }
+  static void SetUpTestSuite() {
+    platform::UsePlayersLanguage(VANTELLO_PROGRAM_DIR);
+    platform::fltk::OpenDisplay("Vantello");
+  }
 };
+
+// Run for a language, the texts really are that language's: a locale or catalogue that
+// went missing would measure the English again and pass.
+TEST_F(TextFit, TheTextsAreInTheLanguageAskedFor) {
+  const char* expected = std::getenv("VANTELLO_EXPECT_LANGUAGE");
+  if (!expected || !*expected) GTEST_SKIP() << "English";
+  const std::vector<std::string> languages = platform::PlayersLanguages();
+  ASSERT_FALSE(languages.empty()) << "no locale for " << expected;
+  EXPECT_EQ(languages.back(), expected);
+  EXPECT_STRNE(_("Load Game"), "Load Game") << "no catalogue for " << expected;
+}
 
 // ---- The machine's window, at the three width classes ----
 
