@@ -18,3 +18,22 @@ function(vantello_player_environment out lang)
   set(${out} "LANG=${lang}_${country}.UTF-8;LANGUAGE=;LC_ALL=;LC_MESSAGES=;LOCPATH=${VANTELLO_LOCPATH}"
       PARENT_SCOPE)
 endfunction()
+
+# The real game in each language, and its saved game read back in the next language.
+if(XVFB_RUN AND TARGET vantello AND VANTELLO_LANGUAGES)
+  list(LENGTH VANTELLO_LANGUAGES count)
+  set(display 320)
+  foreach(lang ${VANTELLO_LANGUAGES})
+    list(FIND VANTELLO_LANGUAGES ${lang} at)
+    math(EXPR next "(${at} + 1) % ${count}")
+    list(GET VANTELLO_LANGUAGES ${next} other)
+    add_test(NAME gui.language_${lang}
+             COMMAND ${XVFB_RUN} -a -n ${display} -s "-screen 0 1024x768x24 -noreset"
+                     bash ${CMAKE_CURRENT_SOURCE_DIR}/gui/language_test.sh $<TARGET_FILE:vantello> ${lang} ${other}
+                     ${VANTELLO_LOCPATH} $<TARGET_FILE:vantello_fixed_time> $<TARGET_FILE:vantello_find_seed>
+                     $<TARGET_FILE:vantello_layout_facts>)
+    set_tests_properties(gui.language_${lang} PROPERTIES TIMEOUT 240 RESOURCE_LOCK xserver LABELS window
+                         FIXTURES_REQUIRED players_locales)
+    math(EXPR display "${display} + 1")
+  endforeach()
+endif()
