@@ -28,5 +28,6 @@ fi
   && pass "manual pages" || fail "no manual pages in share/man/man6"
 check_game_files "$prefix/share/vantello"
 check_desktop_files "$prefix/share" vantello
+check_languages "$prefix/share" "$prefix/share/vantello"
 play_installed "$prefix/bin/vantello"
 finish

@@ -35,6 +35,21 @@ check_game_files() {
   [ -z "$strays" ] && pass "no programs among the game's files" || fail "programs among the game's files: $strays"
 }
 
+# Every language of po/LINGUAS installed: its catalogue under SHARE/locale (where the game
+# finds it from DATA), its manual beside the English one in DATA, and its words in the menu
+# entry and the software-centre description.
+check_languages() {
+  local share=$1 data=$2 lang missing=
+  for lang in $(sed 's/#.*//' "$(dirname "${BASH_SOURCE[0]}")/../../po/LINGUAS"); do
+    [ -s "$share/locale/$lang/LC_MESSAGES/vantello.mo" ] || missing="$missing $lang.mo"
+    [ -s "$data/Vantello.$lang.hlp" ] || missing="$missing Vantello.$lang.hlp"
+    grep -q "^Comment\[$lang\]=" "$share/applications/vantello.desktop" || missing="$missing desktop:$lang"
+    grep -q "xml:lang=\"$lang\"" "$share/metainfo/vantello.metainfo.xml" || missing="$missing metainfo:$lang"
+  done
+  [ -z "$missing" ] && pass "every language's catalogue, manual, menu entry and description" ||
+    fail "missing languages:$missing"
+}
+
 # Started by its installed path from a folder of its own, out of the build's reach: the
 # game finds its artwork (no missing-files notice, which is a small window), spins, and
 # ends with status 0 on SIGTERM. Leaves the caller in that folder.

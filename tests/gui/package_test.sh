@@ -61,6 +61,7 @@ exec_line=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/vantello.desktop"
 [ -x "$root$exec_line" ] && [ "$exec_line" = /usr/games/vantello ] \
   && pass "the menu entry's command is the installed game" || fail "Exec=$exec_line"
 check_desktop_files "$root/usr/share" /usr/games/vantello
+check_languages "$root/usr/share" "$root/usr/share/games/vantello"
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/vantello.metainfo.xml" \
   && pass "the software centre shows release $version" || fail "the metainfo's newest release is not $version"
 check_game_files "$root/usr/share/games/vantello"
