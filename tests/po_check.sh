@@ -2,7 +2,8 @@
 # The translations are whole and up to date: the template holds exactly the texts the
 # sources mark, every language of LINGUAS has its catalogue and every catalogue has every
 # text of the template, translated (nothing fuzzy or missing), passing msgfmt's checks,
-# with the same numbered places (%1, %2...) as the English.
+# with the same numbered places (%1, %2...) as the English and a key marked with & where
+# the English marks one.
 # Usage: po_check.sh SOURCE_DIR
 set -uo pipefail
 cd "$1"
@@ -43,6 +44,11 @@ for lang in "${languages[@]}"; do
     }
     function check() {
       if (id == "" || obsolete) return
+      # A button's key, marked "&Yes": the translation marks one too.
+      if (id ~ /&[[:alnum:]]/) for (k in str) if (str[k] !~ /&[^ ]/) {
+        print "FAIL: " po ": \"" id "\" marks its key with & but its translation \"" str[k] "\" does not"
+        bad++
+      }
       for (k in str) if (places(str[k]) != places(id)) {
         print "FAIL: " po ": \"" id "\" has " (places(id) == "" ? "no places" : places(id)) \
               "but its translation \"" str[k] "\" has " (places(str[k]) == "" ? "none" : places(str[k]))
