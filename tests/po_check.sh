@@ -44,7 +44,7 @@ for lang in "${languages[@]}"; do
     }
     function check() {
       if (id == "" || obsolete) return
-      # A button's key, marked "&Yes": the translation marks one too.
+      # The key of a button, marked "&Yes": the translation marks one too.
       if (id ~ /&[[:alnum:]]/) for (k in str) if (str[k] !~ /&[^ ]/) {
         print "FAIL: " po ": \"" id "\" marks its key with & but its translation \"" str[k] "\" does not"
         bad++
