@@ -8,6 +8,7 @@
 #include "machine/manual_topics.h"
 #include "machine/sounds.h"
 #include "platform/dialog.h"
+#include "platform/words.h"
 #include "rules/card_game.h"
 #include "rules/money.h"
 #include "rules/width_class.h"
@@ -16,10 +17,12 @@ namespace dialogs {
 
 namespace {
 
-const char kCaption[] = "Double or Nothing Card Game";
-const char kRules[] =
+// TRANSLATORS: the title of the card table's window.
+const char kCaption[] = N_("Double or Nothing Card Game");
+// TRANSLATORS: the rules line under the cards; it must fit two short lines of small type.
+const char kRules[] = N_(
     "A Joker Pays 10-1; an Aces Pays 3-1; any Face Card Pays 2-1; an 8-10 is a Push; "
-    "a 7 Loses Half Your Winnings; and a 2-6 Loses All Your Winnings.";
+    "a 7 Loses Half Your Winnings; and a 2-6 Loses All Your Winnings.");
 
 class CardTable {
  public:
@@ -44,7 +47,7 @@ class CardTable {
 };
 
 CardTable::CardTable(machine::Machine& m, int layout_width) : m_(m) {
-  dialog_ = m_.dialogs.NewDialog(kCaption, 640, 440, platform::kGreen);
+  dialog_ = m_.dialogs.NewDialog(_(kCaption), 640, 440, platform::kGreen);
   rules::GameState& g = m_.g;
   art_ = LoadCardArt();
   AttachCardTwins(art_, m_.ProgramFolder, dialog_->Surface().ComposeScale());
@@ -56,9 +59,11 @@ CardTable::CardTable(machine::Machine& m, int layout_width) : m_(m) {
   // 18 and 8 points are the 24- and 11-pixel fonts of the table's 96-dpi layout.
   winnings_label_ = dialog_->AddLabel(12, 374, 397, 35, WinningsText(),
                                       LabelStyle{.points = 18, .color = platform::kYellow, .align = Align::Center});
-  dialog_->AddLabel(12, 336, 605, 33, kRules, LabelStyle{.points = 8, .color = platform::kWhite, .wrap = true});
-  dialog_->AddButton(528, 374, 89, 33, "OK", platform::ButtonKind::Ok, nullptr);
-  dialog_->AddButton(424, 374, 89, 33, "Help", platform::ButtonKind::Plain, [this] {
+  dialog_->AddLabel(12, 336, 605, 33, _(kRules), LabelStyle{.points = 8, .color = platform::kWhite, .wrap = true});
+  // TRANSLATORS: a button 89 pixels wide.
+  dialog_->AddButton(528, 374, 89, 33, _("OK"), platform::ButtonKind::Ok, nullptr);
+  // TRANSLATORS: a button 89 pixels wide.
+  dialog_->AddButton(424, 374, 89, 33, _("Help"), platform::ButtonKind::Plain, [this] {
     m_.help.ShowHelp(m_.HelpFile, std::to_string(machine::kCardTableHelpTopic));
   });
   dialog_->SetHelpTopic(machine::kCardTableHelpTopic);
@@ -130,7 +135,10 @@ void CardTable::CountResult() {
   g.DoubleOrNothingWon = rules::SatAdd(g.DoubleOrNothingWon, int64_t{g.SpinWin} - game_.StartWinnings);
 }
 
-std::string CardTable::WinningsText() const { return "Winnings: " + std::to_string(m_.g.SpinWin); }
+std::string CardTable::WinningsText() const {
+  // TRANSLATORS: under the cards; %1 is the winnings at stake.
+  return platform::FillIn(_("Winnings: %1"), {std::to_string(m_.g.SpinWin)});
+}
 
 }  // namespace
 

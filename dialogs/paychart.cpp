@@ -8,6 +8,7 @@
 #include "platform/bitmap.h"
 #include "platform/bmp.h"
 #include "platform/dialog.h"
+#include "platform/words.h"
 
 namespace dialogs {
 
@@ -40,7 +41,7 @@ void PayChartWindow::Open() {
     return;
   }
   // The window takes the chart's own size; the chart is all it shows.
-  dialog_ = m_.dialogs.NewDialog("Payoff Chart", chart_.Width(), chart_.Height(), platform::kBlack);
+  dialog_ = m_.dialogs.NewDialog(_("Payoff Chart"), chart_.Width(), chart_.Height(), platform::kBlack);
   AttachTwin(chart_, m_.ProgramFolder, "Paychart", dialog_->Surface().ComposeScale());
   dialog_->SetHelpTopic(machine::kPayChartHelpTopic);
   dialog_->OnPaint([this] { Paint(); });
@@ -55,13 +56,14 @@ void PayChartWindow::Paint() {
 
 // Without its picture the window says why, rather than opening blank.
 void PayChartWindow::ShowUnreadable(const std::string& path) {
-  dialog_ = m_.dialogs.NewDialog("Payoff Chart", 440, 130, kButtonFace);
+  dialog_ = m_.dialogs.NewDialog(_("Payoff Chart"), 440, 130, kButtonFace);
   dialog_->SetHelpTopic(machine::kPayChartHelpTopic);
   platform::LabelStyle text;
   text.points = 10;
   text.wrap = true;
-  dialog_->AddLabel(16, 14, 408, 60, "The payoff chart \"" + path + "\" could not be read.", text);
-  dialog_->AddButton(176, 84, 88, 32, "OK", platform::ButtonKind::Ok, nullptr);
+  // TRANSLATORS: %1 is the path of the picture file.
+  dialog_->AddLabel(16, 14, 408, 60, platform::FillIn(_("The payoff chart \"%1\" could not be read."), {path}), text);
+  dialog_->AddButton(176, 84, 88, 32, _("OK"), platform::ButtonKind::Ok, nullptr);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "dialogs/locale_numbers.h"
 #include "machine/manual_topics.h"
 #include "platform/dialog.h"
+#include "platform/words.h"
 #include "rules/card_game.h"
 #include "rules/pay_rules.h"
 #include "rules/strips.h"
@@ -23,9 +24,65 @@ constexpr int kGap = 4;  // between the symbols of the window
 constexpr int kTextWidth = 340;
 constexpr int kStepRows = 6;  // rows for what happened after the spin
 
-std::string Capital(std::string text) {
-  if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') text[0] = static_cast<char>(text[0] - 'a' + 'A');
-  return text;
+// What came between two games, a sentence for each kind: %1 and %2 are the credits
+// before and after.
+const char* BetweenSentence(rules::BetweenKind kind) {
+  switch (kind) {
+    // TRANSLATORS: a line of the Game Recall; %1 and %2 are the credits before and after.
+    case rules::BetweenKind::PayBack: return _("Before this game: pay back, credits %1 to %2.");
+    // TRANSLATORS: a line of the Game Recall; %1 and %2 are the credits before and after.
+    case rules::BetweenKind::NewGame: return _("Before this game: new game, credits %1 to %2.");
+    // TRANSLATORS: a line of the Game Recall; %1 and %2 are the credits before and after.
+    case rules::BetweenKind::LoadGame: return _("Before this game: load game, credits %1 to %2.");
+    // TRANSLATORS: a line of the Game Recall, for credits the saved game held other than
+    // the meters left; %1 and %2 are the credits before and after.
+    case rules::BetweenKind::Unexplained: return _("Before this game: unexplained change, credits %1 to %2.");
+    case rules::BetweenKind::Borrow: break;
+  }
+  // TRANSLATORS: a line of the Game Recall; %1 and %2 are the credits before and after.
+  return _("Before this game: borrow, credits %1 to %2.");
+}
+
+// A turn after the spin, without and with the lines it paid: %1 is the turn's number (1
+// the first roll), %2 what it won, %3 the lines.
+struct TurnSentences {
+  const char* plain;
+  const char* with_lines;
+};
+
+TurnSentences TurnSentencesOf(rules::TurnKind kind) {
+  switch (kind) {
+    case rules::TurnKind::CherryRoll:
+      // TRANSLATORS: a line of the Game Recall: Cherry Roll %1 won %2 credits.
+      return {_("Cherry roll %1: won %2."),
+              // TRANSLATORS: a line of the Game Recall: Cherry Roll %1 won %2 credits on the
+              // lines listed in %3 ("1, 4").
+              _("Cherry roll %1: won %2 (lines %3).")};
+    case rules::TurnKind::BarRoll:
+      // TRANSLATORS: a line of the Game Recall: Bar Roll %1 won %2 credits.
+      return {_("Bar roll %1: won %2."),
+              // TRANSLATORS: a line of the Game Recall: Bar Roll %1 won %2 credits on the
+              // lines listed in %3 ("1, 4").
+              _("Bar roll %1: won %2 (lines %3).")};
+    case rules::TurnKind::Spin: break;
+  }
+  // TRANSLATORS: a line of the Game Recall: spin %1 won %2 credits.
+  return {_("Spin %1: won %2."),
+          // TRANSLATORS: a line of the Game Recall: spin %1 won %2 credits on the lines
+          // listed in %3 ("1, 4").
+          _("Spin %1: won %2 (lines %3).")};
+}
+
+// A card as the recall names it: "the Joker", "Ace of Spades".
+std::string CardName(int32_t card) {
+  // TRANSLATORS: the card turned in a line of the Game Recall.
+  if (card == rules::kJokerCard) return _("the Joker");
+  static const char* const kRanks[] = {N_("Ace"), "2", "3", "4", "5", "6", "7", "8", "9", "10",
+                                       N_("Jack"), N_("Queen"), N_("King")};
+  static const char* const kSuits[] = {N_("Spades"), N_("Hearts"), N_("Diamonds"), N_("Clubs")};
+  // TRANSLATORS: a card's name: %1 its rank (Ace, 2 to 10, Jack, Queen, King), %2 its
+  // suit (Spades, Hearts, Diamonds, Clubs).
+  return platform::FillIn(_("%1 of %2"), {_(kRanks[card % 13]), _(kSuits[card / 13])});
 }
 
 class RecallWindow {
@@ -68,7 +125,7 @@ void RecallWindow::Build() {
   const int grid_top = kMargin + 2 * kRow + 8;
   const int steps_top = grid_top + Grid() + 10;
   const int buttons_top = steps_top + kStepRows * kRow + 10;
-  dialog_ = m_.dialogs.NewDialog("Game Recall", width, buttons_top + 33 + kMargin, kButtonFace);
+  dialog_ = m_.dialogs.NewDialog(_("Game Recall"), width, buttons_top + 33 + kMargin, kButtonFace);
   dialog_->SetHelpTopic(machine::kGameRecallHelpTopic);
 
   platform::LabelStyle warning;
@@ -76,7 +133,7 @@ void RecallWindow::Build() {
   warning.bold = true;
   warning.color = platform::kMaroon;
   dialog_->AddLabel(kMargin, kMargin, width - 2 * kMargin, kRow,
-                    "RECALL: a game already played, shown as it was. Not a game in play.", warning);
+                    _("RECALL: a game already played, shown as it was. Not a game in play."), warning);
   platform::LabelStyle plain;
   plain.points = kPoints;
   heading_ = dialog_->AddLabel(kMargin, kMargin + kRow + 4, width - 2 * kMargin, kRow, "", plain);
@@ -93,14 +150,18 @@ void RecallWindow::Build() {
     steps_.push_back(dialog_->AddLabel(kMargin, steps_top + i * kRow, width - 2 * kMargin, kRow, "", plain));
 
   const int right = width - kMargin;
-  dialog_->AddButton(kMargin, buttons_top, 110, 33, "< &Previous", platform::ButtonKind::Plain,
+  // TRANSLATORS: a button 110 pixels wide that shows the game before; & marks the letter
+  // that presses it with Alt.
+  dialog_->AddButton(kMargin, buttons_top, 110, 33, _("< &Previous"), platform::ButtonKind::Plain,
                      [this] { Show(std::min<int>(shown_ + 1, static_cast<int>(games_.size()) - 1)); });
-  dialog_->AddButton(kMargin + 118, buttons_top, 110, 33, "&Next >", platform::ButtonKind::Plain,
+  // TRANSLATORS: a button 110 pixels wide that shows the game after; & marks the letter
+  // that presses it with Alt.
+  dialog_->AddButton(kMargin + 118, buttons_top, 110, 33, _("&Next >"), platform::ButtonKind::Plain,
                      [this] { Show(std::max(shown_ - 1, 0)); });
-  dialog_->AddButton(right - 89 - 8 - 89, buttons_top, 89, 33, "&Help", platform::ButtonKind::Plain,
+  dialog_->AddButton(right - 89 - 8 - 89, buttons_top, 89, 33, _("&Help"), platform::ButtonKind::Plain,
                      [this] { m_.help.ShowHelp(m_.HelpFile, std::to_string(machine::kGameRecallHelpTopic)); });
   tick_ = DialogBitmap("OkTick", m_.ProgramFolder, dialog_->Surface().ComposeScale());
-  dialog_->AddButton(right - 89, buttons_top, 89, 33, "OK", platform::ButtonKind::Ok, nullptr, &tick_);
+  dialog_->AddButton(right - 89, buttons_top, 89, 33, _("OK"), platform::ButtonKind::Ok, nullptr, &tick_);
   dialog_->OnPaint([this] { PaintSymbols(); });
 }
 
@@ -117,7 +178,11 @@ void RecallWindow::Show(int shown) {
   if (steps.size() > steps_.size()) {
     const size_t more = steps.size() - steps_.size() + 1;
     steps.resize(steps_.size() - 1);
-    steps.push_back("... and " + std::to_string(more) + " more (vantello-sim recall lists them all).");
+    // TRANSLATORS: the last line of the Game Recall when the game did more than it has room
+    // for; %1 is how many lines are left out. "vantello-sim recall" is a command: keep it.
+    steps.push_back(platform::FillIn(P_("... and %1 more (vantello-sim recall lists them all).",
+                                        "... and %1 more (vantello-sim recall lists them all).", more),
+                                     {std::to_string(more)}));
   }
   for (size_t i = 0; i < steps_.size(); ++i) dialog_->SetText(steps_[i], i < steps.size() ? steps[i] : "");
   dialog_->Repaint();
@@ -135,7 +200,7 @@ void RecallWindow::PaintSymbols() {
     if (art_.SymbolSheet.Width() >= 4 * size_)
       c.Blit(art_.SymbolSheet, (code % 4) * size_, (code / 4) * size_, size_, size_, x, y);
     else
-      c.Text(x + 4, y + size_ / 2 - 8, rules::kSymbolNames[code].One, kPoints, platform::kBlack);
+      c.Text(x + 4, y + size_ / 2 - 8, _(rules::kSymbolNames[code].One), kPoints, platform::kBlack);
   }
   // The winning lines hatched in their colours, as the machine flashed them.
   for (int line = 0; line < 8; ++line) {
@@ -150,65 +215,95 @@ void RecallWindow::PaintSymbols() {
 }  // namespace
 
 std::string RecallHeading(const rules::GameRecord& game, int shown, int count) {
-  return "Game " + std::to_string(game.number) + ", played " + game.time + " (" + std::to_string(shown) + " of " +
-         std::to_string(count) + ", newest first)";
+  // TRANSLATORS: the Game Recall's heading: %1 is the game's number, %2 when it was played
+  // ("2026-12-08 13:45:02"), %3 its place among the %4 games kept.
+  return platform::FillIn(_("Game %1, played %2 (%3 of %4, newest first)"),
+                          {std::to_string(game.number), game.time, std::to_string(shown), std::to_string(count)});
 }
 
 std::vector<std::string> RecallMeters(const rules::GameRecord& game) {
   const rules::TurnRecord& spin = game.turns.front();
   std::vector<std::string> rows;
-  rows.push_back("Bet: " + std::to_string(game.lines) + (game.lines == 1 ? " line" : " lines") + " x " +
-                 std::to_string(game.coins) + (game.coins == 1 ? " coin" : " coins") + " = " +
-                 std::to_string(game.bet));
-  rows.push_back("Credits: " + std::to_string(game.credits_before) + " before, " + std::to_string(game.credits_after) +
-                 " after");
-  rows.push_back("Bell Pool: " + std::to_string(game.bell_pool_before) + " before, " +
-                 std::to_string(game.bell_pool_after) + " after");
-  rows.push_back("The spin won " + std::to_string(spin.win));
-  std::string lines;
+  // Each count takes its own form; the sentence then puts them in place.
+  const std::string lines = platform::FillIn(P_("%1 line", "%1 lines", static_cast<unsigned long>(game.lines)),
+                                             {std::to_string(game.lines)});
+  const std::string coins = platform::FillIn(P_("%1 coin", "%1 coins", static_cast<unsigned long>(game.coins)),
+                                             {std::to_string(game.coins)});
+  // TRANSLATORS: a game's bet in the Game Recall: %1 the lines played ("8 lines"), %2 the
+  // coins a line ("2 coins"), %3 the credits bet.
+  rows.push_back(platform::FillIn(_("Bet: %1 x %2 = %3"), {lines, coins, std::to_string(game.bet)}));
+  // TRANSLATORS: the credits before and after a game in the Game Recall.
+  rows.push_back(platform::FillIn(_("Credits: %1 before, %2 after"),
+                                  {std::to_string(game.credits_before), std::to_string(game.credits_after)}));
+  // TRANSLATORS: the Bell Pool before and after a game in the Game Recall.
+  rows.push_back(platform::FillIn(_("Bell Pool: %1 before, %2 after"),
+                                  {std::to_string(game.bell_pool_before), std::to_string(game.bell_pool_after)}));
+  // TRANSLATORS: what a game's spin won, before any roll or gamble.
+  rows.push_back(platform::FillIn(_("The spin won %1"), {std::to_string(spin.win)}));
+  std::string paid;
   for (int line = 0; line < 8; ++line)
     if (spin.line_wins[line] > 0)
-      lines += (lines.empty() ? "Lines paid: " : ", ") + std::to_string(line + 1) + " paid " +
-               std::to_string(spin.line_wins[line]);
-  rows.push_back(lines.empty() ? "No line paid" : lines);
+      // TRANSLATORS: one line of the list of lines a spin paid: line %1 paid %2 credits.
+      paid += (paid.empty() ? "" : ", ") + platform::FillIn(_("%1 paid %2"), {std::to_string(line + 1),
+                                                                              std::to_string(spin.line_wins[line])});
+  if (paid.empty())
+    rows.push_back(_("No line paid"));
+  else
+    // TRANSLATORS: %1 is the list of lines the spin paid, such as "1 paid 40, 3 paid 20".
+    rows.push_back(platform::FillIn(_("Lines paid: %1"), {paid}));
+  // The bonuses in a list; the one that opens it starts with a capital in English, so
+  // each comes in the form it takes first and the form it takes after another.
   std::string features;
-  if (spin.screen_bonus == rules::kScreenBonusAllFruit) features += "All Fruit bonus; ";
-  else if (spin.screen_bonus) features += "Sevens screen bonus; ";
-  if (spin.bonus_lamp) features += "bonus lamp lit; ";
-  if (spin.skill_stop) features += "skill stop pressed; ";
-  if (game.bell_pool_award) features += "Bell Pool award " + std::to_string(game.bell_pool_award) + "; ";
-  rows.push_back(features.empty() ? "No bonus" : Capital(features.substr(0, features.size() - 2)));
-  rows.push_back("Credited in all: " + std::to_string(game.win));
+  auto feature = [&features](const std::string& first, const std::string& later) {
+    features += features.empty() ? first : "; " + later;
+  };
+  if (spin.screen_bonus == rules::kScreenBonusAllFruit) feature(_("All Fruit bonus"), _("All Fruit bonus"));
+  else if (spin.screen_bonus) feature(_("Sevens screen bonus"), _("Sevens screen bonus"));
+  // TRANSLATORS: a bonus of the spin at the start of the list, then after another one.
+  if (spin.bonus_lamp) feature(_("Bonus lamp lit"), _("bonus lamp lit"));
+  // TRANSLATORS: a bonus of the spin at the start of the list, then after another one.
+  if (spin.skill_stop) feature(_("Skill stop pressed"), _("skill stop pressed"));
+  if (game.bell_pool_award) {
+    // TRANSLATORS: a bonus of the spin: %1 is what the Bell Pool paid.
+    const std::string award = platform::FillIn(_("Bell Pool award %1"), {std::to_string(game.bell_pool_award)});
+    feature(award, award);
+  }
+  rows.push_back(features.empty() ? std::string(_("No bonus")) : features);
+  // TRANSLATORS: everything a game credited, rolls and gamble included.
+  rows.push_back(platform::FillIn(_("Credited in all: %1"), {std::to_string(game.win)}));
   return rows;
 }
 
 std::vector<std::string> RecallSteps(const rules::GameRecord& game) {
   std::vector<std::string> steps;
   for (const rules::BetweenGames& b : game.between)
-    steps.push_back("Before this game: " + std::string(rules::BetweenKindName(b.kind)) + ", credits " +
-                    std::to_string(b.credits_before) + " to " + std::to_string(b.credits_after) + ".");
+    steps.push_back(platform::FillIn(BetweenSentence(b.kind),
+                                     {std::to_string(b.credits_before), std::to_string(b.credits_after)}));
   for (size_t t = 0; t < game.turns.size(); ++t) {
     const rules::TurnRecord& turn = game.turns[t];
     if (t > 0) {
       std::string lines;
       for (int line = 0; line < 8; ++line)
-        if (turn.line_wins[line] > 0) lines += (lines.empty() ? " (lines " : ", ") + std::to_string(line + 1);
-      steps.push_back(Capital(rules::TurnKindName(turn.kind)) + " " + std::to_string(t) + ": won " +
-                      std::to_string(turn.win) + (lines.empty() ? "" : lines + ")") + ".");
+        if (turn.line_wins[line] > 0) lines += (lines.empty() ? "" : ", ") + std::to_string(line + 1);
+      const TurnSentences sentences = TurnSentencesOf(turn.kind);
+      steps.push_back(platform::FillIn(lines.empty() ? sentences.plain : sentences.with_lines,
+                                       {std::to_string(t), std::to_string(turn.win), lines}));
     }
     for (const rules::GambleStep& s : game.gamble)
       if (s.after == static_cast<int>(t))
-        steps.push_back("Double or Nothing (a gamble): " + std::to_string(s.stake) + " at stake, " +
-                        rules::CardName(s.card) + " turned, " + std::to_string(s.won) + " left.");
+        // TRANSLATORS: a card turned at the Double or Nothing table: %1 the winnings at
+        // stake, %2 the card ("Queen of Hearts"), %3 the winnings after it.
+        steps.push_back(platform::FillIn(_("Double or Nothing (a gamble): %1 at stake, %2 turned, %3 left."),
+                                         {std::to_string(s.stake), CardName(s.card), std::to_string(s.won)}));
   }
-  if (steps.empty()) steps.push_back("No rolls and no gamble after the spin.");
+  if (steps.empty()) steps.push_back(_("No rolls and no gamble after the spin."));
   return steps;
 }
 
 void ShowGameRecall(machine::Machine& m, const std::vector<rules::GameRecord>& games, const view::Artwork& art,
                     int symbol_size) {
   if (games.empty()) {
-    m.boxes.Information("No game has been played yet: the recall shows games once they have been played.");
+    m.boxes.Information(_("No game has been played yet: the recall shows games once they have been played."));
     return;
   }
   RecallWindow window(m, games, art, symbol_size);

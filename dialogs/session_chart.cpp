@@ -8,6 +8,7 @@
 #include "dialogs/locale_numbers.h"
 #include "machine/manual_topics.h"
 #include "platform/dialog.h"
+#include "platform/words.h"
 
 namespace dialogs {
 
@@ -20,7 +21,7 @@ void DrawChart(platform::Canvas& c, const std::vector<rules::SessionPoint>& poin
   c.Fill(kChartLeft - 1, kChartTop, 1, kChartHeight + 1, platform::kBlack);
   c.Fill(kChartLeft - 1, kChartTop + kChartHeight, kChartWidth + 1, 1, platform::kBlack);
   if (points.empty()) {
-    c.Text(kChartLeft + 20, kChartTop + kChartHeight / 2 - 8, "No game played yet this session.", kPoints,
+    c.Text(kChartLeft + 20, kChartTop + kChartHeight / 2 - 8, _("No game played yet this session."), kPoints,
            platform::kBlack);
     return;
   }
@@ -74,20 +75,25 @@ void ShowSessionChart(machine::Machine& m) {
   const int width = kChartLeft + kChartWidth + 20;
   const int legend_top = kChartTop + kChartHeight + 12;
   const int buttons_top = legend_top + 2 * 18 + 8;
-  auto dialog = m.dialogs.NewDialog("Credits This Session", width, buttons_top + 33 + 16, kButtonFace);
+  auto dialog = m.dialogs.NewDialog(_("Credits This Session"), width, buttons_top + 33 + 16, kButtonFace);
   dialog->SetHelpTopic(machine::kGameRecallHelpTopic);
   platform::LabelStyle plain;
   plain.points = kPoints;
+  const size_t games = m.SessionPoints.size();
+  // TRANSLATORS: over the chart of the session's credits; %1 is how many games it shows.
   dialog->AddLabel(16, 12, width - 32, 18,
-                   "Your credits after each game of this session, " + std::to_string(m.SessionPoints.size()) +
-                       (m.SessionPoints.size() == 1 ? " game" : " games") + " so far.",
+                   platform::FillIn(P_("Your credits after each game of this session, %1 game so far.",
+                                       "Your credits after each game of this session, %1 games so far.", games),
+                                    {std::to_string(games)}),
                    plain);
   platform::LabelStyle legend = plain;
   legend.wrap = true;
   dialog->AddLabel(16, legend_top, width - 32, 2 * 18,
-                   "Red: the credits. Blue: credits borrowed before that game; green: paid back.", legend);
+                   // TRANSLATORS: the legend under the chart; the colours are those of its line
+                   // and marks.
+                   _("Red: the credits. Blue: credits borrowed before that game; green: paid back."), legend);
   const platform::Bitmap tick = DialogBitmap("OkTick", m.ProgramFolder, dialog->Surface().ComposeScale());
-  dialog->AddButton(width - 16 - 89, buttons_top, 89, 33, "OK", platform::ButtonKind::Ok, nullptr, &tick);
+  dialog->AddButton(width - 16 - 89, buttons_top, 89, 33, _("OK"), platform::ButtonKind::Ok, nullptr, &tick);
   platform::Dialog& d = *dialog;
   dialog->OnPaint([&d, &m] { DrawChart(d.Surface(), m.SessionPoints); });
   dialog->ShowModal();

@@ -8,11 +8,13 @@
 #include "machine/manual_topics.h"
 #include "persistence/saved_game.h"
 #include "platform/dialog.h"
+#include "platform/words.h"
 
 namespace dialogs {
 
 namespace {
 
+// The game's name, shown in every slot's panel: a name, the same in every language.
 constexpr char kGameTitle[] = "Vantello";
 constexpr char kCurrentGameName[] = "CurrentGame";
 
@@ -21,6 +23,9 @@ constexpr char kCurrentGameName[] = "CurrentGame";
 constexpr int kPanelsPerColumn = (persistence::kSlotCount + 1) / 2;
 int PanelLeft(int i) { return i < kPanelsPerColumn ? 16 : 312; }
 int PanelTop(int i) { return 16 + 72 * (i % kPanelsPerColumn); }
+
+// The number a count's wording follows; a debt of one credit reads as one credit does.
+unsigned long CountForm(int64_t n) { return static_cast<unsigned long>(n < 0 ? -n : n); }
 
 class SlotDialog {
  public:
@@ -62,16 +67,16 @@ bool SlotDialog::Open() {
   // If it cannot be parked, no slot is loaded and the game stays as it is.
   if (!ParkCurrentGame()) return false;
 
-  const char* caption = mode_ == SlotDialogMode::Save ? "Save a Game -- Select Game Slot"
-                                                      : "Open a Game -- Select Game Slot";
+  const char* caption = mode_ == SlotDialogMode::Save ? _("Save a Game -- Select Game Slot")
+                                                      : _("Open a Game -- Select Game Slot");
   dialog_ = m_.dialogs.NewDialog(caption, 616, 360, platform::kSilver);
   dialog_->SetHelpTopic(machine::kSlotDialogHelpTopic);
   dialog_->AddFrame(0, 8, 617, 297);
   for (int i = 0; i < persistence::kSlotCount; ++i) AddPanel(i);
-  dialog_->AddButton(8, 316, 97, 37, "&Help", platform::ButtonKind::Plain, [this] {
+  dialog_->AddButton(8, 316, 97, 37, _("&Help"), platform::ButtonKind::Plain, [this] {
     m_.help.ShowHelp(m_.HelpFile, std::to_string(machine::kSlotDialogHelpTopic));
   });
-  dialog_->AddButton(508, 316, 97, 37, "&Cancel", platform::ButtonKind::Cancel, nullptr);
+  dialog_->AddButton(508, 316, 97, 37, _("&Cancel"), platform::ButtonKind::Cancel, nullptr);
   dialog_->OnClose([this] { BringBackCurrentGame(); });
 
   for (int i = 0; i < persistence::kSlotCount; ++i) {
@@ -96,7 +101,8 @@ void SlotDialog::AddPanel(int i) {
   p.borrowed = dialog_->AddLabel(x + 112, y + 48, 113, 13, "", right);
   // Every slot button is an OK button: it closes the dialog once its work is done.
   // It is not the dialog's default button, so Enter in a name field presses no slot.
-  dialog_->AddButton(x + 232, y + 16, 49, 37, "OK", platform::ButtonKind::Plain, [this, i] {
+  // TRANSLATORS: the button of each game slot that saves or opens it; it is 49 pixels wide.
+  dialog_->AddButton(x + 232, y + 16, 49, 37, _("OK"), platform::ButtonKind::Plain, [this, i] {
     PressSlot(i);
     dialog_->Close();
   });
@@ -108,8 +114,12 @@ void SlotDialog::FillPanel(int i) {
   dialog_->SetText(p.name, g.GameName);
   dialog_->SetText(p.title, kGameTitle);
   dialog_->SetText(p.date, g.GameDate);
-  dialog_->SetText(p.credits, std::to_string(g.Credits) + " Credits");
-  dialog_->SetText(p.borrowed, std::to_string(g.Borrowed) + " Borrowed");
+  // TRANSLATORS: a saved game's credits in its slot; it must fit 105 pixels.
+  dialog_->SetText(p.credits, platform::FillIn(P_("%1 Credits", "%1 Credits", CountForm(g.Credits)),
+                                               {std::to_string(g.Credits)}));
+  // TRANSLATORS: a saved game's borrowed credits in its slot; it must fit 113 pixels.
+  dialog_->SetText(p.borrowed, platform::FillIn(P_("%1 Borrowed", "%1 Borrowed", CountForm(g.Borrowed)),
+                                                {std::to_string(g.Borrowed)}));
 }
 
 void SlotDialog::ShowModal() {
@@ -125,7 +135,7 @@ void SlotDialog::PressSlot(int slot) {
   if (mode_ == SlotDialogMode::Save) {
     std::string typed = dialog_->Text(panels_[slot].name);
     std::optional<std::string> name =
-        m_.boxes.Input("Name for this saved game?", "", persistence::kGameNameChars, typed);
+        m_.boxes.Input(_("Name for this saved game?"), "", persistence::kGameNameChars, typed);
     if (!name) return;
     BringBackCurrentGame();
     persistence::SaveGameSection(m_.g, file_, slot, *name, &m_.boxes, today_);

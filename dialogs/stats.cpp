@@ -13,6 +13,7 @@
 #include "machine/manual_topics.h"
 #include "platform/bitmap.h"
 #include "platform/dialog.h"
+#include "platform/words.h"
 
 namespace dialogs {
 
@@ -43,7 +44,8 @@ class StatsDialog {
 
  private:
   void Build();
-  void AddRow(const char* caption, int x, int y, bool caption_bold, int vx, int vy, int vw,
+  // The caption comes translated: it is measured as it is shown.
+  void AddRow(const std::string& caption, int x, int y, bool caption_bold, int vx, int vy, int vw,
               bool bold, const std::string& value);
   std::string Count(int64_t value) const;
   std::string Percent(double value) const;
@@ -69,7 +71,7 @@ std::string StatsDialog::Percent(double value) const {
   return FormatFixed(value, 4, 2, separators_) + "%";
 }
 
-void StatsDialog::AddRow(const char* caption, int x, int y, bool caption_bold, int vx, int vy,
+void StatsDialog::AddRow(const std::string& caption, int x, int y, bool caption_bold, int vx, int vy,
                         int vw, bool bold, const std::string& value) {
   platform::Canvas& c = dialog_->Surface();
   // The column's right edge stays put; a figure too wide for its column grows leftwards
@@ -97,52 +99,61 @@ void StatsDialog::AddRow(const char* caption, int x, int y, bool caption_bold, i
 
 void StatsDialog::Build() {
   const rules::GameState& g = m_.g;
-  dialog_ = m_.dialogs.NewDialog("Your Game Statistics", 632, 333 + kAddedHeight, kButtonFace);
+  dialog_ = m_.dialogs.NewDialog(_("Your Game Statistics"), 632, 333 + kAddedHeight, kButtonFace);
   dialog_->SetHelpTopic(machine::kStatsHelpTopic);
 
   const int64_t payoffs = Payoffs(g);
   const int64_t normal =
       payoffs - g.DoubleOrNothingWon - g.BellPoolWon - g.CherryRollsWon - g.BarRollsWon;
 
-  AddRow("Spins:", 12, 14, false, 225, 14, 56, true, Count(AllSpins(g)));
-  AddRow("Regular Spins:", 28, 38, false, 147, 38, 110, false, Count(g.Spins));
-  AddRow("Cherry Roll Spins:", 28, 62, false, 147, 62, 110, false, Count(g.NumberOfCherryRolls));
-  AddRow("Bar Roll Spins:", 28, 86, false, 147, 86, 110, false, Count(g.NumberOfBarRolls));
-  AddRow("Credits:", 12, 126, false, 225, 126, 56, true, Count(g.Credits));
-  AddRow("Borrowed:", 12, 158, false, 225, 158, 56, true, Count(g.Borrowed));
-  AddRow("Skill Stop Wins:", 12, 206, false, 225, 206, 56, true, Count(g.SkillStopWins));
-  AddRow("Skill Stop Percent:", 12, 238, false, 225, 238, 56, true, Percent(SkillStopPercent(g)));
+  // TRANSLATORS: the Statistics rows; a caption shares its row with a number and shrinks
+  // to the room before it.
+  AddRow(_("Spins:"), 12, 14, false, 225, 14, 56, true, Count(AllSpins(g)));
+  AddRow(_("Regular Spins:"), 28, 38, false, 147, 38, 110, false, Count(g.Spins));
+  AddRow(_("Cherry Roll Spins:"), 28, 62, false, 147, 62, 110, false, Count(g.NumberOfCherryRolls));
+  AddRow(_("Bar Roll Spins:"), 28, 86, false, 147, 86, 110, false, Count(g.NumberOfBarRolls));
+  AddRow(_("Credits:"), 12, 126, false, 225, 126, 56, true, Count(g.Credits));
+  AddRow(_("Borrowed:"), 12, 158, false, 225, 158, 56, true, Count(g.Borrowed));
+  AddRow(_("Skill Stop Wins:"), 12, 206, false, 225, 206, 56, true, Count(g.SkillStopWins));
+  AddRow(_("Skill Stop Percent:"), 12, 238, false, 225, 238, 56, true, Percent(SkillStopPercent(g)));
   const double at_skill = ReturnAtPlayersSkill(g);
-  AddRow("Expected return at your skill:", 12, 262, false, 225, 262, 56, true,
+  AddRow(_("Expected return at your skill:"), 12, 262, false, 225, 262, 56, true,
          std::isnan(at_skill) ? "-" : FormatFixed(at_skill, 4, 1, separators_) + "%");
-  AddRow("Overall Payoff Percentage:", 12, 278 + kAddedHeight, true, 225, 278 + kAddedHeight, 56, true,
+  AddRow(_("Overall Payoff Percentage:"), 12, 278 + kAddedHeight, true, 225, 278 + kAddedHeight, 56, true,
          Percent(OverallPayoffPercent(g)));
 
-  AddRow("Total Bets:", 340, 14, false, 553, 14, 56, true, Count(g.TotalBets));
-  AddRow("Payoffs:", 340, 46, false, 553, 46, 56, true, Count(payoffs));
-  AddRow("Normal:", 364, 70, false, 475, 70, 110, false, Count(normal));
-  AddRow("Regular:", 380, 94, false, 459, 94, 110, false,
+  AddRow(_("Total Bets:"), 340, 14, false, 553, 14, 56, true, Count(g.TotalBets));
+  AddRow(_("Payoffs:"), 340, 46, false, 553, 46, 56, true, Count(payoffs));
+  // TRANSLATORS: what the regular spins paid, a part of the Payoffs.
+  AddRow(_("Normal:"), 364, 70, false, 475, 70, 110, false, Count(normal));
+  // TRANSLATORS: what the regular spins paid on their lines, screen bonuses left out; a
+  // part of Normal.
+  AddRow(_("Regular:"), 380, 94, false, 459, 94, 110, false,
          Count(normal - g.FruitWon - g.SevensWon));
-  AddRow("Sevens:", 380, 118, false, 459, 118, 110, false, Count(g.SevensWon));
-  AddRow("All Fruit:", 380, 142, false, 459, 142, 110, false, Count(g.FruitWon));
-  AddRow("Cherry Rolls:", 364, 166, false, 475, 166, 110, false, Count(g.CherryRollsWon));
-  AddRow("Bar Rolls:", 364, 190, false, 475, 190, 110, false, Count(g.BarRollsWon));
-  AddRow("Bell Pool:", 364, 214, false, 475, 214, 110, false, Count(g.BellPoolWon));
-  AddRow("Double or Nothing:", 364, 238, false, 475, 238, 110, false, Count(g.DoubleOrNothingWon));
+  // TRANSLATORS: what the Sevens screen bonus paid, a part of Normal.
+  AddRow(_("Sevens:"), 380, 118, false, 459, 118, 110, false, Count(g.SevensWon));
+  // TRANSLATORS: what the All Fruit screen bonus paid, a part of Normal.
+  AddRow(_("All Fruit:"), 380, 142, false, 459, 142, 110, false, Count(g.FruitWon));
+  AddRow(_("Cherry Rolls:"), 364, 166, false, 475, 166, 110, false, Count(g.CherryRollsWon));
+  AddRow(_("Bar Rolls:"), 364, 190, false, 475, 190, 110, false, Count(g.BarRollsWon));
+  AddRow(_("Bell Pool:"), 364, 214, false, 475, 214, 110, false, Count(g.BellPoolWon));
+  AddRow(_("Double or Nothing:"), 364, 238, false, 475, 238, 110, false, Count(g.DoubleOrNothingWon));
 
   platform::LabelStyle note;
   note.points = kPoints;
   note.wrap = true;
   dialog_->AddLabel(16, 296 + kAddedHeight, 465, 33,
-                    "(Does not include money won/lost on the double-or-nothing game).", note);
+                    _("(Does not include money won/lost on the double-or-nothing game)."), note);
 
   tick_ = DialogBitmap("OkTick", m_.ProgramFolder, dialog_->Surface().ComposeScale());
-  dialog_->AddButton(528, 296 + kAddedHeight, 89, 33, "OK", platform::ButtonKind::Ok, nullptr, &tick_);
+  dialog_->AddButton(528, 296 + kAddedHeight, 89, 33, _("OK"), platform::ButtonKind::Ok, nullptr, &tick_);
   // Under the payoffs, clear of the note and the OK button.
-  dialog_->AddButton(369, 270, 120, 33, "Machine &Meters...", platform::ButtonKind::Plain,
+  // TRANSLATORS: a button 120 pixels wide; & marks the letter that presses it with Alt.
+  dialog_->AddButton(369, 270, 120, 33, _("Machine &Meters..."), platform::ButtonKind::Plain,
                      [this] { ShowMetersWindow(m_); });
   if (open_recall_)
-    dialog_->AddButton(497, 270, 120, 33, "Game &Recall...", platform::ButtonKind::Plain, open_recall_);
+    // TRANSLATORS: a button 120 pixels wide; & marks the letter that presses it with Alt.
+    dialog_->AddButton(497, 270, 120, 33, _("Game &Recall..."), platform::ButtonKind::Plain, open_recall_);
 }
 
 }  // namespace
