@@ -6,6 +6,7 @@
 
 #include "persistence/rescue.h"
 #include "platform/user_locale.h"
+#include "platform/words.h"
 #include "rules/money.h"
 #include "rules/strips.h"
 
@@ -264,10 +265,14 @@ std::string Recall::Open() {
   if (read != RecallRead::Damaged) return "";
   const std::string aside = PutRecallAside(file_.Path());
   if (aside.empty())
-    return "The game recall in " + file_.Path() + " could not be read and could not be moved aside; "
-           "the games played from now on are recalled until Vantello closes.";
-  return "The game recall in " + file_.Path() + " could not be read; it was kept as " + aside +
-         " and a new recall begins. The saved games are not affected.";
+    // TRANSLATORS: %1 is the path of the recall file.
+    return platform::FillIn(_("The game recall in %1 could not be read and could not be moved aside; "
+                              "the games played from now on are recalled until Vantello closes."),
+                            {file_.Path()});
+  // TRANSLATORS: %1 is the path of the recall file, %2 the path it was moved to.
+  return platform::FillIn(_("The game recall in %1 could not be read; it was kept as %2 and a new recall "
+                            "begins. The saved games are not affected."),
+                          {file_.Path(), aside});
 }
 
 bool Recall::Keep(const rules::GameRecord& game, const rules::Meters& meters) {

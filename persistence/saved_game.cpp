@@ -12,6 +12,7 @@
 
 #include "platform/user_folders.h"
 #include "platform/user_locale.h"
+#include "platform/words.h"
 
 namespace persistence {
 namespace {
@@ -235,7 +236,8 @@ bool SaveGameSection(const GameState& g, platform::ProfileFile& file, int slot,
                      const std::string& today) {
   const std::string section = SectionName(slot);
   if (!section.empty() && file.WriteSection(section, GameSectionKeys(g, name, today))) return true;
-  if (boxes) boxes->Error("Unable to write to " + file.Path());
+  // TRANSLATORS: %1 is the path of the saved games' file.
+  if (boxes) boxes->Error(platform::FillIn(_("Unable to write to %1"), {file.Path()}));
   return false;
 }
 

@@ -6,6 +6,7 @@
 
 #include "persistence/rescue.h"
 #include "platform/profile_file.h"
+#include "platform/words.h"
 
 namespace persistence {
 
@@ -39,9 +40,16 @@ CopyLock::CopyLock(const std::string& saved_game_path, const std::string& outer_
 }
 
 std::string CopyLock::Why() const {
-  std::string why = in_folder_.Path() + " (" + in_folder_.Failure() + ")";
-  if (outer_) return why + ", nor " + outer_->Path() + " (" + outer_->Failure() + ")";
-  return why + ", and there is no folder of the user's own in $XDG_RUNTIME_DIR or /tmp to lock instead";
+  if (outer_)
+    // TRANSLATORS: ends "... it could not lock %1."; %1 and %3 are lock files, %2 and %4
+    // why each could not be locked.
+    return platform::FillIn(_("%1 (%2), nor %3 (%4)"),
+                            {in_folder_.Path(), in_folder_.Failure(), outer_->Path(), outer_->Failure()});
+  // TRANSLATORS: ends "... it could not lock %1."; %1 is a lock file, %2 why it could not be
+  // locked.
+  return platform::FillIn(_("%1 (%2), and there is no folder of the user's own in $XDG_RUNTIME_DIR or /tmp "
+                            "to lock instead"),
+                          {in_folder_.Path(), in_folder_.Failure()});
 }
 
 void RemoveStaleTemps(const std::string& saved_game_path) {

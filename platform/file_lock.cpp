@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/words.h"
+
 namespace platform {
 
 FileLock::FileLock(const std::string& path) : path_(path) {
@@ -26,7 +28,9 @@ FileLock::FileLock(const std::string& path) : path_(path) {
   // the "same" lock on something else entirely.
   struct stat st;
   if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
-    failure_ = "Not a plain file";
+    // TRANSLATORS: why a lock file could not be locked, beside the system's own reasons
+    // such as "Permission denied".
+    failure_ = _("Not a plain file");
     ::close(fd_);
     fd_ = -1;
     return;

@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "platform/words.h"
+
 namespace platform {
 namespace {
 
@@ -119,7 +121,9 @@ SectionScan Scan(const std::string& t, std::string_view section,
 
 // What went wrong, with the system's reason when the failed step gave one.
 std::string WithReason(const std::string& what) {
-  return errno != 0 ? what + ": " + std::strerror(errno) : what;
+  // TRANSLATORS: why a file could not be written: %1 is the step that failed ("the new file
+  // could not be written"), %2 the system's reason ("No space left on device").
+  return errno != 0 ? FillIn(_("%1: %2"), {what, std::strerror(errno)}) : what;
 }
 
 // The owner's write bit, not access(): root may write anything, yet a file the player
@@ -387,9 +391,12 @@ bool ProfileFile::Replace(const std::function<void(ProfileText&)>& change, bool 
   std::error_code ec;
   if (std::filesystem::is_symlink(path_, ec)) {
     target = std::filesystem::canonical(path_, ec).string();
-    if (ec) return Fail("it is a symbolic link that leads nowhere");
+    // TRANSLATORS: why a file could not be written; it follows the file's path in brackets,
+    // as do the texts like it below.
+    if (ec) return Fail(_("it is a symbolic link that leads nowhere"));
   }
-  if (!OwnerMayWrite(target)) return Fail("the file is read-only");
+  // TRANSLATORS: why a file could not be written.
+  if (!OwnerMayWrite(target)) return Fail(_("the file is read-only"));
 
   std::string old;
   errno = 0;
@@ -398,24 +405,28 @@ bool ProfileFile::Replace(const std::function<void(ProfileText&)>& change, bool 
       case FileOps::ReadResult::Ok: break;
       case FileOps::ReadResult::Missing: old.clear(); break;
       case FileOps::ReadResult::Refused:  // merging would lose what is there
-        return Fail(WithReason("the file is unreadable, over 4 MB or not a regular file"));
+        // TRANSLATORS: why a file could not be written.
+        return Fail(WithReason(_("the file is unreadable, over 4 MB or not a regular file")));
     }
   }
   ProfileText text(std::move(old));
   change(text);
   // Never write a file that the next start would refuse to read.
-  if (text.Text().size() > kMaxProfileFileBytes) return Fail("the file would grow over 4 MB");
+  // TRANSLATORS: why a file could not be written.
+  if (text.Text().size() > kMaxProfileFileBytes) return Fail(_("the file would grow over 4 MB"));
 
   std::string temp;
   errno = 0;
   int fd = ops_->CreateTemp(target, temp);
-  if (fd < 0) return Fail(WithReason("no new file could be made beside it"));
+  // TRANSLATORS: why a file could not be written: the new copy that replaces it could not be made.
+  if (fd < 0) return Fail(WithReason(_("no new file could be made beside it")));
   errno = 0;
   bool ok = ops_->Write(fd, text.Text()) && ops_->Sync(fd);
   ok = ops_->Close(fd) && ok;
   ok = ok && ops_->Rename(temp, target);
   if (ok) return true;
-  std::string why = WithReason("the new file could not be written");
+  // TRANSLATORS: why a file could not be written: the new copy that replaces it.
+  std::string why = WithReason(_("the new file could not be written"));
   ops_->Remove(temp);
   return Fail(why);
 }

@@ -2,17 +2,58 @@
 
 #include <utility>
 
+#include "platform/words.h"
 #include "rules/money.h"
 #include "rules/sounds.h"
 
 namespace rules {
 
-std::string CardName(int32_t card) {
-  if (card == kJokerCard) return "the Joker";
-  static const char* const kRanks[] = {"Ace", "2", "3", "4", "5", "6", "7", "8", "9", "10", "Jack", "Queen", "King"};
-  static const char* const kSuits[] = {"Spades", "Hearts", "Diamonds", "Clubs"};  // as the cards are drawn
-  return std::string(kRanks[card % 13]) + " of " + kSuits[card / 13];
+namespace {
+
+using Lookup = const char* (*)(const char*);
+const char* English(const char* text) { return text; }
+
+// The ranks with a name: the others are numbers in every language.
+const char* RankName(int rank, Lookup word) {
+  switch (rank) {
+    // TRANSLATORS: a playing card's rank, put in the place of %1 in "%1 of Spades".
+    case 0: return word(N_("Ace"));
+    // TRANSLATORS: a playing card's rank, put in the place of %1 in "%1 of Spades".
+    case 10: return word(N_("Jack"));
+    // TRANSLATORS: a playing card's rank, put in the place of %1 in "%1 of Spades".
+    case 11: return word(N_("Queen"));
+    // TRANSLATORS: a playing card's rank, put in the place of %1 in "%1 of Spades".
+    case 12: return word(N_("King"));
+  }
+  static const char* const kNumbers[] = {"2", "3", "4", "5", "6", "7", "8", "9", "10"};
+  return kNumbers[rank - 1];
 }
+
+const char* SuitName(int suit, Lookup word) {
+  // In the order the cards are drawn.
+  switch (suit) {
+    // TRANSLATORS: a playing card; %1 is its rank ("Ace", "2" to "10", "Jack", "Queen", "King").
+    case 0: return word(N_("%1 of Spades"));
+    // TRANSLATORS: a playing card; %1 is its rank ("Ace", "2" to "10", "Jack", "Queen", "King").
+    case 1: return word(N_("%1 of Hearts"));
+    // TRANSLATORS: a playing card; %1 is its rank ("Ace", "2" to "10", "Jack", "Queen", "King").
+    case 2: return word(N_("%1 of Diamonds"));
+  }
+  // TRANSLATORS: a playing card; %1 is its rank ("Ace", "2" to "10", "Jack", "Queen", "King").
+  return word(N_("%1 of Clubs"));
+}
+
+std::string NameOf(int32_t card, Lookup word) {
+  // TRANSLATORS: a card turned at the Double or Nothing table, inside a sentence of the
+  // recall: "..., the Joker turned, 40 left."
+  if (card == kJokerCard) return word(N_("the Joker"));
+  return platform::FillIn(SuitName(card / 13, word), {RankName(card % 13, word)});
+}
+
+}  // namespace
+
+std::string CardName(int32_t card) { return NameOf(card, English); }
+std::string ShownCardName(int32_t card) { return NameOf(card, platform::Translate); }
 
 Deck DealDeck(platform::Rng& rng) {
   Deck deck;

@@ -32,8 +32,10 @@ using Deck = std::array<Card, kDeckSize>;
 // at random), then one of the 24 table slots drawn to hold the Joker instead.
 Deck DealDeck(platform::Rng& rng);
 
-// A card as the player names it: "Queen of Hearts", "the Joker".
+// A card as the simulator names it: "Queen of Hearts", "the Joker".
 std::string CardName(int32_t card);
+// The same in the player's language.
+std::string ShownCardName(int32_t card);
 
 // Where slot i lies on the table: row i / 8, column i % 8, 73 x 98 each.
 constexpr int kCardWidth = 73;

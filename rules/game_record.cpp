@@ -1,6 +1,7 @@
 #include "rules/game_record.h"
 
 #include "platform/random.h"
+#include "platform/words.h"
 #include "rules/game_state.h"
 #include "rules/rolls.h"
 #include "rules/spin_rules.h"
@@ -10,23 +11,35 @@ namespace rules {
 
 const char* TurnKindName(TurnKind kind) {
   switch (kind) {
-    case TurnKind::CherryRoll: return "cherry roll";
-    case TurnKind::BarRoll: return "bar roll";
+    // TRANSLATORS: a turn of the wheels as the recall lists it: "Cherry roll 2: won 40."
+    case TurnKind::CherryRoll: return N_("cherry roll");
+    // TRANSLATORS: a turn of the wheels as the recall lists it: "Bar roll 3: won 10."
+    case TurnKind::BarRoll: return N_("bar roll");
     case TurnKind::Spin: break;
   }
-  return "spin";
+  // TRANSLATORS: the game's own turn of the wheels, as the recall names it.
+  return N_("spin");
 }
 
 const char* BetweenKindName(BetweenKind kind) {
   switch (kind) {
-    case BetweenKind::PayBack: return "pay back";
-    case BetweenKind::NewGame: return "new game";
-    case BetweenKind::LoadGame: return "load game";
-    case BetweenKind::Unexplained: return "unexplained change";
+    // TRANSLATORS: what the player did between two games, in the recall's "Before this game: %1, ..."
+    case BetweenKind::PayBack: return N_("pay back");
+    // TRANSLATORS: what the player did between two games, in the recall's "Before this game: %1, ..."
+    case BetweenKind::NewGame: return N_("new game");
+    // TRANSLATORS: what the player did between two games, in the recall's "Before this game: %1, ..."
+    case BetweenKind::LoadGame: return N_("load game");
+    // TRANSLATORS: credits changed between two games with no cause the game knows, in the
+    // recall's "Before this game: %1, ..."
+    case BetweenKind::Unexplained: return N_("unexplained change");
     case BetweenKind::Borrow: break;
   }
-  return "borrow";
+  // TRANSLATORS: what the player did between two games, in the recall's "Before this game: %1, ..."
+  return N_("borrow");
 }
+
+const char* ShownTurnKindName(TurnKind kind) { return _(TurnKindName(kind)); }
+const char* ShownBetweenKindName(BetweenKind kind) { return _(BetweenKindName(kind)); }
 
 bool TurnFollowsFromSeed(const TurnRecord& turn) {
   platform::Rng rng(turn.seed);

@@ -11,7 +11,10 @@ namespace rules {
 
 // One turn of the wheels: the game's own spin or one of the rolls it earned.
 enum class TurnKind { Spin = 0, CherryRoll = 1, BarRoll = 2 };
-const char* TurnKindName(TurnKind kind);  // "spin", "cherry roll", "bar roll"
+// "spin", "cherry roll", "bar roll": in English for the simulator, in the player's language
+// for the recall window.
+const char* TurnKindName(TurnKind kind);
+const char* ShownTurnKindName(TurnKind kind);
 
 struct TurnRecord {
   TurnKind kind = TurnKind::Spin;
@@ -37,8 +40,10 @@ struct GambleStep {
 // Credits that changed hands between two games.
 // Unexplained: the saved game held other credits than the meters left (an edited or older file).
 enum class BetweenKind { Borrow = 0, PayBack = 1, NewGame = 2, LoadGame = 3, Unexplained = 4 };
-// "borrow", "pay back", "new game", "load game", "unexplained change"
+// "borrow", "pay back", "new game", "load game", "unexplained change": in English for the
+// simulator, in the player's language for the recall window.
 const char* BetweenKindName(BetweenKind kind);
+const char* ShownBetweenKindName(BetweenKind kind);
 struct BetweenGames {
   BetweenKind kind = BetweenKind::Borrow;
   int64_t credits_before = 0;

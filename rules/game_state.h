@@ -79,7 +79,8 @@ struct GameState {
   int32_t SpinWin = 0;
   int32_t ScreenBonusKind = 0;  // the screen bonus paid: its Sevens, kScreenBonusAllFruit or
                                 // kScreenBonusRollSevens; 0 for none
-  std::string LastSpinSummary;
+  std::string LastSpinSummary;       // in English, as the simulator prints it (SummaryText)
+  std::string LastSpinSummaryShown;  // in the player's language, for the Summary box (ShownSummaryText)
 };
 
 // Item i of the ten result items: 0..7 the lines, then the spin total and the screen

@@ -1,7 +1,10 @@
 #include "rules/pay_rules.h"
 
 #include <algorithm>
+#include <string_view>
 
+#include "platform/profile_file.h"
+#include "platform/words.h"
 #include "rules/money.h"
 #include "rules/strips.h"
 
@@ -237,6 +240,62 @@ std::string SummaryText(const SpinOutcome& out) {
   // The summary box holds 255 characters; later entries are lost.
   if (s.size() > kSummaryLimit) s.resize(kSummaryLimit);
   return s;
+}
+
+// The same lines as SummaryText, each a whole sentence of the player's language. The
+// English keeps one form for every number ("1 Sevens Paid 2."); other languages take
+// the form their number needs.
+std::string ShownSummaryText(const SpinOutcome& out) {
+  if (out.EntryCount == 0) return _("There were no winning lines on the last spin.");
+  std::string s;
+  // The line ends are the box's, not the sentence's.
+  auto line = [&s](std::string_view text) { s.append(text).append("\r\n"); };
+  for (int i = 0; i < out.EntryCount; ++i) {
+    const Entry& e = out.Entries[i];
+    const std::string a = std::to_string(e.A), b = std::to_string(e.B);
+    const unsigned long n = e.A > 0 ? static_cast<unsigned long>(e.A) : 0;
+    switch (e.Kind) {
+      case EntryKind::ReturnBet:
+        // TRANSLATORS: the summary of a spin with the bonus lamp lit; %1 is the bet handed back.
+        line(platform::FillIn(P_("Return Bet of %1 Credits.", "Return Bet of %1 Credits.", n), {a}));
+        line(_("All Winnings Lines are Doubled."));
+        break;
+      case EntryKind::RollDoubled:
+        // TRANSLATORS: the summary of a roll with the bonus lamp lit: the same as "All Winnings
+        // Lines are Doubled."; the second full stop need not be kept.
+        line(_("All Winnings Lines are Doubled.."));
+        break;
+      case EntryKind::LinePaid:
+        // TRANSLATORS: the summary of a spin; %1 is a payline's number (1 to 8), %2 the credits it paid.
+        line(platform::FillIn(_("Line %1 paid %2."), {a, b}));
+        break;
+      case EntryKind::SevensBonus:
+        // TRANSLATORS: the summary of a spin; %1 is the Sevens in the window (3 to 9), %2 the credits.
+        line(platform::FillIn(P_("Screen Bonus for %1 Sevens paid %2.", "Screen Bonus for %1 Sevens paid %2.", n),
+                              {a, b}));
+        break;
+      case EntryKind::AllFruitBonus:
+        // TRANSLATORS: the summary of a spin; %1 is the credits the bonus paid.
+        line(platform::FillIn(_("Screen Bonus for All Fruit paid %1."), {b}));
+        break;
+      case EntryKind::PoolAdded:
+        // TRANSLATORS: the summary of a spin; %1 is the credits the Bell Pool grew by (7 or 10).
+        line(platform::FillIn(
+            P_("%1 Credits were added to the Bell Pool.", "%1 Credits were added to the Bell Pool.", n), {a}));
+        break;
+      case EntryKind::PoolWon:
+        // TRANSLATORS: the summary of a spin; %1 is the credits the Bell Pool paid.
+        line(platform::FillIn(_("Won the Bell Pool Worth %1"), {b}));
+        break;
+      case EntryKind::RollSevens:
+        // TRANSLATORS: the summary of a roll; %1 is the Roll Sevens in the window (1 to 9), %2 the
+        // credits they paid.
+        line(platform::FillIn(P_("%1 Sevens Paid %2.", "%1 Sevens Paid %2.", n), {a, b}));
+        break;
+    }
+  }
+  // The box holds 255 characters, whatever their language.
+  return platform::CutToCharacters(s, kSummaryLimit);
 }
 
 }  // namespace rules

@@ -116,8 +116,10 @@ struct SpinOutcome {
 
 SpinOutcome EvaluateWindow(SpinKind kind, const SpinInput& in);
 
-// The summary as the player reads it: entries ending in CR LF, cut at 255 characters,
-// or the no-win text when the spin wrote nothing.
+// The summary as the game records it and the simulator prints it, in English: entries
+// ending in CR LF, cut at 255 characters, or the no-win text when the spin wrote nothing.
 std::string SummaryText(const SpinOutcome& out);
+// The same summary in the player's language, as the Summary box shows it.
+std::string ShownSummaryText(const SpinOutcome& out);
 
 }  // namespace rules

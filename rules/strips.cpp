@@ -48,4 +48,6 @@ std::array<Strip, 9> RegularStrips() {
 
 void BuildRegularStrips(GameState& g) { g.Strips = RegularStrips(); }
 
+const char* ShownSymbolName(int code) { return _(kSymbolNames[code].One); }
+
 }  // namespace rules

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/words.h"
 #include "rules/game_state.h"
 
 namespace rules {
@@ -25,7 +26,8 @@ enum Symbol : uint8_t {
 constexpr int kSymbolCount = 12;
 
 // Each symbol as the player knows it: on its own, several of it, and as a key of the
-// pay sheet's JSON.
+// pay sheet's JSON. Only the first is ever shown to the player (ShownSymbolName); the
+// others go into the pay chart's picture and the pay sheet, which stay in English.
 struct SymbolName {
   const char* One;
   const char* Plural;
@@ -33,19 +35,34 @@ struct SymbolName {
 };
 
 constexpr std::array<SymbolName, kSymbolCount> kSymbolNames{{
-    {"Seven", "Sevens", "seven"},
-    {"Single BAR", "Single BARs", "single_bar"},
-    {"Double BAR", "Double BARs", "double_bar"},
-    {"Triple BAR", "Triple BARs", "triple_bar"},
-    {"Orange", "Oranges", "orange"},
-    {"Bell", "Bells", "bell"},
-    {"Grapes", "Grapes", "grapes"},
-    {"Lemon", "Lemons", "lemon"},
-    {"Clover", "Clovers", "clover"},
-    {"Cherry", "Cherries", "cherry"},
-    {"Roll Seven", "Roll Sevens", "roll_seven"},
-    {"Melon", "Melons", "melon"},
+    // TRANSLATORS: a symbol of the wheels, written where its picture cannot be shown.
+    {N_("Seven"), "Sevens", "seven"},
+    // TRANSLATORS: a symbol of the wheels: one bar.
+    {N_("Single BAR"), "Single BARs", "single_bar"},
+    // TRANSLATORS: a symbol of the wheels: two bars.
+    {N_("Double BAR"), "Double BARs", "double_bar"},
+    // TRANSLATORS: a symbol of the wheels: three bars.
+    {N_("Triple BAR"), "Triple BARs", "triple_bar"},
+    // TRANSLATORS: a symbol of the wheels: the fruit.
+    {N_("Orange"), "Oranges", "orange"},
+    // TRANSLATORS: a symbol of the wheels.
+    {N_("Bell"), "Bells", "bell"},
+    // TRANSLATORS: a symbol of the wheels: the fruit.
+    {N_("Grapes"), "Grapes", "grapes"},
+    // TRANSLATORS: a symbol of the wheels: the fruit.
+    {N_("Lemon"), "Lemons", "lemon"},
+    // TRANSLATORS: a symbol of the wheels.
+    {N_("Clover"), "Clovers", "clover"},
+    // TRANSLATORS: a symbol of the wheels: the fruit.
+    {N_("Cherry"), "Cherries", "cherry"},
+    // TRANSLATORS: a symbol of the wheels of a roll: a Seven that pays wherever it stands.
+    {N_("Roll Seven"), "Roll Sevens", "roll_seven"},
+    // TRANSLATORS: a symbol of the wheels: the fruit.
+    {N_("Melon"), "Melons", "melon"},
 }};
+
+// A symbol's name in the player's language.
+const char* ShownSymbolName(int code);
 
 inline bool IsBar(int code) { return code >= SingleBar && code <= TripleBar; }
 // Fruit for the All Fruit bonus: Orange, Grapes, Lemon, Cherry, Roll Seven and Melon.
