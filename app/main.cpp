@@ -24,13 +24,13 @@ int main() {
   fltk::OnTerminationSignal([&] { desktop.CloseWindowsOverMachine(); });
   const std::string saved_game = persistence::SavedGamePath();
   if (saved_game.empty()) {
-    desktop.Notice(app::kNoFolderForGames);
+    desktop.Notice(app::NoFolderForGames());
     return 1;
   }
   // Held until the program ends. A copy that cannot lock its games plays nothing.
   persistence::CopyLock lock(saved_game, RuntimeFolder());
   if (lock.Get() != persistence::CopyLock::State::Held) {
-    desktop.Notice(lock.Get() == persistence::CopyLock::State::Busy ? app::kAlreadyRunning
+    desktop.Notice(lock.Get() == persistence::CopyLock::State::Busy ? app::AlreadyRunning()
                                                                     : app::NoLockForGames(lock.Why()));
     return 1;
   }

@@ -18,8 +18,49 @@
 #include "dialogs/settings_window.h"
 #include "dialogs/slot_dialog.h"
 #include "dialogs/web_site.h"
+#include "platform/words.h"
 
 namespace app {
+
+using platform::FillIn;
+
+std::string NoFolderForGames() {
+  return _("Vantello has no folder of yours to keep its games in: there is no home folder, and the "
+           "temporary folder it would use instead belongs to someone else. Set HOME or XDG_DATA_HOME.");
+}
+
+std::string AlreadyRunning() { return _("Vantello is already running in another window."); }
+
+std::string NoLockForGames(const std::string& why) {
+  // TRANSLATORS: %1 is the lock file (or files) that could not be made, with the reason.
+  return FillIn(_("Vantello cannot make sure it is the only copy playing these saved games: it could not lock %1. "
+                  "Two copies on one game would save over each other, so it does not start. "
+                  "Make the saved games' folder writable, or log in so that XDG_RUNTIME_DIR is set, and start it "
+                  "again."),
+                {why});
+}
+
+std::string MetersDoNotAddUp(int64_t credits, int64_t by_meters) {
+  // TRANSLATORS: %1 is the credits in the saved game (said twice), %2 the credits the
+  // recalled games leave, %3 the difference.
+  return FillIn(_("The saved game's meters do not add up: it holds %1 credits, but the games recalled leave %2 "
+                  "(a difference of %3). The file may have been edited or put back from an older copy. "
+                  "Play goes on with %1 credits; the difference is kept in the meters and the recall as an "
+                  "unexplained change."),
+                {std::to_string(credits), std::to_string(by_meters), std::to_string(credits - by_meters)});
+}
+
+std::string UnreadableSavedGames(const std::string& path) {
+  // TRANSLATORS: %1 is the saved games' file.
+  return FillIn(_("The saved games in %1 could not be read: the file is larger than 4 MB, unreadable or not a "
+                  "plain file. A new game starts; the file is left as it is, and the game cannot be saved there "
+                  "until it is mended."),
+                {path});
+}
+
+std::string MissingArtwork() {
+  return _("There are BMP files missing which may cause this program to not function properly!");
+}
 
 MachineWindow::MachineWindow(const Desk& desk)
     : desk_(desk),
@@ -54,7 +95,7 @@ void MachineWindow::Start() {
 
   view::LoadBuiltinPictures(pictures_, desk_.pictures);
   if (!view::LoadArtwork(view_.art, pictures_, m_.ProgramFolder, layout_width, desk_.screen.depth))
-    desk_.services.boxes.Notice(kMissingArtwork);
+    desk_.services.boxes.Notice(MissingArtwork());
   view::LoadTwins(view_.art, pictures_, m_.ProgramFolder, layout_width, compose_scale, desk_.screen.depth);
   view::LoadClickSound(m_);
   desk_.shell.Place(0, 0, desk_.screen.width - 10, desk_.screen.height);
@@ -71,15 +112,18 @@ void MachineWindow::Start() {
   // their clicks stay the machine's.
   const view::Layout& l = view_.layout;
   const std::pair<platform::Rect, const char*> tips[] = {
-      {l.spin, "Spin (Enter)"},
-      {l.stop, "Stop (Space)"},
-      {l.lines_plus, "One more line (L)"},
-      {view::MinusKeyOf(l.lines_plus), "One line fewer (K)"},
-      {l.coins_plus, "One more coin a line (C)"},
-      {view::MinusKeyOf(l.coins_plus), "One coin fewer a line (X)"},
+      // TRANSLATORS: the tip of the machine's Spin button, with the key that spins. The
+      // letter keys in the tips that follow stay as they are: they do not change with the language.
+      {l.spin, N_("Spin (Enter)")},
+      // TRANSLATORS: the tip of the machine's Stop button, with the key that stops the wheels.
+      {l.stop, N_("Stop (Space)")},
+      {l.lines_plus, N_("One more line (L)")},
+      {view::MinusKeyOf(l.lines_plus), N_("One line fewer (K)")},
+      {l.coins_plus, N_("One more coin a line (C)")},
+      {view::MinusKeyOf(l.coins_plus), N_("One coin fewer a line (X)")},
   };
   for (const auto& [r, tip] : tips)
-    desk_.shell.AddHotspot(r.left, r.top, r.right - r.left + 1, r.bottom - r.top + 1, tip, nullptr);
+    desk_.shell.AddHotspot(r.left, r.top, r.right - r.left + 1, r.bottom - r.top + 1, _(tip), nullptr);
 
   settings_ = persistence::ReadSettings(desk_.settings_path);
   persistence::LoadGameSection(g, saved_games_, persistence::kCurrentGameSlot);
@@ -144,9 +188,10 @@ void MachineWindow::ShowMenu(bool at_mouse) {
   std::vector<platform::MenuItem> items;
   for (const Line& l : lines) {
     switch (l.what) {
-      case kRecall: items.push_back({"Game Recall...", "R", l.ends_group}); break;
-      case kSettings: items.push_back({"Settings...", "S", l.ends_group}); break;
-      case kFullScreen: items.push_back({"Full Screen", "F11", l.ends_group}); break;
+      // The keys stay as they are: the menu reads them as key codes.
+      case kRecall: items.push_back({_("Game Recall..."), "R", l.ends_group}); break;
+      case kSettings: items.push_back({_("Settings..."), "S", l.ends_group}); break;
+      case kFullScreen: items.push_back({_("Full Screen"), "F11", l.ends_group}); break;
       default: {
         const std::string key = l.what == view::CmdHelp ? "F1" : l.what == view::CmdSound ? "M" : "";
         items.push_back({view::MenuCaption(m_.g, l.what), key, l.ends_group});
@@ -211,7 +256,7 @@ void MachineWindow::FinishClose(bool ask_when_save_fails) {
   if (closed_) return;
   if (!saved && ask_when_save_fails && !signalled_) {
     const bool anyway =
-        desk_.services.boxes.Confirm("Your game could not be saved. Close Vantello anyway?", platform::Answer::No);
+        desk_.services.boxes.Confirm(_("Your game could not be saved. Close Vantello anyway?"), platform::Answer::No);
     if (closed_) return;  // a signal closed the game while the question was up
     if (!anyway) {
       m_.Closing = false;  // the player stays; nothing was lost
@@ -237,16 +282,22 @@ void MachineWindow::OfferRescue() {
   const persistence::RescueSearch search = persistence::FindRescue(saved_games_.Path(), desk_.rescue_folders);
   platform::MessageBoxes& boxes = desk_.services.boxes;
   for (const std::string& aside : search.set_aside)
-    boxes.Information("A file found in the place of a rescued game holds no game; it was kept as " + aside + ".");
+    boxes.Information(
+        // TRANSLATORS: %1 is the file's new name.
+        FillIn(_("A file found in the place of a rescued game holds no game; it was kept as %1."), {aside}));
   // Each rescue is offered in turn, newest first; one taken replaces the game before it,
   // which is kept, so taking several loses none of them.
   const size_t count = search.offers.size();
   for (size_t i = 0; i < count && !signalled_; ++i) {
     const std::string& rescue = search.offers[i];
-    const std::string which =
-        count == 1 ? "" : " (" + std::to_string(i + 1) + " of " + std::to_string(count) + ", newest first)";
-    const bool open = boxes.Confirm(
-        "A game saved when the desktop closed was found in " + rescue + which + ". Open it?", platform::Answer::Yes);
+    const std::string question =
+        count == 1
+            // TRANSLATORS: %1 is the file that holds the game.
+            ? FillIn(_("A game saved when the desktop closed was found in %1. Open it?"), {rescue})
+            // TRANSLATORS: %1 is the file that holds the game, %2 its place among the %3 games found.
+            : FillIn(_("A game saved when the desktop closed was found in %1 (%2 of %3, newest first). Open it?"),
+                     {rescue, std::to_string(i + 1), std::to_string(count)});
+    const bool open = boxes.Confirm(question, platform::Answer::Yes);
     // A signal is not the player's answer: the rescue stays, to be offered at the next start.
     if (signalled_) return;
     if (open)
@@ -265,14 +316,20 @@ void MachineWindow::TakeRescue(const std::string& rescue) {
   std::error_code ec;
   if (SaveCurrentGame(false)) std::filesystem::remove(rescue, ec);
   if (!before.empty())
-    boxes.Information("The game you had before is kept in " + before +
-                      "; put that file in the place of Vantello.ini to go back to it.");
+    // TRANSLATORS: %1 is the file that now holds the game played before; Vantello.ini is a file name.
+    boxes.Information(FillIn(_("The game you had before is kept in %1; put that file in the place of Vantello.ini "
+                               "to go back to it."),
+                             {before}));
 }
 
 void MachineWindow::DeclineRescue(const std::string& rescue) {
   const std::string aside = persistence::PutRescueAside(rescue);
-  desk_.services.boxes.Information(aside.empty() ? "The game found stays in " + rescue + "."
-                                                 : "The game found was kept as " + aside + " and will not be offered again.");
+  // TRANSLATORS: %1 is a file name.
+  desk_.services.boxes.Information(aside.empty() ? FillIn(_("The game found stays in %1."), {rescue})
+                                                 // TRANSLATORS: %1 is a file name.
+                                                 : FillIn(_("The game found was kept as %1 and will not be offered "
+                                                            "again."),
+                                                          {aside}));
 }
 
 namespace {
@@ -293,21 +350,27 @@ std::string Signed(int64_t n) {
 
 std::string SessionTitle(uint64_t played_ms, int64_t net, bool played) {
   if (!played) return kGameTitle;
-  return std::string(kGameTitle) + " \u2014 " + PlayedClock(played_ms) + ", " + Signed(net);
+  // TRANSLATORS: the window's title during a session: %1 is the game's name, %2 the time
+  // played as hours:minutes, %3 the credits won (+) or lost (-) since the start.
+  return FillIn(_("%1 \u2014 %2, %3"), {kGameTitle, PlayedClock(played_ms), Signed(net)});
 }
 
 std::string ReminderText(uint64_t played_ms, int64_t net) {
-  return "You have played for " + PlayedClock(played_ms) + " this session, and your credits stand at " +
-         Signed(net) + " against its start.";
+  // TRANSLATORS: %1 is the time played as hours:minutes, %2 the credits won (+) or lost (-).
+  return FillIn(_("You have played for %1 this session, and your credits stand at %2 against its start."),
+                {PlayedClock(played_ms), Signed(net)});
 }
 
 void MachineWindow::ShowSettings() {
   if (!dialogs::ShowSettingsWindow(desk_.services.dialogs, settings_)) return;
   ApplySettings();
   if (!persistence::WriteSettings(desk_.settings_path, settings_))
-    desk_.services.boxes.Information("The settings could not be saved" +
-                                     (desk_.settings_path.empty() ? "" : " to " + desk_.settings_path) +
-                                     "; they hold until Vantello closes.");
+    desk_.services.boxes.Information(
+        desk_.settings_path.empty()
+            ? _("The settings could not be saved; they hold until Vantello closes.")
+            // TRANSLATORS: %1 is the settings file.
+            : FillIn(_("The settings could not be saved to %1; they hold until Vantello closes."),
+                     {desk_.settings_path}));
 }
 
 void MachineWindow::ApplySettings() {
@@ -330,8 +393,9 @@ void MachineWindow::RemindWhenIdle() {
 void MachineWindow::Remind() {
   reminder_due_ = false;
   const int64_t net = m_.g.Credits - m_.SessionMeters.opening_credits;
-  if (desk_.services.boxes.AskToStop(kGameTitle, ReminderText(m_.clock.TickMs() - session_start_ms_, net),
-                                     "Continue", "Save and Exit"))
+  const std::string text = ReminderText(m_.clock.TickMs() - session_start_ms_, net);
+  // TRANSLATORS: the buttons of the reminder of the time played: play on, or save the game and close it.
+  if (desk_.services.boxes.AskToStop(kGameTitle, text, _("Continue"), _("Save and Exit")))
     CloseWindow();
 }
 
@@ -365,17 +429,22 @@ void MachineWindow::KeepInRecall(const rules::GameRecord& game) {
   const int64_t expected = rules::CreditsByMeters(m_.LifeMeters);
   if (expected != m_.g.Credits && !meters_failure_said_) {
     meters_failure_said_ = true;
-    desk_.services.boxes.Information("The machine's meters do not add up after game " + std::to_string(game.number) +
-                                     ": the credits are " + std::to_string(m_.g.Credits) + ", the meters say " +
-                                     std::to_string(expected) + ". Please report this.");
+    // TRANSLATORS: %1 is the game's number, %2 the credits, %3 the credits the meters add up to.
+    desk_.services.boxes.Information(FillIn(_("The machine's meters do not add up after game %1: the credits are "
+                                              "%2, the meters say %3. Please report this."),
+                                            {std::to_string(game.number), std::to_string(m_.g.Credits),
+                                             std::to_string(expected)}));
   }
   ShowSession();
   if (recall_.Keep(game, m_.LifeMeters) || recall_failure_said_) return;
   recall_failure_said_ = true;
-  const std::string text = "The game recall could not be written to " + recall_.File().Path() + " (" +
-                           recall_.File().Failure() + "); the games are recalled until Vantello closes.";
-  std::fprintf(stderr, "Vantello: %s\n", text.c_str());
-  desk_.services.boxes.Information(text);
+  // The log keeps the English; the player reads it in the player's language.
+  // TRANSLATORS: %1 is the recall's file, %2 why it could not be written.
+  const char* sentence = N_("The game recall could not be written to %1 (%2); the games are recalled until "
+                            "Vantello closes.");
+  const std::initializer_list<std::string_view> what = {recall_.File().Path(), recall_.File().Failure()};
+  std::fprintf(stderr, "Vantello: %s\n", FillIn(sentence, what).c_str());
+  desk_.services.boxes.Information(FillIn(_(sentence), what));
 }
 
 void MachineWindow::ShowManual(const std::string& topic) {
@@ -388,7 +457,7 @@ void MachineWindow::PressCommand(int i) {
 
 bool MachineWindow::RefuseWhileSpinning() {
   if (m_.CycleDepth == 0 && !m_.g.SpinInProgress) return false;
-  desk_.services.boxes.Information("Please wait until the wheels have stopped.");
+  desk_.services.boxes.Information(_("Please wait until the wheels have stopped."));
   return true;
 }
 
@@ -403,7 +472,7 @@ void MachineWindow::RunCommand(int i) {
     case view::CmdHelp: ShowManual(""); break;
     case view::CmdPayMode:
       g.CountOffWins = !g.CountOffWins;
-      SetTooltip(i, g.CountOffWins ? "Paymode is Count Off Credits" : "Paymode is Instant Payoff");
+      SetTooltip(i, g.CountOffWins ? _("Paymode is Count Off Credits") : _("Paymode is Instant Payoff"));
       DrawCommandCaptions();
       break;
     case view::CmdPayChart: dialogs::ShowPayChart(m_); break;
@@ -414,7 +483,7 @@ void MachineWindow::RunCommand(int i) {
       break;
     case view::CmdNewGame:
       if (RefuseWhileSpinning()) break;
-      if (desk_.services.boxes.Confirm("Start a New Game?", platform::Answer::No)) {
+      if (desk_.services.boxes.Confirm(_("Start a New Game?"), platform::Answer::No)) {
         const int64_t before = g.Credits;
         rules::NewGameReset(g);
         machine::RecordBetween(m_, rules::BetweenKind::NewGame, before);
@@ -423,27 +492,28 @@ void MachineWindow::RunCommand(int i) {
       break;
     case view::CmdSummary:
       desk_.services.boxes.Information(g.LastSpinSummary.empty()
-                                   ? "You must spin before viewing a summary of the last spin."
+                                   ? _("You must spin before viewing a summary of the last spin.")
                                    : g.LastSpinSummary);
       break;
     case view::CmdAutoSpin:
       g.AutoSpin = !g.AutoSpin;
-      SetTooltip(i, std::string("Auto Spin Mode") + (g.AutoSpin ? ": On" : ": Off"));
+      SetTooltip(i, g.AutoSpin ? _("Auto Spin Mode: On") : _("Auto Spin Mode: Off"));
       DrawCommandCaptions();
       if (g.AutoSpin && !g.SpinInProgress) machine::RequestSpin(m_);
       break;
     case view::CmdExit:
-      if (desk_.services.boxes.Confirm("Are you sure you want to exit the game?", platform::Answer::No)) CloseWindow();
+      if (desk_.services.boxes.Confirm(_("Are you sure you want to exit the game?"), platform::Answer::No))
+        CloseWindow();
       break;
     case view::CmdSound:
       g.Sound = !g.Sound;
-      SetTooltip(i, g.Sound ? "Sound is On" : "Sound is Off");
+      SetTooltip(i, g.Sound ? _("Sound is On") : _("Sound is Off"));
       DrawCommandCaptions();
       break;
     case view::CmdWebSite: dialogs::ShowWebSiteDialog(desk_.services); break;
     case view::CmdDouble:
       g.DoubleOrNothingOn = !g.DoubleOrNothingOn;
-      SetTooltip(i, g.DoubleOrNothingOn ? "Double or Nothing Game is On" : "Double or Nothing Game is Off");
+      SetTooltip(i, g.DoubleOrNothingOn ? _("Double or Nothing Game is On") : _("Double or Nothing Game is Off"));
       DrawCommandCaptions();
       break;
     case view::CmdSaveGame:
@@ -463,6 +533,9 @@ void MachineWindow::RunCommand(int i) {
   }
 }
 
-void MachineWindow::ShowVersion() { desk_.services.boxes.Information(std::string(kGameTitle) + " Version " + kVersion); }
+void MachineWindow::ShowVersion() {
+  // TRANSLATORS: the logo's box: %1 is the game's name, %2 its version number.
+  desk_.services.boxes.Information(FillIn(_("%1 Version %2"), {kGameTitle, kVersion}));
+}
 
 }  // namespace app

@@ -43,36 +43,19 @@ constexpr int kMuteKey = 'M';
 // What the reminder says, and its answers.
 std::string ReminderText(uint64_t played_ms, int64_t net);
 constexpr const char* kVersion = VANTELLO_VERSION;  // the project's version, set by the build
-constexpr const char* kNoFolderForGames =
-    "Vantello has no folder of yours to keep its games in: there is no home folder, and the "
-    "temporary folder it would use instead belongs to someone else. Set HOME or XDG_DATA_HOME.";
-constexpr const char* kAlreadyRunning =
-    "Vantello is already running in another window.";
+// The notices that stop the start, in the player's language.
+std::string NoFolderForGames();
+std::string AlreadyRunning();
 // What the player is told when no lock keeps a second copy off the saved games.
-inline std::string NoLockForGames(const std::string& why) {
-  return "Vantello cannot make sure it is the only copy playing these saved games: it could not lock " + why +
-         ". Two copies on one game would save over each other, so it does not start. "
-         "Make the saved games' folder writable, or log in so that XDG_RUNTIME_DIR is set, and start it again.";
-}
+std::string NoLockForGames(const std::string& why);
 // The window's title during a session: the game's name, then, once a game has been
 // played, the time played and the net result ("Vantello — 0:42, +120").
 std::string SessionTitle(uint64_t played_ms, int64_t net, bool played);
 // What the player is told when the saved game holds other credits than the meters leave.
-inline std::string MetersDoNotAddUp(int64_t credits, int64_t by_meters) {
-  return "The saved game's meters do not add up: it holds " + std::to_string(credits) +
-         " credits, but the games recalled leave " + std::to_string(by_meters) + " (a difference of " +
-         std::to_string(credits - by_meters) + "). The file may have been edited or put back from an older copy. "
-         "Play goes on with " + std::to_string(credits) +
-         " credits; the difference is kept in the meters and the recall as an unexplained change.";
-}
+std::string MetersDoNotAddUp(int64_t credits, int64_t by_meters);
 // What the player is told when the saved games' file is there but cannot be read.
-inline std::string UnreadableSavedGames(const std::string& path) {
-  return "The saved games in " + path +
-         " could not be read: the file is larger than 4 MB, unreadable or not a plain file. "
-         "A new game starts; the file is left as it is, and the game cannot be saved there until it is mended.";
-}
-constexpr const char* kMissingArtwork =
-    "There are BMP files missing which may cause this program to not function properly!";
+std::string UnreadableSavedGames(const std::string& path);
+std::string MissingArtwork();
 
 class MachineWindow {
  public:

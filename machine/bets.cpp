@@ -2,6 +2,7 @@
 
 #include "machine/sounds.h"
 #include "machine/spin_cycle.h"
+#include "platform/words.h"
 #include "rules/sounds.h"
 
 namespace machine {
@@ -19,8 +20,9 @@ void CheckBetAndSpin(Machine& m) {
   rules::GameState& g = m.g;
   int32_t bet = g.CoinsPerLine * g.LinesPlayed;
   const char* refusal = nullptr;
-  if (bet <= 0) refusal = "You must place a bet first.";
-  else if (bet > g.Credits) refusal = "You do not have enough credits for that bet,";
+  if (bet <= 0) refusal = _("You must place a bet first.");
+  // TRANSLATORS: said when the bet is more than the credits; end it as a sentence of your language ends.
+  else if (bet > g.Credits) refusal = _("You do not have enough credits for that bet,");
   if (refusal) {
     m.boxes.Information(refusal);
     g.AutoSpin = false;

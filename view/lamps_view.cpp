@@ -4,6 +4,7 @@
 
 #include "rules/pay_rules.h"
 #include "rules/strips.h"
+#include "platform/words.h"
 #include "view/main_view.h"
 
 namespace view {
@@ -96,7 +97,8 @@ void MainView::DrawFreeSpinsCounter(bool lit) {
   const Point at = FreeSpinsCounterAt(layout);
   const int points = FreeSpinsPoints(layout);
   // The trailing blanks wipe a longer text drawn before.
-  const std::string text = "FREE Spins:  " + std::to_string(m_.g.BarRollsLeft) + "          ";
+  // TRANSLATORS: the counter of the free spins left; %1 is how many.
+  const std::string text = platform::FillIn(_("FREE Spins:  %1"), {std::to_string(m_.g.BarRollsLeft)}) + "          ";
   platform::Canvas& c = m_.canvas;
   c.Hold();
   c.Fill(at.x, at.y, c.TextWidth(text, points), c.TextHeight(points), platform::kBlack);

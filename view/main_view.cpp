@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/words.h"
 
 namespace view {
 
@@ -131,7 +132,9 @@ void MainView::ShowWinnings(bool show) {
   int points = large ? 14 : 12;
   int x = large ? (Right() + c.Width()) / 2 : layout.origin_x - 5;
   int y = large ? 250 : 10;
-  int label_w = c.TextWidth("Winnings:", points);
+  // TRANSLATORS: the label beside the amount the last spin won.
+  const char* label = _("Winnings:");
+  int label_w = c.TextWidth(label, points);
   // Where the amount goes: left-aligned beside the label, or right-aligned under it.
   int number_x = large ? x + 5 : x;
   int number_y = large ? y - 7 : y + c.TextHeight(points);
@@ -143,7 +146,7 @@ void MainView::ShowWinnings(bool show) {
     winnings_width_ = 0;
   }
   if (show && g.SpinWin > 0) {
-    c.Text(x - label_w, y, "Winnings:", points, platform::kWhite);
+    c.Text(x - label_w, y, label, points, platform::kWhite);
     winnings_width_ = Number(g.SpinWin, number_x, number_y, true, !large, true);
   } else if (large) {
     c.Fill(Right() + 1, 240, c.Width() - Right() - 1, 60, platform::kBlack);
@@ -165,23 +168,29 @@ void MainView::DrawLabels() {
   const Point fs = FreeSpinsCounterAt(layout);
   const int fp = FreeSpinsPoints(layout);
   const Label labels[] = {
-      {"Credits:", {10, 10, 10}, {10, 10, 5}, {8, 12, 14}, {0, 0, 0}, {o, o, o}},
-      {"Bell Pool:", {10, 10, 10}, {60, 70, 100}, {8, 12, 14}, {0, 0, 0}, {bells, bells, bells}},
-      {"Cherry Roll:", {10, 10, 10}, {124, 148, 200}, {8, 12, 14}, {0, 0, 0}, {o, o, o}},
+      // TRANSLATORS: the machine's labels, each fitted to its room beside a meter: keep them short.
+      {N_("Credits:"), {10, 10, 10}, {10, 10, 5}, {8, 12, 14}, {0, 0, 0}, {o, o, o}},
+      // TRANSLATORS: the meter of the credits the bells have gathered.
+      {N_("Bell Pool:"), {10, 10, 10}, {60, 70, 100}, {8, 12, 14}, {0, 0, 0}, {bells, bells, bells}},
+      // TRANSLATORS: the row of cherries that fills towards a bonus.
+      {N_("Cherry Roll:"), {10, 10, 10}, {124, 148, 200}, {8, 12, 14}, {0, 0, 0}, {o, o, o}},
       // The FREE Spins counter takes this label's place while Bar Rolls play.
-      {"Win 7 FREE Spins:", {fs.x, fs.x, fs.x}, {fs.y, fs.y, fs.y}, {fp, fp, fp}, {0, 0, 0}, {o, o, o}},
-      {"Lines Played:", {r + 10, r + 20, r + 5}, {5, 5, 5}, {8, 12, 14}, {0, 10, 12},
+      // TRANSLATORS: above the three bars that win seven free spins.
+      {N_("Win 7 FREE Spins:"), {fs.x, fs.x, fs.x}, {fs.y, fs.y, fs.y}, {fp, fp, fp}, {0, 0, 0}, {o, o, o}},
+      {N_("Lines Played:"), {r + 10, r + 20, r + 5}, {5, 5, 5}, {8, 12, 14}, {0, 10, 12},
        {r + 89, r + 145, r + 130}},
-      {"Coins/Line:", {r + 89, r + 145, r + 130}, {5, 5, 5}, {8, 12, 14}, {0, 10, 12}, {edge, edge, edge}},
+      // TRANSLATORS: the coins bet on each line.
+      {N_("Coins/Line:"), {r + 89, r + 145, r + 130}, {5, 5, 5}, {8, 12, 14}, {0, 10, 12}, {edge, edge, edge}},
       // Up to the two digits of the Coins Played meter, which ends at r + 140, 195 or 227.
-      {"Coins Played:", {r + 15, r + 40, r + 15}, {75, 80, 150}, {8, 12, 14}, {0, 0, 0},
+      {N_("Coins Played:"), {r + 15, r + 40, r + 15}, {75, 80, 150}, {8, 12, 14}, {0, 0, 0},
        {r + 140 - 32, r + 195 - 32, r + 227 - 64}},
   };
   int wc = static_cast<int>(Class());
   for (const Label& l : labels) {
     int size = (dpi_ > 100 && l.big_font_size[wc]) ? l.big_font_size[wc] : l.size[wc];
-    platform::TextFit fit = m_.canvas.FitText({l.text}, size, l.limit[wc] - kLabelGap - l.x[wc]);
-    m_.canvas.FittedText(l.x[wc], l.y[wc], l.text, fit, platform::kWhite);
+    const char* text = _(l.text);
+    platform::TextFit fit = m_.canvas.FitText({text}, size, l.limit[wc] - kLabelGap - l.x[wc]);
+    m_.canvas.FittedText(l.x[wc], l.y[wc], text, fit, platform::kWhite);
   }
 }
 

@@ -320,14 +320,21 @@ int Desktop::RunBox(const std::string& caption, const std::string& text, BoxIcon
 }
 
 void Desktop::Information(const std::string& text) {
-  RunBox("Information", text, BoxIcon::Information, {{"OK", ButtonKind::Ok}}, nullptr);
+  // TRANSLATORS: the title of a box that tells the player something.
+  RunBox(_("Information"), text, BoxIcon::Information, {{_("OK"), ButtonKind::Ok}}, nullptr);
 }
 
 bool Desktop::Confirm(const std::string& text, Answer on_enter) {
   // With No the default, Yes answers only to a click or its letter; Escape is always No.
   const ButtonKind yes = on_enter == Answer::Yes ? ButtonKind::Ok : ButtonKind::Closes;
   const ButtonKind no = on_enter == Answer::Yes ? ButtonKind::Cancel : ButtonKind::Ok;
-  return RunBox("Confirm", text, BoxIcon::Question, {{"&Yes", yes}, {"&No", no}}, nullptr) == 0;
+  // TRANSLATORS: the title of a box that asks the player a question answered Yes or No.
+  return RunBox(_("Confirm"), text, BoxIcon::Question,
+                // TRANSLATORS: a button of a question box; the letter after '&' (underlined) presses it.
+                {{_("&Yes"), yes},
+                 // TRANSLATORS: a button of a question box; the letter after '&' (underlined) presses it.
+                 {_("&No"), no}},
+                nullptr) == 0;
 }
 
 bool Desktop::AskToStop(const std::string& title, const std::string& text, const std::string& go_on,
@@ -338,18 +345,19 @@ bool Desktop::AskToStop(const std::string& title, const std::string& text, const
 }
 
 void Desktop::Notice(const std::string& text) {
-  RunBox(game_title, text, BoxIcon::Blank, {{"OK", ButtonKind::Ok}}, nullptr);
+  RunBox(game_title, text, BoxIcon::Blank, {{_("OK"), ButtonKind::Ok}}, nullptr);
 }
 
 void Desktop::Error(const std::string& text) {
-  RunBox("Error", text, BoxIcon::Error, {{"OK", ButtonKind::Ok}}, nullptr);
+  // TRANSLATORS: the title of a box that says something went wrong.
+  RunBox(_("Error"), text, BoxIcon::Error, {{_("OK"), ButtonKind::Ok}}, nullptr);
 }
 
 std::optional<std::string> Desktop::Input(const std::string& caption, const std::string& prompt, int max_chars,
                                           const std::string& initial) {
   std::string answer = CutToCharacters(initial, max_chars);
-  if (RunBox(caption, prompt, BoxIcon::Blank, {{"OK", ButtonKind::Ok}, {"Cancel", ButtonKind::Cancel}}, &answer,
-             max_chars) != 0)
+  if (RunBox(caption, prompt, BoxIcon::Blank, {{_("OK"), ButtonKind::Ok}, {_("Cancel"), ButtonKind::Cancel}},
+             &answer, max_chars) != 0)
     return std::nullopt;
   return CutToCharacters(answer, max_chars);
 }
@@ -361,7 +369,8 @@ void Desktop::ShowHelp(const std::string& file, const std::string& topic) {
   std::string name = file.empty() ? help_file_ : file;
   std::error_code ec;
   if (name.empty() || !std::filesystem::is_regular_file(name, ec)) {
-    Information("The help file " + name + " could not be found.");
+    // TRANSLATORS: %1 is the manual's file.
+    Information(FillIn(_("The help file %1 could not be found."), {name}));
     return;
   }
   if (!help_) help_ = std::make_unique<HelpWindow>([this] { ReturnFocus(); });
@@ -655,9 +664,12 @@ int MenuKey(const std::string& key) {
 
 int GameWindow::PopupMenu(const std::vector<MenuItem>& items, bool at_mouse) {
   std::vector<Fl_Menu_Item> menu(items.size() + 1);  // ends with an empty item
+  // A line shows its caption as written, whatever a language's captions hold.
+  std::vector<std::string> texts;
+  for (const MenuItem& item : items) texts.push_back(PlainLabel(item.caption));
   for (size_t i = 0; i < items.size(); ++i) {
     menu[i] = Fl_Menu_Item{};
-    menu[i].text = items[i].caption.c_str();
+    menu[i].text = texts[i].c_str();
     menu[i].shortcut_ = MenuKey(items[i].key);
     menu[i].flags = items[i].ends_group ? FL_MENU_DIVIDER : 0;
     // The desktop's size, never the machine's scale: a menu is read, not looked at.

@@ -22,16 +22,6 @@ namespace platform::fltk {
 
 namespace {
 
-// FLTK reads '@' in labels as a symbol and '&' as an underline mark: plain text keeps both.
-std::string PlainLabel(const std::string& text) {
-  std::string out;
-  for (char c : CutToLine(text)) {
-    if (c == '@' || c == '&') out += c;
-    out += c;
-  }
-  return out;
-}
-
 // FLTK keeps a label that hugs a side 3 pixels in from it; a centred one may use the whole width.
 int LabelRoom(int w, const LabelStyle& style) { return style.align == Align::Center ? w : w - 6; }
 

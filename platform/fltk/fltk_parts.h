@@ -29,6 +29,8 @@ void ShowPixels(const Bitmap& pixels, int sx, int sy, int dx, int dy, int w, int
 constexpr size_t kMaxLineBytes = 1024;
 std::string CutToLine(std::string_view text);
 
+// FLTK reads '@' in labels as a symbol and '&' as an underline mark: plain text keeps both.
+std::string PlainLabel(std::string_view text);
 // A widget label as FLTK shows it: "&x" underlines x and "&&" is one '&'.
 std::string ShownLabel(const char* label);
 // Sets the label's face and size so that it measures no wider than `room` pixels: the

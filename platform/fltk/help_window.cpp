@@ -4,27 +4,41 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Help_View.H>
+#include <FL/fl_draw.H>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/fltk/fltk_parts.h"
 #include "platform/fltk/keyboard.h"
+#include "platform/words.h"
 
 namespace platform::fltk {
 
 namespace {
 constexpr int kPad = 6, kButtonW = 80, kButtonH = 26;
+
+// A button as wide as its caption needs in the player's language, and never narrower
+// than its own size.
+int ButtonWidth(const char* caption) {
+  fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
+  return std::max(kButtonW, static_cast<int>(fl_width(caption)) + 2 * kPad + 6);
 }
+}  // namespace
 
 struct HelpWindow::Impl : public Fl_Double_Window {
   explicit Impl(std::function<void()> on_closed)
-      : Fl_Double_Window(640, 480, "Vantello Manual"), closed(std::move(on_closed)) {
-    back = AddButton(kPad, "Back", [](Fl_Widget*, void* d) { static_cast<Impl*>(d)->Step(-1); });
-    forward = AddButton(kPad + kButtonW + kPad, "Forward",
-                        [](Fl_Widget*, void* d) { static_cast<Impl*>(d)->Step(1); });
-    AddButton(kPad + 2 * (kButtonW + kPad), "Contents",
+      // TRANSLATORS: the title of the manual's window; Vantello is the game's name.
+      : Fl_Double_Window(640, 480, _("Vantello Manual")), closed(std::move(on_closed)) {
+    // TRANSLATORS: the manual's button back to the page shown before.
+    back = AddButton(_("Back"), [](Fl_Widget*, void* d) { static_cast<Impl*>(d)->Step(-1); });
+    // TRANSLATORS: the manual's button forward again to the page left with Back.
+    forward = AddButton(_("Forward"), [](Fl_Widget*, void* d) { static_cast<Impl*>(d)->Step(1); });
+    // TRANSLATORS: the manual's button to its list of topics.
+    AddButton(_("Contents"),
               [](Fl_Widget*, void* d) { static_cast<Impl*>(d)->Open(static_cast<Impl*>(d)->file); });
-    close = AddButton(0, "Close", [](Fl_Widget*, void* d) { static_cast<Impl*>(d)->hide(); });
+    // TRANSLATORS: the button that closes the manual (and other windows).
+    close = AddButton(_("Close"), [](Fl_Widget*, void* d) { static_cast<Impl*>(d)->hide(); });
     view = new Fl_Help_View(0, 0, 10, 10);
     view->callback(ViewMoved, this);
     text_size = view->textsize();
@@ -34,10 +48,13 @@ struct HelpWindow::Impl : public Fl_Double_Window {
     UpdateButtons();
   }
 
-  Fl_Button* AddButton(int x, const char* caption, Fl_Callback* press) {
-    auto* b = new Fl_Button(x, kPad, kButtonW, kButtonH, caption);
+  // Each button after the one before it; Arrange moves the last, Close, to the right edge.
+  Fl_Button* AddButton(const char* caption, Fl_Callback* press) {
+    const int x = buttons.empty() ? kPad : buttons.back().x + buttons.back().w + kPad;
+    const int w = ButtonWidth(caption);
+    auto* b = new Fl_Button(x, kPad, w, kButtonH, caption);
     b->callback(press, this);
-    buttons.push_back({b, x});
+    buttons.push_back({b, x, w});
     return b;
   }
 
@@ -51,9 +68,8 @@ struct HelpWindow::Impl : public Fl_Double_Window {
   // The view fills everything under the button row; Close keeps to the right edge.
   void Arrange() {
     for (const PlacedButton& b : buttons)
-      b.button->resize(scaled(b.x), scaled(kPad), scaled.Length(b.x, kButtonW),
-                       scaled.Length(kPad, kButtonH));
-    close->position(w() - scaled(kPad + kButtonW), scaled(kPad));
+      b.button->resize(scaled(b.x), scaled(kPad), scaled.Length(b.x, b.w), scaled.Length(kPad, kButtonH));
+    close->position(w() - scaled(kPad + buttons.back().w), scaled(kPad));
     int top = scaled(kPad + kButtonH + kPad);
     view->resize(0, top, w(), h() - top);
   }
@@ -117,6 +133,7 @@ struct HelpWindow::Impl : public Fl_Double_Window {
   struct PlacedButton {
     Fl_Button* button;
     int x;  // in the layout, before Close is moved to the right edge
+    int w;
   };
   std::vector<PlacedButton> buttons;
   Scaling scaled;

@@ -139,6 +139,15 @@ std::string CutToLine(std::string_view text) {
   return std::string(text.substr(0, end));
 }
 
+std::string PlainLabel(std::string_view text) {
+  std::string out;
+  for (char c : CutToLine(text)) {
+    if (c == '@' || c == '&') out += c;
+    out += c;
+  }
+  return out;
+}
+
 std::string ShownLabel(const char* label) {
   std::string out;
   for (const char* p = label; p && *p; ++p) {
