@@ -451,6 +451,15 @@ void MachineWindow::ShowManual(const std::string& topic) {
   desk_.services.help.ShowHelp(HelpFile(), topic);
 }
 
+std::string MachineWindow::HelpFile() const {
+  for (const std::string& language : platform::PlayersLanguages()) {
+    const std::string manual = m_.ProgramFolder + "Vantello." + language + ".hlp";
+    std::error_code error;
+    if (std::filesystem::is_regular_file(manual, error)) return manual;
+  }
+  return m_.ProgramFolder + "Vantello.hlp";
+}
+
 void MachineWindow::PressCommand(int i) {
   Handle([&] { RunCommand(i); });
 }
@@ -491,9 +500,9 @@ void MachineWindow::RunCommand(int i) {
       }
       break;
     case view::CmdSummary:
-      desk_.services.boxes.Information(g.LastSpinSummary.empty()
+      desk_.services.boxes.Information(g.LastSpinSummaryShown.empty()
                                    ? _("You must spin before viewing a summary of the last spin.")
-                                   : g.LastSpinSummary);
+                                   : g.LastSpinSummaryShown);
       break;
     case view::CmdAutoSpin:
       g.AutoSpin = !g.AutoSpin;

@@ -91,7 +91,8 @@ class MachineWindow {
   bool Closed() const { return closed_; }
   // The program's exit status: not 0 when the game could not be saved at a signal.
   int ExitStatus() const { return exit_status_; }
-  std::string HelpFile() const { return m_.ProgramFolder + "Vantello.hlp"; }
+  // The manual in the player's language (Vantello.de.hlp), or the English one.
+  std::string HelpFile() const;
 
  private:
   // Runs a handler that may spin, then finishes a close that waited for the spin.

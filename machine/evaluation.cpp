@@ -75,6 +75,7 @@ void Evaluate(machine::Machine& m, rules::SpinKind kind) {
   // only comes back at the end.
   g.SpinWin = out.SpinWin - out.ReturnedBet;
   g.LastSpinSummary = rules::SummaryText(out);
+  g.LastSpinSummaryShown = rules::ShownSummaryText(out);
   AddStatistics(g, out);
   for (int i = 0; i < out.EventCount; ++i) Show(m, out.Events[i]);
   g.Cherries = out.Cherries;
