@@ -11,6 +11,13 @@
 
 namespace {
 
+// The summary as the simulator prints it; the player's Summary box, with no catalogue to
+// translate it, shows the very same text.
+std::string Summary(const rules::SpinOutcome& out) {
+  EXPECT_EQ(rules::ShownSummaryText(out), rules::SummaryText(out));
+  return rules::SummaryText(out);
+}
+
 using namespace rules;
 using E = EventKind;
 using EventList = std::vector<std::pair<E, int32_t>>;
@@ -57,7 +64,7 @@ TEST(RegularSpin, CherriesPayByTheOrderOfTheLineAndLineEightAddsUp) {
   SpinOutcome left = Regular(Window({{6, Cherry}}, 3));
   EXPECT_EQ(left.LineWins, (Lines{0, 0, 6, 0, 0, 0, 0, 6}));
   EXPECT_EQ(left.SpinWin, 12);
-  EXPECT_EQ(rules::SummaryText(left), "Line 3 paid 6.\r\nLine 8 paid 6.\r\n");
+  EXPECT_EQ(Summary(left), "Line 3 paid 6.\r\nLine 8 paid 6.\r\n");
   // Orange across the rising diagonal and a Cherry leading three lines.
   SpinOutcome mixed = Regular(Window({{0, Cherry}, {2, Orange}, {4, Orange}, {6, Orange}}));
   EXPECT_EQ(mixed.LineWins, (Lines{2, 0, 0, 2, 0, 0, 2, 20}));
@@ -92,7 +99,7 @@ TEST(RegularSpin, ScreenBonusesAndPoolGrowthNeedAllEightLines) {
   centre.BonusLamp = false;
   SpinOutcome seven_lines = Regular(centre);
   EXPECT_EQ(seven_lines.BellPool, 100);
-  EXPECT_EQ(rules::SummaryText(seven_lines), "There were no winning lines on the last spin.");
+  EXPECT_EQ(Summary(seven_lines), "There were no winning lines on the last spin.");
 
   SpinInput sevens = Filled(Seven);
   sevens.LinesPlayed = 7;
@@ -132,7 +139,7 @@ TEST(RegularSpin, SummaryIsCutAt255Characters) {
       "Line 5 paid 4800.\r\nLine 6 paid 240.\r\nLine 7 paid 32.\r\nLine 8 paid 32.\r\n"
       "Screen Bonus for 3 Sevens paid 256.\r\nWon the Bell Pool Worth 200\r\n";
   ASSERT_GT(full.size(), 255u);
-  EXPECT_EQ(rules::SummaryText(Regular(in)), full.substr(0, 255));
+  EXPECT_EQ(Summary(Regular(in)), full.substr(0, 255));
 }
 
 TEST(RegularSpin, SumsSaturateInsteadOfWrapping) {
@@ -154,7 +161,7 @@ TEST(Rolls, RollSevensPayOnEveryLineBetWhereverTheyStand) {
   SpinOutcome out = rules::EvaluateWindow(SpinKind::CherryRoll, in);
   EXPECT_EQ(std::tuple(out.SpinWin, out.ScreenBonusKind, out.FirstWinItem),
             std::tuple(12, rules::kScreenBonusRollSevens, rules::kResultItemScreen));
-  EXPECT_EQ(rules::SummaryText(out), "1 Sevens Paid 12.\r\n");
+  EXPECT_EQ(Summary(out), "1 Sevens Paid 12.\r\n");
 
   SpinInput two = Window({{1, RollSeven}, {6, RollSeven}});
   EXPECT_EQ(rules::EvaluateWindow(SpinKind::BarRoll, two).SpinWin, 32);
