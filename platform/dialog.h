@@ -36,6 +36,9 @@ class Dialog {
   virtual int AddLabel(int x, int y, int w, int h, const std::string& text, const LabelStyle& style) = 0;
   virtual int AddButton(int x, int y, int w, int h, const std::string& caption, ButtonKind kind,
                         std::function<void()> on_click, const Bitmap* picture = nullptr) = 0;
+  // Besides the letter its caption marks with '&' (which a translation may change), `key`
+  // presses the button: a question's Yes and No keep Y and N in every language.
+  virtual void AddKey(int button, int key) { (void)button, (void)key; }
   // An edit field that takes at most `max_chars` characters.
   virtual int AddEdit(int x, int y, int w, int h, const std::string& text, bool frameless, int max_chars) = 0;
   // Radio buttons of one dialog form one group.

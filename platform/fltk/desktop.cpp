@@ -234,6 +234,7 @@ std::string BoxText(const std::string& text) {
 struct Desktop::BoxButton {
   const char* caption;  // '&' marks the letter that presses it
   ButtonKind kind;
+  int key = 0;  // a key that presses it in every language, besides that letter
 };
 
 namespace {
@@ -306,11 +307,12 @@ int Desktop::RunBox(const std::string& caption, const std::string& text, BoxIcon
   int x = (w - row_w) / 2;
   for (int i = 0; i < count; ++i, x += button_w + kBoxGap) {
     Dialog* d = box.get();
-    box->AddButton(x, buttons_y, button_w, kBoxButtonH, buttons[i].caption, buttons[i].kind,
-                   [&pressed, i, d, edit, answer] {
-                     pressed = i;
-                     if (answer) *answer = d->Text(edit);
-                   });
+    const int id = box->AddButton(x, buttons_y, button_w, kBoxButtonH, buttons[i].caption, buttons[i].kind,
+                                  [&pressed, i, d, edit, answer] {
+                                    pressed = i;
+                                    if (answer) *answer = d->Text(edit);
+                                  });
+    if (buttons[i].key) box->AddKey(id, buttons[i].key);
   }
   int bx, by;
   CentreOnMachine(scaled(w), scaled(h), bx, by);
@@ -331,9 +333,9 @@ bool Desktop::Confirm(const std::string& text, Answer on_enter) {
   // TRANSLATORS: the title of a box that asks the player a question answered Yes or No.
   return RunBox(_("Confirm"), text, BoxIcon::Question,
                 // TRANSLATORS: a button of a question box; the letter after '&' (underlined) presses it.
-                {{_("&Yes"), yes},
+                {{_("&Yes"), yes, 'y'},
                  // TRANSLATORS: a button of a question box; the letter after '&' (underlined) presses it.
-                 {_("&No"), no}},
+                 {_("&No"), no, 'n'}},
                 nullptr) == 0;
 }
 

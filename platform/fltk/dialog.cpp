@@ -279,6 +279,16 @@ class FltkDialog : public Dialog {
   void Help() {
     if (help_topic_) desktop_.ShowHelp("", std::to_string(help_topic_));
   }
+  void AddKey(int button, int key) override { keys_[key] = button; }
+  // A key given to a button with AddKey presses it, as its caption's letter would.
+  bool PressKey(int key) {
+    auto found = keys_.find(key);
+    if (found == keys_.end() || found->second < 0 || found->second >= static_cast<int>(controls_.size())) return false;
+    Fl_Widget* button = controls_[static_cast<size_t>(found->second)].widget;
+    if (!button->active_r() || !button->visible_r()) return false;
+    button->do_callback();
+    return true;
+  }
 
  private:
   struct Control {
@@ -355,6 +365,7 @@ class FltkDialog : public Dialog {
   Background* background_ = nullptr;
   std::vector<Control> controls_;
   std::map<int, Click> clicks_;
+  std::map<int, int> keys_;  // key -> button
   std::vector<Fl_RGB_Image*> images_;
   std::function<void()> paint_;
   std::function<void(int, int)> mouse_up_;
@@ -383,6 +394,9 @@ int Window::handle(int event) {
     owner_->Help();
     return 1;
   }
+  // Only a key no control took: typed into a name, a Y is a letter.
+  if (event == FL_SHORTCUT && !Fl::event_state(FL_CTRL | FL_ALT | FL_META) && owner_->PressKey(Fl::event_key()))
+    return 1;
   return Fl_Double_Window::handle(event);
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The game in a player's language, under the locale a player of it has: the card table, the
 # statistics, a Confirm box and the manual open under their titles in that language, and
-# the command bar is not the English one. A game played in this language, saved, is the
+# the command bar is not the English one, and Y still answers Yes. A game played in this language, saved, is the
 # same game for a player of another: its credits and names come back unchanged.
 # Screenshots of each step are kept in SHOTS (when given) to be looked at.
 # Usage (under Xvfb): language_test.sh GAME LANG OTHER_LANG LOCPATH FIXED_TIME_LIBRARY FIND_SEED LAYOUT_FACTS [SHOTS]
@@ -72,6 +72,16 @@ if settled "$title"; then
   sleep 0.5
 else
   fail "no manual titled \"$title\""
+fi
+# Y answers Yes in every language, whatever letter the translated button marks: the game
+# ends, saving.
+command_click "$EXIT"
+if settled "$(said Confirm)"; then
+  key y
+  for _ in $(seq 1 50); do kill -0 "$GAME_PID" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$GAME_PID" 2>/dev/null && fail "Y did not answer Yes to \"Exit\"" || pass "Y answers Yes: the game ended"
+else
+  fail "no Confirm box for Exit"
 fi
 stop_game
 credits=$(sed -n '/^\[CurrentGame\]/,/^\[/s/^Credits=//p' "$ini" | tr -d '\r')
