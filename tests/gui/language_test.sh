@@ -15,7 +15,10 @@ player() { local c; c=$(echo "$1" | tr '[:lower:]' '[:upper:]'); echo "${1}_$c.U
 # A text as the game shows it to a player of this language.
 said() { LANG=$(player "$LANG_CODE") TEXTDOMAINDIR="$(dirname "$GAME")/locale" gettext -d vantello "$1"; }
 keep() { [ -n "$SHOTS" ] && mkdir -p "$SHOTS" && cp "$1" "$SHOTS/$LANG_CODE-${W}-$2.png"; }
-settled() { wait_for "$1" 100 && sleep 0.5; }
+# A title as a pattern for xdotool, which reads the titles' older Latin-1 property: each
+# run of letters beyond ASCII matches whatever the property holds there.
+titled() { printf '%s' "$1" | LC_ALL=C sed 's/[^ -~]\{1,\}/.+/g'; }
+settled() { wait_for "$(titled "$1")" 100 && sleep 0.5; }
 
 # The English command bar, to tell the translated one from.
 export LANG=C.UTF-8
