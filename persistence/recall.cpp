@@ -185,7 +185,9 @@ platform::ProfileText RecallText(const std::vector<GameRecord>& games, int keep,
   for (const MeterKey& k : kMeterKeys) line(k.key, std::to_string(meters.*k.field));
   for (size_t i = first; i < games.size(); ++i) {
     const GameRecord& g = games[i];
-    text += "[" + GameSection(i - first) + "]\n";
+    text += '[';
+    text += GameSection(i - first);
+    text += "]\n";
     line("Number", std::to_string(g.number));
     line("Time", g.time);
     line("Lines", std::to_string(g.lines));

@@ -40,7 +40,7 @@ done
   || fail "not in the package:$missing"
 # Only Debian's places, and nothing a build leaves behind.
 strays=$(grep -v -e '^/$' -e '^/usr/$' -e '^/usr/share/$' -e '^/usr/games/' -e '^/usr/bin/' -e '^/usr/share/games/vantello/' \
-  -e '^/usr/share/\(applications\|metainfo\|icons\|man\|doc\|lintian\|games\)/' "$WORK/paths")
+  -e '^/usr/share/\(applications\|metainfo\|icons\|man\|doc\|lintian\|games\|locale\)/' "$WORK/paths")
 leaks=$(grep -i -e 'cmake' -e '\.o$' -e '\.a$' -e '/gen_' -e 'build' -e '/tests\?/' -e 'vantello_' "$WORK/paths")
 [ -z "$strays$leaks" ] && pass "nothing from the build tree" || fail "does not belong: $strays $leaks"
 

@@ -43,7 +43,10 @@ RecallOptions ParseRecallOptions(const std::vector<std::string>& args) {
 template <typename T>
 std::string JsonList(const T& values) {
   std::string out = "[";
-  for (size_t i = 0; i < values.size(); ++i) out += (i ? "," : "") + std::to_string(values[i]);
+  for (size_t i = 0; i < values.size(); ++i) {
+    if (i) out += ',';
+    out += std::to_string(values[i]);
+  }
   return out + "]";
 }
 
