@@ -44,13 +44,18 @@ struct Window {
   view::MainView view;
 };
 
+// One step of a spin: the nine wheels moved on and a chaser lamp; the next step's offset.
+int SpinStep(Window& w, int offset) {
+  for (int wheel = 0; wheel < 9; ++wheel) w.view.DrawTurningWheel(wheel, (offset + 61 * wheel) % rules::kMotionStripRows);
+  w.view.DrawChaserLamp(offset % 6, offset & 1);
+  return (offset + 61) % rules::kMotionStripRows;
+}
+
 void SpinningFrame(benchmark::State& state) {
   Window w;
   int offset = 0;
   for (auto _ : state) {
-    for (int wheel = 0; wheel < 9; ++wheel) w.view.DrawTurningWheel(wheel, (offset + 61 * wheel) % rules::kMotionStripRows);
-    w.view.DrawChaserLamp(offset % 6, offset & 1);
-    offset = (offset + 61) % rules::kMotionStripRows;
+    offset = SpinStep(w, offset);
     benchmark::DoNotOptimize(w.canvas.Pixels().Pixel(0, 0));
   }
 }
@@ -71,9 +76,7 @@ void ScaledSpinningFrame(benchmark::State& state) {
   });
   int offset = 0;
   for (auto _ : state) {
-    for (int wheel = 0; wheel < 9; ++wheel) w.view.DrawTurningWheel(wheel, (offset + 61 * wheel) % rules::kMotionStripRows);
-    w.view.DrawChaserLamp(offset % 6, offset & 1);
-    offset = (offset + 61) % rules::kMotionStripRows;
+    offset = SpinStep(w, offset);
     benchmark::DoNotOptimize(shown.Pixel(0, 0));
   }
 }
@@ -96,9 +99,7 @@ void ReducedSpinningFrame(benchmark::State& state) {
   w.canvas.ComposeReduced(fit.shown_w, fit.shown_h);
   int offset = 0;
   for (auto _ : state) {
-    for (int wheel = 0; wheel < 9; ++wheel) w.view.DrawTurningWheel(wheel, (offset + 61 * wheel) % rules::kMotionStripRows);
-    w.view.DrawChaserLamp(offset % 6, offset & 1);
-    offset = (offset + 61) % rules::kMotionStripRows;
+    offset = SpinStep(w, offset);
     benchmark::DoNotOptimize(w.canvas.Composed().Pixel(0, 0));
   }
 }
